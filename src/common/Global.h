@@ -1,0 +1,41 @@
+#pragma once
+// The program-wide variables, kept together so that tests can reset them.
+#include <QString>
+#include <array>
+
+// Paths and the open file.
+extern QString AktuelleDatei;  // full path of the open address file
+extern QString DatenOrdner;    // the data folder, without a trailing "/"
+extern QString MaskenOrdner;   // the mask folder (the data folder)
+extern QString IniDatei;       // the path of Kartulon.Ini in the program folder
+extern QString Feldtrenner;    // the field separator of record lines: one TAB
+extern QString DateiBeschreibung;  // the open file's description line
+
+// State of the open file.
+extern int Geaendert;  // 1 while the record table has unsaved changes
+extern int NurLesen;   // -1 in read-only mode, else 0
+extern QString AktuellerDatensatz;  // the record line as it was when selected (undo)
+extern int TimeOutSekunden;         // idle time-out of the open file, 0 = none
+extern float LeerlaufSekunden;      // idle seconds
+
+// Field editing.
+extern short FeldIndex;  // the field box that last had the focus (0..23)
+extern short FeldFokus;  // 1 when a field box had the focus last
+extern QString KatalogStdLand;  // default country prefix of the catalogues ("D-")
+extern int OrtAusPlz;           // fill the town from the postcode
+
+// Printing.
+extern QString PresetName;
+
+// The field table of the last split record line.
+extern std::array<QString, 24> DatenFeld;
+
+// Command-line tokens.
+extern std::array<QString, 100> Token;
+extern int TokenAnzahl;
+
+// The version as text: major, ".", minor as two digits and revision as four digits.
+extern QString ProgrammVersion;
+
+// Puts every program-wide variable back to its value at program start.
+void GlobaleZuruecksetzen();

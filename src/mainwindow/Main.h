@@ -1,0 +1,108 @@
+#pragma once
+// The main window: the record table (Liste), the 24 field boxes of the current record, their captions,
+// the toolbar, the status bar and the menus. One instance for the whole run (Main::get()).
+#include "platform/Controls.h"
+#include "platform/Form.h"
+
+#include <QMainWindow>
+
+class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance<Main> {
+  Q_OBJECT
+ public:
+  Main();
+  ~Main() override;
+  static Main& get() { return vb::DefaultInstance<Main>::get(); }
+  QWidget* widget() override { return this; }
+
+  // --- controls ----------------------------------------------------------------------------------
+  vb::ListBox* Liste = nullptr;      // the record table, one record line per item, in file order
+  vb::ListBox* ListeSort = nullptr;  // hidden sorted buffer of the sort
+  vb::ControlArray<vb::TextBox> Feld;         // the 24 field boxes
+  vb::ControlArray<vb::Label> Bezeichnung1;   // their captions
+  vb::ControlArray<vb::Label> bezInfo2;       // element 20: the age beside the birthday
+  vb::Label* bezZeit1 = nullptr;              // days since creation
+  vb::Label* bezZeit2 = nullptr;              // days since the last change
+  vb::Label* BezListeStd = nullptr;
+  vb::Label* BezListeKom = nullptr;
+  vb::Frame* Rahmen0 = nullptr;  // "Adresse suchen"
+  vb::Frame* Rahmen1 = nullptr;  // "Rufnummern"
+  vb::Frame* Rahmen2 = nullptr;  // "Sonstiges"
+  vb::Frame* Rahmen3 = nullptr;  // "Anschrift"
+  vb::Frame* Rahmen4 = nullptr;  // "Bemerkungen"
+  vb::Frame* Rahmen6 = nullptr;  // "Bankverbindung"
+  vb::TextBox* TxtSuche = nullptr;
+  vb::Timer* zeitSuche = nullptr;
+  vb::Timer* ZeitTimeOut = nullptr;
+  vb::CommandButton* befZoom = nullptr;
+  vb::Toolbar* Toolbar = nullptr;
+  vb::StatusBar* StatusBar = nullptr;
+  vb::ProgressBar* ProgressBar = nullptr;
+  QWidget* Flaeche = nullptr;  // the client area that holds the controls
+
+  // Menu items that the record and file procedures enable, disable, show or hide. The menu tree
+  // places them in the menu bar.
+  vb::MenuItem* PulDatei = nullptr;
+  vb::MenuItem* PulAdresse = nullptr;
+  vb::MenuItem* PulDrucken = nullptr;
+  vb::MenuItem* mnuWeiteres = nullptr;
+  vb::MenuItem* PulHilfe = nullptr;
+  vb::MenuItem* PulÖffnen = nullptr;
+  vb::MenuItem* PulAnlegen = nullptr;
+  vb::MenuItem* PulSichern = nullptr;
+  vb::MenuItem* PulEnde = nullptr;
+  vb::MenuItem* PulAbbruch = nullptr;
+  vb::MenuItem* PulEinfügen = nullptr;
+  vb::MenuItem* PulAusschneiden = nullptr;
+  vb::MenuItem* PulKopieren = nullptr;
+  vb::MenuItem* PulSuchen = nullptr;
+  vb::MenuItem* PulSort = nullptr;
+  vb::ControlArray<vb::MenuItem> mnuSort;
+  vb::MenuItem* mnuUndo = nullptr;
+  vb::MenuItem* mnuSonderzeichenEinfg = nullptr;
+  vb::MenuItem* mnuChk = nullptr;
+  vb::MenuItem* mnuSetup = nullptr;
+  vb::MenuItem* mnuDateiBeschreiben = nullptr;
+  vb::MenuItem* mnuDateiHinzufügen = nullptr;
+  vb::MenuItem* mnuUebernahme = nullptr;
+  vb::MenuItem* mnuAdrImport = nullptr;
+  vb::MenuItem* mnuMaskenEdit = nullptr;
+  vb::MenuItem* mnuPrnUmschlagsfenster = nullptr;
+  vb::MenuItem* mnuImpZA = nullptr;
+  vb::MenuItem* mnuAdrImpDINFO3 = nullptr;
+  vb::MenuItem* mnuAdrImpDINFO97 = nullptr;
+  vb::MenuItem* mnuAdrImpKlickTel98 = nullptr;
+  vb::MenuItem* mnuAdrImpDINFO99 = nullptr;
+  vb::MenuItem* mnuPlzSuche = nullptr;
+  vb::ControlArray<vb::MenuItem> mnuPrg;
+
+  // --- the window's life cycle --------------------------------------------------------------------
+  void Form_Load() override;
+
+  // --- showing and storing the current record -------------------------------------------------------
+  void AdresseAnzeigen();
+  // stamp 0: set the change date (field 16) to today; any other value leaves it.
+  void AdresseAktualisieren(short stamp);
+  void Liste_Click();
+  void Liste_DblClick();
+  // The 24 field texts of the boxes.
+  std::array<QString, 24> FeldTexte() const;
+
+  // Reads AktuelleDatei into the record table (plain reader until the full loader is built).
+  bool DateiEinlesen();
+
+  // --- loading, saving, read-only mode (store) ------------------------------------------------------
+
+  // --- file commands, description and merging (store) -----------------------------------------------
+
+  // --- record commands, index, catalogues (store) ---------------------------------------------------
+
+  // --- search, sort, masks (store) ------------------------------------------------------------------
+
+  // --- start-up, layout and options (mainwindow) ----------------------------------------------------
+
+  // --- field editing, toolbar, clock (mainwindow) ---------------------------------------------------
+
+ private:
+  void ControlsAnlegen();
+  vb::MenuItem* menuEintrag(const QString& name, const QString& caption);
+};

@@ -1,0 +1,170 @@
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+class QtDialogs : public DialogService {
+ public:
+  int msgBox(const QString& text, int style, const QString& title) override {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kartulon") : title);
+    box.setText(text);
+    switch (style & 0x70) {
+      case vb::vbCritical: box.setIcon(QMessageBox::Critical); break;
+      case vb::vbQuestion: box.setIcon(QMessageBox::Question); break;
+      case vb::vbExclamation: box.setIcon(QMessageBox::Warning); break;
+      case vb::vbInformation: box.setIcon(QMessageBox::Information); break;
+      default: break;
+    }
+    struct Knopf { QString text; int antwort; QMessageBox::ButtonRole rolle; };
+    QList<Knopf> knoepfe;
+    const Knopf ok{QStringLiteral("OK"), vb::vbOK, QMessageBox::AcceptRole};
+    const Knopf abbrechen{QStringLiteral("Abbrechen"), vb::vbCancel, QMessageBox::RejectRole};
+    const Knopf ja{QStringLiteral("&Ja"), vb::vbYes, QMessageBox::YesRole};
+    const Knopf nein{QStringLiteral("&Nein"), vb::vbNo, QMessageBox::NoRole};
+    switch (style & 0x7) {
+      case vb::vbOKCancel: knoepfe = {ok, abbrechen}; break;
+      case vb::vbAbortRetryIgnore:
+        knoepfe = {{QStringLiteral("&Abbrechen"), vb::vbAbort, QMessageBox::RejectRole},
+                   {QStringLiteral("&Wiederholen"), vb::vbRetry, QMessageBox::AcceptRole},
+                   {QStringLiteral("&Ignorieren"), vb::vbIgnore, QMessageBox::AcceptRole}};
+        break;
+      case vb::vbYesNoCancel: knoepfe = {ja, nein, abbrechen}; break;
+      case vb::vbYesNo: knoepfe = {ja, nein}; break;
+      case vb::vbRetryCancel:
+        knoepfe = {{QStringLiteral("&Wiederholen"), vb::vbRetry, QMessageBox::AcceptRole}, abbrechen};
+        break;
+      default: knoepfe = {ok}; break;
+    }
+    QList<QPushButton*> buttons;
+    for (const Knopf& k : knoepfe) buttons.append(box.addButton(k.text, k.rolle));
+    int standard = 0;
+    if (style & vb::vbDefaultButton2) standard = 1;
+    if (style & vb::vbDefaultButton3) standard = 2;
+    box.setDefaultButton(buttons.value(standard, buttons.first()));
+    // Escape answers Cancel where there is one, and OK on a box with OK alone.
+    for (qsizetype i = 0; i < knoepfe.size(); ++i)
+      if (knoepfe[i].antwort == vb::vbCancel || knoepfe.size() == 1) box.setEscapeButton(buttons[i]);
+    QApplication::restoreOverrideCursor();
+    box.exec();
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+      if (box.clickedButton() == buttons[i]) return knoepfe[i].antwort;
+    return knoepfe.size() == 1 ? vb::vbOK : vb::vbCancel;
+  }
+
+  QString inputBox(const QString& prompt, const QString& title, const QString& standard) override {
+    QInputDialog d(QApplication::activeWindow());
+    d.setWindowTitle(title.isEmpty() ? QStringLiteral("Kartulon") : title);
+    d.setLabelText(prompt);
+    d.setTextValue(standard);
+    d.setOkButtonText(QStringLiteral("OK"));
+    d.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (d.exec() != QDialog::Accepted) return {};
+    return d.textValue();
+  }
+
+  QString fileDialog(const FileDialogRequest& r) override {
+    QString filter = r.filter;
+    // "Text (*.txt)|*.txt|..." -> "Text (*.txt);;..."
+    const QStringList teile = filter.split(u'|');
+    QStringList qt;
+    for (qsizetype i = 0; i + 1 < teile.size(); i += 2) qt << teile[i] + QStringLiteral(" (") +
+                                                          QString(teile[i + 1]).replace(u';', u' ') + u')';
+    const QString start = r.fileName.isEmpty() ? r.folder : r.folder + u'/' + r.fileName;
+    return r.save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), r.title, start, qt.join(";;"))
+                  : QFileDialog::getOpenFileName(QApplication::activeWindow(), r.title, start, qt.join(";;"));
+  }
+
+  bool fontDialog(QFont& font) override {
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, font, QApplication::activeWindow());
+    if (ok) font = f;
+    return ok;
+  }
+
+  bool colorDialog(QColor& color) override {
+    const QColor c = QColorDialog::getColor(color, QApplication::activeWindow());
+    if (!c.isValid()) return false;
+    color = c;
+    return true;
+  }
+};
+
+std::unique_ptr<DialogService>& aktuell() {
+  static std::unique_ptr<DialogService> s = std::make_unique<QtDialogs>();
+  return s;
+}
+
+}  // namespace
+
+namespace Dialogs {
+DialogService& service() { return *aktuell(); }
+std::unique_ptr<DialogService> install(std::unique_ptr<DialogService> service) {
+  auto alt = std::move(aktuell());
+  aktuell() = service ? std::move(service) : std::make_unique<QtDialogs>();
+  return alt;
+}
+}  // namespace Dialogs
+
+int MsgBox(const QString& text, int style, const QString& title) {
+  return Dialogs::service().msgBox(text, style, title);
+}
+QString InputBox(const QString& prompt, const QString& title, const QString& standard) {
+  return Dialogs::service().inputBox(prompt, title, standard);
+}
+
+std::optional<QVariant> ScriptedDialogs::next(const Request& r) {
+  requests_.append(r);
+  if (onRequest) onRequest(r);
+  if (answers_.empty()) {
+    ++unanswered_;
+    return std::nullopt;
+  }
+  QVariant v = answers_.front();
+  answers_.pop_front();
+  return v;
+}
+
+int ScriptedDialogs::msgBox(const QString& text, int style, const QString& title) {
+  const auto a = next({QStringLiteral("msgbox"), text, style, title, {}});
+  const int buttons = style & 0x7;
+  const int abbruch = buttons == vb::vbOKOnly ? vb::vbOK
+                      : buttons == vb::vbYesNo ? vb::vbNo
+                      : buttons == vb::vbAbortRetryIgnore ? vb::vbAbort
+                                                           : vb::vbCancel;
+  if (!a || !a->isValid()) return abbruch;
+  return a->toInt();
+}
+
+QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title, const QString& standard) {
+  const auto a = next({QStringLiteral("inputbox"), prompt, 0, title, standard});
+  if (!a || !a->isValid()) return {};
+  return a->toString();
+}
+
+QString ScriptedDialogs::fileDialog(const FileDialogRequest& r) {
+  const auto a = next({QStringLiteral("file"), r.filter, r.save ? 1 : 0, r.title, r.folder});
+  if (!a || !a->isValid()) return {};
+  return a->toString();
+}
+
+bool ScriptedDialogs::fontDialog(QFont& font) {
+  const auto a = next({QStringLiteral("font"), font.family(), 0, {}, {}});
+  if (!a || !a->isValid()) return false;
+  font = a->value<QFont>();
+  return true;
+}
+
+bool ScriptedDialogs::colorDialog(QColor& color) {
+  const auto a = next({QStringLiteral("color"), color.name(), 0, {}, {}});
+  if (!a || !a->isValid()) return false;
+  color = a->value<QColor>();
+  return true;
+}

@@ -1,0 +1,58 @@
+#include "platform/Codec.h"
+
+#include <gtest/gtest.h>
+
+TEST(Codec, EveryByteRoundTrips) {
+  QByteArray alle;
+  for (int b = 0; b < 256; ++b) alle.append(static_cast<char>(b));
+  const QString text = Codec::aus1252(alle);
+  ASSERT_EQ(text.size(), 256);
+  EXPECT_EQ(Codec::nach1252(text), alle);
+  EXPECT_EQ(text[0x80], QChar(0x20AC));
+  EXPECT_EQ(text[0x81], QChar(0x0081));  // undefined bytes keep their number
+  EXPECT_EQ(text[0x9D], QChar(0x009D));
+  EXPECT_EQ(text[0xE4], QChar(u'ä'));
+  EXPECT_EQ(text[0xB0], QChar(u'°'));
+}
+
+TEST(Codec, DetectsUtf8OnlyWithMultiByteSequences) {
+  EXPECT_EQ(Codec::erkennen("M\xC3\xBCller"), Codec::Kodierung::Utf8);
+  EXPECT_EQ(Codec::erkennen("M\xFCller"), Codec::Kodierung::Windows1252);
+  EXPECT_EQ(Codec::erkennen("plain ascii"), Codec::Kodierung::Windows1252);
+  EXPECT_EQ(Codec::erkennen("\xC3"), Codec::Kodierung::Windows1252);          // cut sequence
+  EXPECT_EQ(Codec::erkennen("\xC0\xAF"), Codec::Kodierung::Windows1252);      // overlong
+  EXPECT_EQ(Codec::erkennen("\xED\xA0\x80"), Codec::Kodierung::Windows1252);  // surrogate
+  Codec::Kodierung k;
+  EXPECT_EQ(Codec::dekodieren("Stra\xC3\x9F" "e", &k), QStringLiteral("Straße"));
+  EXPECT_EQ(k, Codec::Kodierung::Utf8);
+  EXPECT_EQ(Codec::kodieren(QStringLiteral("Straße"), Codec::Kodierung::Utf8), QByteArray("Stra\xC3\x9F" "e"));
+  EXPECT_EQ(Codec::kodieren(QStringLiteral("Straße"), Codec::Kodierung::Windows1252), QByteArray("Stra\xDF" "e"));
+}
+
+TEST(Codec, ReducesForeignTextAtTheBoundary) {
+  struct Fall { const char16_t* ein; const char16_t* aus; };
+  const Fall faelle[] = {
+      {u"Müller", u"Müller"},           // in the code page already
+      {u"Łódź", u"?ódz"},               // Ł has no base letter in the page, ź becomes z
+      {u"Dvořák", u"Dvorák"},           // ř -> r
+      {u"Nguyễn", u"Nguyên"},           // the mark the page lacks is dropped, ê kept
+      {u"€ – „x“", u"€ – „x“"},         // typographic characters of the page
+      {u"日本", u"??"},
+      {u"a\U0001F600b", u"a?b"},        // a surrogate pair is one "?"
+      {u"u\u0308", u"ü"},               // a letter with a combining mark is composed
+  };
+  for (const Fall& f : faelle)
+    EXPECT_EQ(Codec::auf1252Reduzieren(QString::fromUtf16(f.ein)), QString::fromUtf16(f.aus))
+        << QString::fromUtf16(f.ein).toStdString();
+  EXPECT_EQ(Codec::nach1252(QStringLiteral("a\u0142b")), QByteArray("a?b"));
+}
+
+TEST(Codec, SplitsEveryKindOfLineEnd) {
+  using L = QStringList;
+  EXPECT_EQ(Codec::zeilenTrennen(QStringLiteral("a\r\nb\r\n")), (L{"a", "b"}));
+  EXPECT_EQ(Codec::zeilenTrennen(QStringLiteral("a\nb")), (L{"a", "b"}));
+  EXPECT_EQ(Codec::zeilenTrennen(QStringLiteral("a\rb\r")), (L{"a", "b"}));
+  EXPECT_EQ(Codec::zeilenTrennen(QStringLiteral("a\r\n\r\nb")), (L{"a", "", "b"}));
+  EXPECT_EQ(Codec::zeilenTrennen(QStringLiteral("a\n\rb")), (L{"a", "", "b"}));
+  EXPECT_EQ(Codec::zeilenTrennen(QString()), L{});
+}

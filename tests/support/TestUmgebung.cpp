@@ -1,0 +1,62 @@
+#include "support/TestUmgebung.h"
+
+#include "common/Global.h"
+#include "platform/Clock.h"
+#include "platform/Form.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <array>
+
+void KartulonTest::SetUp() {
+  dir_ = std::make_unique<QTemporaryDir>();
+  ASSERT_TRUE(dir_->isValid());
+  QDir(dir_->path()).mkpath(QStringLiteral("programm"));
+  QDir(dir_->path()).mkpath(QStringLiteral("windows"));
+  qputenv("KARTULON_HOME", programmOrdner().toLocal8Bit());
+  qputenv("KARTULON_WINDIR", windowsOrdner().toLocal8Bit());
+  Clock::setFixed(standardZeit());
+  auto d = std::make_unique<ScriptedDialogs>();
+  dialoge_ = d.get();
+  Dialogs::install(std::move(d));
+  GlobaleZuruecksetzen();
+}
+
+void KartulonTest::TearDown() {
+  vb::Forms::UnloadAll();
+  vb::Forms::setModalInterceptor({});
+  Dialogs::install(nullptr);
+  dialoge_ = nullptr;
+  Clock::reset();
+  GlobaleZuruecksetzen();
+  dir_.reset();
+}
+
+QString KartulonTest::programmOrdner() const { return dir_->path() + QStringLiteral("/programm"); }
+QString KartulonTest::windowsOrdner() const { return dir_->path() + QStringLiteral("/windows"); }
+QString KartulonTest::tempPfad(const QString& name) const { return dir_->path() + u'/' + name; }
+
+QString KartulonTest::dateiSchreiben(const QString& pfad, const QByteArray& bytes) const {
+  QDir().mkpath(QFileInfo(pfad).absolutePath());
+  QFile f(pfad);
+  EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << pfad.toStdString();
+  f.write(bytes);
+  return pfad;
+}
+
+QByteArray KartulonTest::dateiLesen(const QString& pfad) {
+  QFile f(pfad);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+QDateTime KartulonTest::standardZeit() { return QDateTime(QDate(2026, 12, 10), QTime(12, 0)); }
+
+QString zeileAus(std::initializer_list<std::pair<int, QString>> felder) {
+  std::array<QString, 24> f;
+  for (const auto& [i, t] : felder) f[i] = t;
+  QString z;
+  for (const QString& t : f) z += t + u'\t';
+  return z;
+}

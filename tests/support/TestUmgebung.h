@@ -1,0 +1,36 @@
+#pragma once
+// The fixture of every test: a fresh program folder and Windows folder in a temporary directory, a fixed
+// clock, scripted dialogs, and every form unloaded afterwards.
+#include "platform/Dialogs.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+class KartulonTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // The scripted dialog double installed for this test.
+  ScriptedDialogs& dialoge() { return *dialoge_; }
+  QString programmOrdner() const;  // KARTULON_HOME
+  QString windowsOrdner() const;   // KARTULON_WINDIR
+  QString tempPfad(const QString& name) const;
+
+  // Writes a file as bytes (the caller gives the exact bytes) and returns its path.
+  QString dateiSchreiben(const QString& pfad, const QByteArray& bytes) const;
+  static QByteArray dateiLesen(const QString& pfad);
+
+  // 2026-12-10 12:00 unless a test sets another.
+  static QDateTime standardZeit();
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+  ScriptedDialogs* dialoge_ = nullptr;
+};
+
+// A line of 24 fields, each followed by a TAB.
+QString zeileAus(std::initializer_list<std::pair<int, QString>> felder);
