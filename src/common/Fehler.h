@@ -1,0 +1,14 @@
+#pragma once
+// The central error handler: logs the error in Zedured.ini [Fehler], plays the error sound, shows what
+// failed with a tip, offers the printed error report, and tells the caller whether to go on.
+#include <QFileDevice>
+#include <QString>
+
+// Answers: 0 no error (nothing shown), 2 leave the procedure, 5 continue.
+int FehlerMelden(int nummer, const QString& text = {});
+// The built program is never in its development environment.
+bool InEntwicklung();
+// The runtime's error number for a failed file operation (53 not found, 70 permission denied, ...).
+int FehlerNummer(QFileDevice::FileError fehler);
+// The German description of a runtime error number.
+QString FehlerText(int nummer);
