@@ -2,6 +2,8 @@
 
 #include "platform/Codec.h"
 
+#include <QGuiApplication>
+
 namespace vb {
 
 int KeyCode(const QKeyEvent* e) {
@@ -87,5 +89,19 @@ int KeyAscii(const QKeyEvent* e) {
   const QByteArray b = Codec::nach1252(Codec::auf1252Reduzieren(t));
   return b.isEmpty() ? 0 : static_cast<unsigned char>(b[0]);
 }
+
+namespace {
+std::optional<Qt::KeyboardModifiers> gehalteneTasten;
+
+Qt::KeyboardModifiers tasten() {
+  if (gehalteneTasten) return *gehalteneTasten;
+  // The keyboard's state now, not that of the last event handled.
+  return QGuiApplication::queryKeyboardModifiers();
+}
+}  // namespace
+
+int ShiftKey() { return (tasten() & Qt::ShiftModifier) ? 1 : 0; }
+int CtrlKey() { return (tasten() & Qt::ControlModifier) ? 1 : 0; }
+void TastenHalten(std::optional<Qt::KeyboardModifiers> t) { gehalteneTasten = t; }
 
 }  // namespace vb

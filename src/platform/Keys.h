@@ -1,6 +1,7 @@
 #pragma once
 // The runtime's key codes and shift mask, from Qt key events.
 #include <QKeyEvent>
+#include <optional>
 
 namespace vb {
 enum KeyCodes : int {
@@ -18,4 +19,10 @@ int KeyCode(const QKeyEvent* e);
 int ShiftState(Qt::KeyboardModifiers m);
 // The character code (Windows-1252) that a key press types, 0 when it types nothing.
 int KeyAscii(const QKeyEvent* e);
+
+// The key states of the closed helper library: non-zero while a Shift (Ctrl) key is held down.
+int ShiftKey();
+int CtrlKey();
+// Tests hold keys down without a keyboard; std::nullopt gives the real keyboard back.
+void TastenHalten(std::optional<Qt::KeyboardModifiers> tasten);
 }  // namespace vb

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <array>
 #include <cmath>
 
 namespace vb {
@@ -150,5 +151,160 @@ QString DatumText(const QDate& d) { return d.isValid() ? d.toString(QStringLiter
 int MonateZwischen(const QDate& von, const QDate& bis) {
   return (bis.year() * 12 + bis.month()) - (von.year() * 12 + von.month());
 }
+
+// ---------------------------------------------------------------------------------------------------
+// Like
+
+namespace {
+const std::array<char16_t, 256> kKlein = [] {
+  std::array<char16_t, 256> t{};
+  for (int i = 0; i < 256; ++i) t[i] = static_cast<char16_t>(QChar::toLower(static_cast<char32_t>(i)));
+  return t;
+}();
+}  // namespace
+
+char16_t Klein(char16_t c) {
+  if (c < 256) return kKlein[c];
+  return static_cast<char16_t>(QChar::toLower(static_cast<char32_t>(c)));
+}
+
+LikeMuster::LikeMuster(QStringView muster) {
+  const qsizetype n = muster.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t c = muster[i].unicode();
+    switch (c) {
+      case u'*':
+        if (elemente_.empty() || elemente_.back().art != Art::Stern) elemente_.push_back({Art::Stern});
+        break;
+      case u'?':
+        elemente_.push_back({Art::Eins});
+        break;
+      case u'#':
+        elemente_.push_back({Art::Ziffer});
+        break;
+      case u'[': {
+        const qsizetype ende = muster.indexOf(u']', i + 1);
+        if (ende < 0) {
+          gueltig_ = false;
+          elemente_.clear();
+          return;
+        }
+        QStringView liste = muster.mid(i + 1, ende - i - 1);
+        i = ende;
+        if (liste.isEmpty()) break;  // "[]" stands for nothing
+        Element e{Art::Liste};
+        if (liste.size() > 1 && liste[0] == u'!') {
+          e.nicht = true;
+          liste = liste.mid(1);
+        }
+        e.von = static_cast<int>(bereiche_.size());
+        for (qsizetype k = 0; k < liste.size(); ++k) {
+          const char16_t a = liste[k].unicode();
+          if (k + 2 < liste.size() && liste[k + 1] == u'-') {
+            const char16_t b = liste[k + 2].unicode();
+            if (b < a) {
+              gueltig_ = false;
+              elemente_.clear();
+              return;
+            }
+            bereiche_.emplace_back(a, b);
+            k += 2;
+          } else {
+            bereiche_.emplace_back(a, a);
+          }
+        }
+        e.bis = static_cast<int>(bereiche_.size());
+        elemente_.push_back(e);
+        break;
+      }
+      default:
+        elemente_.push_back({Art::Zeichen, false, c});
+    }
+  }
+}
+
+bool LikeMuster::einsPasst(const Element& e, char16_t c) const {
+  switch (e.art) {
+    case Art::Zeichen: return c == e.zeichen;
+    case Art::Eins: return true;
+    case Art::Ziffer: return c >= u'0' && c <= u'9';
+    case Art::Liste: {
+      bool drin = false;
+      for (int k = e.von; k < e.bis && !drin; ++k) drin = c >= bereiche_[k].first && c <= bereiche_[k].second;
+      return drin != e.nicht;
+    }
+    case Art::Stern: return false;
+  }
+  return false;
+}
+
+// Every element but "*" takes exactly one character, so on a mismatch it is enough to go back to the
+// last "*" and let it take one character more: the earlier stars never need to change.
+template <class Abbildung>
+bool LikeMuster::vergleichen(QStringView text, Abbildung abb) const {
+  if (!gueltig_) return false;
+  const std::size_t m = elemente_.size();
+  const qsizetype n = text.size();
+  const char16_t* t = reinterpret_cast<const char16_t*>(text.data());
+  std::size_t p = 0;
+  qsizetype i = 0;
+  std::size_t sternP = m + 1;  // element after the last star; m + 1: no star yet
+  qsizetype sternI = 0;        // where the text after that star starts
+  // Moves the star's start on to the next place where the element after the star can match.
+  auto vorruecken = [&]() -> bool {
+    if (sternP < m && elemente_[sternP].art == Art::Zeichen) {
+      const char16_t z = elemente_[sternP].zeichen;
+      while (sternI < n && abb(t[sternI]) != z) ++sternI;
+      if (sternI >= n) return false;
+    }
+    i = sternI;
+    p = sternP;
+    return true;
+  };
+  while (i < n) {
+    if (p < m && elemente_[p].art == Art::Stern) {
+      sternP = p + 1;
+      sternI = i;
+      if (sternP == m) return true;  // a final star takes the rest
+      if (!vorruecken()) return false;
+      continue;
+    }
+    if (p < m && einsPasst(elemente_[p], abb(t[i]))) {
+      ++p;
+      ++i;
+      continue;
+    }
+    if (sternP > m) return false;
+    ++sternI;
+    if (sternI >= n || !vorruecken()) return false;
+  }
+  while (p < m && elemente_[p].art == Art::Stern) ++p;
+  return p == m;
+}
+
+bool LikeMuster::passt(QStringView text) const {
+  return vergleichen(text, [](char16_t c) { return c; });
+}
+
+bool LikeMuster::passtKlein(QStringView text) const {
+  return vergleichen(text, [](char16_t c) { return Klein(c); });
+}
+
+QString LikeMuster::woertlich(QStringView text) {
+  QString m;
+  m.reserve(text.size());
+  for (QChar c : text) {
+    if (c == u'*' || c == u'?' || c == u'#' || c == u'[') {
+      m += u'[';
+      m += c;
+      m += u']';
+    } else {
+      m += c;
+    }
+  }
+  return m;
+}
+
+bool Like(QStringView text, QStringView muster) { return LikeMuster(muster).passt(text); }
 
 }  // namespace vb

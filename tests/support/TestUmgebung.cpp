@@ -3,6 +3,7 @@
 #include "common/Global.h"
 #include "platform/Clock.h"
 #include "platform/Form.h"
+#include "platform/Keys.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,6 +30,7 @@ void KartulonTest::TearDown() {
   Dialogs::install(nullptr);
   dialoge_ = nullptr;
   Clock::reset();
+  vb::TastenHalten(std::nullopt);
   GlobaleZuruecksetzen();
   dir_.reset();
 }
