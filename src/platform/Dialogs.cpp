@@ -13,6 +13,11 @@ namespace {
 class QtDialogs : public DialogService {
  public:
   int msgBox(const QString& text, int style, const QString& title) override {
+    return msgBoxMitHilfe(text, style, title, {});
+  }
+
+  int msgBoxMitHilfe(const QString& text, int style, const QString& title,
+                     const std::function<void()>& hilfe) override {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kartulon") : title);
     box.setText(text);
@@ -52,8 +57,16 @@ class QtDialogs : public DialogService {
     // Escape answers Cancel where there is one, and OK on a box with OK alone.
     for (qsizetype i = 0; i < knoepfe.size(); ++i)
       if (knoepfe[i].antwort == vb::vbCancel || knoepfe.size() == 1) box.setEscapeButton(buttons[i]);
+    QPushButton* hilfeKnopf = nullptr;
+    if ((style & vb::vbMsgBoxHelpButton) && hilfe)
+      hilfeKnopf = box.addButton(QStringLiteral("&Hilfe"), QMessageBox::HelpRole);
     QApplication::restoreOverrideCursor();
     box.exec();
+    // The Help button shows the help and leaves the question open.
+    while (hilfeKnopf && box.clickedButton() == hilfeKnopf) {
+      hilfe();
+      box.exec();
+    }
     for (qsizetype i = 0; i < buttons.size(); ++i)
       if (box.clickedButton() == buttons[i]) return knoepfe[i].antwort;
     return knoepfe.size() == 1 ? vb::vbOK : vb::vbCancel;
@@ -115,6 +128,9 @@ std::unique_ptr<DialogService> install(std::unique_ptr<DialogService> service) {
 
 int MsgBox(const QString& text, int style, const QString& title) {
   return Dialogs::service().msgBox(text, style, title);
+}
+int MsgBox(const QString& text, int style, const QString& title, const std::function<void()>& hilfe) {
+  return Dialogs::service().msgBoxMitHilfe(text, style, title, hilfe);
 }
 QString InputBox(const QString& prompt, const QString& title, const QString& standard) {
   return Dialogs::service().inputBox(prompt, title, standard);

@@ -17,7 +17,7 @@ namespace vb {
 enum MsgStyle : int {
   vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3, vbYesNo = 4,
   vbRetryCancel = 5, vbCritical = 16, vbQuestion = 32, vbExclamation = 48, vbInformation = 64,
-  vbDefaultButton2 = 256, vbDefaultButton3 = 512
+  vbDefaultButton2 = 256, vbDefaultButton3 = 512, vbMsgBoxHelpButton = 16384
 };
 enum MsgAnswer : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
 }  // namespace vb
@@ -34,6 +34,12 @@ class DialogService {
  public:
   virtual ~DialogService() = default;
   virtual int msgBox(const QString& text, int style, const QString& title) = 0;
+  // A box with a Help button as well (style holds vbMsgBoxHelpButton): the button calls hilfe and the
+  // box stays. Without a box of its own, the plain box answers.
+  virtual int msgBoxMitHilfe(const QString& text, int style, const QString& title,
+                             const std::function<void()>& /*hilfe*/) {
+    return msgBox(text, style, title);
+  }
   // "" when cancelled.
   virtual QString inputBox(const QString& prompt, const QString& title, const QString& standard) = 0;
   // "" when cancelled.
@@ -51,6 +57,8 @@ std::unique_ptr<DialogService> install(std::unique_ptr<DialogService> service);
 
 // The runtime's message box: text (already with real line breaks), style, title (empty: "Kartulon").
 int MsgBox(const QString& text, int style = vb::vbOKOnly, const QString& title = {});
+// With a Help button that calls hilfe (the box stays open).
+int MsgBox(const QString& text, int style, const QString& title, const std::function<void()>& hilfe);
 QString InputBox(const QString& prompt, const QString& title = {}, const QString& standard = {});
 
 // Answers from a script, in order, and records every request. A request without a scripted answer is

@@ -4,6 +4,8 @@
 #include "platform/Clock.h"
 #include "platform/Form.h"
 #include "platform/Keys.h"
+#include "platform/Instanz.h"
+#include "platform/Programm.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +23,17 @@ void KartulonTest::SetUp() {
   auto d = std::make_unique<ScriptedDialogs>();
   dialoge_ = d.get();
   Dialogs::install(std::move(d));
+  auto sh = std::make_unique<RecordingShell>();
+  shell_ = sh.get();
+  Shell::install(std::move(sh));
+  auto h = std::make_unique<RecordingHelp>();
+  hilfe_ = h.get();
+  Help::install(std::move(h));
+  auto si = std::make_unique<FesteSysInfo>();
+  sysInfo_ = si.get();
+  SysInfo::install(std::move(si));
+  enden_.clear();
+  vb::Programm::setEndeHandler([this](int code) { enden_.append(code); });
   GlobaleZuruecksetzen();
 }
 
@@ -29,6 +42,15 @@ void KartulonTest::TearDown() {
   vb::Forms::setModalInterceptor({});
   Dialogs::install(nullptr);
   dialoge_ = nullptr;
+  Instanz::beenden();
+  vb::Programm::beimEndeAlleEntfernen();
+  vb::Programm::setEndeHandler({});
+  Shell::install(nullptr);
+  shell_ = nullptr;
+  Help::install(nullptr);
+  hilfe_ = nullptr;
+  SysInfo::install(nullptr);
+  sysInfo_ = nullptr;
   Clock::reset();
   vb::TastenHalten(std::nullopt);
   GlobaleZuruecksetzen();

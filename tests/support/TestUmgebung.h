@@ -1,7 +1,11 @@
 #pragma once
 // The fixture of every test: a fresh program folder and Windows folder in a temporary directory, a fixed
-// clock, scripted dialogs, and every form unloaded afterwards.
+// clock, scripted dialogs, a recording shell and help, fixed system facts (German regional settings), an
+// end of the program that is recorded instead of ending the test, and every form unloaded afterwards.
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
+#include "platform/Shell.h"
+#include "platform/SysInfo.h"
 
 #include <QDateTime>
 #include <QString>
@@ -16,6 +20,13 @@ class KartulonTest : public ::testing::Test {
 
   // The scripted dialog double installed for this test.
   ScriptedDialogs& dialoge() { return *dialoge_; }
+  // The shell double installed for this test (starting programs really starts them, see RecordingShell).
+  RecordingShell& shell() { return *shell_; }
+  RecordingHelp& hilfe() { return *hilfe_; }
+  // Tests that need the machine's real facts install the real service: SysInfo::install(nullptr).
+  FesteSysInfo& sysInfo() { return *sysInfo_; }
+  // The codes of every end of the program (vb::Programm::Ende) during this test.
+  const QList<int>& programmEnden() const { return enden_; }
   QString programmOrdner() const;  // KARTULON_HOME
   QString windowsOrdner() const;   // KARTULON_WINDIR
   QString tempPfad(const QString& name) const;
@@ -30,6 +41,10 @@ class KartulonTest : public ::testing::Test {
  private:
   std::unique_ptr<QTemporaryDir> dir_;
   ScriptedDialogs* dialoge_ = nullptr;
+  RecordingShell* shell_ = nullptr;
+  RecordingHelp* hilfe_ = nullptr;
+  FesteSysInfo* sysInfo_ = nullptr;
+  QList<int> enden_;
 };
 
 // A line of 24 fields, each followed by a TAB.

@@ -1,0 +1,59 @@
+#include "platform/Help.h"
+
+#include "platform/Paths.h"
+#include "platform/Shell.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+
+QString suchen(const QString& hilfeDatei, int thema) {
+  const QString name = Help::seitenName(hilfeDatei, thema);
+  if (name.isEmpty()) return {};
+  for (const QString& o : Help::ordner()) {
+    const QString pfad = Paths::aufloesen(Paths::verbinden(o, name));
+    if (QFileInfo(pfad).isFile()) return pfad;
+  }
+  return {};
+}
+
+class QtHelp : public HelpService {
+ public:
+  QString seite(const QString& hilfeDatei, int thema) override { return suchen(hilfeDatei, thema); }
+  void zeigen(const QString& seite) override { Shell::service().oeffnen(QUrl::fromLocalFile(seite)); }
+};
+
+std::unique_ptr<HelpService>& aktuell() {
+  static std::unique_ptr<HelpService> s = std::make_unique<QtHelp>();
+  return s;
+}
+
+}  // namespace
+
+namespace Help {
+HelpService& service() { return *aktuell(); }
+std::unique_ptr<HelpService> install(std::unique_ptr<HelpService> service) {
+  auto alt = std::move(aktuell());
+  aktuell() = service ? std::move(service) : std::make_unique<QtHelp>();
+  return alt;
+}
+
+QStringList ordner() {
+  QStringList l{Paths::programmOrdner()};
+  if (QCoreApplication::instance()) {
+    const QString neben = QCoreApplication::applicationDirPath();
+    if (!l.contains(neben)) l.append(neben);
+  }
+  return l;
+}
+
+QString seitenName(const QString& hilfeDatei, int thema) {
+  const QString basis = QFileInfo(Paths::normalisieren(hilfeDatei).trimmed()).completeBaseName();
+  if (basis.isEmpty()) return {};
+  return thema < 0 ? basis + QStringLiteral(".html") : QStringLiteral("%1_%2.html").arg(basis).arg(thema);
+}
+}  // namespace Help
+
+QString RecordingHelp::seite(const QString& hilfeDatei, int thema) { return suchen(hilfeDatei, thema); }

@@ -1,0 +1,103 @@
+#include "platform/Shell.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+
+namespace {
+
+// The process's start time (clock ticks after boot, field 22 of /proc/<pid>/stat) and whether it is a
+// zombie; false when there is no such process.
+bool prozessLesen(qint64 pid, QByteArray& startzeit, bool& zombie) {
+  QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+  if (!f.open(QIODevice::ReadOnly)) return false;
+  const QByteArray zeile = f.readAll();
+  // The command name stands in parentheses and may itself hold blanks and parentheses.
+  const qsizetype ende = zeile.lastIndexOf(')');
+  if (ende < 0) return false;
+  const QList<QByteArray> felder = zeile.mid(ende + 2).split(' ');
+  if (felder.size() < 20) return false;
+  zombie = felder[0] == "Z" || felder[0] == "X";
+  startzeit = felder[19];  // field 22 counted from the pid
+  return true;
+}
+
+class QtShell : public ShellService {
+ public:
+  bool oeffnen(const QUrl& adresse) override {
+    if (!adresse.isValid() || adresse.isEmpty()) return false;
+    return QDesktopServices::openUrl(adresse);
+  }
+
+  qint64 starten(const QString& programm, const QStringList& argumente, const QString& ordner) override {
+    if (programm.isEmpty()) return 0;
+    qint64 pid = 0;
+    const QString wo = ordner.isEmpty() ? QDir::currentPath() : ordner;
+    if (!QProcess::startDetached(programm, argumente, wo, &pid) || pid <= 0) return 0;
+    QByteArray startzeit;
+    bool zombie = false;
+    if (prozessLesen(pid, startzeit, zombie)) startzeiten_.insert(pid, startzeit);
+    return pid;
+  }
+
+  bool laeuft(qint64 prozess) override {
+    if (prozess <= 0) return false;
+    QByteArray startzeit;
+    bool zombie = false;
+    if (!prozessLesen(prozess, startzeit, zombie) || zombie) return false;
+    // A process id used again by a later process is not the program that was started.
+    const auto it = startzeiten_.constFind(prozess);
+    return it == startzeiten_.constEnd() || *it == startzeit;
+  }
+
+  bool inPapierkorb(const QString& pfad) override {
+    if (pfad.isEmpty()) return false;
+    return QFile::moveToTrash(pfad);
+  }
+
+ private:
+  QHash<qint64, QByteArray> startzeiten_;
+};
+
+std::unique_ptr<ShellService>& aktuell() {
+  static std::unique_ptr<ShellService> s = std::make_unique<QtShell>();
+  return s;
+}
+
+}  // namespace
+
+namespace Shell {
+ShellService& service() { return *aktuell(); }
+std::unique_ptr<ShellService> install(std::unique_ptr<ShellService> service) {
+  auto alt = std::move(aktuell());
+  aktuell() = service ? std::move(service) : std::make_unique<QtShell>();
+  return alt;
+}
+std::unique_ptr<ShellService> echt() { return std::make_unique<QtShell>(); }
+}  // namespace Shell
+
+RecordingShell::RecordingShell() : echt_(Shell::echt()) {}
+RecordingShell::~RecordingShell() = default;
+
+bool RecordingShell::oeffnen(const QUrl& adresse) {
+  geoeffnet.append(adresse);
+  return oeffnenGelingt;
+}
+
+qint64 RecordingShell::starten(const QString& programm, const QStringList& argumente, const QString& ordner) {
+  gestartet.append({programm, argumente, ordner});
+  if (echtStarten) return echt_->starten(programm, argumente, ordner);
+  return naechsteId;
+}
+
+bool RecordingShell::laeuft(qint64 prozess) {
+  if (echtStarten) return echt_->laeuft(prozess);
+  return false;
+}
+
+bool RecordingShell::inPapierkorb(const QString& pfad) {
+  papierkorb.append(pfad);
+  return papierkorbGelingt;
+}
