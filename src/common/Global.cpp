@@ -20,6 +20,7 @@ std::array<QString, 24> DatenFeld;
 std::array<QString, 100> Token;
 int TokenAnzahl = 0;
 QString ProgrammVersion = QStringLiteral(KARTULON_VERSION_TEXT);
+int EntwicklungsStatus = 0;
 
 void GlobaleZuruecksetzen() {
   AktuelleDatei.clear();
@@ -42,4 +43,5 @@ void GlobaleZuruecksetzen() {
   Token.fill(QString());
   TokenAnzahl = 0;
   ProgrammVersion = QStringLiteral(KARTULON_VERSION_TEXT);
+  EntwicklungsStatus = 0;
 }

@@ -34,6 +34,9 @@ extern std::array<QString, 24> DatenFeld;
 extern std::array<QString, 100> Token;
 extern int TokenAnzahl;
 
+// Whether the program runs in its development environment: 0 not yet determined, 1 no, 2 yes.
+extern int EntwicklungsStatus;
+
 // The version as text: major, ".", minor as two digits and revision as four digits.
 extern QString ProgrammVersion;
 

@@ -20,7 +20,9 @@ class QtDialogs : public DialogService {
                      const std::function<void()>& hilfe) override {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kartulon") : title);
-    box.setText(text);
+    // Messages break their lines with CR LF; the label wants LF alone.
+    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    if (style & vb::vbSystemModal) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     switch (style & 0x70) {
       case vb::vbCritical: box.setIcon(QMessageBox::Critical); break;
       case vb::vbQuestion: box.setIcon(QMessageBox::Question); break;

@@ -34,6 +34,9 @@ void KartulonTest::SetUp() {
   SysInfo::install(std::move(si));
   enden_.clear();
   vb::Programm::setEndeHandler([this](int code) { enden_.append(code); });
+  auto t = std::make_unique<RecordingSound>();
+  toene_ = t.get();
+  Sound::install(std::move(t));
   GlobaleZuruecksetzen();
 }
 
@@ -51,6 +54,8 @@ void KartulonTest::TearDown() {
   hilfe_ = nullptr;
   SysInfo::install(nullptr);
   sysInfo_ = nullptr;
+  Sound::install(nullptr);
+  toene_ = nullptr;
   Clock::reset();
   vb::TastenHalten(std::nullopt);
   GlobaleZuruecksetzen();

@@ -1,10 +1,12 @@
 #pragma once
 // The fixture of every test: a fresh program folder and Windows folder in a temporary directory, a fixed
-// clock, scripted dialogs, a recording shell and help, fixed system facts (German regional settings), an
-// end of the program that is recorded instead of ending the test, and every form unloaded afterwards.
+// clock, scripted dialogs, recorded sounds, a recording shell and help, fixed system facts (German
+// regional settings), an end of the program that is recorded instead of ending the test, and every form
+// unloaded afterwards.
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/Shell.h"
+#include "platform/Sound.h"
 #include "platform/SysInfo.h"
 
 #include <QDateTime>
@@ -27,6 +29,8 @@ class KartulonTest : public ::testing::Test {
   FesteSysInfo& sysInfo() { return *sysInfo_; }
   // The codes of every end of the program (vb::Programm::Ende) during this test.
   const QList<int>& programmEnden() const { return enden_; }
+  // The recording sound double installed for this test.
+  RecordingSound& toene() { return *toene_; }
   QString programmOrdner() const;  // KARTULON_HOME
   QString windowsOrdner() const;   // KARTULON_WINDIR
   QString tempPfad(const QString& name) const;
@@ -45,6 +49,7 @@ class KartulonTest : public ::testing::Test {
   RecordingHelp* hilfe_ = nullptr;
   FesteSysInfo* sysInfo_ = nullptr;
   QList<int> enden_;
+  RecordingSound* toene_ = nullptr;
 };
 
 // A line of 24 fields, each followed by a TAB.
