@@ -1,8 +1,10 @@
 #pragma once
 // The runtime semantics that the program's procedures rely on, written once.
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringView>
+#include <optional>
 #include <vector>
 
 namespace vb {
@@ -62,5 +64,47 @@ class LikeMuster {
 
 // The lower-case form of one character, as the runtime's LCase gives it.
 char16_t Klein(char16_t c);
+// Format of a number, as the runtime does it under German settings. Sections "positive;negative;zero"; "0"
+// a digit or 0, "#" a digit or nothing, "." the decimal comma (always shown when the pattern has one),
+// "," between digit places groups thousands with ".", "," right before the decimal point divides by 1000,
+// "%" multiplies by 100; "\x" and "text in quotes" are shown as they stand, other characters too.
+// Rounds half away from zero on the number's first 15 significant digits. An empty pattern is CStr.
+// Scientific patterns ("0E+00") are not supported (no caller uses them): "E" is shown as it stands.
+QString Format(double zahl, const QString& muster);
+// Format of a date and time: d dd ddd dddd, m mm mmm mmmm (minutes after h/hh or before s/ss), yy yyyy,
+// h hh, n nn, s ss, ":" and "/" (shown as "."), German day and month names.
+QString Format(const QDateTime& zeit, const QString& muster);
+QString Format(const QDate& datum, const QString& muster);
+
+// The text of a number as CStr gives it under German settings: decimal comma, at most 15 significant
+// digits, no blank in front ("1,5", "-3", "1E+20").
+QString CStr(double zahl);
+// Str: "." as decimal point and a blank in front of a number that is not negative (" 42", "-1.5").
+QString Str(double zahl);
+// The strict conversion of CDbl under German settings: blanks around, a sign, digits with "." as
+// grouping (ignored) and "," as decimal comma, an exponent, "&H"/"&O". No number (or anything after
+// it): nothing.
+std::optional<double> CDbl(const QString& text);
+// CCur: CDbl rounded to four decimal places (half to even), as the fixed-point currency type holds it.
+std::optional<double> CCur(const QString& text);
+
+// String functions with the runtime's 1-based positions. Start positions below 1 count as 1.
+QString Left(const QString& text, qsizetype anzahl);
+QString Right(const QString& text, qsizetype anzahl);
+// From position start (1-based), anzahl characters (-1: the rest).
+QString Mid(const QString& text, qsizetype start, qsizetype anzahl = -1);
+// Position (1-based) of the first occurrence from start on, 0 when none; an empty search text gives
+// start (0 when start lies past the end).
+qsizetype InStr(qsizetype start, const QString& text, const QString& such,
+                Qt::CaseSensitivity vergleich = Qt::CaseSensitive);
+qsizetype InStr(const QString& text, const QString& such, Qt::CaseSensitivity vergleich = Qt::CaseSensitive);
+// Position (1-based) of the last occurrence that starts at or before start (-1: the end), 0 when none.
+qsizetype InStrRev(const QString& text, const QString& such, qsizetype start = -1,
+                   Qt::CaseSensitivity vergleich = Qt::CaseSensitive);
+// The runtime trims blanks only (no TABs or line breaks).
+QString LTrim(const QString& text);
+QString RTrim(const QString& text);
+QString Trim(const QString& text);
+QString Space(qsizetype anzahl);
 
 }  // namespace vb
