@@ -1,0 +1,45 @@
+#pragma once
+// The address file: a header line (".." and the file's description) and one record line per address,
+// Windows-1252 (or UTF-8 when a user saved it so), CR LF after every line. Reading and writing here is
+// pure: no window, no settings; Main.DatenLaden and Main.DatenSpeichern do the rest.
+#include "platform/Codec.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+struct AdressdateiInhalt {
+  QString beschreibung;     // "" when the file yields none (an empty file)
+  QStringList datensaetze;  // at most kMaxDatensaetze record lines, in file order
+  // Reading stopped at kMaxDatensaetze and the file holds at least one further record line.
+  bool abgeschnitten = false;
+  Codec::Kodierung kodierung = Codec::Kodierung::Windows1252;
+  bool mitBom = false;  // a UTF-8 file that began with a byte-order mark keeps it
+};
+
+// What the reader tells its caller while it works (both optional).
+struct AdressdateiMeldungen {
+  // Once, when the description is first set (the caller shows "Öffne gerade ...").
+  std::function<void(const QString& beschreibung)> beschreibungGesetzt;
+  // After every record taken into the table, with the count so far.
+  std::function<void(int anzahl)> datensatzGelesen;
+};
+
+// Splits the bytes of an address file. standardBeschreibung is the proper-cased base name of the file,
+// the description when the file's first line is no ".." header (or a header that holds a TAB).
+AdressdateiInhalt AdressdateiZerlegen(const QByteArray& bytes, const QString& standardBeschreibung,
+                                      const AdressdateiMeldungen& meldungen = {});
+
+// Whether a line read from a file (after the header test and the blank put before a leading TAB) is
+// dropped: empty, or fields 0 to 14 empty while fields 17 to 22 hold nothing either.
+bool DatensatzZeileVerwerfen(const QString& zeile);
+
+// The header line to write: text (the setting FirstDataLine when set, else the description) with
+// ".." put in front unless it begins with "..". The caller has already turned "^t" into TAB.
+QString KopfzeileBilden(const QString& text);
+
+// The bytes of the file: the header line and every record line, each ended by CR LF. A CR or LF inside
+// a record line is written as "°°" and inside the header as a blank, so that no line can break apart.
+QByteArray AdressdateiBauen(const QString& kopfzeile, const QStringList& datensaetze,
+                            Codec::Kodierung kodierung = Codec::Kodierung::Windows1252, bool mitBom = false);

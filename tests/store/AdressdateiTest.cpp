@@ -1,0 +1,131 @@
+// The address file format: what the reader takes from odd files, and what the writer writes.
+#include "store/Adressdatei.h"
+#include "store/Datensatz.h"
+#include "support/TestUmgebung.h"
+
+namespace {
+
+QString L(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QString tabs(int n) { return QString(n, u'\t'); }
+
+}  // namespace
+
+TEST(Adressdatei, OddFilesLoadAsTheFormatSays) {
+  const QByteArray rec1 = QByteArray("Privat\tMeier\t") + QByteArray(22, '\t');
+  const QByteArray rec2 = QByteArray("Firma\tWeber\t") + QByteArray(22, '\t');
+  struct Fall {
+    const char* name;
+    QByteArray bytes;
+    QString beschreibung;
+    QStringList datensaetze;
+  };
+  const QString r1 = QString::fromLatin1(rec1), r2 = QString::fromLatin1(rec2);
+  const Fall faelle[] = {
+      {"empty file", "", "", {}},
+      {"header only", "..Privat\r\n", "Privat", {}},
+      {"header with TAB", "..Name\tVorname\r\n" + rec1 + "\r\n", "Kunden", {r1}},
+      {"no header", rec1 + "\r\n" + rec2 + "\r\n", "Kunden", {r1, r2}},
+      {"bare .. then header", "..\r\n..Firma\r\n" + rec1 + "\r\n", "Firma", {r1}},
+      {"later .. line is a record", "..A\r\n..B\tx\r\n", "A", {"..B\tx"}},
+      {"line starting with TAB", "..A\r\n\tMeier\t\r\n", "A", {" \tMeier\t"}},
+      {"empty lines skipped", "..A\r\n\r\n\r\n" + rec1 + "\r\n\r\n", "A", {r1}},
+      {"blank and 23 TABs dropped", "..A\r\n " + QByteArray(23, '\t') + "\r\n", "A", {}},
+      {"15 TABs then fields dropped", "..A\r\n" + QByteArray(15, '\t') + "01.01.2000\t02.02.2002\t\r\n", "A", {}},
+      {"15 TABs then an account kept", "..A\r\n" + QByteArray(17, '\t') + "12345\t\r\n", "A",
+       {tabs(17).prepend(u' ') + "12345\t"}},
+      {"15 TABs then a birthday kept", "..A\r\n  " + QByteArray(20, '\t') + "15.03.1960\t\r\n", "A",
+       {"  " + tabs(20) + "15.03.1960\t"}},
+      {"15 TABs then an index only dropped", "..A\r\n" + QByteArray(23, '\t') + "4711\t\r\n", "A", {}},
+      {"empty field 0 with a street kept", "..A\r\n \t\t\tWeg 1\t\r\n", "A", {" \t\t\tWeg 1\t"}},
+      {"LF-only line ends", "..A\n" + rec1 + "\n" + rec2 + "\n", "A", {r1, r2}},
+      {"CR-only line ends", "..A\r" + rec1 + "\r" + rec2 + "\r", "A", {r1, r2}},
+      {"mixed line ends", "..A\r\n" + rec1 + "\n" + rec2 + "\r", "A", {r1, r2}},
+      {"last line without CR LF", "..A\r\n" + rec1 + "\r\n" + rec2, "A", {r1, r2}},
+      {"bytes 0x80-0x9F", "..\x80\x81\x9F\r\n\x8D\x8F\x90\x9D\t\x84x\x93\r\n", L("€\u0081Ÿ"),
+       {L("\u008D\u008F\u0090\u009D\t„x“")}},
+      {"UTF-8 file", "..M\xC3\xBC" "ller\r\nK\xC3\xB6ln\t\r\n", L("Müller"), {L("Köln\t")}},
+      {"UTF-8 with BOM", "\xEF\xBB\xBF..Bom\r\nx\t\r\n", "Bom", {"x\t"}},
+  };
+  for (const Fall& f : faelle) {
+    const AdressdateiInhalt inhalt = AdressdateiZerlegen(f.bytes, QStringLiteral("Kunden"));
+    EXPECT_EQ(inhalt.beschreibung, f.beschreibung) << f.name;
+    EXPECT_EQ(inhalt.datensaetze, f.datensaetze) << f.name;
+    EXPECT_FALSE(inhalt.abgeschnitten) << f.name;
+  }
+}
+
+TEST(Adressdatei, EveryByteReadsBackAndWritesOutUnchanged) {
+  QByteArray zeile;
+  for (int b = 0; b < 256; ++b)
+    if (b != '\r' && b != '\n') zeile += static_cast<char>(b);
+  zeile.replace('\t', ' ');
+  const QByteArray datei = "..Alle Bytes\r\nA\t" + zeile + "\t\r\n";
+  const AdressdateiInhalt inhalt = AdressdateiZerlegen(datei, QStringLiteral("X"));
+  ASSERT_EQ(inhalt.kodierung, Codec::Kodierung::Windows1252);
+  ASSERT_EQ(inhalt.datensaetze.size(), 1);
+  EXPECT_EQ(AdressdateiBauen(KopfzeileBilden(inhalt.beschreibung), inhalt.datensaetze, inhalt.kodierung), datei);
+}
+
+TEST(Adressdatei, Utf8FilesAreWrittenBackAsUtf8) {
+  for (const QByteArray& datei : {QByteArray("..M\xC3\xBC" "ller\r\nK\xC3\xB6ln\t\r\n"),
+                                  QByteArray("\xEF\xBB\xBF..Gr\xC3\xBC\xC3\x9F" "e\r\nx\t\r\n")}) {
+    const AdressdateiInhalt inhalt = AdressdateiZerlegen(datei, QStringLiteral("X"));
+    EXPECT_EQ(inhalt.kodierung, Codec::Kodierung::Utf8);
+    EXPECT_EQ(AdressdateiBauen(KopfzeileBilden(inhalt.beschreibung), inhalt.datensaetze, inhalt.kodierung,
+                               inhalt.mitBom),
+              datei);
+  }
+}
+
+TEST(Adressdatei, StopsAt32000RecordsAndTellsWhetherMoreWereThere) {
+  const QByteArray rec = "Privat\tMeier\t" + QByteArray(22, '\t') + "\r\n";
+  const QByteArray leer = " " + QByteArray(23, '\t') + "\r\n";
+  struct Fall {
+    const char* name;
+    QByteArray nachher;  // what follows the 32000 records
+    bool abgeschnitten;
+  };
+  const Fall faelle[] = {
+      {"exactly 32000", "", false},
+      {"only dropped lines follow", "\r\n" + leer + "\r\n", false},
+      {"one more record", rec, true},
+      {"a dropped line, then a record", leer + "x", true},
+  };
+  for (const Fall& f : faelle) {
+    QByteArray datei = "..Viele\r\n";
+    datei.reserve(40 * kMaxDatensaetze);
+    for (int i = 0; i < kMaxDatensaetze; ++i) datei += rec;
+    datei += f.nachher;
+    int zuletzt = 0;
+    AdressdateiMeldungen m;
+    m.datensatzGelesen = [&](int n) { zuletzt = n; };
+    const AdressdateiInhalt inhalt = AdressdateiZerlegen(datei, QStringLiteral("X"), m);
+    EXPECT_EQ(inhalt.datensaetze.size(), kMaxDatensaetze) << f.name;
+    EXPECT_EQ(zuletzt, kMaxDatensaetze) << f.name;
+    EXPECT_EQ(inhalt.abgeschnitten, f.abgeschnitten) << f.name;
+  }
+}
+
+TEST(Adressdatei, ReportsTheDescriptionWhenItIsSet) {
+  QStringList gemeldet;
+  AdressdateiMeldungen m;
+  m.beschreibungGesetzt = [&](const QString& b) { gemeldet << b; };
+  AdressdateiZerlegen("..\r\n..Firma\r\nx\t\r\n", QStringLiteral("Kunden"), m);
+  // The bare ".." header leaves the description empty, so the next line is a header again.
+  EXPECT_EQ(gemeldet, QStringList({"", "Firma"}));
+}
+
+TEST(Adressdatei, WriterNeverBreaksALine) {
+  const QByteArray bytes = AdressdateiBauen(QStringLiteral("..Kopf\r\nzeile"),
+                                            {QStringLiteral("a\r\nb\t"), QStringLiteral("c\rd\ne\t")});
+  EXPECT_EQ(bytes, QByteArray("..Kopf zeile\r\na\xB0\xB0" "b\t\r\nc\xB0\xB0" "d\xB0\xB0" "e\t\r\n"));
+  EXPECT_EQ(AdressdateiBauen(QStringLiteral(".."), {}), QByteArray("..\r\n"));
+}
+
+TEST(Adressdatei, HeaderLine) {
+  EXPECT_EQ(KopfzeileBilden(QStringLiteral("Privat")), QStringLiteral("..Privat"));
+  EXPECT_EQ(KopfzeileBilden(QStringLiteral("..Privat")), QStringLiteral("..Privat"));
+  EXPECT_EQ(KopfzeileBilden(QString()), QStringLiteral(".."));
+  EXPECT_EQ(KopfzeileBilden(QStringLiteral("Nachname\tVorname")), QStringLiteral("..Nachname\tVorname"));
+}
