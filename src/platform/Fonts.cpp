@@ -2,26 +2,47 @@
 
 namespace Fonts {
 
+namespace {
+struct Ersatz {
+  const char* windows;
+  const char* frei;
+};
+constexpr Ersatz kErsatz[] = {
+    {"Arial", "Liberation Sans"},          {"MS Sans Serif", "Liberation Sans"},
+    {"Microsoft Sans Serif", "Liberation Sans"}, {"Helvetica", "Liberation Sans"},
+    {"Tahoma", "Liberation Sans"},         {"Verdana", "Liberation Sans"},
+    {"Courier New", "Liberation Mono"},    {"Courier", "Liberation Mono"},
+    {"Lucida Console", "Liberation Mono"}, {"Times New Roman", "Liberation Serif"},
+    {"Times", "Liberation Serif"},         {"MS Serif", "Liberation Serif"},
+};
+}  // namespace
+
 QString familie(const QString& name) {
-  const QString n = name.trimmed().toLower();
-  if (n == u"arial" || n == u"ms sans serif" || n == u"helvetica" || n == u"microsoft sans serif" ||
-      n == u"tahoma" || n == u"verdana")
-    return QStringLiteral("Liberation Sans");
-  if (n == u"courier new" || n == u"courier" || n == u"lucida console") return QStringLiteral("Liberation Mono");
-  if (n == u"times new roman" || n == u"times" || n == u"ms serif") return QStringLiteral("Liberation Serif");
+  const QString n = name.trimmed();
+  for (const Ersatz& e : kErsatz)
+    if (n.compare(QLatin1String(e.windows), Qt::CaseInsensitive) == 0) return QString::fromLatin1(e.frei);
   return name;
+}
+
+QStringList windowsNamen() {
+  QStringList namen;
+  for (const Ersatz& e : kErsatz) namen.append(QString::fromLatin1(e.windows));
+  return namen;
+}
+
+QString windowsName(const QString& name) {
+  const QString n = name.trimmed();
+  for (const Ersatz& e : kErsatz)
+    if (n.compare(QLatin1String(e.windows), Qt::CaseInsensitive) == 0) return QString::fromLatin1(e.windows);
+  return {};
 }
 
 void einrichten() {
   static bool fertig = false;
   if (fertig) return;
   fertig = true;
-  for (const char* n : {"Arial", "MS Sans Serif", "Microsoft Sans Serif", "Helvetica", "Tahoma", "Verdana"})
-    QFont::insertSubstitution(QString::fromLatin1(n), QStringLiteral("Liberation Sans"));
-  for (const char* n : {"Courier New", "Courier", "Lucida Console"})
-    QFont::insertSubstitution(QString::fromLatin1(n), QStringLiteral("Liberation Mono"));
-  for (const char* n : {"Times New Roman", "Times", "MS Serif"})
-    QFont::insertSubstitution(QString::fromLatin1(n), QStringLiteral("Liberation Serif"));
+  for (const Ersatz& e : kErsatz)
+    QFont::insertSubstitution(QString::fromLatin1(e.windows), QString::fromLatin1(e.frei));
 }
 
 QFont schrift(const QString& name, double punkte, bool fett, bool kursiv) {

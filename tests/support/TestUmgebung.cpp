@@ -37,6 +37,9 @@ void KartulonTest::SetUp() {
   auto t = std::make_unique<RecordingSound>();
   toene_ = t.get();
   Sound::install(std::move(t));
+  auto p = std::make_unique<vb::RecordingPrinter>();
+  drucker_ = p.get();
+  vb::installPrinterBackend(std::move(p));
   GlobaleZuruecksetzen();
 }
 
@@ -56,6 +59,9 @@ void KartulonTest::TearDown() {
   sysInfo_ = nullptr;
   Sound::install(nullptr);
   toene_ = nullptr;
+  // A test never leaves a printer behind that could reach a real one.
+  vb::installPrinterBackend(std::make_unique<vb::RecordingPrinter>());
+  drucker_ = nullptr;
   Clock::reset();
   vb::TastenHalten(std::nullopt);
   GlobaleZuruecksetzen();

@@ -1,10 +1,11 @@
 #pragma once
 // The fixture of every test: a fresh program folder and Windows folder in a temporary directory, a fixed
 // clock, scripted dialogs, recorded sounds, a recording shell and help, fixed system facts (German
-// regional settings), an end of the program that is recorded instead of ending the test, and every form
-// unloaded afterwards.
+// regional settings), a recording printer, an end of the program that is recorded instead of ending the
+// test, and every form unloaded afterwards.
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
+#include "platform/Printer.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
 #include "platform/SysInfo.h"
@@ -31,6 +32,8 @@ class KartulonTest : public ::testing::Test {
   const QList<int>& programmEnden() const { return enden_; }
   // The recording sound double installed for this test.
   RecordingSound& toene() { return *toene_; }
+  // The recording printer behind vb::Printer() for this test.
+  vb::RecordingPrinter& drucker() { return *drucker_; }
   QString programmOrdner() const;  // KARTULON_HOME
   QString windowsOrdner() const;   // KARTULON_WINDIR
   QString tempPfad(const QString& name) const;
@@ -50,6 +53,7 @@ class KartulonTest : public ::testing::Test {
   FesteSysInfo* sysInfo_ = nullptr;
   QList<int> enden_;
   RecordingSound* toene_ = nullptr;
+  vb::RecordingPrinter* drucker_ = nullptr;
 };
 
 // A line of 24 fields, each followed by a TAB.
