@@ -501,6 +501,9 @@ ListBox::ListBox(QWidget* parent) : QListView(parent), model_(new ListModel(this
   setItemDelegate(new TabDelegate(this));
   setTextElideMode(Qt::ElideNone);
   setWordWrap(false);
+  // The runtime's list box has no horizontal scroll bar: long lines are cut at the right edge. (A low
+  // list would otherwise lose most of its height to the bar.)
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
     // A user's click on the selected item or a key that moves the selection.
     if (settingIndex_ || selectionMode() == QAbstractItemView::SingleSelection) return;

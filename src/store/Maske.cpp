@@ -1,0 +1,83 @@
+// Mask filling. Placeholders name fields by the captions of the main window's labels:
+//   {caption}   the field's value          {~caption}  CR LF + the value, when it holds more than blanks
+//   {@Datum}    today, dd.mm.yyyy          {@Uhrzeit}  the time of day, hh:mm
+//   ^t          a TAB                      ~ at the start of a line but the first: removed
+// The replacements run in that order on the text as it stands, so a value's own placeholders of later
+// fields are filled too.
+#include "store/Maske.h"
+
+#include "common/Global.h"
+#include "mainwindow/Main.h"
+#include "platform/Clock.h"
+#include "platform/Codec.h"
+#include "platform/Paths.h"
+#include "store/Datensatz.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+bool istDatei(const QString& pfad) { return QFileInfo(pfad).isFile(); }
+
+// The runtime's Trim: blanks only.
+QString ohneRandBlanks(const QString& t) {
+  qsizetype a = 0, e = t.size();
+  while (a < e && t[a] == u' ') ++a;
+  while (e > a && t[e - 1] == u' ') --e;
+  return t.mid(a, e - a);
+}
+
+// The mask file: as named (relative to the current folder), else in the mask folder. A name with a
+// drive or an absolute path from another machine is looked for there by its file name alone.
+QString maskenDatei(const QString& maske) {
+  QString name = maske;
+  if (!name.toLower().endsWith(QStringLiteral(".msk"))) name += QStringLiteral(".msk");
+  const QString direkt = Paths::aufloesen(name);
+  if (istDatei(direkt)) return direkt;
+  const QString normal = Paths::normalisieren(name);
+  static const QRegularExpression laufwerk(QStringLiteral("^[A-Za-z]:"));
+  const bool fremd = normal.startsWith(u'/') || laufwerk.match(normal).hasMatch();
+  const QString imOrdner =
+      Paths::aufloesen(Paths::verbinden(MaskenOrdner, fremd ? normal.section(u'/', -1) : normal));
+  if (istDatei(imOrdner)) return imOrdner;
+  if (!fremd && normal.contains(u'/')) {
+    const QString nurName = Paths::aufloesen(Paths::verbinden(MaskenOrdner, normal.section(u'/', -1)));
+    if (istDatei(nurName)) return nurName;
+  }
+  return {};
+}
+
+void ersetzen(QString& text, const QString& suche, const QString& durch) {
+  text.replace(suche, durch, Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+QString MaskeFuellen(const QString& maske, const QString& zeile) {
+  const QString datei = maskenDatei(maske);
+  if (datei.isEmpty()) return {};
+  QFile f(datei);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  QString text;
+  for (const QString& z : Codec::zeilenTrennen(Codec::dekodieren(f.readAll()))) text += z + kCrLf;
+
+  const Felder werte = FelderAusZeile(zeile);
+  Main& m = Main::get();
+  for (int i = 0; i < kFeldAnzahl; ++i) {
+    const QString caption = m.Bezeichnung1(i).Caption();
+    const QString& wert = werte[i];
+    ersetzen(text, u'{' + caption + u'}', wert);
+    ersetzen(text, QStringLiteral("{~") + caption + u'}', ohneRandBlanks(wert).isEmpty() ? wert : kCrLf + wert);
+  }
+  const QDateTime jetzt = Clock::now();
+  ersetzen(text, QStringLiteral("{@Datum}"), jetzt.date().toString(QStringLiteral("dd.MM.yyyy")));
+  ersetzen(text, QStringLiteral("{@Uhrzeit}"), jetzt.time().toString(QStringLiteral("hh:mm")));
+  ersetzen(text, QStringLiteral("^t"), QStringLiteral("\t"));
+  while (text.endsWith(u'\r') || text.endsWith(u'\n')) text.chop(1);
+  ersetzen(text, QStringLiteral("\n~"), QStringLiteral("\n"));
+  return ohneRandBlanks(text);
+}
