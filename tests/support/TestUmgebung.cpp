@@ -1,8 +1,10 @@
 #include "support/TestUmgebung.h"
 
 #include "common/Global.h"
+#include "common/Ini.h"
 #include "platform/Clock.h"
 #include "platform/Form.h"
+#include "platform/IniDatei.h"
 #include "platform/Keys.h"
 #include "platform/Instanz.h"
 #include "platform/Programm.h"
@@ -65,6 +67,9 @@ void KartulonTest::TearDown() {
   Clock::reset();
   vb::TastenHalten(std::nullopt);
   GlobaleZuruecksetzen();
+  // Settings of this test's folders are forgotten, not written after the folders are gone.
+  Profil::verwerfen();
+  IniFehlerMeldungSetzen({});
   dir_.reset();
 }
 
