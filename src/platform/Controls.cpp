@@ -21,6 +21,23 @@ void Move(QWidget* w, int left, int top, int width, int height) {
   Twips::setzen(w, left, top, width < 0 ? r.width() : width, height < 0 ? r.height() : height);
 }
 
+int Left(const QWidget* w) { return Twips::rechteck(w).x(); }
+int Top(const QWidget* w) { return Twips::rechteck(w).y(); }
+int Width(const QWidget* w) { return Twips::rechteck(w).width(); }
+int Height(const QWidget* w) { return Twips::rechteck(w).height(); }
+void setLeft(QWidget* w, int twips) { Move(w, twips, Top(w)); }
+void setTop(QWidget* w, int twips) { Move(w, Left(w), twips); }
+bool setWidth(QWidget* w, int twips) {
+  if (twips < 0) return false;
+  Move(w, Left(w), Top(w), twips, Height(w));
+  return true;
+}
+bool setHeight(QWidget* w, int twips) {
+  if (twips < 0) return false;
+  Move(w, Left(w), Top(w), Width(w), twips);
+  return true;
+}
+
 namespace {
 
 // A key that an enabled action of the window uses as its shortcut wins over the text box's own use.
@@ -232,6 +249,13 @@ void TextBox::setAlignment(Qt::Alignment a) {
 }
 void TextBox::setPasswordChar(bool on) {
   if (line_) line_->setEchoMode(on ? QLineEdit::Password : QLineEdit::Normal);
+}
+void TextBox::setScrollBars(int mode) {
+  if (!plain_) return;
+  const bool h = mode & 1, v = mode & 2;
+  plain_->setLineWrapMode(h ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+  plain_->setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  plain_->setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
 void TextBox::onTextChanged() {
@@ -647,6 +671,32 @@ void ListBox::setTabStops(const QList<int>& dialogUnits) {
   viewport()->update();
 }
 
+void ListBox::setColumns(int n) {
+  columns_ = std::max(0, n);
+  if (columns_ > 0) {
+    setFlow(QListView::TopToBottom);
+    setWrapping(true);
+    setResizeMode(QListView::Adjust);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  } else {
+    setFlow(QListView::TopToBottom);
+    setWrapping(false);
+    setGridSize({});
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  }
+  updateColumns();
+}
+void ListBox::updateColumns() {
+  if (columns_ <= 0) return;
+  const int h = fontMetrics().height() + 2;
+  setGridSize(QSize(std::max(1, viewport()->width() / columns_), h));
+}
+void ListBox::resizeEvent(QResizeEvent* e) {
+  QListView::resizeEvent(e);
+  updateColumns();
+}
+
 void ListBox::keyPressEvent(QKeyEvent* e) {
   int code = KeyCode(e);
   if (KeyDown && code) {
@@ -681,6 +731,81 @@ void ListBox::focusInEvent(QFocusEvent* e) {
 }
 void ListBox::focusOutEvent(QFocusEvent* e) {
   QListView::focusOutEvent(e);
+  if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason && LostFocus) LostFocus();
+}
+
+// ---------------------------------------------------------------------------------------------------
+ComboBox::ComboBox(QWidget* parent, int style) : QComboBox(parent), style_(style) {
+  setEditable(style_ == 0);
+  setInsertPolicy(QComboBox::NoInsert);
+  setMaxVisibleItems(8);
+  connect(this, &QComboBox::activated, this, [this] {
+    if (Click) Click();
+  });
+  if (style_ == 0)
+    connect(this, &QComboBox::editTextChanged, this, [this] {
+      if (Change) Change();
+    });
+}
+QString ComboBox::List(int i) const { return (i >= 0 && i < count()) ? itemText(i) : QString(); }
+void ComboBox::setList(int i, const QString& text) {
+  if (i >= 0 && i < count()) setItemText(i, text);
+}
+void ComboBox::setListIndex(int i) {
+  setCurrentIndex(i >= 0 && i < count() ? i : -1);
+  if (Click) Click();
+}
+void ComboBox::AddItem(const QString& text, int index) {
+  int row = (index < 0 || index > count()) ? count() : index;
+  if (sorted_) {
+    row = 0;
+    while (row < count() && ListBox::compare(itemText(row), text) <= 0) ++row;
+  }
+  const QString typed = style_ == 0 ? currentText() : QString();
+  const bool leer = currentIndex() < 0;
+  insertItem(row, text);
+  // Adding an item never chooses one, nor changes what was typed.
+  if (leer) setCurrentIndex(-1);
+  if (style_ == 0) setEditText(typed);
+}
+void ComboBox::RemoveItem(int i) {
+  if (i >= 0 && i < count()) removeItem(i);
+}
+void ComboBox::Clear() {
+  clear();
+  if (style_ == 0) clearEditText();
+}
+void ComboBox::setText(const QString& text) {
+  if (style_ == 0) {
+    setEditText(text);
+    return;
+  }
+  const int i = findText(text, Qt::MatchFixedString);
+  if (i >= 0) setCurrentIndex(i);
+}
+void ComboBox::keyPressEvent(QKeyEvent* e) {
+  int code = KeyCode(e);
+  if (KeyDown && code) {
+    KeyDown(code, ShiftState(e->modifiers()));
+    if (code == 0) return;
+  }
+  int ascii = KeyAscii(e);
+  if (KeyPress && ascii) {
+    KeyPress(ascii);
+    if (ascii == 0) return;
+  }
+  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Escape) {
+    e->ignore();  // on to the form's default and cancel buttons
+    return;
+  }
+  QComboBox::keyPressEvent(e);  // arrow keys choose another item and raise Click (activated)
+}
+void ComboBox::focusInEvent(QFocusEvent* e) {
+  QComboBox::focusInEvent(e);
+  if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason && GotFocus) GotFocus();
+}
+void ComboBox::focusOutEvent(QFocusEvent* e) {
+  QComboBox::focusOutEvent(e);
   if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason && LostFocus) LostFocus();
 }
 

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCollator>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,16 @@ namespace vb {
 
 // Moves a control in twips.
 void Move(QWidget* w, int left, int top, int width = -1, int height = -1);
+// A control's Left, Top, Width and Height in twips, one at a time. A negative width or height is
+// refused, as the runtime refused it with an error: the control keeps its size and the result is false.
+int Left(const QWidget* w);
+int Top(const QWidget* w);
+int Width(const QWidget* w);
+int Height(const QWidget* w);
+void setLeft(QWidget* w, int twips);
+void setTop(QWidget* w, int twips);
+bool setWidth(QWidget* w, int twips);
+bool setHeight(QWidget* w, int twips);
 
 // ---------------------------------------------------------------------------------------------------
 // TextBox: one line or several. Text uses CR LF for line breaks; positions count CR LF as two.
@@ -60,6 +71,9 @@ class TextBox : public QWidget {
   void setBackColor(const QColor& c);
   void setAlignment(Qt::Alignment a);
   void setPasswordChar(bool on);
+  // Scroll bars of a box of several lines: 0 none, 1 horizontal, 2 vertical, 3 both. With a horizontal
+  // bar the lines are not wrapped.
+  void setScrollBars(int mode);
   // The widget that takes the keys.
   QWidget* editor() const { return editor_; }
 
@@ -203,6 +217,9 @@ class ListBox : public QListView {
   // Character positions of the tab stops used to show TAB-separated items as columns (empty: none).
   void setTabStops(const QList<int>& dialogUnits);
   const QList<int>& tabStops() const { return tabStops_; }
+  // Items flow down and on into this many visible columns, with a horizontal scroll bar (0: one column).
+  void setColumns(int n);
+  int Columns() const { return columns_; }
 
   std::function<void()> Click, DblClick, GotFocus, LostFocus;
   std::function<void(int& keyCode, int shift)> KeyDown, KeyUp;
@@ -218,14 +235,54 @@ class ListBox : public QListView {
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
 
  private:
   void showIndex(int i);
+  void updateColumns();
   ListModel* model_;
   int listIndex_ = -1;
   bool sorted_ = false;
   bool settingIndex_ = false;
   QList<int> tabStops_;
+  int columns_ = 0;
+};
+
+// ---------------------------------------------------------------------------------------------------
+// ComboBox: style 0 a box to type in with a drop-down list, style 2 a drop-down list only.
+class ComboBox : public QComboBox {
+  Q_OBJECT
+ public:
+  explicit ComboBox(QWidget* parent = nullptr, int style = 0);
+  int Style() const { return style_; }
+  int ListCount() const { return count(); }
+  QString List(int i) const;  // "" outside the list
+  void setList(int i, const QString& text);
+  int ListIndex() const { return currentIndex(); }
+  void setListIndex(int i);  // raises Click; -1 selects nothing
+  void AddItem(const QString& text, int index = -1);  // sorted lists place it in order
+  void RemoveItem(int i);
+  void Clear();
+  // The shown text: the chosen item's, or what was typed in style 0.
+  QString Text() const { return currentText(); }
+  void setText(const QString& text);  // style 2 selects the item of that text, if any
+  bool Sorted() const { return sorted_; }
+  void setSorted(bool on) { sorted_ = on; }
+  void SetFocus() { setFocus(Qt::OtherFocusReason); }
+
+  // Click: an item chosen by the user or ListIndex set by code.
+  std::function<void()> Click, Change, GotFocus, LostFocus;
+  std::function<void(int& keyCode, int shift)> KeyDown;
+  std::function<void(int& keyAscii)> KeyPress;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+
+ private:
+  int style_;
+  bool sorted_ = false;
 };
 
 // ---------------------------------------------------------------------------------------------------

@@ -2,7 +2,11 @@
 
 #include "platform/Twips.h"
 
+#include "platform/Controls.h"
+
 #include <QApplication>
+#include <QKeyEvent>
+#include <QResizeEvent>
 #include <QScreen>
 #include <map>
 
@@ -25,8 +29,27 @@ void FormBase::MoveForm(int left, int top, int width, int height) {
   const int extraW = rahmen.width() - innen.width();
   const int extraH = rahmen.height() - innen.height();
   w->move(Twips::zuPixel(left), Twips::zuPixel(top));
-  if (width >= 0 && height >= 0)
+  if (width >= 0 && height >= 0) {
+    const QSize alt = w->size();
     w->resize(std::max(1, Twips::zuPixel(width) - extraW), std::max(1, Twips::zuPixel(height) - extraH));
+    // Qt keeps the resize event of a hidden window until it is shown; the runtime raised it at once,
+    // so a form lays out its controls while it is loaded.
+    if (!w->isVisible() && w->size() != alt) {
+      QResizeEvent ev(w->size(), alt);
+      QCoreApplication::sendEvent(w, &ev);
+      w->setAttribute(Qt::WA_PendingResizeEvent, false);
+    }
+  }
+}
+
+void FormBase::setMinButton(bool on) {
+  minButton_ = on;
+  widget()->setWindowFlag(Qt::WindowMinimizeButtonHint, on);
+}
+
+void FormBase::setMaxButton(bool on) {
+  maxButton_ = on;
+  widget()->setWindowFlag(Qt::WindowMaximizeButtonHint, on);
 }
 
 int FormBase::WindowState() const {
@@ -51,6 +74,44 @@ void FormBase::Show(bool modal) {
 void FormBase::Hide() {
   widget()->hide();
   Forms::endModal(*this);
+}
+
+DialogForm::DialogForm(QWidget* parent) : QDialog(parent) { setSizeGripEnabled(false); }
+
+void DialogForm::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    for (CommandButton* b : findChildren<CommandButton*>()) {
+      if (b->Cancel() && b->isEnabled() && b->isVisibleTo(this)) {
+        b->click();
+        return;
+      }
+    }
+    e->ignore();
+    return;
+  }
+  QDialog::keyPressEvent(e);
+}
+
+void DialogForm::closeEvent(QCloseEvent* e) {
+  int cancel = 0;
+  Form_QueryUnload(cancel, 0);
+  if (!cancel) Form_Unload(cancel);
+  if (cancel) {
+    e->ignore();
+    return;
+  }
+  e->accept();
+  if (verwerfen_) {
+    auto v = verwerfen_;
+    v();
+  } else {
+    Hide();
+  }
+}
+
+void DialogForm::resizeEvent(QResizeEvent* e) {
+  QDialog::resizeEvent(e);
+  Form_Resize();
 }
 
 namespace {

@@ -10,6 +10,9 @@
 
 namespace vb {
 
+template <class F>
+class DefaultInstance;
+
 // What every form offers, whether it is a main window or a dialog.
 class FormBase {
  public:
@@ -34,6 +37,13 @@ class FormBase {
   void MoveForm(int left, int top, int width = -1, int height = -1);
   int WindowState() const;
   void setWindowState(int state);
+  // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog, 4 fixed tool window, 5 sizable tool window.
+  int BorderStyle() const { return borderStyle_; }
+  void setBorderStyle(int style) { borderStyle_ = style; }
+  bool MinButton() const { return minButton_; }
+  void setMinButton(bool on);
+  bool MaxButton() const { return maxButton_; }
+  void setMaxButton(bool on);
 
   // Modal show: returns when the form hides or unloads. Non-modal: shows it.
   void Show(bool modal = false);
@@ -43,7 +53,29 @@ class FormBase {
  protected:
   bool modal_ = false;
   QPointer<QEventLoop> loop_;
+  int borderStyle_ = 2;
+  bool minButton_ = true;
+  bool maxButton_ = true;
+  // Set by the default instance: forgets and destroys the form once it closed itself (close box).
+  std::function<void()> verwerfen_;
   friend class Forms;
+  template <class F> friend class DefaultInstance;
+};
+
+// A dialog form as the runtime had it: Esc presses the cancel button (and nothing else closes it),
+// Enter the default button; the close box asks Form_QueryUnload with mode 0 and unloads the form
+// unless it refuses (code unloads a form through its default instance, never by closing it, so every
+// close event is the user's); every change of size raises Form_Resize.
+class DialogForm : public QDialog, public FormBase {
+ public:
+  explicit DialogForm(QWidget* parent = nullptr);
+  QWidget* widget() override { return this; }
+  void reject() override {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
 };
 
 // Tests replace the modal loop: the interceptor gets the form as it is shown and acts on it
@@ -69,6 +101,7 @@ class DefaultInstance {
     if (!instance_) {
       instance_ = new F();
       Forms::registerUnloader(&instance_, [] { Unload(); });
+      instance_->verwerfen_ = [] { verwerfen(); };
       instance_->Form_Load();
     }
     return *instance_;
@@ -90,6 +123,15 @@ class DefaultInstance {
     return true;
   }
  private:
+  // The form closed itself: QueryUnload and Unload have run; destroy it once its event has returned.
+  static void verwerfen() {
+    if (!instance_) return;
+    F* f = instance_;
+    instance_ = nullptr;
+    Forms::unregister(&instance_);
+    f->Hide();
+    f->widget()->deleteLater();
+  }
   static inline F* instance_ = nullptr;
 };
 
