@@ -14,6 +14,9 @@ int FehlerMelden(int nummer, const QString& text) __attribute__((weak));
 IniWert::IniWert(int zahl) : text_(QString::number(zahl)) {}
 IniWert::IniWert(long zahl) : text_(QString::number(zahl)) {}
 IniWert::IniWert(long long zahl) : text_(QString::number(zahl)) {}
+IniWert::IniWert(unsigned int zahl) : text_(QString::number(zahl)) {}
+IniWert::IniWert(unsigned long zahl) : text_(QString::number(zahl)) {}
+IniWert::IniWert(unsigned long long zahl) : text_(QString::number(zahl)) {}
 IniWert::IniWert(double zahl) : text_(vb::CStr(zahl)) {}
 
 namespace {

@@ -11,9 +11,14 @@ class IniWert {
   IniWert(const QString& text) : text_(text) {}
   IniWert(const char* text) : text_(QString::fromUtf8(text)) {}
   IniWert(const char16_t* text) : text_(QString::fromUtf16(text)) {}
+  IniWert(QLatin1String text) : text_(text) {}
+  IniWert(QStringView text) : text_(text.toString()) {}
   IniWert(int zahl);
   IniWert(long zahl);
   IniWert(long long zahl);
+  IniWert(unsigned int zahl);
+  IniWert(unsigned long zahl);
+  IniWert(unsigned long long zahl);
   IniWert(double zahl);
   const QString& text() const { return text_; }
  private:

@@ -59,9 +59,12 @@ QString DateiTeil(const QString& pfad, const QString& teil) {
 
 bool DateiVorhanden(const QString& name) {
   if (name.isEmpty() || name.contains(u'*') || name.contains(u'?')) return false;
+  QString pfad = Paths::aufloesen(name);
   // A settings file written a moment ago may still wait in memory.
-  if (Profil::ausstehend()) Profil::sichern();
-  const QString pfad = Paths::aufloesen(name);
+  if (Profil::ausstehend()) {
+    Profil::sichernFallsAusstehend(QFileInfo(pfad).absoluteFilePath());
+    pfad = Paths::aufloesen(name);
+  }
   if (QFileInfo(pfad).isDir()) return false;
   QFile f(pfad);
   if (!f.open(QIODevice::ReadOnly)) return false;

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
+#include <iterator>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -459,6 +460,11 @@ Datei& eintrag(const QString& datei) {
   Speicher& s = speicher();
   auto it = s.dateien.find(p);
   if (it == s.dateien.end()) {
+    // Parsed copies of many files are not kept for ever; a copy is only a shortcut.
+    if (s.dateien.size() >= 64) {
+      for (auto k = s.dateien.begin(); k != s.dateien.end();)
+        k = (*k)->ausstehend.isEmpty() ? s.dateien.erase(k) : std::next(k);
+    }
     auto d = std::make_shared<Datei>();
     d->angefragt = p;
     d->pfad = p;
@@ -521,6 +527,17 @@ bool sichern(const QString& datei) {
   auto it = s.dateien.find(absolut(datei));
   if (it == s.dateien.end() || (*it)->ausstehend.isEmpty()) return true;
   return aufPlatte(**it);
+}
+
+bool sichernFallsAusstehend(const QString& vollerPfad) {
+  const QList<std::shared_ptr<Datei>> liste = speicher().mitAusstehenden;
+  bool ok = true;
+  for (const auto& d : liste)
+    // Without regard to case: a file that is not on disk yet may be asked for in any case.
+    if (!d->ausstehend.isEmpty() && (d->pfad.compare(vollerPfad, Qt::CaseInsensitive) == 0 ||
+                                     d->angefragt.compare(vollerPfad, Qt::CaseInsensitive) == 0))
+      ok = aufPlatte(*d) && ok;
+  return ok;
 }
 
 bool ausstehend() {

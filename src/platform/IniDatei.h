@@ -28,6 +28,9 @@ bool schreiben(const QString& datei, const QString& sektion, const QString& schl
 bool sichern();
 // The same for one file (as it would be passed to lesen or schreiben).
 bool sichern(const QString& datei);
+// Writes the gathered changes of the file at that full path, if any wait (before the file is looked at
+// as a file).
+bool sichernFallsAusstehend(const QString& vollerPfad);
 // Whether changes wait to be written.
 bool ausstehend();
 // Gathers every write until sichern() or the next return to the event loop, not only long runs (tests

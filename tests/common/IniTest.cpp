@@ -1,4 +1,5 @@
 #include "common/Ini.h"
+#include "common/Pfade.h"
 #include "platform/Codec.h"
 #include "platform/IniDatei.h"
 #include "platform/Programm.h"
@@ -290,6 +291,11 @@ TEST_F(IniTest, GatheredWritesReachTheDiskAndMergeWithOtherChanges) {
   QCoreApplication::processEvents();
   EXPECT_FALSE(Profil::ausstehend());
   EXPECT_EQ(dateiLesen(zedured()), "[Kartulon]\r\nFremd=ja\r\nIndex=3\r\n");
+
+  // Asking whether the file exists writes it first.
+  IniSchreiben("Neu", "A", "b", "c");
+  EXPECT_TRUE(DateiVorhanden(windowsOrdner() + "/neu.INI"));
+  EXPECT_EQ(dateiLesen(windowsOrdner() + "/Neu.ini"), "[A]\r\nb=c\r\n");
 
   // So does the runtime's End.
   IniSchreiben("", "", "Index", "4");
