@@ -3,6 +3,7 @@
 // failed with a tip, offers the printed error report, and tells the caller whether to go on.
 #include <QFileDevice>
 #include <QString>
+#include <functional>
 
 // Answers: 0 no error (nothing shown), 2 leave the procedure, 5 continue.
 int FehlerMelden(int nummer, const QString& text = {});
@@ -10,5 +11,13 @@ int FehlerMelden(int nummer, const QString& text = {});
 bool InEntwicklung();
 // The runtime's error number for a failed file operation (53 not found, 70 permission denied, ...).
 int FehlerNummer(QFileDevice::FileError fehler);
+// The same, looking at the file and its folder to tell the causes of a failed open apart.
+int FehlerNummer(const QFileDevice& datei);
+// The runtime's error number for a C library error code (errno).
+int SystemFehlerNummer(int errnoWert);
 // The German description of a runtime error number.
 QString FehlerText(int nummer);
+
+// What the answer Ja prints: the error report with the error text as shown (with its "~" placeholders).
+// The printed report is not part of the program yet, so the hook does nothing until it is set.
+std::function<void(const QString& fehlerText)>& FehlerBerichtDrucker();
