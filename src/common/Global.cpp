@@ -20,6 +20,7 @@ std::array<QString, 24> DatenFeld;
 std::array<QString, 100> Token;
 int TokenAnzahl = 0;
 QString ProgrammVersion = QStringLiteral(KARTULON_VERSION_TEXT);
+float ProgrammVersionZahl = QStringLiteral(KARTULON_VERSION_TEXT).toFloat();
 int EntwicklungsStatus = 0;
 
 void GlobaleZuruecksetzen() {
@@ -43,5 +44,6 @@ void GlobaleZuruecksetzen() {
   Token.fill(QString());
   TokenAnzahl = 0;
   ProgrammVersion = QStringLiteral(KARTULON_VERSION_TEXT);
+  ProgrammVersionZahl = QStringLiteral(KARTULON_VERSION_TEXT).toFloat();
   EntwicklungsStatus = 0;
 }

@@ -39,6 +39,8 @@ extern int EntwicklungsStatus;
 
 // The version as text: major, ".", minor as two digits and revision as four digits.
 extern QString ProgrammVersion;
+// The same as a number: major + minor / 100 + revision / 1000000.
+extern float ProgrammVersionZahl;
 
 // Puts every program-wide variable back to its value at program start.
 void GlobaleZuruecksetzen();
