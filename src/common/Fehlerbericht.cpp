@@ -155,11 +155,13 @@ QString CopyrightJahre(const QString& text) {
 void FehlerDrucken(const QString& fehlerText) {
   vb::PrinterObject& p = vb::Printer();
   // A job that the failing operation left open ends with what it has; the report is a job of its own,
-  // from the top-left corner of the page in a plain font.
+  // from the top-left corner of the printable area in a plain font. The caller's scale stays, and its
+  // font comes back afterwards, so that a caller that goes on prints as before.
   if (p.InJob()) p.EndDoc();
-  p.setScaleMode(vb::vbTwips);
-  p.setCurrentX(0);
-  p.setCurrentY(0);
+  const vb::PrinterFontSpec schrift = p.font();
+  const long farbe = p.ForeColor();
+  p.setCurrentX(p.ScaleLeft());
+  p.setCurrentY(p.ScaleTop());
   p.setFontBold(false);
   p.setFontItalic(false);
   p.setFontUnderline(false);
@@ -210,4 +212,11 @@ void FehlerDrucken(const QString& fehlerText) {
   }
   zeile({});
   p.EndDoc();
+  p.setFontName(schrift.name);
+  p.setFontSize(schrift.size);
+  p.setFontBold(schrift.bold);
+  p.setFontItalic(schrift.italic);
+  p.setFontUnderline(schrift.underline);
+  p.setFontStrikethru(schrift.strikethru);
+  p.setForeColor(farbe);
 }

@@ -10,14 +10,15 @@
 #include <QGuiApplication>
 #include <QMap>
 #include <QScreen>
+#include <cmath>
 
 using vb::Printer;
 using Op = vb::RecordingPrinter::Op;
 
 class FehlerberichtTest : public KartulonTest {
  protected:
-  // The last job's page as lines: the text of every line height (240 twips at 10 points), "" where
-  // nothing was printed, up to the last line with text.
+  // The last job's page as lines from the top-left corner of the printable area: the text of every line
+  // height (240 twips at 10 points), "" where nothing was printed, up to the last line with text.
   QStringList seite() {
     QMap<int, QString> zeilen;
     qsizetype start = 0;
@@ -25,11 +26,11 @@ class FehlerberichtTest : public KartulonTest {
       if (drucker().ops()[i].kind == vb::RecordingPrinter::StartDoc) start = i;
     for (const Op& o : drucker().ops().mid(start)) {
       if (o.kind != vb::RecordingPrinter::Text) continue;
-      EXPECT_DOUBLE_EQ(o.at.x, 0) << o.text.toStdString();
+      EXPECT_NEAR(o.at.twipsX, 0, 1e-9) << o.text.toStdString();
       EXPECT_EQ(o.font.name, QStringLiteral("Courier New"));
       EXPECT_DOUBLE_EQ(o.font.size, 10);
-      const int nr = static_cast<int>(o.at.y / 240);
-      EXPECT_DOUBLE_EQ(o.at.y, nr * 240.0);
+      const int nr = static_cast<int>(std::lround(o.at.twipsY / 240));
+      EXPECT_NEAR(o.at.twipsY, nr * 240.0, 1e-9);
       zeilen[nr] += o.text;
     }
     QStringList s;
@@ -112,6 +113,12 @@ TEST_F(FehlerberichtTest, StartsOnAFreshPageAfterAnOpenJobAndShowsTheSystemsSepa
   EXPECT_EQ(s.at(2), QStringLiteral("F E H L E R P R O T O K O L L"));
   EXPECT_TRUE(s.contains(QStringLiteral("Num.Format: 3333.333  3'333.3")));
   for (const Op& o : drucker().texts()) EXPECT_EQ(o.font.bold, o.text == u"halbe Liste") << o.text.toStdString();
+  // A caller that goes on prints with its own scale and font.
+  EXPECT_EQ(p.ScaleMode(), vb::vbUser);
+  EXPECT_DOUBLE_EQ(p.ScaleLeft(), -1);
+  EXPECT_NEAR(p.ScaleWidth(), 20.32, 1e-9);
+  EXPECT_EQ(p.FontName(), QStringLiteral("Arial"));
+  EXPECT_TRUE(p.FontBold());
 }
 
 TEST_F(FehlerberichtTest, WithoutAPrinterNothingHappens) {
