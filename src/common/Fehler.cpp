@@ -1,5 +1,6 @@
 #include "common/Fehler.h"
 
+#include "common/Fehlerbericht.h"
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "common/Text.h"
@@ -80,6 +81,7 @@ int FehlerMelden(int nummer, const QString& text) {
   if (antwort == vb::vbYes) {
     EigenerSchritt schritt;
     if (FehlerBerichtDrucker()) FehlerBerichtDrucker()(e);
+    else FehlerDrucken(e);
     return 5;
   }
   if (antwort == vb::vbNo) return 5;

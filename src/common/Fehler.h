@@ -19,5 +19,5 @@ int SystemFehlerNummer(int errnoWert);
 QString FehlerText(int nummer);
 
 // What the answer Ja prints: the error report with the error text as shown (with its "~" placeholders).
-// The printed report is not part of the program yet, so the hook does nothing until it is set.
+// Without a hook it is FehlerDrucken (common/Fehlerbericht.h); tests may set their own.
 std::function<void(const QString& fehlerText)>& FehlerBerichtDrucker();

@@ -1,4 +1,5 @@
 #include "common/Benutzer.h"
+#include "common/Fehler.h"
 #include "common/Fehlerbericht.h"
 #include "common/Global.h"
 #include "platform/Printer.h"
@@ -207,4 +208,23 @@ TEST_F(FehlerberichtTest, CopyrightYearsStartIn1994) {
     const QString text = QString::fromUtf8(f.text);
     EXPECT_EQ(CopyrightJahre(text), QString::fromUtf8(f.ergebnis)) << f.text;
   }
+}
+
+TEST_F(FehlerberichtTest, AnsweringJaInTheErrorBoxPrintsTheReport) {
+  dialoge().answer(vb::vbYes);
+  EXPECT_EQ(FehlerMelden(482, QStringLiteral("Es ist ein Fehler beim Drucken aufgetreten.")), 5);
+  ASSERT_EQ(drucker().jobsEnded(), 1);
+  const QStringList s = seite();
+  ASSERT_GE(s.size(), 14);
+  EXPECT_EQ(s.at(5), QStringLiteral("Es ist ein Fehler im Programm Kartulon aufgetreten."));
+  EXPECT_EQ(s.at(7), QStringLiteral("Es ist ein Fehler beim Drucken aufgetreten."));
+  EXPECT_EQ(s.at(9), FehlerText(482) + QStringLiteral(" (482)."));
+  EXPECT_EQ(s.at(11), QStringLiteral("Tip: Ist der Drucker angeschaltet?"));
+  EXPECT_FALSE(s.join(u'\n').contains(QStringLiteral("ausdrucken")));  // the question is not printed
+
+  // Nein prints nothing.
+  drucker().clear();
+  dialoge().answer(vb::vbNo);
+  EXPECT_EQ(FehlerMelden(53, QStringLiteral("x")), 5);
+  EXPECT_TRUE(drucker().ops().isEmpty());
 }
