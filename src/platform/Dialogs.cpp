@@ -20,8 +20,13 @@ class QtDialogs : public DialogService {
                      const std::function<void()>& hilfe) override {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kartulon") : title);
-    // Messages break their lines with CR LF; the label wants LF alone.
-    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // Messages break lines with CR LF, some with a lone CR; the label wants LF alone.
+    QString anzeige = text;
+    anzeige.replace(QStringLiteral("
+"), QStringLiteral("
+")).replace(u'', u'
+');
+    box.setText(anzeige);
     if (style & vb::vbSystemModal) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     switch (style & 0x70) {
       case vb::vbCritical: box.setIcon(QMessageBox::Critical); break;

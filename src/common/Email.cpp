@@ -1,0 +1,88 @@
+#include "common/Email.h"
+
+#include "platform/Paths.h"
+#include "platform/Shell.h"
+#include "platform/Vb.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Blanks only, as the runtime's Trim.
+QString ohneRandBlanks(const QString& t) {
+  qsizetype a = 0, e = t.size();
+  while (a < e && t[a] == u' ') ++a;
+  while (e > a && t[e - 1] == u' ') --e;
+  return t.mid(a, e - a);
+}
+
+bool istWebAdresse(const QString& klein) {
+  if (klein.size() <= 15) return false;
+  return klein.contains(QStringLiteral("http://")) || klein.contains(QStringLiteral("https://")) ||
+         klein.contains(QStringLiteral("ftp://"));
+}
+
+bool dateiVorhanden(const QString& pfad) {
+  if (pfad.isEmpty()) return false;
+  const QFileInfo f(Paths::aufloesen(pfad));
+  return f.isFile() && f.isReadable();
+}
+
+QUrl mailto(const QString& adresse) {
+  QUrl url;
+  url.setScheme(QStringLiteral("mailto"));
+  // As a path, so that "?", "#" and "&" in the address stay part of it and start no header.
+  url.setPath(adresse, QUrl::DecodedMode);
+  return url;
+}
+
+}  // namespace
+
+bool EmailPruefen(const QString& adresse) {
+  bool gueltig = true;
+  if (adresse.size() < 3) gueltig = false;
+  const qsizetype at = adresse.indexOf(u'@');
+  if (at < 0) gueltig = false;
+  if (at < 0 || adresse.indexOf(u'.', at + 1) < 0) gueltig = false;
+  if (adresse.contains(QStringLiteral("http://"), Qt::CaseInsensitive) ||
+      adresse.contains(QStringLiteral("ftp://"), Qt::CaseInsensitive))
+    gueltig = false;
+  for (const QChar c : QStringLiteral(" /:,;*äöüÄÖÜß"))
+    if (adresse.contains(c)) gueltig = false;
+  return gueltig;
+}
+
+int TextArtErmitteln(const QString& text) {
+  const QString t = ohneRandBlanks(text).toLower();
+  int art = 0;
+  if (vb::IsDate(t)) art |= TextArtDatum;
+  if (EmailPruefen(t)) art |= TextArtEmail;
+  if (istWebAdresse(t)) art |= TextArtWeb;
+  if (art == 0 && dateiVorhanden(t)) art = TextArtDatei;
+  return art;
+}
+
+QUrl AdresseAlsUrl(const QString& text) {
+  const QString t = ohneRandBlanks(text);
+  if (t.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive)) {
+    const QString adresse = ohneRandBlanks(t.mid(7));
+    return EmailPruefen(adresse) ? mailto(adresse) : QUrl();
+  }
+  const int art = TextArtErmitteln(t);
+  if (art & TextArtEmail) return mailto(t);
+  if (art & TextArtWeb) {
+    const QUrl url(t, QUrl::TolerantMode);
+    const QString schema = url.scheme().toLower();
+    if (url.isValid() && !url.host().isEmpty() &&
+        (schema == u"http" || schema == u"https" || schema == u"ftp"))
+      return url;
+  }
+  return {};
+}
+
+bool AdresseOeffnen(const QString& text) {
+  const QUrl url = AdresseAlsUrl(text);
+  if (url.isEmpty()) return false;
+  Shell::service().oeffnen(url);
+  return true;
+}
