@@ -22,10 +22,7 @@ class QtDialogs : public DialogService {
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kartulon") : title);
     // Messages break lines with CR LF, some with a lone CR; the label wants LF alone.
     QString anzeige = text;
-    anzeige.replace(QStringLiteral("
-"), QStringLiteral("
-")).replace(u'', u'
-');
+    anzeige.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     box.setText(anzeige);
     if (style & vb::vbSystemModal) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     switch (style & 0x70) {
