@@ -76,6 +76,8 @@ void KonfigurationAnpassen() {
   const QString erledigt = kennung(QFileInfo(pfad));
   // A file that stays (a folder the user may not change) would run its jobs and end at every start.
   if (!QFile::remove(pfad)) IniSchreiben(QString(), QString(), kErledigt, erledigt);
+  // The end skips every destructor: the settings the jobs wrote must be in their files now.
+  IniSichern();
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   vb::Programm::Ende(0);
 }

@@ -87,5 +87,6 @@ void InstanzPruefen() {
   if (!Instanz::andereKopieAktivieren(ersteKopieZeigen)) return;
   // The running copy has the request; this one gives up its title and ends without its closing steps.
   QGuiApplication::setApplicationDisplayName(QStringLiteral("#XYZDummy"));
+  IniSichern();
   vb::Programm::Ende(0);
 }
