@@ -74,6 +74,8 @@ QString serverName() {
 }
 
 bool andereKopieAktivieren(std::function<void()> aktivieren) {
+  // This copy already is the running one (a window loaded again asks again).
+  if (wacht()) return false;
   QLockFile sperre(QDir::temp().filePath(serverName() + QStringLiteral(".lock")));
   sperre.tryLock(kWartezeitMs * 2);
   if (anfragen()) return true;

@@ -117,6 +117,8 @@ TEST_F(StartpruefungTest, TheGuardCanBeSwitchedOff) {
 TEST_F(StartpruefungTest, TheFirstCopyListensAndWritesTheSwitchBack) {
   InstanzPruefen();
   EXPECT_TRUE(Instanz::wacht());
+  InstanzPruefen();  // asked again in the running copy: it is the running copy
+  EXPECT_TRUE(Instanz::wacht());
   EXPECT_TRUE(programmEnden().isEmpty());
   EXPECT_EQ(IniLesen(programmOrdner() + "/Zurirada.ini", "Allgemein", "NoInstanceWatch", "fehlt"), "0");
 }
