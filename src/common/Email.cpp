@@ -1,10 +1,9 @@
 #include "common/Email.h"
 
-#include "platform/Paths.h"
+#include "common/Pfade.h"
 #include "platform/Shell.h"
 #include "platform/Vb.h"
 
-#include <QFileInfo>
 
 namespace {
 
@@ -20,12 +19,6 @@ bool istWebAdresse(const QString& klein) {
   if (klein.size() <= 15) return false;
   return klein.contains(QStringLiteral("http://")) || klein.contains(QStringLiteral("https://")) ||
          klein.contains(QStringLiteral("ftp://"));
-}
-
-bool dateiVorhanden(const QString& pfad) {
-  if (pfad.isEmpty()) return false;
-  const QFileInfo f(Paths::aufloesen(pfad));
-  return f.isFile() && f.isReadable();
 }
 
 QUrl mailto(const QString& adresse) {
@@ -58,7 +51,7 @@ int TextArtErmitteln(const QString& text) {
   if (vb::IsDate(t)) art |= TextArtDatum;
   if (EmailPruefen(t)) art |= TextArtEmail;
   if (istWebAdresse(t)) art |= TextArtWeb;
-  if (art == 0 && dateiVorhanden(t)) art = TextArtDatei;
+  if (art == 0 && DateiVorhanden(t)) art = TextArtDatei;
   return art;
 }
 

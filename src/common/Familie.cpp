@@ -3,12 +3,15 @@
 #include "common/Fehler.h"
 #include "common/Hilfe.h"
 #include "common/Ini.h"
+#include "common/Pfade.h"
+#include "common/Text.h"
 #include "common/Ton.h"
 #include "mainwindow/Main.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/Paths.h"
+#include "platform/Sanduhr.h"
 #include "platform/Shell.h"
 #include "platform/SysInfo.h"
 #include "platform/Vb.h"
@@ -40,11 +43,6 @@ constexpr const char16_t* kNamen[] = {u"Kartulon", u"Spindra", u"Kelvor", u"Mure
 
 QString stempel(const QDateTime& wann) { return QLocale::c().toString(wann, QStringLiteral("dd.MM.yyyy HH:mm:ss")); }
 
-bool dateiVorhanden(const QString& pfad) {
-  const QFileInfo f(Paths::aufloesen(pfad));
-  return f.isFile() && f.isReadable();
-}
-
 }  // namespace
 
 QString InternetSeitePfad(const QString& schluessel) {
@@ -64,9 +62,8 @@ void InternetSeite(const QString& schluessel) {
                                         "manuell erledigen.\r\rMöchten Sie fortfahren?");
     if (MsgBox(text, vb::vbOKCancel, QStringLiteral("Internet-Seite aufrufen")) != vb::vbOK) return;
   }
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  Sanduhr sanduhr;
   Shell::service().oeffnen(QUrl(adresse, QUrl::StrictMode));
-  QApplication::restoreOverrideCursor();
 }
 
 bool FrageFaellig(const QString& frage, short tage) {
@@ -110,7 +107,7 @@ QString PrgPfad(short nummer) {
   const QString ohneEndung = QFileInfo(datei).completeBaseName();
   for (const QString& name : {ohneEndung, datei}) {
     const QString pfad = Paths::aufloesen(Paths::verbinden(Paths::normalisieren(ordner), name));
-    if (dateiVorhanden(pfad)) return pfad;
+    if (DateiVorhanden(pfad)) return pfad;
   }
   return {};
 }
@@ -128,19 +125,19 @@ void PrgStarten(short nummer) {
                    kFamilienSeite + QStringLiteral(" laden.~~Starten Sie ") + name +
                    QStringLiteral(" bitte nach der Installation einmal manuell, damit ") +
                    QStringLiteral("Kartulon") + QStringLiteral(" es auf Ihrem System finden kann.");
-    text.replace(u'~', QStringLiteral("\r\n"));
+    text = Ersetzen(text, QStringLiteral("~"), QStringLiteral("\r\n"));
     MsgBox(text, vb::vbOKOnly + vb::vbExclamation + vb::vbMsgBoxHelpButton, name + QStringLiteral(" nicht installiert."),
            [] { HilfeZeigen(QStringLiteral("werbung.hlp"), 1007); });
   } else {
     // Started in its own folder; this program's current folder stays as it is.
-    if (Shell::service().starten(pfad, {}, QFileInfo(pfad).absolutePath()) == 0)
+    if (Shell::service().starten(pfad, {}, DateiTeil(pfad, -1)) == 0)
       FehlerMelden(75, QStringLiteral("Es ist ein Fehler beim Starten des Sorveks-Programms aufgetreten."));
   }
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
 }
 
 void PrgMenuePruefen() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  Sanduhr sanduhr;
   Main& fenster = Main::get();
   fenster.StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Suche Programme..."));
   fenster.StatusBar->Refresh();
@@ -153,5 +150,4 @@ void PrgMenuePruefen() {
       fenster.mnuPrg(i).setVisible(false);
   }
   fenster.StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Bereit"));
-  QApplication::restoreOverrideCursor();
 }

@@ -4,6 +4,7 @@
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
+#include "platform/Sanduhr.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -84,7 +85,7 @@ void FormularSperren(int aktiv) { FormularSperren(QApplication::activeWindow(), 
 
 void FormularSperren(QWidget* fenster, int aktiv) {
   if (!fenster) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  Sanduhr sanduhr;
   // Forget windows that are gone.
   for (auto it = gesperrt().begin(); it != gesperrt().end();) {
     bool lebt = false;
@@ -112,5 +113,4 @@ void FormularSperren(QWidget* fenster, int aktiv) {
       setzeAktiv(o, an);
     });
   }
-  QApplication::restoreOverrideCursor();
 }

@@ -1,6 +1,8 @@
 #include "common/Konfiguration.h"
 
 #include "common/Ini.h"
+#include "common/Pfade.h"
+#include "common/Text.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/Programm.h"
@@ -34,7 +36,7 @@ bool KonfigurationVertrauenswuerdig(uint besitzer, QFileDevice::Permissions rech
 }
 
 void KonfigurationAnpassen() {
-  const QString pfad = Paths::aufloesen(Paths::verbinden(Paths::programmOrdner(), QStringLiteral("Adapter.Cfg")));
+  const QString pfad = Paths::aufloesen(Paths::verbinden(ProgrammOrdner(), QStringLiteral("Adapter.Cfg")));
   const QFileInfo info(pfad);
   if (info.isSymLink() || !info.isFile()) return;
   // Jobs write settings and start programs: only from a file that nobody else could have put or changed.
@@ -45,7 +47,7 @@ void KonfigurationAnpassen() {
 
   QString vor = IniLesen(pfad, QStringLiteral("Hinweise"), QStringLiteral("Vor"),
                          QStringLiteral("Konfigurierungen werden automatisch angepasst."));
-  vor.replace(u'~', QStringLiteral("\r\n"));
+  vor = Ersetzen(vor, QStringLiteral("~"), QStringLiteral("\r\n"));
   MsgBox(vor, vb::vbOKOnly + vb::vbInformation, QStringLiteral("Anpassen der Konfigurierung"));
 
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -70,7 +72,7 @@ void KonfigurationAnpassen() {
   QString nach = IniLesen(pfad, QStringLiteral("Hinweise"), QStringLiteral("Nach"),
                           QStringLiteral("Konfigurierungen wurden automatisch angepasst.~~Programm wird jetzt "
                                          "wieder beendet."));
-  nach.replace(u'~', QStringLiteral("\r\n"));
+  nach = Ersetzen(nach, QStringLiteral("~"), QStringLiteral("\r\n"));
   MsgBox(nach, vb::vbOKOnly + vb::vbInformation, QStringLiteral("Anpassen der Konfigurierung abgeschlossen."));
 
   const QString erledigt = kennung(QFileInfo(pfad));

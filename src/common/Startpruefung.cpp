@@ -1,6 +1,8 @@
 #include "common/Startpruefung.h"
 
 #include "common/Ini.h"
+#include "common/Pfade.h"
+#include "common/Text.h"
 #include "mainwindow/Main.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -67,7 +69,7 @@ QString LaenderPruefen(int flag) {
            QStringLiteral("Die Einstellungen können Sie innerhalb der Systemsteuerung / Ländereinstellungen "
                           "vornehmen.");
     if (flag != 0) text += QStringLiteral("~~Diesen Hinweis als Erinnerung weiterhin anzeigen?");
-    text.replace(u'~', QStringLiteral("\r\n"));
+    text = Ersetzen(text, QStringLiteral("~"), QStringLiteral("\r\n"));
   }
   if (!text.isEmpty() && flag != 0 &&
       vb::Val(IniLesen(QString(), QStringLiteral("Allgemein"), QStringLiteral("LänderHinweis"),
@@ -79,7 +81,7 @@ QString LaenderPruefen(int flag) {
 }
 
 void InstanzPruefen() {
-  const QString reservierung = Paths::aufloesen(Paths::verbinden(Paths::programmOrdner(), QStringLiteral("ZurIrada.ini")));
+  const QString reservierung = Paths::aufloesen(Paths::verbinden(ProgrammOrdner(), QStringLiteral("ZurIrada.ini")));
   const QString wert = IniLesen(reservierung, QStringLiteral("Allgemein"), QStringLiteral("NoInstanceWatch"),
                                 QStringLiteral("0"));
   IniSchreiben(reservierung, QStringLiteral("Allgemein"), QStringLiteral("NoInstanceWatch"), wert);

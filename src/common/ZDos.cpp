@@ -3,10 +3,12 @@
 #include "common/Fehler.h"
 #include "common/Hilfe.h"
 #include "common/Ini.h"
+#include "common/Pfade.h"
 #include "platform/Paths.h"
+#include "platform/Sanduhr.h"
 #include "platform/Shell.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -19,14 +21,6 @@ namespace Z_DOS {
 qint64 TaskId = 0;
 
 namespace {
-
-// The hourglass for the time of a start, put back however the start ends.
-struct Sanduhr {
-  Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~Sanduhr() {
-    if (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-  }
-};
 
 bool istStandardEditor(const QString& editor) {
   const QStringList teile = QProcess::splitCommand(editor);
@@ -53,7 +47,7 @@ qint64 ProgrammStarten(const QStringList& teile, const QString& ordner, const QS
                           QStringLiteral(" aufgetreten.");
   const QString programm = teile.isEmpty() ? QString() : Paths::normalisieren(teile.first());
   QString wo = Paths::normalisieren(ordner);
-  if (wo.isEmpty() && programm.contains(u'/')) wo = QFileInfo(programm).path();
+  if (wo.isEmpty() && programm.contains(u'/')) wo = DateiTeil(programm, -1);
 
   QString arbeitsordner = QDir::currentPath();
   if (!wo.isEmpty()) {
@@ -100,7 +94,7 @@ void TextDateiBearbeiten(const QString& datei, bool warten) {
   }
   QStringList teile = QProcess::splitCommand(editor);
   teile.append(pfad);
-  const qint64 prozess = ProgrammStarten(teile, Paths::windowsOrdner(), editor + u' ' + pfad);
+  const qint64 prozess = ProgrammStarten(teile, WindowsOrdner(), editor + u' ' + pfad);
   if (warten && prozess != 0) ProzessAbwarten(prozess, 0);
 }
 
