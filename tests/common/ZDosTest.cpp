@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
+#include <csignal>
 
 class ZDosTest : public KartulonTest {
  protected:
@@ -67,8 +68,12 @@ TEST_F(ZDosTest, StartsInTheProgramsFolderAndKeepsTheCurrentOne) {
 }
 
 TEST_F(ZDosTest, AFailedStartGivesZeroNotTheEarlierProgram) {
-  const qint64 erster = Z_DOS::ProgrammStarten(QStringLiteral("sleep 3"), QString(), 1);
+  const qint64 erster = Z_DOS::ProgrammStarten(QStringLiteral("sleep 30"), QString(), 1);
   ASSERT_GT(erster, 0);
+  struct Beenden {
+    qint64 pid;
+    ~Beenden() { ::kill(static_cast<pid_t>(pid), SIGTERM); }
+  } beenden{erster};
   const qint64 h = Z_DOS::ProgrammStarten(QStringLiteral("/gibt/es/nicht/prog -x"), QString(), 1);
   EXPECT_EQ(h, 0);
   EXPECT_EQ(Z_DOS::TaskId, 0);
