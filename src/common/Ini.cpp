@@ -5,12 +5,6 @@
 #include "platform/IniDatei.h"
 #include "platform/Vb.h"
 
-#include <QDebug>
-
-// The central error handler lives in its own unit; the weak reference keeps the settings usable in a
-// program that is linked without it.
-int FehlerMelden(int nummer, const QString& text) __attribute__((weak));
-
 IniWert::IniWert(int zahl) : text_(QString::number(zahl)) {}
 IniWert::IniWert(long zahl) : text_(QString::number(zahl)) {}
 IniWert::IniWert(long long zahl) : text_(QString::number(zahl)) {}
@@ -20,13 +14,6 @@ IniWert::IniWert(unsigned long long zahl) : text_(QString::number(zahl)) {}
 IniWert::IniWert(double zahl) : text_(vb::CStr(zahl)) {}
 
 namespace {
-
-void standardMeldung(int nummer, const QString& text) {
-  if (FehlerMelden)
-    FehlerMelden(nummer, text);
-  else
-    qWarning().noquote() << nummer << text;
-}
 
 IniFehlerMeldung& meldung() {
   static IniFehlerMeldung m;
@@ -50,7 +37,7 @@ bool aufrufPruefen(const QString& datei, const QString& sektion, const QString& 
   if (meldung())
     meldung()(424, text);
   else
-    standardMeldung(424, text);
+    FehlerMelden(424, text);
   return false;
 }
 

@@ -143,6 +143,16 @@ TEST_F(IniTest, BadCallsAreReportedAndTouchNothing) {
   EXPECT_FALSE(QFileInfo::exists(zedured()));
 }
 
+TEST_F(IniTest, BadCallsReachTheCentralErrorHandlerByDefault) {
+  IniFehlerMeldungSetzen({});
+  dialoge().answer(vb::vbNo);
+  EXPECT_EQ(IniLesen("", "", "", "vor"), "");
+  ASSERT_EQ(dialoge().requests().size(), 1);
+  EXPECT_TRUE(dialoge().requests()[0].text.contains("Segmentierungsfehler beim Ini-Lesen\r\n||\r\n||\r\n||\r\n|vor|"))
+      << dialoge().requests()[0].text.toStdString();
+  EXPECT_TRUE(IniLesen("", "Fehler", "Nummer", "").startsWith("424"));
+}
+
 TEST_F(IniTest, CounterAddsTheStep) {
   struct Fall { QByteArray gespeichert; double schritt; double summe; QString geschrieben; };
   const Fall faelle[] = {
