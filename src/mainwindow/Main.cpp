@@ -263,6 +263,7 @@ void Main::ControlsAnlegen() {
 
   Liste->Click = [this] { Liste_Click(); };
   Liste->DblClick = [this] { Liste_DblClick(); };
+  SucheVerbinden();
 
   resize(Twips::zuPixel(9675), Twips::zuPixel(7080) + StatusBar->sizeHint().height());
 }

@@ -97,12 +97,29 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   // --- record commands, index, catalogues (store) ---------------------------------------------------
 
   // --- search, sort, masks (store) ------------------------------------------------------------------
+  // Sorts the record table by the field (0 to 23), keeps the current record selected, sets Geaendert.
+  void mnuSort_Click(short index);
+  // Selects the next record, after the current one and wrapping round, that holds every term of the
+  // search box.
+  void TextSuchen();
+  void PulSuchen_Click();
+  void TxtSuche_Change();
+  void zeitSuche_Timer();
+  void TxtSuche_KeyPress(int& keyAscii);
+  void TxtSuche_DblClick();
+  void TxtSuche_GotFocus();
+  void TxtSuche_KeyUp(int& keyCode, int shift);
+  short SucheLaeuft = 0;  // 1 while a search started by the timer runs
+  // Connects the search box, its timer and the search and sort commands to their procedures.
+  void SucheVerbinden();
+
 
   // --- start-up, layout and options (mainwindow) ----------------------------------------------------
 
   // --- field editing, toolbar, clock (mainwindow) ---------------------------------------------------
 
  private:
+  bool sucheAktiv_ = false;  // a search is running (it lets waiting events run)
   void ControlsAnlegen();
   vb::MenuItem* menuEintrag(const QString& name, const QString& caption);
 };

@@ -458,21 +458,25 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
 }
 void ListModel::setItems(QStringList items) {
   beginResetModel();
+  ++revision_;
   items_ = std::move(items);
   endResetModel();
 }
 void ListModel::insert(int row, const QString& text) {
   beginInsertRows({}, row, row);
+  ++revision_;
   items_.insert(row, text);
   endInsertRows();
 }
 void ListModel::remove(int row) {
   beginRemoveRows({}, row, row);
+  ++revision_;
   items_.removeAt(row);
   endRemoveRows();
 }
 void ListModel::set(int row, const QString& text) {
   items_[row] = text;
+  ++revision_;
   const QModelIndex i = index(row);
   emit dataChanged(i, i, {Qt::DisplayRole});
 }

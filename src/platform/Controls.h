@@ -185,8 +185,11 @@ class ListModel : public QAbstractListModel {
   void remove(int row);
   void set(int row, const QString& text);
   void clear();
+  // Counts every change of the items, so that a long pass over them can tell that they changed.
+  quint64 revision() const { return revision_; }
  private:
   QStringList items_;
+  quint64 revision_ = 0;
 };
 
 class ListBox : public QListView {
@@ -205,6 +208,7 @@ class ListBox : public QListView {
   // Replaces all items at once (no Click).
   void setItems(const QStringList& items);
   const QStringList& items() const { return model_->items(); }
+  quint64 revision() const { return model_->revision(); }
   bool Sorted() const { return sorted_; }
   void setSorted(bool on) { sorted_ = on; }
   // Multi-selection (0 none, 1 simple, 2 extended).

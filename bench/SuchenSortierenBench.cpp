@@ -1,0 +1,81 @@
+// The search sweep and the sort on 32000 generated addresses.
+#include "common/Global.h"
+#include "mainwindow/Main.h"
+#include "platform/Codec.h"
+#include "store/Sortieren.h"
+#include "store/Suchen.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The record lines of a file written by make-addresses.py (generated once per run).
+const QStringList& adressen() {
+  static const QStringList zeilen = [] {
+    QTemporaryDir dir;
+    const QString datei = dir.filePath(QStringLiteral("bench.dat"));
+    // The tools folder beside the project; KARTULON_TOOLS_DIR in the environment overrides it.
+    QString werkzeuge = qEnvironmentVariable("KARTULON_TOOLS_DIR", QStringLiteral(KARTULON_TOOLS_DIR));
+    QProcess::execute(QStringLiteral("python3"),
+                      {werkzeuge + QStringLiteral("/make-addresses.py"), QStringLiteral("32000"), datei});
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly)) qFatal("make-addresses.py wrote no file");
+    QStringList z = Codec::zeilenTrennen(Codec::dekodieren(f.readAll()));
+    z.removeFirst();  // the description line
+    return z;
+  }();
+  return zeilen;
+}
+
+Main& hauptfenster() {
+  Main& m = Main::get();
+  if (m.Liste->ListCount() != adressen().size()) m.Liste->setItems(adressen());
+  return m;
+}
+
+// A full sweep that finds nothing: every record is tested once.
+void BM_SucheOhneTreffer(benchmark::State& state) {
+  Main& m = hauptfenster();
+  m.Liste->setListIndex(0);
+  m.TxtSuche->setText(QStringLiteral("xyzzy"));
+  m.zeitSuche->setEnabled(false);
+  for (auto _ : state) m.TextSuchen();
+  state.SetItemsProcessed(state.iterations() * m.Liste->ListCount());
+}
+BENCHMARK(BM_SucheOhneTreffer)->Unit(benchmark::kMillisecond);
+
+// The same with two terms, one of them with wildcards, and Shift held (separators ignored).
+void BM_SucheZweiBegriffeOhneTrenner(benchmark::State& state) {
+  const SatzSuche suche(QStringLiteral("030?12 m#ller"), true);
+  const QStringList& zeilen = adressen();
+  for (auto _ : state) {
+    int treffer = 0;
+    for (const QString& z : zeilen) treffer += suche.passt(z);
+    benchmark::DoNotOptimize(treffer);
+  }
+}
+BENCHMARK(BM_SucheZweiBegriffeOhneTrenner)->Unit(benchmark::kMillisecond);
+
+// Sorting the table by surname through the menu command (table swapped in, record selected again).
+void BM_SortNachNachname(benchmark::State& state) {
+  Main& m = hauptfenster();
+  for (auto _ : state) {
+    state.PauseTiming();
+    m.Liste->setItems(adressen());
+    m.Liste->setListIndex(100);
+    state.ResumeTiming();
+    m.mnuSort_Click(1);
+  }
+}
+BENCHMARK(BM_SortNachNachname)->Unit(benchmark::kMillisecond);
+
+// Sorting by the changed date (field 16, keys with the date rewritten).
+void BM_SortNachAenderungsdatum(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(ZeilenSortieren(adressen(), 16));
+}
+BENCHMARK(BM_SortNachAenderungsdatum)->Unit(benchmark::kMillisecond);
+
+}  // namespace

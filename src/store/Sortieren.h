@@ -1,0 +1,21 @@
+#pragma once
+// Sorting the record table by one field: ascending, German collation without regard to case, on a key
+// that holds the sort field first and then all other fields in rotation (each a tie-break in turn).
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// A line as the sort writes it: exactly 24 fields, each followed by a TAB (missing fields empty, text
+// after the 24th field dropped, nothing else changed).
+QString ZeileMit24Feldern(const QString& zeile);
+
+// The sort key of a line for the field (0 to 23): the fields from that one on, then those before it,
+// each followed by a TAB; a sort field 15, 16 or 20 of exactly 10 characters (dd.mm.yyyy) enters the key
+// as yyyy.mm.dd.
+QString SortSchluessel(const QString& zeile, int feld);
+
+// The lines in the new order, each in the 24-field form; a stable sort, so lines whose keys compare
+// equal keep their order. fortschritt, when given, is called once per line and pass with the percentage
+// done (0 to 50 while the keys are built, 50 to 100 while the lines are rebuilt). The lines passed in are
+// not changed, so a failure half-way leaves the caller's table as it was.
+QStringList ZeilenSortieren(const QStringList& zeilen, int feld, const std::function<void(int)>& fortschritt = {});

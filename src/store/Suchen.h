@@ -1,0 +1,27 @@
+#pragma once
+// Text search across the record lines: every blank-separated term of the search text must occur in the
+// line, without regard to case; a double quote stands for a field boundary; the terms are patterns of
+// the runtime's Like ("?", "#", "*", "[list]").
+#include "platform/Vb.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The terms of a search text: blanks at both ends removed, each double quote a TAB, split at blanks
+// (empty pieces skipped; at most 99, the 99th being the last piece as the token table keeps it).
+QStringList SuchBegriffe(const QString& suchtext);
+
+class SatzSuche {
+ public:
+  // ohneTrenner: blanks, "/" and "-" in the lines are ignored (the terms keep theirs).
+  SatzSuche(const QString& suchtext, bool ohneTrenner);
+  int anzahl() const { return static_cast<int>(muster_.size()); }
+  // Every term occurs in the line (true for no terms).
+  bool passt(QStringView zeile) const;
+
+ private:
+  std::vector<vb::LikeMuster> muster_;
+  bool ohneTrenner_;
+  mutable QString puffer_;
+};
