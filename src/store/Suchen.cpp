@@ -91,8 +91,9 @@ void Main::TextSuchen() {
     if (p > n - 1) p = 0;
     ++k;
     if (k > n) break;
-    if (Clock::tickMs() > naechsteAnzeige) {
-      naechsteAnzeige = Clock::tickMs() + 250;
+    const qint64 jetzt = Clock::tickMs();
+    if (jetzt > naechsteAnzeige) {
+      naechsteAnzeige = jetzt + 250;
       const long prozent = std::lround(std::fabs(100.0 * static_cast<double>(k) / static_cast<double>(n) - 1));
       StatusBar->setPanelText(QStringLiteral("Status"), titel + QString::number(prozent) + u'%');
       StatusBar->Refresh();
@@ -130,6 +131,7 @@ void Main::TextSuchen() {
 }
 
 void Main::PulSuchen_Click() {
+  if (sucheAktiv_) return;
   const int i = (FeldIndex >= 0 && FeldIndex <= 23) ? FeldIndex : 0;
   QString text = Feld(i).SelText();
   if (text.isEmpty()) text = Feld(i).Text();
