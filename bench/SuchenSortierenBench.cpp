@@ -5,6 +5,7 @@
 #include "store/Sortieren.h"
 #include "store/Suchen.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -31,6 +32,16 @@ const QStringList& adressen() {
 }
 
 Main& hauptfenster() {
+  // The window needs an application; offscreen, so that the benchmark runs without a display.
+  static int argc = 1;
+  static char name[] = "kartulon_bench";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = [] {
+    if (QApplication::instance()) return static_cast<QApplication*>(nullptr);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return new QApplication(argc, argv);
+  }();
+  Q_UNUSED(app);
   Main& m = Main::get();
   if (m.Liste->ListCount() != adressen().size()) m.Liste->setItems(adressen());
   return m;
