@@ -2,11 +2,11 @@
 #include "store/Suchen.h"
 
 #include "common/Global.h"
+#include "common/Pfade.h"
 #include "common/Ton.h"
 #include "mainwindow/Main.h"
 #include "platform/Clock.h"
 #include "platform/Keys.h"
-#include "platform/Paths.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -118,13 +118,13 @@ void Main::TextSuchen() {
   if (treffer && !tabelleGeaendert) {
     StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Bereit"));
     TxtSuche->setForeColor(Feld(1).ForeColor());
-    QString ton = Paths::verbinden(Paths::programmOrdner(), QStringLiteral("Sgn_Jo.Wav"));
+    QString ton = ProgrammOrdner() + QStringLiteral("/Sgn_Jo.Wav");
     TonAusgeben(ton);
   } else {
     StatusBar->setPanelText(QStringLiteral("Status"),
                             QStringLiteral("Gesuchten Text »") + suchtext + QStringLiteral("« nicht gefunden."));
     TxtSuche->setForeColor(QColor(255, 0, 0));
-    QString ton = Paths::verbinden(Paths::programmOrdner(), QStringLiteral("Sgn_No.Wav"));
+    QString ton = ProgrammOrdner() + QStringLiteral("/Sgn_No.Wav");
     TonAusgeben(ton);
   }
   sucheAktiv_ = false;
