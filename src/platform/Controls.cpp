@@ -688,6 +688,7 @@ void ListBox::setColumns(int n) {
     setWrapping(false);
     setGridSize({});
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   }
   updateColumns();
 }

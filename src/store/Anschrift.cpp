@@ -2,6 +2,7 @@
 
 #include "common/Global.h"
 #include "common/Ini.h"
+#include "common/Text.h"
 #include "mainwindow/Main.h"
 #include "platform/Vb.h"
 
@@ -93,9 +94,4 @@ void ListeTabsSetzen() {
   Main::get().Liste->setTabStops(stops);
 }
 
-QString NurZiffern(const QString& text) {
-  QString ziffern;
-  for (QChar c : text)
-    if (c >= u'0' && c <= u'9') ziffern += c;
-  return ziffern;
-}
+QString NurZiffern(const QString& text) { return NurZeichen(text, QStringLiteral("0123456789")); }

@@ -7,6 +7,8 @@
 #include "store/Maske.h"
 
 #include "common/Global.h"
+#include "common/Pfade.h"
+#include "common/Text.h"
 #include "mainwindow/Main.h"
 #include "platform/Clock.h"
 #include "platform/Codec.h"
@@ -14,14 +16,11 @@
 #include "store/Datensatz.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-
-bool istDatei(const QString& pfad) { return QFileInfo(pfad).isFile(); }
 
 // The runtime's Trim: blanks only.
 QString ohneRandBlanks(const QString& t) {
@@ -37,23 +36,21 @@ QString maskenDatei(const QString& maske) {
   QString name = maske;
   if (!name.toLower().endsWith(QStringLiteral(".msk"))) name += QStringLiteral(".msk");
   const QString direkt = Paths::aufloesen(name);
-  if (istDatei(direkt)) return direkt;
+  if (DateiVorhanden(direkt)) return direkt;
   const QString normal = Paths::normalisieren(name);
   static const QRegularExpression laufwerk(QStringLiteral("^[A-Za-z]:"));
   const bool fremd = normal.startsWith(u'/') || laufwerk.match(normal).hasMatch();
   const QString imOrdner =
       Paths::aufloesen(Paths::verbinden(MaskenOrdner, fremd ? normal.section(u'/', -1) : normal));
-  if (istDatei(imOrdner)) return imOrdner;
+  if (DateiVorhanden(imOrdner)) return imOrdner;
   if (!fremd && normal.contains(u'/')) {
     const QString nurName = Paths::aufloesen(Paths::verbinden(MaskenOrdner, normal.section(u'/', -1)));
-    if (istDatei(nurName)) return nurName;
+    if (DateiVorhanden(nurName)) return nurName;
   }
   return {};
 }
 
-void ersetzen(QString& text, const QString& suche, const QString& durch) {
-  text.replace(suche, durch, Qt::CaseInsensitive);
-}
+void ersetzen(QString& text, const QString& suche, const QString& durch) { text = Ersetzen(text, suche, durch); }
 
 }  // namespace
 

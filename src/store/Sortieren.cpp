@@ -5,8 +5,8 @@
 #include "common/Global.h"
 #include "mainwindow/Main.h"
 #include "platform/Controls.h"
+#include "platform/Sanduhr.h"
 
-#include <QGuiApplication>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <new>
@@ -101,7 +101,8 @@ QStringList ZeilenSortieren(const QStringList& zeilen, int feld, const std::func
 void Main::mnuSort_Click(short index) {
   // A field number from an old or hand-edited setting: nothing to sort by.
   if (index < 0 || index > 23) return;
-  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  // The pointer comes back however the sort ends.
+  const Sanduhr sanduhr;
   Geaendert = 1;
   StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Sortiere Kartulon..."));
   StatusBar->Refresh();
@@ -132,5 +133,4 @@ void Main::mnuSort_Click(short index) {
   }
   StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Bereit"));
   ProgressBar->setVisible(false);
-  QGuiApplication::restoreOverrideCursor();
 }

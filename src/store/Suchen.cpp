@@ -3,6 +3,8 @@
 
 #include "common/Global.h"
 #include "common/Pfade.h"
+#include "common/Text.h"
+#include "common/Token.h"
 #include "common/Ton.h"
 #include "mainwindow/Main.h"
 #include "platform/Clock.h"
@@ -25,24 +27,21 @@ QString ohneRandBlanks(const QString& t) {
 }  // namespace
 
 QStringList SuchBegriffe(const QString& suchtext) {
-  QString text = ohneRandBlanks(suchtext);
-  text.replace(u'"', u'\t');
-  QStringList begriffe = text.split(u' ', Qt::SkipEmptyParts);
-  if (begriffe.size() > 99) {
-    // The token table holds 99 pieces; later pieces overwrite the last entry in turn.
-    const QString letzter = begriffe.last();
-    begriffe.resize(99);
-    begriffe[98] = letzter;
-  }
+  QString text = Ersetzen(ohneRandBlanks(suchtext), QStringLiteral("\""), QStringLiteral("\t"));
+  const int anzahl = TextZerlegen(text, QStringLiteral(" "));
+  QStringList begriffe;
+  for (int i = 1; i <= anzahl; ++i) begriffe << Token[i];
   return begriffe;
 }
 
 SatzSuche::SatzSuche(const QString& suchtext, bool ohneTrenner) : ohneTrenner_(ohneTrenner) {
-  for (const QString& begriff : SuchBegriffe(suchtext)) {
-    const QString klein = begriff.toLower();
-    vb::LikeMuster m(QString(u'*' + klein + u'*'));
+  const QStringList begriffe = SuchBegriffe(suchtext);
+  for (int i = 1; i <= begriffe.size(); ++i) {
+    // The token table holds the patterns, as the terms are rewritten in place.
+    Token[i] = u'*' + begriffe[i - 1].toLower() + u'*';
+    vb::LikeMuster m(Token[i]);
     // A term that is no valid pattern (a "[" without "]") is looked for as plain text.
-    if (!m.gueltig()) m = vb::LikeMuster(QString(u'*' + vb::LikeMuster::woertlich(klein) + u'*'));
+    if (!m.gueltig()) m = vb::LikeMuster(QString(u'*' + vb::LikeMuster::woertlich(begriffe[i - 1].toLower()) + u'*'));
     muster_.push_back(std::move(m));
   }
 }
