@@ -190,3 +190,14 @@ TEST_F(SuchenTest, WhileTheSearchYieldsTheTableIsGuarded) {
   suche(QStringLiteral("mei"));
   EXPECT_EQ(m().Liste->ListIndex(), 2);
 }
+
+TEST_F(SuchenTest, SoundsTellTheOutcome) {
+  const QString jo = dateiSchreiben(programmOrdner() + QStringLiteral("/Sgn_Jo.Wav"), "RIFF");
+  const QString no = dateiSchreiben(programmOrdner() + QStringLiteral("/Sgn_No.Wav"), "RIFF");
+  tabelle({zeileAus({{1, "Abel"}}), zeileAus({{1, "Meier"}})}, 0);
+  suche(QStringLiteral("meier"));
+  suche(QStringLiteral("xyz"));
+  ASSERT_EQ(toene().aufrufe().size(), 2);
+  EXPECT_EQ(toene().aufrufe()[0].name, jo);
+  EXPECT_EQ(toene().aufrufe()[1].name, no);
+}
