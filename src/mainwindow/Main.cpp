@@ -4,6 +4,7 @@
 #include "platform/Codec.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
+#include "store/Anschrift.h"
 #include "store/Datensatz.h"
 
 #include <QFile>
@@ -271,6 +272,7 @@ void Main::ControlsAnlegen() {
 void Main::Form_Load() {
   for (int i = 0; i < 24; ++i) Feld(i).setText(QString());
   TxtSuche->setText(QString());
+  ListeTabsSetzen();
   StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Bereit"));
 }
 

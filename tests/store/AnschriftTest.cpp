@@ -96,3 +96,7 @@ TEST_F(AnschriftTest, TabStopsOfTheRecordList) {
   ListeTabsSetzen();
   EXPECT_EQ(Main::get().Liste->tabStops(), (QList<int>{80, 240, 340, 500, 600, 700, 800, 900, 1000, 1100}));
 }
+
+TEST_F(AnschriftTest, TheWindowsLoadSetsTheTabStops) {
+  EXPECT_EQ(Main::get().Liste->tabStops().size(), 10);  // the first reference loads the window
+}
