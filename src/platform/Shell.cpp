@@ -1,5 +1,7 @@
 #include "platform/Shell.h"
 
+#include "platform/IniDatei.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -28,11 +30,13 @@ class QtShell : public ShellService {
  public:
   bool oeffnen(const QUrl& adresse) override {
     if (!adresse.isValid() || adresse.isEmpty()) return false;
+    Profil::sichern();  // the program opened may read a settings file just written
     return QDesktopServices::openUrl(adresse);
   }
 
   qint64 starten(const QString& programm, const QStringList& argumente, const QString& ordner) override {
     if (programm.isEmpty()) return 0;
+    Profil::sichern();  // the program started may read a settings file just written
     qint64 pid = 0;
     const QString wo = ordner.isEmpty() ? QDir::currentPath() : ordner;
     if (!QProcess::startDetached(programm, argumente, wo, &pid) || pid <= 0) return 0;
