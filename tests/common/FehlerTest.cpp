@@ -160,3 +160,16 @@ TEST(Fehlernummern, DateiUndSystemfehler) {
   EXPECT_EQ(SystemFehlerNummer(ENOSPC), 61);
   EXPECT_EQ(FehlerText(53), QStringLiteral("Datei nicht gefunden"));
 }
+
+TEST_F(FehlerTest, JaDrucktDenBerichtUndEinDruckerfehlerAendertDieAntwortNicht) {
+  FehlerBerichtDrucker() = nullptr;  // the real report, on the recording printer
+  dialoge().answer(vb::vbYes);
+  EXPECT_EQ(FehlerMelden(53, QStringLiteral("Beim Laden.")), 5);
+  EXPECT_EQ(drucker().jobsEnded(), 1);
+
+  drucker().clear();
+  drucker().setFailing(true);
+  dialoge().answer(vb::vbYes);
+  EXPECT_EQ(FehlerMelden(482, QStringLiteral("Beim Drucken.")), 5);
+  EXPECT_EQ(dialoge().requests().size(), 2);  // no further box for the failed report
+}
