@@ -1,10 +1,10 @@
 #include "common/Global.h"
+#include "common/Pfade.h"
 #include "mainwindow/Main.h"
 #include "platform/Fonts.h"
 #include "platform/Paths.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QLocale>
 
 int main(int argc, char** argv) {
@@ -19,15 +19,18 @@ int main(int argc, char** argv) {
   MaskenOrdner = DatenOrdner;
   IniDatei = Paths::verbinden(Paths::programmOrdner(), QStringLiteral("Kartulon.Ini"));
   QString startDatei = QStringLiteral("kartulon.dat");
+  QStringList argumente;
   for (int i = 1; i < argc; ++i) {
     const QString arg = QString::fromLocal8Bit(argv[i]);
+    argumente << arg;
     if (arg.startsWith(QStringLiteral("Datei="), Qt::CaseInsensitive))
-      startDatei = QFileInfo(arg.mid(6)).completeBaseName() + QStringLiteral(".Dat");
+      startDatei = DateiTeil(arg.mid(6), 1) + QStringLiteral(".Dat");
   }
+  Befehlszeile = argumente.join(u' ');
   AktuelleDatei = Paths::verbinden(DatenOrdner, startDatei);
 
   Main& fenster = Main::get();
-  fenster.DateiEinlesen();
+  fenster.DatenLaden();
   fenster.show();
   return app.exec();
 }

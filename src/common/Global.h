@@ -17,6 +17,7 @@ extern int NurLesen;   // -1 in read-only mode, else 0
 extern QString AktuellerDatensatz;  // the record line as it was when selected (undo)
 extern int TimeOutSekunden;         // idle time-out of the open file, 0 = none
 extern float LeerlaufSekunden;      // idle seconds
+extern QString ReservierteDatei;    // the file name this program holds reserved in ZurIrada.ini, "" none
 
 // Field editing.
 extern short FeldIndex;  // the field box that last had the focus (0..23)
@@ -29,6 +30,9 @@ extern QString PresetName;
 
 // The field table of the last split record line.
 extern std::array<QString, 24> DatenFeld;
+
+// The program's command line (without the program's name), as the runtime's Command$ gave it.
+extern QString Befehlszeile;
 
 // Command-line tokens.
 extern std::array<QString, 100> Token;

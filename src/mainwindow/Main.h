@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the record table (Liste), the 24 field boxes of the current record, their captions,
 // the toolbar, the status bar and the menus. One instance for the whole run (Main::get()).
+#include "platform/Codec.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 
@@ -87,10 +88,28 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   // The 24 field texts of the boxes.
   std::array<QString, 24> FeldTexte() const;
 
-  // Reads AktuelleDatei into the record table (plain reader until the full loader is built).
-  bool DateiEinlesen();
-
   // --- loading, saving, read-only mode (store) ------------------------------------------------------
+  // Reads the file AktuelleDatei into the record table and prepares the window for it (position,
+  // tab order, read-only mode and reservation, idle time-out, caption).
+  void DatenLaden();
+  void ListenPositionLaden();
+  void ListenPositionSpeichern();
+  // Writes the record table back when it has unsaved changes. Returns false when the file could not
+  // be written: the old file stays as it was, Geaendert stays 1, and the caller must not quit or switch
+  // files. Read-only mode and a table without changes count as success.
+  bool DatenSpeichern();
+  // Decides read-only mode for the file just loaded, reserves it and enables or locks what changes it.
+  void ReadOnlySet();
+  // Releases the open file's reservation.
+  void Daten_Schließen();
+  void ZeitReservierung_Timer();
+  vb::Timer* ZeitReservierung = nullptr;  // renews the open file's reservation while it is held
+  // The last load did not read the whole file (unreadable, or more records than the table holds):
+  // the file is worked on read-only until the next load, so that a save cannot cut it short.
+  bool DateiUnvollstaendig = false;
+  // How the open file was written, so that a save writes it back the same way.
+  Codec::Kodierung DateiKodierung = Codec::Kodierung::Windows1252;
+  bool DateiMitBom = false;
 
   // --- file commands, description and merging (store) -----------------------------------------------
 

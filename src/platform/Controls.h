@@ -273,8 +273,6 @@ class ComboBox : public QComboBox {
   bool Sorted() const { return sorted_; }
   void setSorted(bool on) { sorted_ = on; }
   void SetFocus() { setFocus(Qt::OtherFocusReason); }
-  // The drop-down list is as wide as the box, however long its items are.
-  void showPopup() override;
 
   // Click: an item chosen by the user or ListIndex set by code.
   std::function<void()> Click, Change, GotFocus, LostFocus;

@@ -1,0 +1,115 @@
+// Loading a full address file (32000 records from make-addresses.py) into the main window's record table
+// with the first record shown, and saving it back (backup copy, header, every record, rename).
+#include "common/Global.h"
+#include "common/Ini.h"
+#include "mainwindow/Main.h"
+#include "store/Adressdatei.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+// A headless application for the window, made once for all benchmarks of this file.
+void anwendung() {
+  static std::unique_ptr<QApplication> app;
+  if (QApplication::instance()) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "kartulon_bench";
+  static char* argv[] = {name, nullptr};
+  app = std::make_unique<QApplication>(argc, argv);
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
+// A program folder with the user set and a 32000-record file "kunden.dat"; "" when the generator is missing.
+struct Umgebung {
+  QTemporaryDir ordner;
+  QString datei;
+  Umgebung() {
+    anwendung();
+    qputenv("KARTULON_HOME", ordner.path().toLocal8Bit());
+    qputenv("KARTULON_WINDIR", ordner.path().toLocal8Bit());
+    GlobaleZuruecksetzen();
+    IniSchreiben(QString(), QStringLiteral("Allgemein"), QStringLiteral("User"), QStringLiteral("Maier"));
+    DatenOrdner = ordner.path();
+    MaskenOrdner = DatenOrdner;
+    IniDatei = ordner.path() + QStringLiteral("/Kartulon.Ini");
+    AktuelleDatei = ordner.path() + QStringLiteral("/kunden.dat");
+    QString skript = QStringLiteral(KARTULON_TOOLS_DIR "/make-addresses.py");
+    if (!QFileInfo::exists(skript)) skript = qEnvironmentVariable("KARTULON_TOOLS_DIR") + QStringLiteral("/make-addresses.py");
+    QProcess p;
+    p.start(QStringLiteral("python3"), {skript, QStringLiteral("32000"), AktuelleDatei});
+    if (QFileInfo::exists(skript) && p.waitForFinished(120000) && p.exitCode() == 0) datei = AktuelleDatei;
+  }
+};
+
+void DateiLaden32000(benchmark::State& state) {
+  Umgebung u;
+  if (u.datei.isEmpty()) {
+    state.SkipWithError("make-addresses.py or python3 is missing");
+    return;
+  }
+  Main& m = Main::get();
+  for (auto _ : state) {
+    m.DatenLaden();
+    benchmark::DoNotOptimize(m.Feld(1).Text());
+  }
+  if (m.Liste->ListCount() != 32000 || m.Liste->ListIndex() != 0 || m.Feld(1).Text().isEmpty())
+    state.SkipWithError("the file did not load whole");
+  state.SetBytesProcessed(state.iterations() * QFileInfo(u.datei).size());
+  Main::Unload();
+}
+BENCHMARK(DateiLaden32000)->Unit(benchmark::kMillisecond);
+
+void DateiSpeichern32000(benchmark::State& state) {
+  Umgebung u;
+  if (u.datei.isEmpty()) {
+    state.SkipWithError("make-addresses.py or python3 is missing");
+    return;
+  }
+  Main& m = Main::get();
+  m.DatenLaden();
+  const QByteArray vorher = [&] {
+    QFile f(u.datei);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+  }();
+  for (auto _ : state) {
+    Geaendert = 1;
+    if (!m.DatenSpeichern()) state.SkipWithError("the save failed");
+  }
+  QFile f(u.datei);
+  f.open(QIODevice::ReadOnly);
+  if (f.readAll() != vorher) state.SkipWithError("the saved file differs from the loaded one");
+  state.SetBytesProcessed(state.iterations() * vorher.size());
+  Main::Unload();
+}
+BENCHMARK(DateiSpeichern32000)->Unit(benchmark::kMillisecond);
+
+// The format alone: splitting the file's bytes into record lines, and building the bytes again.
+void AdressdateiZerlegenUndBauen(benchmark::State& state) {
+  Umgebung u;
+  if (u.datei.isEmpty()) {
+    state.SkipWithError("make-addresses.py or python3 is missing");
+    return;
+  }
+  QFile f(u.datei);
+  f.open(QIODevice::ReadOnly);
+  const QByteArray bytes = f.readAll();
+  for (auto _ : state) {
+    const AdressdateiInhalt inhalt = AdressdateiZerlegen(bytes, QStringLiteral("Kunden"));
+    benchmark::DoNotOptimize(AdressdateiBauen(KopfzeileBilden(inhalt.beschreibung), inhalt.datensaetze));
+  }
+  state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(AdressdateiZerlegenUndBauen)->Unit(benchmark::kMillisecond);
+
+}  // namespace
