@@ -46,10 +46,15 @@ void Main::DatenLaden() {
 
   // Any failure to read leaves the file as it is and works on it read-only: a file that exists is never
   // taken for missing and created over, and a part of it is never saved over the whole.
+  // Abbrechen ends the load, but the window still shows the read-only state (locked fields, disabled
+  // commands, caption), so that nobody types changes that could never be saved.
   auto fehler = [this](int nummer) {
     DateiUnvollstaendig = true;
     NurLesen = -1;
-    return FehlerMelden(nummer, QStringLiteral("Es ist ein Fehler aufgetreten.")) == 2;
+    if (FehlerMelden(nummer, QStringLiteral("Es ist ein Fehler aufgetreten.")) != 2) return false;
+    ReadOnlySet();
+    setCaption(DateiBeschreibung + QStringLiteral(" - nur Leserechte"));
+    return true;
   };
 
   const QString pfad = Paths::aufloesen(AktuelleDatei);

@@ -182,6 +182,10 @@ TEST_F(DatenLadenTest, CancelAfterAReadErrorStaysReadOnly) {
   dialoge().answer(vb::vbCancel);
   m().DatenLaden();
   EXPECT_EQ(NurLesen, -1);
+  EXPECT_TRUE(m().Feld(1).Locked());
+  EXPECT_FALSE(m().PulSichern->Enabled());
+  EXPECT_EQ(m().Caption(), QStringLiteral(" - nur Leserechte"));
+  EXPECT_TRUE(reservierung("User").isEmpty());
   Geaendert = 1;
   EXPECT_TRUE(m().DatenSpeichern());
   EXPECT_TRUE(QFileInfo(AktuelleDatei).isDir());
