@@ -36,6 +36,7 @@ Main::Main() {
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(QStringLiteral("Kartulon"));
   ControlsAnlegen();
+  DatensatzBefehleVerbinden();
 }
 
 Main::~Main() = default;

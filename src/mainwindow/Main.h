@@ -114,6 +114,15 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   // --- file commands, description and merging (store) -----------------------------------------------
 
   // --- record commands, index, catalogues (store) ---------------------------------------------------
+  void PulEinfügen_Click();      // new record
+  void PulKopieren_Click();      // copy of the selected record
+  void PulAusschneiden_Click();  // delete the selected record
+  void mnuUndo_Click();          // exchange the selected line with the copy taken at selection
+  void PulBearbeiten_Click();    // the record menu opens: its items' states
+  // Captions, shortcuts and handlers of the record menu's items.
+  void DatensatzBefehleVerbinden();
+  // Selects the line just appended and gives it today's dates and the next index (new and copy).
+  void NeuenDatensatzAuswaehlen();
 
   // --- search, sort, masks (store) ------------------------------------------------------------------
   // Sorts the record table by the field (0 to 23), keeps the current record selected, sets Geaendert.

@@ -728,6 +728,22 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* e) {
   QListView::mouseDoubleClickEvent(e);
   if (DblClick && indexAt(e->position().toPoint()).isValid()) DblClick();
 }
+void ListBox::mousePressEvent(QMouseEvent* e) {
+  QListView::mousePressEvent(e);
+  // Qt may have made the clicked row current already (on focus), so no currentChanged comes: a click
+  // on it still chooses it.
+  const QModelIndex idx = indexAt(e->position().toPoint());
+  if (e->button() == Qt::LeftButton && idx.isValid() && idx.row() != listIndex_ && idx == currentIndex()) {
+    listIndex_ = idx.row();
+    if (selectionMode() == QAbstractItemView::SingleSelection) showIndex(listIndex_);
+    if (Click) Click();
+  }
+  if (MouseDown) {
+    const int button = e->button() == Qt::LeftButton ? 1 : e->button() == Qt::RightButton ? 2 : 4;
+    MouseDown(button, ShiftState(e->modifiers()), Twips::ausPixel(static_cast<int>(e->position().x())),
+              Twips::ausPixel(static_cast<int>(e->position().y())));
+  }
+}
 void ListBox::focusInEvent(QFocusEvent* e) {
   settingIndex_ = true;
   QListView::focusInEvent(e);
@@ -812,6 +828,19 @@ void ComboBox::focusInEvent(QFocusEvent* e) {
 void ComboBox::focusOutEvent(QFocusEvent* e) {
   QComboBox::focusOutEvent(e);
   if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason && LostFocus) LostFocus();
+}
+
+int ComboBox::SelStart() const {
+  if (style_ != 0) return 0;
+  const QLineEdit* e = lineEdit();
+  return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+}
+void ComboBox::setSelStart(int pos) {
+  if (style_ == 0) lineEdit()->setCursorPosition(std::clamp(pos, 0, static_cast<int>(lineEdit()->text().size())));
+}
+int ComboBox::SelLength() const { return style_ == 0 ? static_cast<int>(lineEdit()->selectedText().size()) : 0; }
+void ComboBox::setSelLength(int len) {
+  if (style_ == 0) lineEdit()->setSelection(SelStart(), std::max(0, len));
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -228,6 +228,8 @@ class ListBox : public QListView {
   std::function<void()> Click, DblClick, GotFocus, LostFocus;
   std::function<void(int& keyCode, int shift)> KeyDown, KeyUp;
   std::function<void(int& keyAscii)> KeyPress;
+  // Raised after the list has handled the press (button 1 left, 2 right, 4 middle; x, y in twips).
+  std::function<void(int button, int shift, int x, int y)> MouseDown;
 
   // German, case-insensitive comparison as the sorted list orders its items.
   static int compare(const QString& a, const QString& b);
@@ -237,6 +239,7 @@ class ListBox : public QListView {
   void keyPressEvent(QKeyEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
@@ -273,6 +276,11 @@ class ComboBox : public QComboBox {
   bool Sorted() const { return sorted_; }
   void setSorted(bool on) { sorted_ = on; }
   void SetFocus() { setFocus(Qt::OtherFocusReason); }
+  // The selection in the text of style 0 (style 2: none).
+  int SelStart() const;
+  void setSelStart(int pos);
+  int SelLength() const;
+  void setSelLength(int len);
 
   // Click: an item chosen by the user or ListIndex set by code.
   std::function<void()> Click, Change, GotFocus, LostFocus;

@@ -1,0 +1,108 @@
+#include "store/Kataloge.h"
+
+#include "common/Auswahl.h"
+#include "common/Global.h"
+#include "common/Ini.h"
+#include "common/Pfade.h"
+#include "common/Token.h"
+#include "mainwindow/Main.h"
+#include "platform/Paths.h"
+#include "platform/Vb.h"
+
+#include <QDir>
+#include <optional>
+
+namespace {
+
+struct PlzSchluessel {
+  QString land;       // the country prefix ("D-")
+  QString schluessel;  // the postcode without it
+  QString datei(const char* art) const {
+    // The first digit of the key splits the catalogue; any other first character goes to "9".
+    QString d;
+    if (!schluessel.isEmpty()) d = schluessel[0].isDigit() && schluessel[0].unicode() < 128 ? schluessel.left(1) : QStringLiteral("9");
+    return KatalogOrdner() + land + QString::fromLatin1(art) + d + QStringLiteral(".txt");
+  }
+};
+
+// "A-1010" gives the prefix "A-" and the key "1010"; a postcode without a prefix of its own gets
+// KatalogStdLand.
+PlzSchluessel Zerlegen(const QString& plz) {
+  const QString t = vb::Trim(plz);
+  const qsizetype strich = t.indexOf(u'-');
+  if (vb::Val(t) == 0 && strich >= 1) return {t.left(strich + 1).toUpper(), t.mid(strich + 1)};
+  return {KatalogStdLand, t};
+}
+
+// Splits the entries at "," (empty pieces skipped).
+QStringList Eintraege(const QString& wert) {
+  QString text = vb::Trim(wert);
+  QString trenner = QStringLiteral(",");
+  const int n = TextZerlegen(text, trenner);
+  QStringList stuecke;
+  for (int i = 1; i <= n; ++i) stuecke << Token[i];
+  return stuecke;
+}
+
+// Offers the entries in the pick list; the chosen text, or nothing.
+std::optional<QString> Waehlen(const QStringList& eintraege) {
+  Auswahl& auswahl = Auswahl::get();
+  auswahl.Liste->Clear();
+  for (const QString& e : eintraege) auswahl.Liste->AddItem(vb::Trim(e));
+  auswahl.Show(true);
+  std::optional<QString> ergebnis;
+  const int index = auswahl.Liste->ListIndex();
+  if (index >= 0) ergebnis = auswahl.Liste->List(index);
+  auswahl.Liste->Clear();
+  return ergebnis;
+}
+
+QString PlzLesen(const QString& plz, short& wahl, const char* art, bool vorwahl) {
+  if (wahl != 0) wahl = 1;
+  const PlzSchluessel s = Zerlegen(plz);
+  if (vorwahl && vb::Val(s.schluessel) <= 0) return {};
+  const QString datei = Paths::aufloesen(s.datei(art));
+  if (!DateiVorhanden(datei)) return {};
+  const QString wert = IniLesen(datei, "PLZ", s.schluessel, "");
+  const QStringList eintraege = Eintraege(wert);
+  QString ergebnis = wert;
+  if (wahl == 1 && eintraege.size() > 1) {
+    const std::optional<QString> gewaehlt = Waehlen(eintraege);
+    if (gewaehlt) ergebnis = *gewaehlt;
+    else ergebnis = vorwahl ? QString() : Main::get().Feld(5).Text();
+  }
+  if (ergebnis.startsWith(u',')) ergebnis = vb::Trim(ergebnis.mid(1));
+  return ergebnis;
+}
+
+void PlzSchreiben(const QString& plz, QString& wert, const char* art) {
+  const PlzSchluessel s = Zerlegen(plz);
+  QDir().mkpath(KatalogOrdner());
+  wert = IniSchreiben(Paths::aufloesen(s.datei(art)), "PLZ", s.schluessel, vb::Trim(wert));
+}
+
+}  // namespace
+
+QString KatalogOrdner() { return Paths::aufloesen(ProgrammOrdner() + QStringLiteral("/Kataloge")) + u'/'; }
+
+QString OrtZuPLZ(const QString& plz, short& wahl) { return PlzLesen(plz, wahl, "PLZ_Ort_", false); }
+
+QString VorwahlZuPLZ(const QString& plz, short& wahl) { return PlzLesen(plz, wahl, "PLZ_Vorwahl_", true); }
+
+QString BankZuBLZ(const QString& blz) {
+  const QString code = vb::Trim(blz);
+  if (code.isEmpty() || code.size() > 8) return {};
+  for (QChar c : code)
+    if (c < u'0' || c > u'9') return {};
+  const QString datei = Paths::aufloesen(KatalogOrdner() + KatalogStdLand + QStringLiteral("BLZ_") + code[0] +
+                                         QStringLiteral(".Txt"));
+  if (!DateiVorhanden(datei)) return {};
+  const QString wert = IniLesen(datei, "BLZ", code.rightJustified(8, u'0'), "");
+  const QStringList eintraege = Eintraege(wert);
+  if (eintraege.size() >= 2) return Waehlen(eintraege).value_or(QString());
+  return wert;
+}
+
+void KatalogOrtSpeichern(const QString& plz, QString& ort) { PlzSchreiben(plz, ort, "PLZ_Ort_"); }
+
+void KatalogVorwahlSpeichern(const QString& plz, QString& vorwahl) { PlzSchreiben(plz, vorwahl, "PLZ_Vorwahl_"); }
