@@ -2,6 +2,7 @@
 
 #include "platform/Codec.h"
 #include "platform/Paths.h"
+#include "platform/SicheresSchreiben.h"
 #include "platform/Programm.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QHash>
 #include <QList>
-#include <QSaveFile>
 #include <QThread>
 #include <QTimer>
 #include <QtGlobal>
@@ -382,8 +382,7 @@ bool aufPlatte(Datei& d) {
   bool geschrieben = false;
   // A file that may not be written keeps its content, as with the original functions.
   if (!d.vorhanden || ::access(QFile::encodeName(d.pfad).constData(), W_OK) == 0) {
-    QSaveFile f(d.pfad);
-    geschrieben = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
+    geschrieben = DateiSicherSchreiben(d.pfad, bytes) == 0;
   }
   if (!geschrieben) {
     qWarning("Einstellungen konnten nicht geschrieben werden: %s", qPrintable(d.pfad));

@@ -6,12 +6,12 @@
 #include "common/Reservierung.h"
 #include "common/Text.h"
 #include "mainwindow/Main.h"
+#include "platform/SicheresSchreiben.h"
 #include "platform/Laufzeitfehler.h"
 #include "platform/Paths.h"
 #include "platform/Sanduhr.h"
 #include "store/Adressdatei.h"
 
-#include <QSaveFile>
 
 namespace {
 
@@ -42,19 +42,13 @@ bool Main::DatenSpeichern() {
       kopf = KopfzeileBilden(Ersetzen(kopf, QStringLiteral("^t"), QStringLiteral("\t")));
       const QByteArray bytes = AdressdateiBauen(kopf, Liste->items(), DateiKodierung, DateiMitBom);
 
-      // Unbuffered, and checked before the rename: a buffered QSaveFile reports a short write (disk full,
-      // size limit) as success and would put a cut file in place of the old one.
-      QSaveFile datei(pfad);
-      const bool geschrieben = datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                               datei.write(bytes) == bytes.size() && datei.size() == bytes.size() && datei.commit();
-      if (geschrieben) {
+      const int nummer = DateiSicherSchreiben(pfad, bytes);
+      if (nummer == 0) {
         // The backup goes only now that the new file is complete.
         SicherungAnlegen(pfad, 0);
         ReservierungErneuern(DateiTeil(AktuelleDatei, 3));
       } else {
-        const int nummer = vb::FehlerAusDatei(datei);
-        datei.cancelWriting();
-        FehlerMelden(nummer != 0 ? nummer : vb::ErrPfadDateiZugriff, kFehlerText);
+        FehlerMelden(nummer, kFehlerText);
         gespeichert = false;
       }
     } else {

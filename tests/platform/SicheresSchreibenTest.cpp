@@ -1,0 +1,49 @@
+#include "platform/IniDatei.h"
+#include "platform/SicheresSchreiben.h"
+#include "support/TestUmgebung.h"
+
+#include <QDir>
+#include <csignal>
+#include <sys/resource.h>
+
+class SicheresSchreibenTest : public KartulonTest {
+ protected:
+  // Runs f with the process's file-size limit set to `grenze` bytes (a write past it fails half-way, as
+  // on a full disk).
+  template <class F>
+  void mitGroessenGrenze(rlim_t grenze, F f) {
+    rlimit alt{};
+    getrlimit(RLIMIT_FSIZE, &alt);
+    auto altesSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit neu = alt;
+    neu.rlim_cur = grenze;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &neu), 0);
+    f();
+    setrlimit(RLIMIT_FSIZE, &alt);
+    std::signal(SIGXFSZ, altesSignal);
+  }
+};
+
+TEST_F(SicheresSchreibenTest, AWriteThatFailsHalfWayLeavesTheOldFile) {
+  const QString pfad = dateiSchreiben(tempPfad("daten.txt"), "alter Inhalt\r\n");
+  const QByteArray neu(4096, 'x');
+  int nummer = 0;
+  mitGroessenGrenze(1000, [&] { nummer = DateiSicherSchreiben(pfad, neu); });
+  EXPECT_NE(nummer, 0);
+  EXPECT_EQ(dateiLesen(pfad), QByteArray("alter Inhalt\r\n"));
+  EXPECT_EQ(QDir(tempPfad("")).entryList(QDir::Files), QStringList{"daten.txt"});  // nothing left beside it
+  EXPECT_EQ(DateiSicherSchreiben(pfad, neu), 0);
+  EXPECT_EQ(dateiLesen(pfad), neu);
+}
+
+TEST_F(SicheresSchreibenTest, ASettingsWriteThatFailsHalfWayLeavesTheOldFile) {
+  QByteArray alt = "[Kartulon]\r\n";
+  for (int i = 0; i < 50; ++i) alt += QStringLiteral("Schluessel%1=Wert %1\r\n").arg(i).toLatin1();
+  const QString pfad = dateiSchreiben(tempPfad("Test.ini"), alt);
+  bool ok = true;
+  mitGroessenGrenze(static_cast<rlim_t>(alt.size() + 10),
+                    [&] { ok = Profil::schreiben(pfad, "Kartulon", "Lang", QString(500, u'y')); });
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(dateiLesen(pfad), alt);
+  EXPECT_EQ(Profil::lesen(pfad, "Kartulon", "Schluessel7", "fehlt"), QStringLiteral("Wert 7"));
+}
