@@ -3,13 +3,9 @@
 #include "common/Ton.h"
 #include "platform/Clock.h"
 
-#include <QFontDatabase>
 #include <vector>
 
 namespace listen_detail {
-
-// The printer draws with the fonts the system has.
-QStringList druckerSchriften() { return QFontDatabase::families(); }
 
 qint64 jetztMs() { return Clock::tickMs(); }
 

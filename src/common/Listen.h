@@ -3,6 +3,7 @@
 // AddItem, RemoveItem, Clear, ListIndex), so the same code serves every dialog. Comparisons are exact
 // unless said otherwise; joined texts use a one-character separator, ";" when none is given.
 #include "platform/Controls.h"
+#include "platform/Printer.h"
 #include "platform/Sanduhr.h"
 
 #include <QHash>
@@ -11,7 +12,6 @@
 #include <vector>
 
 namespace listen_detail {
-QStringList druckerSchriften();
 void langsamMelden(qint64 startMs);  // the sound after a slow font list
 qint64 jetztMs();
 }  // namespace listen_detail
@@ -125,6 +125,8 @@ void SchriftenLaden(L& liste) {
   const qint64 start = listen_detail::jetztMs();
   Sanduhr sanduhr;
   liste.Clear();
-  for (const QString& name : listen_detail::druckerSchriften()) liste.AddItem(name);
+  vb::PrinterObject& drucker = vb::Printer();
+  const int anzahl = drucker.FontCount();
+  for (int i = 0; i < anzahl; ++i) liste.AddItem(drucker.Fonts(i));
   listen_detail::langsamMelden(start);
 }
