@@ -266,6 +266,7 @@ void Main::ControlsAnlegen() {
   Liste->Click = [this] { Liste_Click(); };
   Liste->DblClick = [this] { Liste_DblClick(); };
   SucheVerbinden();
+  DateiBefehleVerbinden();
 
   resize(Twips::zuPixel(9675), Twips::zuPixel(7080) + StatusBar->sizeHint().height());
 }

@@ -112,6 +112,20 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   bool DateiMitBom = false;
 
   // --- file commands, description and merging (store) -----------------------------------------------
+  void PulÖffnen_Click();
+  void PulAnlegen_Click();
+  void PulSichern_Click();
+  // Quit without saving: release the file, add the run time to the statistics, end the program.
+  void PulAbbruch_Click();
+  // Save and quit. When the save fails the program stays open with its changes.
+  void pulEnde_Click();
+  // Ends the program at once, past the window's close (which saves).
+  void ProgrammEnde();
+  // The user's close runs save and quit (quit in read-only mode); code unloads leave the file alone.
+  void Form_QueryUnload(int& cancel, int mode) override;
+  void mnuDateiBeschreiben_Click();
+  void mnuDateiHinzufügen_Click();
+  void DateiBefehleVerbinden();
 
   // --- record commands, index, catalogues (store) ---------------------------------------------------
   void PulEinfügen_Click();      // new record
@@ -145,6 +159,9 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   // --- start-up, layout and options (mainwindow) ----------------------------------------------------
 
   // --- field editing, toolbar, clock (mainwindow) ---------------------------------------------------
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
 
  private:
   bool sucheAktiv_ = false;  // a search is running (it lets waiting events run)
