@@ -267,6 +267,8 @@ void Main::ControlsAnlegen() {
   Liste->DblClick = [this] { Liste_DblClick(); };
   SucheVerbinden();
   DateiBefehleVerbinden();
+  // Every key release in a field box stores the record.
+  for (int i = 0; i < 24; ++i) Feld(i).KeyUp = [this](int&, int) { AdresseAktualisieren(0); };
 
   resize(Twips::zuPixel(9675), Twips::zuPixel(7080) + StatusBar->sizeHint().height());
 }
