@@ -330,7 +330,7 @@ void File::mnuOk_Click() {
     const int antwort = MsgBox(QStringLiteral("Datei »") + pfad + QStringLiteral("« besteht bereits.\r\r") +
                                    QString::fromUtf16(u"Möchten Sie, dass diese Datei überschrieben wird?"),
                                vb::vbExclamation | vb::vbYesNo, QStringLiteral("Datei speichern unter"));
-    if (antwort == vb::vbNo || antwort != vb::vbYes) return;
+    if (antwort != vb::vbYes) return;
   }
   nameSetzen(pfad);
   if (Laden->Value()) Bezeichnung->SetFocus();
