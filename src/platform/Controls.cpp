@@ -760,6 +760,9 @@ ComboBox::ComboBox(QWidget* parent, int style) : QComboBox(parent), style_(style
   setEditable(style_ == 0);
   setInsertPolicy(QComboBox::NoInsert);
   setMaxVisibleItems(8);
+  // A long item is cut at the list's edge, as the runtime's list did (the style's own delegate elides).
+  setItemDelegate(new QStyledItemDelegate(this));
+  view()->setTextElideMode(Qt::ElideNone);
   connect(this, &QComboBox::activated, this, [this] {
     if (Click) Click();
   });
@@ -803,6 +806,11 @@ void ComboBox::setText(const QString& text) {
   }
   const int i = findText(text, Qt::MatchFixedString);
   if (i >= 0) setCurrentIndex(i);
+}
+void ComboBox::showPopup() {
+  QComboBox::showPopup();
+  QWidget* liste = view()->window();
+  if (liste != window()) liste->setGeometry(mapToGlobal(QPoint(0, 0)).x(), liste->y(), width(), liste->height());
 }
 void ComboBox::keyPressEvent(QKeyEvent* e) {
   int code = KeyCode(e);

@@ -281,6 +281,8 @@ class ComboBox : public QComboBox {
   void setSelStart(int pos);
   int SelLength() const;
   void setSelLength(int len);
+  // The drop-down list is as wide as the box, however long its items are.
+  void showPopup() override;
 
   // Click: an item chosen by the user or ListIndex set by code.
   std::function<void()> Click, Change, GotFocus, LostFocus;

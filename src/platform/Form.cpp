@@ -76,9 +76,22 @@ void FormBase::Hide() {
   Forms::endModal(*this);
 }
 
+namespace {
+std::function<void(int)>& helpHandler() {
+  static std::function<void(int)> h;
+  return h;
+}
+}  // namespace
+
 DialogForm::DialogForm(QWidget* parent) : QDialog(parent) { setSizeGripEnabled(false); }
 
 void DialogForm::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
+    QWidget* fokus = focusWidget();
+    const int topic = Forms::helpContext(fokus ? fokus : this);
+    if (topic > 0 && helpHandler()) helpHandler()(topic);
+    return;
+  }
   if (e->key() == Qt::Key_Escape && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
     for (CommandButton* b : findChildren<CommandButton*>()) {
       if (b->Cancel() && b->isEnabled() && b->isVisibleTo(this)) {
@@ -152,6 +165,16 @@ void Forms::endModal(FormBase& form) {
 
 void Forms::registerUnloader(void* key, std::function<void()> unload) { unloader()[key] = std::move(unload); }
 void Forms::unregister(void* key) { unloader().erase(key); }
+void Forms::setHelpHandler(std::function<void(int topic)> handler) { helpHandler() = std::move(handler); }
+
+int Forms::helpContext(const QWidget* w) {
+  for (; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+    const int topic = w->property("HelpContextID").toInt();
+    if (topic > 0) return topic;
+  }
+  return 0;
+}
+
 void Forms::UnloadAll() {
   while (!unloader().empty()) {
     auto it = unloader().begin();

@@ -64,7 +64,7 @@ class FormBase {
 
 // A dialog form as the runtime had it: Esc presses the cancel button (and nothing else closes it),
 // Enter the default button; the close box asks Form_QueryUnload with mode 0 and unloads the form
-// unless it refuses (code unloads a form through its default instance, never by closing it, so every
+// unless it refuses; F1 opens the focused control's help topic (code unloads a form through its default instance, never by closing it, so every
 // close event is the user's); every change of size raises Form_Resize.
 class DialogForm : public QDialog, public FormBase {
  public:
@@ -91,6 +91,11 @@ class Forms {
   static void registerUnloader(void* key, std::function<void()> unload);
   static void unregister(void* key);
   static void UnloadAll();
+  // F1 in a dialog form opens the help topic of the focused control: its property "HelpContextID", else
+  // that of the nearest container or of the form. The program installs what opens a topic (its help
+  // file); without a handler, or with no topic, F1 does nothing.
+  static void setHelpHandler(std::function<void(int topic)> handler);
+  static int helpContext(const QWidget* w);
 };
 
 // The default instance: the first reference loads the form, Unload destroys it.

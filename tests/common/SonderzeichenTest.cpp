@@ -70,6 +70,19 @@ TEST_F(SonderzeichenTest, OpensOnAlleWithTheBlankSelected) {
     EXPECT_EQ(w->property("HelpContextID").toInt(), 1022);
 }
 
+TEST_F(SonderzeichenTest, F1OpensHelpTopic1022) {
+  QList<int> themen;
+  vb::Forms::setHelpHandler([&](int thema) { themen << thema; });
+  einfuegen([](Sonderzeichen& s) {
+    QTest::keyClick(s.Liste, Qt::Key_F1);
+    s.Text->SetFocus();
+    QTest::keyClick(s.Text->editor(), Qt::Key_F1);
+    QTest::mouseClick(s.BefOk, Qt::LeftButton);
+  });
+  vb::Forms::setHelpHandler({});
+  EXPECT_EQ(themen, (QList<int>{1022, 1022}));
+}
+
 TEST_F(SonderzeichenTest, EnterAtOnceCollectsOneBlank) {
   EXPECT_EQ(einfuegen([](Sonderzeichen& s) {
               EXPECT_TRUE(s.Liste->hasFocus());

@@ -54,6 +54,24 @@ TEST_F(DialogFormTest, EscPressesTheCancelButtonAndEnterTheDefault) {
   EXPECT_TRUE(p.isVisible());
 }
 
+TEST_F(DialogFormTest, F1OpensTheTopicOfTheFocusedControlOrItsForm) {
+  QList<int> themen;
+  vb::Forms::setHelpHandler([&](int thema) { themen << thema; });
+  Probe& p = Probe::get();
+  p.show();
+  p.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&p));
+  p.text->SetFocus();
+  QTest::keyClick(p.text->editor(), Qt::Key_F1);  // no topic anywhere: nothing
+  p.setProperty("HelpContextID", 300);
+  QTest::keyClick(p.text->editor(), Qt::Key_F1);
+  p.text->setProperty("HelpContextID", 310);
+  QTest::keyClick(p.text->editor(), Qt::Key_F1);
+  vb::Forms::setHelpHandler({});
+  QTest::keyClick(p.text->editor(), Qt::Key_F1);
+  EXPECT_EQ(themen, (QList<int>{300, 310}));
+}
+
 TEST_F(DialogFormTest, TheCloseBoxAsksQueryUnloadAndUnloadsUnlessRefused) {
   Probe& p = Probe::get();
   p.show();
@@ -117,6 +135,17 @@ TEST_F(DialogFormTest, ComboBoxItemsIndexAndClick) {
   sortiert.Clear();
   EXPECT_EQ(sortiert.ListCount(), 0);
   EXPECT_EQ(sortiert.Text(), QString());
+}
+
+TEST_F(DialogFormTest, TheDropDownListIsAsWideAsTheBox) {
+  QWidget fenster;
+  vb::ComboBox liste(&fenster, 2);
+  vb::Move(&liste, 120, 120, 1215, 315);
+  liste.AddItem(QStringLiteral("Alle") + QString(37, u' ') + QStringLiteral(";!\"#$%&'()*+,-./:;<=>?@[]^_{|}~"));
+  fenster.show();
+  liste.showPopup();
+  EXPECT_EQ(liste.view()->window()->width(), liste.width());
+  liste.hidePopup();
 }
 
 TEST_F(DialogFormTest, ListBoxColumnsShareTheWidth) {
