@@ -7,13 +7,6 @@
 
 namespace {
 
-// Blanks only, as the runtime's Trim.
-QString ohneRandBlanks(const QString& t) {
-  qsizetype a = 0, e = t.size();
-  while (a < e && t[a] == u' ') ++a;
-  while (e > a && t[e - 1] == u' ') --e;
-  return t.mid(a, e - a);
-}
 
 bool istWebAdresse(const QString& klein) {
   if (klein.size() <= 15) return false;
@@ -46,7 +39,7 @@ bool EmailPruefen(const QString& adresse) {
 }
 
 int TextArtErmitteln(const QString& text) {
-  const QString t = ohneRandBlanks(text).toLower();
+  const QString t = vb::Trim(text).toLower();
   int art = 0;
   if (vb::IsDate(t)) art |= TextArtDatum;
   if (EmailPruefen(t)) art |= TextArtEmail;
@@ -56,9 +49,9 @@ int TextArtErmitteln(const QString& text) {
 }
 
 QUrl AdresseAlsUrl(const QString& text) {
-  const QString t = ohneRandBlanks(text);
+  const QString t = vb::Trim(text);
   if (t.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive)) {
-    const QString adresse = ohneRandBlanks(t.mid(7));
+    const QString adresse = vb::Trim(t.mid(7));
     return EmailPruefen(adresse) ? mailto(adresse) : QUrl();
   }
   const int art = TextArtErmitteln(t);

@@ -702,21 +702,31 @@ void ListBox::resizeEvent(QResizeEvent* e) {
   updateColumns();
 }
 
-void ListBox::keyPressEvent(QKeyEvent* e) {
+namespace {
+// KeyDown and KeyPress of a list or combo box before its own handling: true when a handler swallowed the
+// key, or when it is Enter or Esc, which go on to the form's default and cancel buttons.
+template <class Box>
+bool tastenVorlauf(Box& box, QKeyEvent* e) {
   int code = KeyCode(e);
-  if (KeyDown && code) {
-    KeyDown(code, ShiftState(e->modifiers()));
-    if (code == 0) return;
+  if (box.KeyDown && code) {
+    box.KeyDown(code, ShiftState(e->modifiers()));
+    if (code == 0) return true;
   }
   int ascii = KeyAscii(e);
-  if (KeyPress && ascii) {
-    KeyPress(ascii);
-    if (ascii == 0) return;
+  if (box.KeyPress && ascii) {
+    box.KeyPress(ascii);
+    if (ascii == 0) return true;
   }
   if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Escape) {
-    e->ignore();  // on to the form's default and cancel buttons
-    return;
+    e->ignore();
+    return true;
   }
+  return false;
+}
+}  // namespace
+
+void ListBox::keyPressEvent(QKeyEvent* e) {
+  if (tastenVorlauf(*this, e)) return;
   QListView::keyPressEvent(e);
 }
 void ListBox::keyReleaseEvent(QKeyEvent* e) {
@@ -813,20 +823,7 @@ void ComboBox::showPopup() {
   if (liste != window()) liste->setGeometry(mapToGlobal(QPoint(0, 0)).x(), liste->y(), width(), liste->height());
 }
 void ComboBox::keyPressEvent(QKeyEvent* e) {
-  int code = KeyCode(e);
-  if (KeyDown && code) {
-    KeyDown(code, ShiftState(e->modifiers()));
-    if (code == 0) return;
-  }
-  int ascii = KeyAscii(e);
-  if (KeyPress && ascii) {
-    KeyPress(ascii);
-    if (ascii == 0) return;
-  }
-  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Escape) {
-    e->ignore();  // on to the form's default and cancel buttons
-    return;
-  }
+  if (tastenVorlauf(*this, e)) return;
   QComboBox::keyPressEvent(e);  // arrow keys choose another item and raise Click (activated)
 }
 void ComboBox::focusInEvent(QFocusEvent* e) {

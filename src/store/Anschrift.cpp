@@ -10,13 +10,6 @@
 
 namespace {
 
-// The runtime's Trim: blanks only.
-QString ohneRandBlanks(const QString& t) {
-  qsizetype a = 0, e = t.size();
-  while (a < e && t[a] == u' ') ++a;
-  while (e > a && t[e - 1] == u' ') --e;
-  return t.mid(a, e - a);
-}
 
 QString feld(int i) { return Main::get().Feld(i).Text(); }
 
@@ -41,22 +34,22 @@ const std::array<const char*, 177> kLaender = {
 QString AnschriftErstellen(short leerzeile) {
   const QString crlf = QStringLiteral("\r\n");
   QString block;
-  const QString name = ohneRandBlanks(feld(2) + u' ' + feld(1));
+  const QString name = vb::Trim(feld(2) + u' ' + feld(1));
   if (!name.isEmpty()) block += name + crlf;
-  const QString zusatz = ohneRandBlanks(feld(10));
+  const QString zusatz = vb::Trim(feld(10));
   if (!zusatz.isEmpty()) {
     const double wo = vb::Val(IniLesen("", "", "ZusatzZurAnschrift", "0"));
     if (wo == 1) block += zusatz + crlf;
     else if (wo == 2) block = zusatz + crlf + block;
   }
-  const QString strasse = ohneRandBlanks(feld(3));
+  const QString strasse = vb::Trim(feld(3));
   if (!strasse.isEmpty()) block += strasse + crlf;
-  const QString ort = ohneRandBlanks(feld(4) + u' ' + feld(5));
+  const QString ort = vb::Trim(feld(4) + u' ' + feld(5));
   if (!ort.isEmpty()) {
     if (leerzeile != 0) block += crlf;
     block += ort + crlf;
   }
-  const QString land = ohneRandBlanks(feld(6));
+  const QString land = vb::Trim(feld(6));
   if (!land.isEmpty()) block += land + crlf;
   return block;
 }
@@ -73,7 +66,7 @@ QString Laenderkennzeichen() {
       if (plz.startsWith(code + u'-')) ergebnis = code + u'-';
     }
   }
-  const QString land = ohneRandBlanks(feld(6)).toLower();
+  const QString land = vb::Trim(feld(6)).toLower();
   if (!land.isEmpty()) {
     ergebnis = QStringLiteral("?");
     const std::pair<const char16_t*, const char16_t*> woerter[] = {

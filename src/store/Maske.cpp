@@ -15,6 +15,8 @@
 #include "platform/Paths.h"
 #include "store/Datensatz.h"
 
+#include "platform/Vb.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -22,13 +24,6 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-// The runtime's Trim: blanks only.
-QString ohneRandBlanks(const QString& t) {
-  qsizetype a = 0, e = t.size();
-  while (a < e && t[a] == u' ') ++a;
-  while (e > a && t[e - 1] == u' ') --e;
-  return t.mid(a, e - a);
-}
 
 // The mask file: as named (relative to the current folder), else in the mask folder. A name with a
 // drive or an absolute path from another machine is looked for there by its file name alone.
@@ -68,7 +63,7 @@ QString MaskeFuellen(const QString& maske, const QString& zeile) {
     const QString caption = m.Bezeichnung1(i).Caption();
     const QString& wert = werte[i];
     ersetzen(text, u'{' + caption + u'}', wert);
-    ersetzen(text, QStringLiteral("{~") + caption + u'}', ohneRandBlanks(wert).isEmpty() ? wert : kCrLf + wert);
+    ersetzen(text, QStringLiteral("{~") + caption + u'}', vb::Trim(wert).isEmpty() ? wert : kCrLf + wert);
   }
   const QDateTime jetzt = Clock::now();
   ersetzen(text, QStringLiteral("{@Datum}"), jetzt.date().toString(QStringLiteral("dd.MM.yyyy")));
@@ -76,5 +71,5 @@ QString MaskeFuellen(const QString& maske, const QString& zeile) {
   ersetzen(text, QStringLiteral("^t"), QStringLiteral("\t"));
   while (text.endsWith(u'\r') || text.endsWith(u'\n')) text.chop(1);
   ersetzen(text, QStringLiteral("\n~"), QStringLiteral("\n"));
-  return ohneRandBlanks(text);
+  return vb::Trim(text);
 }

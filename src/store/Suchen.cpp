@@ -10,24 +10,19 @@
 #include "platform/Clock.h"
 #include "platform/Keys.h"
 
+#include "platform/Vb.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <cmath>
 
 namespace {
 
-// The runtime's Trim: blanks only.
-QString ohneRandBlanks(const QString& t) {
-  qsizetype a = 0, e = t.size();
-  while (a < e && t[a] == u' ') ++a;
-  while (e > a && t[e - 1] == u' ') --e;
-  return t.mid(a, e - a);
-}
 
 }  // namespace
 
 QStringList SuchBegriffe(const QString& suchtext) {
-  QString text = Ersetzen(ohneRandBlanks(suchtext), QStringLiteral("\""), QStringLiteral("\t"));
+  QString text = Ersetzen(vb::Trim(suchtext), QStringLiteral("\""), QStringLiteral("\t"));
   const int anzahl = TextZerlegen(text, QStringLiteral(" "));
   QStringList begriffe;
   for (int i = 1; i <= anzahl; ++i) begriffe << Token[i];
@@ -75,7 +70,7 @@ void Main::TextSuchen() {
   StatusBar->setPanelText(QStringLiteral("Status"), titel);
   StatusBar->Refresh();
 
-  const QString suchtext = ohneRandBlanks(TxtSuche->Text());
+  const QString suchtext = vb::Trim(TxtSuche->Text());
   const SatzSuche suche(suchtext, ohneTrenner);
   const QStringList zeilen = Liste->items();  // shares the items; the table itself is checked below
   const quint64 stand = Liste->revision();
