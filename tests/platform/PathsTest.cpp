@@ -24,3 +24,12 @@ TEST_F(PathsTest, ResolvesNamesCaseInsensitivelyPerComponent) {
   EXPECT_EQ(Paths::verbinden(p + "/", "/x"), p + "/x");
 }
 
+
+TEST_F(PathsTest, SeedingCopiesTheShippedFilesButNeverOverwritesAUsersFile) {
+  const QString eigene = programmOrdner() + "/Kataloge/D-BLZ_1.Txt";
+  dateiSchreiben(eigene, "eigene");
+  Paths::ordnerEinrichten();
+  EXPECT_EQ(dateiLesen(eigene), QByteArray("eigene"));
+  EXPECT_TRUE(QFileInfo::exists(programmOrdner() + "/Kataloge/D-PLZ_Ort_1.txt"));
+  EXPECT_TRUE(QFileInfo(windowsOrdner()).isDir());
+}
