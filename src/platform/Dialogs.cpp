@@ -1,5 +1,7 @@
 #include "platform/Dialogs.h"
 
+#include "platform/Dienst.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -114,20 +116,13 @@ class QtDialogs : public DialogService {
   }
 };
 
-std::unique_ptr<DialogService>& aktuell() {
-  static std::unique_ptr<DialogService> s = std::make_unique<QtDialogs>();
-  return s;
-}
+using Slot = Dienst<DialogService, QtDialogs>;
 
 }  // namespace
 
 namespace Dialogs {
-DialogService& service() { return *aktuell(); }
-std::unique_ptr<DialogService> install(std::unique_ptr<DialogService> service) {
-  auto alt = std::move(aktuell());
-  aktuell() = service ? std::move(service) : std::make_unique<QtDialogs>();
-  return alt;
-}
+DialogService& service() { return Slot::service(); }
+std::unique_ptr<DialogService> install(std::unique_ptr<DialogService> service) { return Slot::install(std::move(service)); }
 }  // namespace Dialogs
 
 int MsgBox(const QString& text, int style, const QString& title) {

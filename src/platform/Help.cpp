@@ -1,5 +1,7 @@
 #include "platform/Help.h"
 
+#include "platform/Dienst.h"
+
 #include "platform/Paths.h"
 #include "platform/Shell.h"
 
@@ -25,20 +27,13 @@ class QtHelp : public HelpService {
   void zeigen(const QString& seite) override { Shell::service().oeffnen(QUrl::fromLocalFile(seite)); }
 };
 
-std::unique_ptr<HelpService>& aktuell() {
-  static std::unique_ptr<HelpService> s = std::make_unique<QtHelp>();
-  return s;
-}
+using Slot = Dienst<HelpService, QtHelp>;
 
 }  // namespace
 
 namespace Help {
-HelpService& service() { return *aktuell(); }
-std::unique_ptr<HelpService> install(std::unique_ptr<HelpService> service) {
-  auto alt = std::move(aktuell());
-  aktuell() = service ? std::move(service) : std::make_unique<QtHelp>();
-  return alt;
-}
+HelpService& service() { return Slot::service(); }
+std::unique_ptr<HelpService> install(std::unique_ptr<HelpService> service) { return Slot::install(std::move(service)); }
 
 QStringList ordner() {
   QStringList l{Paths::programmOrdner()};

@@ -1,5 +1,7 @@
 #include "platform/Shell.h"
 
+#include "platform/Dienst.h"
+
 #include "platform/IniDatei.h"
 
 #include <QDesktopServices>
@@ -65,20 +67,13 @@ class QtShell : public ShellService {
   QHash<qint64, QByteArray> startzeiten_;
 };
 
-std::unique_ptr<ShellService>& aktuell() {
-  static std::unique_ptr<ShellService> s = std::make_unique<QtShell>();
-  return s;
-}
+using Slot = Dienst<ShellService, QtShell>;
 
 }  // namespace
 
 namespace Shell {
-ShellService& service() { return *aktuell(); }
-std::unique_ptr<ShellService> install(std::unique_ptr<ShellService> service) {
-  auto alt = std::move(aktuell());
-  aktuell() = service ? std::move(service) : std::make_unique<QtShell>();
-  return alt;
-}
+ShellService& service() { return Slot::service(); }
+std::unique_ptr<ShellService> install(std::unique_ptr<ShellService> service) { return Slot::install(std::move(service)); }
 std::unique_ptr<ShellService> echt() { return std::make_unique<QtShell>(); }
 }  // namespace Shell
 

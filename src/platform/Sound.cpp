@@ -1,5 +1,7 @@
 #include "platform/Sound.h"
 
+#include "platform/Dienst.h"
+
 #include "platform/Paths.h"
 
 #include <QApplication>
@@ -90,20 +92,13 @@ class SystemSound : public SoundService {
   QElapsedTimer zuletzt_;
 };
 
-std::unique_ptr<SoundService>& aktuell() {
-  static std::unique_ptr<SoundService> s = std::make_unique<SystemSound>();
-  return s;
-}
+using Slot = Dienst<SoundService, SystemSound>;
 
 }  // namespace
 
 namespace Sound {
-SoundService& service() { return *aktuell(); }
-std::unique_ptr<SoundService> install(std::unique_ptr<SoundService> service) {
-  auto alt = std::move(aktuell());
-  aktuell() = service ? std::move(service) : std::make_unique<SystemSound>();
-  return alt;
-}
+SoundService& service() { return Slot::service(); }
+std::unique_ptr<SoundService> install(std::unique_ptr<SoundService> service) { return Slot::install(std::move(service)); }
 QString player() {
   for (const char* p : {"pw-play", "paplay", "aplay"})
     if (!QStandardPaths::findExecutable(QLatin1String(p)).isEmpty()) return QLatin1String(p);

@@ -1,5 +1,7 @@
 #include "platform/SysInfo.h"
 
+#include "platform/Dienst.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -86,20 +88,13 @@ class EchteSysInfo : public SysInfoService {
   Regionaleinstellungen regionaleEinstellungen() override { return SysInfo::regionalVon(QLocale::system()); }
 };
 
-std::unique_ptr<SysInfoService>& aktuell() {
-  static std::unique_ptr<SysInfoService> s = std::make_unique<EchteSysInfo>();
-  return s;
-}
+using Slot = Dienst<SysInfoService, EchteSysInfo>;
 
 }  // namespace
 
 namespace SysInfo {
-SysInfoService& service() { return *aktuell(); }
-std::unique_ptr<SysInfoService> install(std::unique_ptr<SysInfoService> service) {
-  auto alt = std::move(aktuell());
-  aktuell() = service ? std::move(service) : std::make_unique<EchteSysInfo>();
-  return alt;
-}
+SysInfoService& service() { return Slot::service(); }
+std::unique_ptr<SysInfoService> install(std::unique_ptr<SysInfoService> service) { return Slot::install(std::move(service)); }
 
 Regionaleinstellungen regionalVon(const QLocale& locale) {
   return {locale.decimalPoint(), locale.groupSeparator(),
