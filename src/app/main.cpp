@@ -1,5 +1,5 @@
 #include "common/Global.h"
-#include "common/Pfade.h"
+#include "common/Hilfe.h"
 #include "mainwindow/Main.h"
 #include "platform/Fonts.h"
 #include "platform/Paths.h"
@@ -14,23 +14,12 @@ int main(int argc, char** argv) {
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   Fonts::einrichten();
   Paths::ordnerEinrichten();
+  Befehlszeile = QApplication::arguments().mid(1).join(u' ');
+  // F1 opens the focused control's topic in the program's help file.
+  vb::Forms::setHelpHandler([](int thema) { HilfeZeigen(HilfeDatei, thema); });
 
-  DatenOrdner = Paths::programmOrdner();
-  MaskenOrdner = DatenOrdner;
-  IniDatei = Paths::verbinden(Paths::programmOrdner(), QStringLiteral("Kartulon.Ini"));
-  QString startDatei = QStringLiteral("kartulon.dat");
-  QStringList argumente;
-  for (int i = 1; i < argc; ++i) {
-    const QString arg = QString::fromLocal8Bit(argv[i]);
-    argumente << arg;
-    if (arg.startsWith(QStringLiteral("Datei="), Qt::CaseInsensitive))
-      startDatei = DateiTeil(arg.mid(6), 1) + QStringLiteral(".Dat");
-  }
-  Befehlszeile = argumente.join(u' ');
-  AktuelleDatei = Paths::verbinden(DatenOrdner, startDatei);
-
+  // The first reference loads the main window: its load is the whole start-up.
   Main& fenster = Main::get();
-  fenster.DatenLaden();
   fenster.show();
   return app.exec();
 }

@@ -8,7 +8,10 @@
 #include "store/Datensatz.h"
 
 #include <QFile>
+#include <QApplication>
 #include <QMenuBar>
+#include <QStyle>
+#include <map>
 
 namespace {
 
@@ -16,19 +19,57 @@ struct FeldLage {
   int rahmen;  // -1: the window itself
   int left, top, width, height;
   int tab;  // place in the tab order, 0: not a tab stop
+  int hilfe;  // help topic of F1 in the box, 0: none
 };
 
 // Containers, geometry (twips) and tab places of the 24 field boxes.
 constexpr std::array<FeldLage, 24> kFeldLage = {{
-    {2, 120, 480, 2175, 330, 19},   {3, 2400, 480, 2895, 315, 3},   {3, 120, 480, 2175, 315, 2},
-    {3, 120, 1080, 5175, 315, 4},   {3, 120, 1680, 855, 315, 5},    {3, 1080, 1680, 4215, 315, 6},
-    {3, 120, 2280, 1455, 315, 7},   {1, 120, 480, 1695, 315, 10},   {1, 120, 1080, 1695, 315, 11},
-    {2, 120, 1080, 2175, 315, 20},  {3, 1680, 2280, 1935, 315, 8},  {4, 120, 720, 3615, 2055, 22},
-    {1, 1920, 480, 1815, 315, 12},  {1, 1920, 1080, 1815, 315, 13}, {1, 120, 1680, 1695, 315, 14},
-    {-1, 3720, 5280, 975, 225, 0},  {-1, 3720, 5520, 975, 225, 0},  {6, 120, 480, 1215, 315, 16},
-    {6, 1560, 480, 1215, 315, 17},  {6, 120, 1080, 2655, 315, 18},  {4, 1080, 240, 1215, 315, 21},
-    {3, 3720, 2280, 1575, 315, 9},  {1, 1920, 1680, 1815, 315, 15}, {-1, 8760, 240, 975, 225, 0},
+    {2, 120, 480, 2175, 330, 19, 200},   {3, 2400, 480, 2895, 315, 3, 200},
+    {3, 120, 480, 2175, 315, 2, 200},    {3, 120, 1080, 5175, 315, 4, 200},
+    {3, 120, 1680, 855, 315, 5, 30},     {3, 1080, 1680, 4215, 315, 6, 200},
+    {3, 120, 2280, 1455, 315, 7, 200},   {1, 120, 480, 1695, 315, 10, 200},
+    {1, 120, 1080, 1695, 315, 11, 200},  {2, 120, 1080, 2175, 315, 20, 200},
+    {3, 1680, 2280, 1935, 315, 8, 200},  {4, 120, 720, 3615, 2055, 22, 200},
+    {1, 1920, 480, 1815, 315, 12, 200},  {1, 1920, 1080, 1815, 315, 13, 200},
+    {1, 120, 1680, 1695, 315, 14, 0},    {-1, 3720, 5280, 975, 225, 0, 200},
+    {-1, 3720, 5520, 975, 225, 0, 200},  {6, 120, 480, 1215, 315, 16, 200},
+    {6, 1560, 480, 1215, 315, 17, 200},  {6, 120, 1080, 2655, 315, 18, 200},
+    {4, 1080, 240, 1215, 315, 21, 200},  {3, 3720, 2280, 1575, 315, 9, 200},
+    {1, 1920, 1680, 1815, 315, 15, 0},   {-1, 8760, 240, 975, 225, 0, 200},
 }};
+
+// A design font by its Windows name: the settings store that name, the substitution draws a free font.
+QFont entwurf(const QString& name, double punkte, bool fett = false) {
+  QFont f(name);
+  f.setPointSizeF(punkte);
+  f.setBold(fett);
+  return f;
+}
+
+// Toolbar pictures by image key: the platform style's standard icons stand in for the image list.
+QIcon bild(QStyle* stil, const QString& schluessel) {
+  static const std::map<QString, QStyle::StandardPixmap> bilder = {
+      {QStringLiteral("Ende"), QStyle::SP_DialogCloseButton},
+      {QStringLiteral("Laden"), QStyle::SP_DialogOpenButton},
+      {QStringLiteral("Speichern"), QStyle::SP_DialogSaveButton},
+      {QStringLiteral("Drucken"), QStyle::SP_FileDialogDetailedView},
+      {QStringLiteral("Foto"), QStyle::SP_FileDialogContentsView},
+      {QStringLiteral("Umschlag2"), QStyle::SP_FileIcon},
+      {QStringLiteral("Telefon"), QStyle::SP_DriveNetIcon},
+      {QStringLiteral("Ordne01"), QStyle::SP_FileDialogInfoView},
+      {QStringLiteral("OrdneAZ"), QStyle::SP_FileDialogListView},
+      {QStringLiteral("Suchen"), QStyle::SP_FileDialogStart},
+      {QStringLiteral("ListeNeu"), QStyle::SP_FileDialogNewFolder},
+      {QStringLiteral("ListeKopie"), QStyle::SP_DirIcon},
+      {QStringLiteral("ListeLöschen"), QStyle::SP_TrashIcon},
+      {QStringLiteral("LaufPos1"), QStyle::SP_MediaSkipBackward},
+      {QStringLiteral("LaufBw"), QStyle::SP_MediaSeekBackward},
+      {QStringLiteral("LaufFw"), QStyle::SP_MediaSeekForward},
+      {QStringLiteral("LaufEnde"), QStyle::SP_MediaSkipForward},
+  };
+  auto it = bilder.find(schluessel);
+  return it == bilder.end() ? QIcon() : stil->standardIcon(it->second);
+}
 
 }  // namespace
 
@@ -46,8 +87,8 @@ vb::MenuItem* Main::menuEintrag(const QString& name, const QString& caption) {
 }
 
 void Main::ControlsAnlegen() {
-  setFont(Fonts::schrift(QStringLiteral("MS Sans Serif"), 8.25, true));
-  const QFont normal = Fonts::schrift(QStringLiteral("MS Sans Serif"), 8.25);
+  setFont(entwurf(QStringLiteral("MS Sans Serif"), 8.25, true));
+  const QFont normal = entwurf(QStringLiteral("MS Sans Serif"), 8.25);
 
   Flaeche = new QWidget(this);
   Flaeche->setObjectName(QStringLiteral("Flaeche"));
@@ -56,26 +97,29 @@ void Main::ControlsAnlegen() {
   Toolbar = new vb::Toolbar(Flaeche);
   Toolbar->setObjectName(QStringLiteral("Toolbar"));
   Twips::setzen(Toolbar, 0, 0, 8415, 450);
-  const std::pair<const char16_t*, const char16_t*> knoepfe[] = {
-      {u"Ende", u"Speichern und Ende"},
-      {u"Laden", u"Adressdatei öffnen"},
-      {u"Speichern", u"Adressdatei speichern"},
-      {u"Drucken", u"Kartulon drucken"},
-      {u"Foto", u"Personenbogen drucken"},
-      {u"Umschlag", u"Umschlag drucken"},
-      {u"Telefon", u"Telefonnummer per Modem wählen"},
-      {u"Ordne01", u"Kartulon nach Änderungs-Datum ordnen"},
-      {u"OrdneAZ", u"Kartulon alphabetisch ordnen"},
-      {u"Suchen", u"Adresse suchen"},
-      {u"ListeNeu", u"Neue Adresse anlegen"},
-      {u"ListeKopieren", u"Gewählte Adresse kopieren"},
-      {u"ListeLöschen", u"Gewählte Adresse löschen"},
-      {u"LaufPos1", u"Zur ersten Adresse"},
-      {u"LaufBw", u"Zur vorherigen Adresse"},
-      {u"LaufFw", u"Zur nächsten Adresse"},
-      {u"LaufEnde", u"Zur letzten Adresse"},
+  const std::tuple<const char16_t*, const char16_t*, const char16_t*> knoepfe[] = {
+      {u"Ende", u"Speichern und Ende", u"Ende"},
+      {u"Laden", u"Adressdatei öffnen", u"Laden"},
+      {u"Speichern", u"Adressdatei speichern", u"Speichern"},
+      {u"Drucken", u"Kartulon drucken", u"Drucken"},
+      {u"Foto", u"Personenbogen drucken", u"Foto"},
+      {u"Umschlag", u"Umschlag drucken", u"Umschlag2"},
+      {u"Telefon", u"Telefonnummer per Modem wählen", u"Telefon"},
+      {u"Ordne01", u"Kartulon nach Änderungs-Datum ordnen", u"Ordne01"},
+      {u"OrdneAZ", u"Kartulon alphabetisch ordnen", u"OrdneAZ"},
+      {u"Suchen", u"Adresse suchen", u"Suchen"},
+      {u"ListeNeu", u"Neue Adresse anlegen", u"ListeNeu"},
+      {u"ListeKopieren", u"Gewählte Adresse kopieren", u"ListeKopie"},
+      {u"ListeLöschen", u"Gewählte Adresse löschen", u"ListeLöschen"},
+      {u"LaufPos1", u"Zur ersten Adresse", u"LaufPos1"},
+      {u"LaufBw", u"Zur vorherigen Adresse", u"LaufBw"},
+      {u"LaufFw", u"Zur nächsten Adresse", u"LaufFw"},
+      {u"LaufEnde", u"Zur letzten Adresse", u"LaufEnde"},
   };
-  for (const auto& [key, tip] : knoepfe) Toolbar->addButton(QString::fromUtf16(key), QString::fromUtf16(tip));
+  Toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  Toolbar->setIconSize(QSize(Twips::zuPixel(300), Twips::zuPixel(300)));
+  for (const auto& [key, tip, image] : knoepfe)
+    Toolbar->addButton(QString::fromUtf16(key), QString::fromUtf16(tip), bild(style(), QString::fromUtf16(image)));
 
   auto rahmen = [&](const char* name, const QString& caption, int l, int t, int w, int h) {
     auto* f = new vb::Frame(Flaeche);
@@ -116,7 +160,7 @@ void Main::ControlsAnlegen() {
   ZeitTimeOut->setObjectName(QStringLiteral("ZeitTimeOut"));
   ZeitTimeOut->setInterval(25001);
 
-  const QFont arial = Fonts::schrift(QStringLiteral("Arial"), 8.25);
+  const QFont arial = entwurf(QStringLiteral("Arial"), 8.25);
   for (int i = 0; i < 24; ++i) {
     const FeldLage& lage = kFeldLage[i];
     QWidget* c = container(lage.rahmen);
@@ -124,8 +168,10 @@ void Main::ControlsAnlegen() {
     box->setObjectName(QStringLiteral("Feld_%1").arg(i, 2, 10, QChar(u'0')));
     box->setProperty("Index", i);
     Twips::setzen(box, lage.left, lage.top, lage.width, lage.height);
-    if (i == 0) box->setFont(Fonts::schrift(QStringLiteral("Arial"), 9));
-    else if (i == 11) box->setFont(Fonts::schrift(QStringLiteral("Courier New"), 9.75));
+    if (lage.hilfe > 0) box->setProperty("HelpContextID", lage.hilfe);
+    if (i == 11) box->setScrollBars(3);
+    if (i == 0) box->setFont(entwurf(QStringLiteral("Arial"), 9));
+    else if (i == 11) box->setFont(entwurf(QStringLiteral("Courier New"), 9.75));
     else if (i == 15 || i == 16 || i == 23) box->setFont(normal);
     else box->setFont(arial);
     if (kFeldLaenge[i] > 0) box->setMaxLength(kFeldLaenge[i]);
@@ -135,6 +181,7 @@ void Main::ControlsAnlegen() {
       box->setLocked(true);
       if (auto* le = qobject_cast<QLineEdit*>(box->editor())) le->setFrame(false);
       box->setBackColor(palette().color(QPalette::Window));
+      box->editor()->setCursor(Qt::ArrowCursor);
     }
     if (i == 23) box->setVisible(false);
     Feld.set(i, box);
@@ -174,31 +221,47 @@ void Main::ControlsAnlegen() {
   Twips::setzen(bezZeit2, 4680, 5520, 735, 255);
   BezListeStd = new vb::Label(Flaeche);
   BezListeStd->setObjectName(QStringLiteral("BezListeStd"));
-  BezListeStd->setFont(Fonts::schrift(QStringLiteral("Arial"), 12, true));
+  BezListeStd->setFont(entwurf(QStringLiteral("Arial"), 12, true));
+  Twips::setzen(BezListeStd, 5520, 6360, 1455, 255);
   BezListeStd->setVisible(false);
   BezListeKom = new vb::Label(Flaeche);
   BezListeKom->setObjectName(QStringLiteral("BezListeKom"));
-  BezListeKom->setFont(Fonts::schrift(QStringLiteral("Arial"), 8.25, true));
+  BezListeKom->setFont(entwurf(QStringLiteral("Arial"), 8.25, true));
+  Twips::setzen(BezListeKom, 8040, 6360, 1455, 255);
   BezListeKom->setVisible(false);
 
   Liste = new vb::ListBox(Flaeche);
   Liste->setObjectName(QStringLiteral("Liste"));
   Liste->setFont(normal);
   Twips::setzen(Liste, 120, 5880, 9375, 450);
+  {
+    QPalette p = Liste->palette();
+    p.setColor(QPalette::Base, palette().color(QPalette::Window));
+    Liste->setPalette(p);
+  }
   ListeSort = new vb::ListBox(Flaeche);
   ListeSort->setObjectName(QStringLiteral("ListeSort"));
   ListeSort->setSorted(true);
+  Twips::setzen(ListeSort, 7080, 6360, 855, 225);
+  {
+    QPalette p = ListeSort->palette();
+    p.setColor(QPalette::Base, Qt::green);
+    ListeSort->setPalette(p);
+  }
   ListeSort->setVisible(false);
 
-  ProgressBar = new vb::ProgressBar(Flaeche);
-  ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
-  Twips::setzen(ProgressBar, 120, 6480, 1485, 225);
-  ProgressBar->setVisible(false);
 
   StatusBar = new vb::StatusBar(this);
   StatusBar->setObjectName(QStringLiteral("StatusBar"));
   StatusBar->setFont(normal);
   setStatusBar(StatusBar);
+  StatusBar->setSizeGripEnabled(false);
+  StatusBar->setFixedHeight(Twips::zuPixel(255));
+  // The progress bar lies on the window itself, so that it can cover the status bar's right half.
+  ProgressBar = new vb::ProgressBar(this);
+  ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+  Twips::setzen(ProgressBar, 120, 6480, 1485, 225);
+  ProgressBar->setVisible(false);
   const std::tuple<const char16_t*, const char16_t*, const char16_t*, int> panels[] = {
       {u"Status", u"Allgemeiner Hinweis", u"Status", 0},
       {u"Position", u"Position innerhalb der Kartulonliste", u" Pos. 888 von 888 ", 1800},
@@ -221,47 +284,54 @@ void Main::ControlsAnlegen() {
   mnuWeiteres = menuEintrag(QStringLiteral("mnuWeiteres"), QStringLiteral("&Weiteres"));
   PulHilfe = menuEintrag(QStringLiteral("PulHilfe"), QStringLiteral("&Hilfe"));
   PulÖffnen = menuEintrag(QStringLiteral("PulÖffnen"), QStringLiteral("Ö&ffnen..."));
-  PulAnlegen = menuEintrag(QStringLiteral("PulAnlegen"), QStringLiteral("&Neu anlegen..."));
+  PulAnlegen = menuEintrag(QStringLiteral("PulAnlegen"), QStringLiteral("&Anlegen..."));
   PulSichern = menuEintrag(QStringLiteral("PulSichern"), QStringLiteral("&Speichern"));
-  PulEnde = menuEintrag(QStringLiteral("PulEnde"), QStringLiteral("Speichern und &Ende"));
-  PulAbbruch = menuEintrag(QStringLiteral("PulAbbruch"), QStringLiteral("&Beenden"));
-  PulEinfügen = menuEintrag(QStringLiteral("PulEinfügen"), QStringLiteral("&Neue Adresse"));
-  PulAusschneiden = menuEintrag(QStringLiteral("PulAusschneiden"), QStringLiteral("Adresse &löschen"));
-  PulKopieren = menuEintrag(QStringLiteral("PulKopieren"), QStringLiteral("Adresse &kopieren"));
-  PulSuchen = menuEintrag(QStringLiteral("PulSuchen"), QStringLiteral("&Suchen"));
-  PulSort = menuEintrag(QStringLiteral("PulSort"), QStringLiteral("&Ordnen"));
-  mnuUndo = menuEintrag(QStringLiteral("mnuUndo"), QStringLiteral("&Rückgängig"));
-  mnuSonderzeichenEinfg = menuEintrag(QStringLiteral("mnuSonderzeichenEinfg"), QStringLiteral("Sonder&zeichen..."));
-  mnuChk = menuEintrag(QStringLiteral("mnuChk"), QStringLiteral("Prüfen"));
+  PulEnde = menuEintrag(QStringLiteral("PulEnde"), QStringLiteral("Speichern und Be&enden"));
+  PulAbbruch = menuEintrag(QStringLiteral("PulAbbruch"), QStringLiteral("Bee&nden"));
+  PulEinfügen = menuEintrag(QStringLiteral("PulEinfügen"), QStringLiteral("Adresse &Anlegen"));
+  PulAusschneiden = menuEintrag(QStringLiteral("PulAusschneiden"), QStringLiteral("Adresse &Löschen"));
+  PulKopieren = menuEintrag(QStringLiteral("PulKopieren"), QStringLiteral("Adresse &Kopieren"));
+  PulSuchen = menuEintrag(QStringLiteral("PulSuchen"), QStringLiteral("&Suche Text"));
+  PulSort = menuEintrag(QStringLiteral("PulSort"), QStringLiteral("S&ortieren"));
+  mnuUndo = menuEintrag(QStringLiteral("mnuUndo"), QStringLiteral("Änderungen &rückgängig"));
+  mnuSonderzeichenEinfg = menuEintrag(QStringLiteral("mnuSonderzeichenEinfg"), QStringLiteral("S&onderzeichen einfügen..."));
+  mnuChk = menuEintrag(QStringLiteral("mnuChk"), QStringLiteral("&Prüfen"));
   mnuSetup = menuEintrag(QStringLiteral("mnuSetup"), QStringLiteral("&Einstellungen..."));
-  mnuDateiBeschreiben = menuEintrag(QStringLiteral("mnuDateiBeschreiben"), QStringLiteral("Datei &beschreiben..."));
-  mnuDateiHinzufügen = menuEintrag(QStringLiteral("mnuDateiHinzufügen"), QStringLiteral("Datei &hinzufügen..."));
-  mnuUebernahme = menuEintrag(QStringLiteral("mnuUebernahme"), QStringLiteral("Übernahme"));
-  mnuAdrImport = menuEintrag(QStringLiteral("mnuAdrImport"), QStringLiteral("Adressen &importieren..."));
-  mnuMaskenEdit = menuEintrag(QStringLiteral("mnuMaskenEdit"), QStringLiteral("&Masken bearbeiten..."));
-  mnuPrnUmschlagsfenster = menuEintrag(QStringLiteral("mnuPrnUmschlagsfenster"), QStringLiteral("Fensterumschlag..."));
-  mnuImpZA = menuEintrag(QStringLiteral("mnuImpZA"), QStringLiteral("Import aus Zwischenablage"));
-  mnuAdrImpDINFO3 = menuEintrag(QStringLiteral("mnuAdrImpDINFO3"), QStringLiteral("DINFO 3"));
-  mnuAdrImpDINFO97 = menuEintrag(QStringLiteral("mnuAdrImpDINFO97"), QStringLiteral("DINFO 97"));
-  mnuAdrImpKlickTel98 = menuEintrag(QStringLiteral("mnuAdrImpKlickTel98"), QStringLiteral("KlickTel 98"));
-  mnuAdrImpDINFO99 = menuEintrag(QStringLiteral("mnuAdrImpDINFO99"), QStringLiteral("DINFO 99"));
-  mnuPlzSuche = menuEintrag(QStringLiteral("mnuPlzSuche"), QStringLiteral("PLZ-Suche"));
+  mnuDateiBeschreiben = menuEintrag(QStringLiteral("mnuDateiBeschreiben"), QStringLiteral("&Beschreiben..."));
+  mnuDateiHinzufügen = menuEintrag(QStringLiteral("mnuDateiHinzufügen"), QStringLiteral("&Hinzufügen..."));
+  mnuUebernahme = menuEintrag(QStringLiteral("mnuUebernahme"), QStringLiteral("Über&nahme"));
+  mnuAdrImport = menuEintrag(QStringLiteral("mnuAdrImport"), QStringLiteral("&Importieren"));
+  mnuMaskenEdit = menuEintrag(QStringLiteral("mnuMaskenEdit"), QStringLiteral("&Masken-Editor"));
+  mnuPrnUmschlagsfenster = menuEintrag(QStringLiteral("mnuPrnUmschlagsfenster"), QStringLiteral("Umschlags&fenster"));
+  mnuImpZA = menuEintrag(QStringLiteral("mnuImpZA"), QStringLiteral("Import einer Adresse aus &Zwischenablage"));
+  mnuAdrImpDINFO3 = menuEintrag(QStringLiteral("mnuAdrImpDINFO3"), QStringLiteral("&Suche bei D-Info 3.0..."));
+  mnuAdrImpDINFO97 = menuEintrag(QStringLiteral("mnuAdrImpDINFO97"), QStringLiteral("&Suche bei D-Info 97..."));
+  mnuAdrImpKlickTel98 = menuEintrag(QStringLiteral("mnuAdrImpKlickTel98"), QStringLiteral("&Suche bei KlickTel 98..."));
+  mnuAdrImpDINFO99 = menuEintrag(QStringLiteral("mnuAdrImpDINFO99"), QStringLiteral("&Suche bei D-Info 99..."));
+  mnuPlzSuche = menuEintrag(QStringLiteral("mnuPlzSuche"), QStringLiteral("Externe &PLZ Suche..."));
   for (int i = 0; i < 24; ++i)
     mnuSort.set(i, menuEintrag(QStringLiteral("mnuSort_%1").arg(i), QString::fromUtf16(kFeldBezeichnung[i])));
-  for (int i = 0; i < 4; ++i) mnuPrg.set(i, menuEintrag(QStringLiteral("mnuPrg_%1").arg(i), QString()));
+  const char16_t* programme[] = {u"&Kartulon...", u"&Spindra...", u"&Kelvor...", u"&Murelkan..."};
+  for (int i = 0; i < 4; ++i)
+    mnuPrg.set(i, menuEintrag(QStringLiteral("mnuPrg_%1").arg(i), QString::fromUtf16(programme[i])));
+  mnuPopUp = menuEintrag(QStringLiteral("mnuPopUp"), QStringLiteral("Popup"));
+  mnuBrfAnWord = menuEintrag(QStringLiteral("mnuBrfAnWord"), QStringLiteral("&Brief an Word..."));
+  mnuExportTiptel195 =
+      menuEintrag(QStringLiteral("mnuExportTiptel195"), QStringLiteral("Tiptel 195 Telefonregister 1000 !!!..."));
+  mnuExportTKAnlage =
+      menuEintrag(QStringLiteral("mnuExportTKAnlage"), QStringLiteral("&Kurzwahl-Speicher für * !!! ..."));
+  mnuXxxEntwicklung = menuEintrag(QStringLiteral("mnuXxxEntwicklung"), QStringLiteral("Entwicklung"));
 
   // The tab order of the window: search box, the fields in reading order, the list, zoom.
   std::vector<std::pair<int, QWidget*>> ordnung;
   for (int i = 0; i < 24; ++i)
     if (kFeldLage[i].tab > 0) ordnung.emplace_back(kFeldLage[i].tab, Feld(i).editor());
   std::sort(ordnung.begin(), ordnung.end(), [](auto& a, auto& b) { return a.first < b.first; });
-  QWidget* vorher = TxtSuche->editor();
-  for (auto& [platz, w] : ordnung) {
-    setTabOrder(vorher, w);
-    vorher = w;
-  }
-  setTabOrder(vorher, Liste);
-  setTabOrder(Liste, befZoom);
+  tabFolge_.push_back(TxtSuche->editor());
+  for (auto& [platz, w] : ordnung) tabFolge_.push_back(w);
+  tabFolge_.push_back(Liste);
+  tabFolge_.push_back(befZoom);
+  for (size_t i = 1; i < tabFolge_.size(); ++i) setTabOrder(tabFolge_[i - 1], tabFolge_[i]);
 
   Liste->Click = [this] { Liste_Click(); };
   Liste->DblClick = [this] { Liste_DblClick(); };
@@ -270,14 +340,28 @@ void Main::ControlsAnlegen() {
   // Every key release in a field box stores the record.
   for (int i = 0; i < 24; ++i) Feld(i).KeyUp = [this](int&, int) { AdresseAktualisieren(0); };
 
-  resize(Twips::zuPixel(9675), Twips::zuPixel(7080) + StatusBar->sizeHint().height());
+  // The design client area (toolbar and status bar inside it), below the menu bar when there is one.
+  const int menuHoehe = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+  resize(Twips::zuPixel(9675), Twips::zuPixel(7080) + menuHoehe);
 }
 
-void Main::Form_Load() {
-  for (int i = 0; i < 24; ++i) Feld(i).setText(QString());
-  TxtSuche->setText(QString());
-  ListeTabsSetzen();
-  StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Bereit"));
+// Tab and Shift+Tab follow the window's own order, from the last place back to the first, over the
+// controls that are visible, enabled and tab stops (a box taken out of the order by a setting is skipped).
+bool Main::focusNextPrevChild(bool next) {
+  const QWidget* fokus = QApplication::focusWidget();
+  const auto it = std::find(tabFolge_.begin(), tabFolge_.end(), fokus);
+  if (it == tabFolge_.end()) return QMainWindow::focusNextPrevChild(next);
+  const int n = static_cast<int>(tabFolge_.size());
+  int i = static_cast<int>(it - tabFolge_.begin());
+  for (int schritt = 1; schritt < n; ++schritt) {
+    i = (i + (next ? 1 : n - 1)) % n;
+    QWidget* w = tabFolge_[static_cast<size_t>(i)];
+    if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+      w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  }
+  return true;
 }
 
 std::array<QString, 24> Main::FeldTexte() const {

@@ -155,16 +155,34 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   // Connects the search box, its timer and the search and sort commands to their procedures.
   void SucheVerbinden();
 
-
   // --- start-up, layout and options (mainwindow) ----------------------------------------------------
+  // Fits the list and the right-hand column to the window's size (also on minimising and restoring).
+  void Form_Resize() override;
+  // Restores the window geometry, lays the window out and applies fonts, colours and editing switches.
+  void OptionenLaden();
+  // Stores fonts, background colour and (unless minimised) the geometry; nothing in read-only mode.
+  void OptionenSpeichern();
+  // The client area in twips: below the menu bar, toolbar and status bar included.
+  int ScaleWidth() const;
+  int ScaleHeight() const;
+  vb::MenuItem* mnuPopUp = nullptr;            // the field context menu, only ever shown as a pop-up
+  vb::MenuItem* mnuBrfAnWord = nullptr;        // letter from a template; hidden without vorlagen.ini
+  vb::MenuItem* mnuExportTiptel195 = nullptr;  // shown when its export is configured
+  vb::MenuItem* mnuExportTKAnlage = nullptr;   // named after the configured telephone system
+  vb::MenuItem* mnuXxxEntwicklung = nullptr;   // development menu, always hidden
 
   // --- field editing, toolbar, clock (mainwindow) ---------------------------------------------------
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void changeEvent(QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   bool sucheAktiv_ = false;  // a search is running (it lets waiting events run)
+  std::vector<QWidget*> tabFolge_;  // the controls in their tab order
   void ControlsAnlegen();
   vb::MenuItem* menuEintrag(const QString& name, const QString& caption);
 };

@@ -88,8 +88,7 @@ DialogForm::DialogForm(QWidget* parent) : QDialog(parent) { setSizeGripEnabled(f
 void DialogForm::keyPressEvent(QKeyEvent* e) {
   if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
     QWidget* fokus = focusWidget();
-    const int topic = Forms::helpContext(fokus ? fokus : this);
-    if (topic > 0 && helpHandler()) helpHandler()(topic);
+    Forms::hilfeZeigen(fokus ? fokus : this);
     return;
   }
   if (e->key() == Qt::Key_Escape && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
@@ -173,6 +172,13 @@ int Forms::helpContext(const QWidget* w) {
     if (topic > 0) return topic;
   }
   return 0;
+}
+
+bool Forms::hilfeZeigen(const QWidget* w) {
+  const int topic = helpContext(w);
+  if (topic <= 0 || !helpHandler()) return false;
+  helpHandler()(topic);
+  return true;
 }
 
 void Forms::UnloadAll() {

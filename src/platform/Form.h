@@ -96,6 +96,8 @@ class Forms {
   // file); without a handler, or with no topic, F1 does nothing.
   static void setHelpHandler(std::function<void(int topic)> handler);
   static int helpContext(const QWidget* w);
+  // Opens the help topic of the control as F1 does; false when there is no topic or no handler.
+  static bool hilfeZeigen(const QWidget* w);
 };
 
 // The default instance: the first reference loads the form, Unload destroys it.

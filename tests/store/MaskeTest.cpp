@@ -12,6 +12,7 @@ class MaskeTest : public KartulonTest {
  protected:
   void SetUp() override {
     KartulonTest::SetUp();
+    Main::get();  // its start-up sets the mask folder
     MaskenOrdner = tempPfad(QStringLiteral("daten"));
     QDir().mkpath(MaskenOrdner);
   }
