@@ -1,0 +1,222 @@
+// The main window's layout at its size thresholds, and the display options loaded from and stored in
+// Zedured.ini.
+#include "common/Global.h"
+#include "common/Ini.h"
+#include "mainwindow/Main.h"
+#include "platform/Codec.h"
+#include "platform/FontObject.h"
+#include "platform/Twips.h"
+#include "support/TestUmgebung.h"
+
+#include <QCoreApplication>
+
+class LayoutTest : public KartulonTest {
+ protected:
+  Main& m() { return Main::get(); }
+  // The outer size in twips, as the user drags it.
+  void groesse(int breite, int hoehe) {
+    m().MoveForm(m().Left(), m().Top(), breite, hoehe);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(m().Width(), breite);
+    ASSERT_EQ(m().Height(), hoehe);
+  }
+  static int w(const QWidget* x) { return vb::Width(x); }
+  // A length in twips as the screen shows it (whole pixels).
+  static int px(int twips) { return Twips::ausPixel(Twips::zuPixel(twips)); }
+  static int l(const QWidget* x) { return vb::Left(x); }
+  void zedured(const QString& zeilen) {
+    dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
+                   Codec::nach1252(QStringLiteral("[Kartulon]\r\n") + zeilen));
+  }
+  static QString lesen(const char16_t* schluessel) {
+    return IniLesen(QString(), QString(), QString::fromUtf16(schluessel), QStringLiteral("fehlt"));
+  }
+};
+
+TEST_F(LayoutTest, HorizontalLayoutAboveTheWidthThreshold) {
+  m().show();
+  groesse(12000, 8010);
+  EXPECT_EQ(w(m().Liste), 12000 - 360);
+  EXPECT_EQ(w(m().Rahmen4), 12000 - 5640 - 240);
+  EXPECT_EQ(w(m().Rahmen1), 12000 - 5640 - 240);
+  EXPECT_EQ(w(&m().Feld(11)), 6120 - 240);
+  EXPECT_EQ(l(m().befZoom), 6120 - 615 - 120);
+  for (int i : {7, 8, 14, 12, 13, 22}) EXPECT_EQ(w(&m().Feld(i)), (6120 - 360) / 2) << i;
+  for (int i : {12, 13, 22}) {
+    EXPECT_EQ(l(&m().Feld(i)), 2880 + 240) << i;
+    EXPECT_EQ(l(&m().Bezeichnung1(i)), 2880 + 240) << i;
+  }
+  // The right half of the client area (the window's frame is outside it).
+  const int sw = m().ScaleWidth();
+  EXPECT_EQ(w(m().ProgressBar), px(sw / 2));
+  EXPECT_EQ(l(m().ProgressBar), px(sw - w(m().ProgressBar)));
+  // The left column keeps its design.
+  EXPECT_EQ(Twips::rechteck(m().Rahmen3), QRect(120, 600, 5415, 2775));
+  EXPECT_EQ(Twips::rechteck(&m().Feld(1)), QRect(2400, 480, 2895, 315));
+  EXPECT_EQ(Twips::rechteck(&m().Feld(15)), QRect(3720, 5280, 975, 225));
+  EXPECT_EQ(vb::Height(m().Rahmen4), 2895);
+  EXPECT_EQ(vb::Height(&m().Feld(11)), 2055);
+
+  // At exactly 9000 nothing moves; one pixel more lays out again.
+  groesse(9000, 8010);
+  EXPECT_EQ(w(m().Liste), 12000 - 360);
+  EXPECT_EQ(w(m().ProgressBar), px(sw / 2));
+  groesse(9015, 8010);
+  EXPECT_EQ(w(m().Liste), 9015 - 360);
+  EXPECT_EQ(w(m().Rahmen4), 9015 - 5640 - 240);
+}
+
+TEST_F(LayoutTest, VerticalLayoutAboveTheHeightThreshold) {
+  m().show();
+  groesse(10500, 9000);
+  const int sh = m().ScaleHeight();
+  EXPECT_LE(9000 - sh, 150);  // no menu bar yet: the client area is the window less its frame
+  EXPECT_EQ(vb::Top(m().Liste), 5160 + 615 + 150);
+  EXPECT_EQ(vb::Height(m().Liste), px(sh - 5925 - 250));
+  EXPECT_EQ(vb::Top(m().ProgressBar), px(sh - 225));
+  // 6690 is not above 6700: the list keeps its place and height, also when the width changes.
+  groesse(10500, 6690);
+  EXPECT_EQ(vb::Height(m().Liste), px(sh - 5925 - 250));
+  EXPECT_EQ(vb::Top(m().ProgressBar), px(sh - 225));
+  groesse(11010, 6690);
+  EXPECT_EQ(vb::Height(m().Liste), px(sh - 5925 - 250));
+  groesse(11010, 6705);
+  EXPECT_EQ(vb::Height(m().Liste), px(m().ScaleHeight() - 5925 - 250));
+  EXPECT_EQ(vb::Top(m().ProgressBar), px(m().ScaleHeight() - 225));
+}
+
+TEST_F(LayoutTest, ZoomButtonShowsOnlyWhenThereIsRoom) {
+  m().show();
+  // The button shows once its left exceeds 2.8 times the birthday box's width (3402).
+  groesse(10005, 8010);  // frame 4125 wide, button left 3390
+  EXPECT_FALSE(m().befZoom->isVisible());
+  groesse(10020, 8010);  // 4140, 3405
+  EXPECT_TRUE(m().befZoom->isVisible());
+  groesse(10005, 8010);
+  EXPECT_FALSE(m().befZoom->isVisible());
+}
+
+TEST_F(LayoutTest, MinimisingMovesNothingAndKeepsTheGeometry) {
+  m().show();
+  groesse(12000, 8010);
+  m().OptionenSpeichern();
+  EXPECT_EQ(lesen(u"Form_Weite"), QStringLiteral("12000"));
+  m().vb::FormBase::setWindowState(1);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(w(m().Liste), 12000 - 360);
+  groesse(12000, 8010);
+  IniSchreiben(QString(), QString(), QStringLiteral("Form_Weite"), QStringLiteral("11111"));
+  m().OptionenSpeichern();
+  EXPECT_EQ(lesen(u"Form_Weite"), QStringLiteral("11111"));  // a minimised window stores no geometry
+  EXPECT_NE(lesen(u"SchriftEin"), QStringLiteral("fehlt"));
+  m().vb::FormBase::setWindowState(0);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(w(m().Liste), 12000 - 360);
+}
+
+TEST_F(LayoutTest, ACaptionFromKartulonIniMovesNothing) {
+  dateiSchreiben(programmOrdner() + QStringLiteral("/Kartulon.Ini"),
+                 "[Beschriftung]\r\nRahmen_00=Ein sehr langer Titel des Suchrahmens\r\n");
+  EXPECT_EQ(Twips::rechteck(m().Rahmen0), QRect(120, 5160, 2415, 615));
+  EXPECT_EQ(Twips::rechteck(m().TxtSuche), QRect(120, 240, 2175, 285));
+}
+
+TEST_F(LayoutTest, OptionsLoaded) {
+  zedured(QString::fromUtf16(u"KatalogStdLand=A-\r\nOrtAusPlz=0\r\nAutoFormatUCase=2.5\r\nAutoFormatTrim=7\r\n"
+                             u"SchriftEin=Times New Roman;12;-1;0;0;255;\r\nSchriftBem=Arial;11;0;-1;0;0;\r\n"
+                             u"SchriftStd=Courier New;10;0;0;-1;255;\r\nSchriftBackCol=65535\r\n"));
+  Main& f = m();
+  EXPECT_EQ(KatalogStdLand, QStringLiteral("A-"));
+  EXPECT_EQ(OrtAusPlz, 0);
+  EXPECT_EQ(AutoFormatUCase, 2);  // halves go to the even number
+  EXPECT_EQ(AutoFormatTrim, 1);
+  const QColor gelb(255, 255, 0);
+  for (int i = 0; i < 24; ++i) {
+    SCOPED_TRACE(i);
+    vb::WidgetFont schrift(&f.Feld(i));
+    if (i == 11) {
+      EXPECT_EQ(schrift.fontName(), QStringLiteral("Arial"));
+      EXPECT_DOUBLE_EQ(*schrift.fontSize(), 11);
+      EXPECT_TRUE(*schrift.fontItalic());
+    } else if (i == 15 || i == 16) {
+      EXPECT_EQ(schrift.fontName(), QStringLiteral("MS Sans Serif"));  // the design font stays
+      EXPECT_NE(f.Feld(i).BackColor(), gelb);                          // locked: its background stays
+    } else {
+      EXPECT_EQ(schrift.fontName(), QStringLiteral("Times New Roman"));
+      EXPECT_DOUBLE_EQ(*schrift.fontSize(), 12);
+      EXPECT_TRUE(*schrift.fontBold());
+      EXPECT_EQ(*schrift.foreColor(), 255);
+    }
+    if (i != 15 && i != 16 && i != 23) EXPECT_EQ(f.Feld(i).BackColor(), gelb);
+  }
+  // The list fonts take the font only, not the colour.
+  vb::WidgetFont std(f.BezListeStd);
+  EXPECT_EQ(std.fontName(), QStringLiteral("Courier New"));
+  EXPECT_TRUE(*std.fontUnderline());
+  EXPECT_NE(*std.foreColor(), 255);
+  EXPECT_EQ(vb::WidgetFont(f.BezListeKom).fontName(), QStringLiteral("Arial"));  // no key: as designed
+}
+
+TEST_F(LayoutTest, OptionDefaults) {
+  zedured(QStringLiteral("AutoFormatUCase=3.5\r\n"));
+  Main& f = m();
+  EXPECT_EQ(KatalogStdLand, QStringLiteral("D-"));
+  EXPECT_EQ(OrtAusPlz, 1);
+  EXPECT_EQ(AutoFormatUCase, 4);
+  EXPECT_EQ(AutoFormatTrim, 0);
+  // Without keys every box but the multi-line and the date boxes takes the first box's font.
+  EXPECT_EQ(vb::WidgetFont(&f.Feld(3)).fontName(), QStringLiteral("Arial"));
+  EXPECT_DOUBLE_EQ(*vb::WidgetFont(&f.Feld(3)).fontSize(), 9);
+  EXPECT_EQ(vb::WidgetFont(&f.Feld(11)).fontName(), QStringLiteral("Courier New"));
+  EXPECT_DOUBLE_EQ(*vb::WidgetFont(&f.Feld(16)).fontSize(), 8.25);
+}
+
+TEST_F(LayoutTest, OptionsStoredAndLoadedBack) {
+  Main& f = m();
+  f.show();
+  f.MoveForm(1500, 1200, 11010, 8010);
+  QCoreApplication::processEvents();
+  f.Feld(0).setBackColor(QColor(0, 0, 255));
+  QFont fett = f.Feld(0).font();
+  fett.setFamily(QStringLiteral("Times New Roman"));
+  f.Feld(0).setFont(fett);
+  f.OptionenSpeichern();
+  EXPECT_EQ(lesen(u"SchriftEin").section(u';', 0, 0), QStringLiteral("Times New Roman"));
+  EXPECT_EQ(lesen(u"SchriftBem").section(u';', 0, 0), QStringLiteral("Courier New"));
+  EXPECT_EQ(lesen(u"SchriftStd").section(u';', 0, 2), QStringLiteral("Arial;12;-1"));
+  EXPECT_EQ(lesen(u"SchriftBackCol"), QStringLiteral("16711680"));
+  EXPECT_EQ(lesen(u"Form_Weite"), QString::number(f.Width()));
+  EXPECT_EQ(lesen(u"Form_Höhe"), QString::number(f.Height()));
+  EXPECT_EQ(lesen(u"Form_Links"), QString::number(f.Left()));
+  EXPECT_EQ(lesen(u"Form_Oben"), QString::number(f.Top()));
+  IniSichern();
+  EXPECT_TRUE(dateiLesen(windowsOrdner() + QStringLiteral("/Zedured.ini")).contains("SchriftBackCol= 16711680\r\n"));
+
+  // A new run finds them again.
+  vb::Forms::UnloadAll();
+  Main& neu = m();
+  EXPECT_EQ(neu.Feld(5).BackColor(), QColor(0, 0, 255));
+  EXPECT_EQ(vb::WidgetFont(&neu.Feld(5)).fontName(), QStringLiteral("Times New Roman"));
+  EXPECT_DOUBLE_EQ(*vb::WidgetFont(&neu.Feld(11)).fontSize(), 9.75);
+}
+
+TEST_F(LayoutTest, NothingStoredInReadOnlyMode) {
+  Main& f = m();
+  NurLesen = -1;
+  f.OptionenSpeichern();
+  for (const char16_t* k : {u"SchriftEin", u"SchriftBem", u"SchriftStd", u"SchriftKom", u"SchriftBackCol",
+                            u"Form_Höhe", u"Form_Weite", u"Form_Links", u"Form_Oben"})
+    EXPECT_EQ(lesen(k), QStringLiteral("fehlt")) << QString::fromUtf16(k).toStdString();
+}
+
+// In read-only mode the boxes are locked when the options are applied: only the first box takes the
+// stored background.
+TEST_F(LayoutTest, LockedBoxesKeepTheirBackground) {
+  Main& f = m();
+  zedured(QStringLiteral("SchriftBackCol=65535\r\n"));
+  const QColor vorher = f.Feld(3).BackColor();
+  for (int i = 0; i < 24; ++i) f.Feld(i).setLocked(true);
+  f.OptionenLaden();
+  EXPECT_EQ(f.Feld(0).BackColor(), QColor(255, 255, 0));
+  EXPECT_EQ(f.Feld(3).BackColor(), vorher);
+}
