@@ -107,4 +107,6 @@ void Main::Form_Load() {
   AktuelleDatei = Paths::verbinden(DatenOrdner, AktuelleDatei);
   DatenLaden();
   OptionenLaden();
+  // What the start wrote is on disk before anything else looks at the settings files.
+  IniSichern();
 }

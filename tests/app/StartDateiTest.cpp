@@ -44,7 +44,11 @@ class StartDateiTest : public KartulonTest {
  protected:
   void SetUp() override {
     KartulonTest::SetUp();
-    dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\n");
+    // An automated run: no regional-settings warning (the machine's locale may be any), no single-instance
+    // guard.
+    dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
+                   "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n");
+    dateiSchreiben(programmOrdner() + QStringLiteral("/ZurIrada.ini"), "[Allgemein]\r\nNoInstanceWatch=1\r\n");
   }
   const QByteArray datei = "..Kunden und Freunde\r\nPrivat\tMeier\tAnna\tHauptstra\xDF" "e 1\t" +
                            QByteArray(20, '\t') + "\r\n \tWeber\t" + QByteArray(22, '\t') + "\r\n";

@@ -22,9 +22,9 @@ class FamilieTest : public KartulonTest {
     QDir().mkpath(ordner);
     const QString pfad = dateiSchreiben(ordner + u'/' + datei, "#!/bin/sh\n");
     QFile::setPermissions(pfad, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QByteArray z = zedured();
-    z += "[" + sektion + "]\r\nDir=" + ordner.toUtf8() + "\r\n";
-    dateiSchreiben(windowsOrdner() + "/Zedured.ini", z);
+    // Into the section as the program writes it (the start-up may have written that section already).
+    IniSchreiben(QString(), QString::fromUtf8(sektion), QStringLiteral("Dir"), ordner);
+    IniSichern();
     return pfad;
   }
 };

@@ -1,5 +1,6 @@
 #include "common/File.h"
 #include "common/Global.h"
+#include "mainwindow/Main.h"
 #include "support/TestUmgebung.h"
 
 #include <QDir>
@@ -179,6 +180,7 @@ TEST_F(FileTest, CancelEscAndCloseBoxReturnNothing) {
 
 TEST_F(FileTest, ReadOnlySaveOffersOnlyCancel) {
   datei(QStringLiteral("a.dat"));
+  Main::get();  // its start-up decides the read-only mode of its own file first
   NurLesen = -1;
   zeigen(QStringLiteral("a"), false, [&](File& d) {
     EXPECT_FALSE(d.BefOk->isVisibleTo(&d));

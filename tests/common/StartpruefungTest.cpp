@@ -125,6 +125,9 @@ TEST_F(StartpruefungTest, TheFirstCopyListensAndWritesTheSwitchBack) {
 
 namespace {
 QProcess* helferStarten(const QString& art) {
+  // The helper's start-up must not stop at the regional-settings warning of the machine it runs on.
+  IniSchreiben(QString(), QStringLiteral("Allgemein"), QString::fromUtf16(u"LänderHinweis"), QStringLiteral("0"));
+  IniSichern();
   auto* p = new QProcess;
   p->setProgram(QStringLiteral(KARTULON_INSTANZ_HELFER));
   p->setArguments({art});

@@ -147,7 +147,9 @@ TEST_F(LayoutTest, OptionsLoaded) {
       EXPECT_TRUE(*schrift.fontBold());
       EXPECT_EQ(*schrift.foreColor(), 255);
     }
-    if (i != 15 && i != 16 && i != 23) EXPECT_EQ(f.Feld(i).BackColor(), gelb);
+    if (i != 15 && i != 16 && i != 23) {
+      EXPECT_EQ(f.Feld(i).BackColor(), gelb);
+    }
   }
   // The list fonts take the font only, not the colour.
   vb::WidgetFont std(f.BezListeStd);

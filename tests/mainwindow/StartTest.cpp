@@ -4,7 +4,9 @@
 #include "common/Ini.h"
 #include "mainwindow/Main.h"
 #include "platform/Codec.h"
+#include "platform/Programm.h"
 #include "platform/Screen.h"
+#include "platform/SysInfo.h"
 #include "support/TestUmgebung.h"
 
 #include <QDir>
@@ -60,7 +62,9 @@ TEST_F(StartTest, StartFileFromTheCommandLine) {
       EXPECT_EQ(toene().aufrufe().first().art, QStringLiteral("klang"));
     } else {
       EXPECT_TRUE(dialoge().requests().isEmpty());
-      if (!f.dateien.isEmpty()) EXPECT_EQ(m.Liste->ListCount(), 1);
+      if (!f.dateien.isEmpty()) {
+        EXPECT_EQ(m.Liste->ListCount(), 1);
+      }
     }
     vb::Forms::UnloadAll();
     dialoge().clear();
@@ -94,7 +98,8 @@ TEST_F(StartTest, DataFolder) {
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.erwartet.toStdString());
-    QFile::remove(imProgramm(QStringLiteral("Zurirada.ini")));
+    for (const QString& d : QDir(programmOrdner()).entryList({"zurirada.ini"}, QDir::Files))
+      if (d.compare(QStringLiteral("zurirada.ini"), Qt::CaseInsensitive) == 0) QFile::remove(imProgramm(d));
     if (f.zurirada)
       ini(imProgramm(QStringLiteral("Zurirada.ini")), QStringLiteral("[Ordner]\r\nDirData=") + QString::fromUtf8(f.zurirada) + "\r\n");
     zedured(f.zedured ? QStringLiteral("DirData=") + QString::fromUtf8(f.zedured) + "\r\n" : QString());
@@ -195,4 +200,24 @@ TEST_F(StartTest, TheWindowFitsTheScreen) {
   EXPECT_EQ(Main::get().Width(), 19200);
   EXPECT_EQ(Main::get().Height(), 9000);
   vb::Screen::setTestFlaechen({});
+}
+
+// The regional-settings warning comes first, before the start file's message; the machine's own
+// conventions decide it, not the program's German locale.
+TEST_F(StartTest, RegionalWarningComesFirst) {
+  sysInfo().regional = SysInfo::regionalVon(QLocale(QLocale::English, QLocale::UnitedStates));
+  dialoge().answer(vb::vbYes);
+  starten(QStringLiteral("Datei=Fehlt"));
+  ASSERT_EQ(dialoge().requests().size(), 2);
+  EXPECT_EQ(dialoge().requests()[0].title, QString::fromUtf16(u"Ländereinstellung"));
+  EXPECT_EQ(dialoge().requests()[1].title, QString::fromUtf16(u"Datei öffnen"));
+}
+
+// Configuration jobs end the program before the start is counted or any file is touched.
+TEST_F(StartTest, ConfigurationJobsEndTheStartEarly) {
+  ini(imProgramm(QStringLiteral("Adapter.Cfg")), QStringLiteral("[Status]\r\nAutorun=1\r\n"));
+  EXPECT_THROW(starten(), vb::Programm::Beendet);
+  EXPECT_EQ(programmEnden().size(), 1);
+  EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("Stat_Starts"), QStringLiteral("fehlt")), QStringLiteral("fehlt"));
+  EXPECT_FALSE(QFile::exists(imProgramm(QStringLiteral("X-Letzte.txt"))));
 }

@@ -16,12 +16,14 @@ class AdressdateiTest : public KartulonTest {
  protected:
   void SetUp() override {
     KartulonTest::SetUp();
+    IniSchreiben(QString(), QStringLiteral("Allgemein"), QStringLiteral("User"), QStringLiteral("Maier"));
+    // The window's start-up opens its own start file; the tests then work on theirs.
+    Main::get();
     DatenOrdner = programmOrdner() + QStringLiteral("/daten");
     QDir().mkpath(DatenOrdner);
     MaskenOrdner = DatenOrdner;
     IniDatei = programmOrdner() + QStringLiteral("/Kartulon.Ini");
     AktuelleDatei = DatenOrdner + QStringLiteral("/kunden.dat");
-    IniSchreiben(QString(), QStringLiteral("Allgemein"), QStringLiteral("User"), QStringLiteral("Maier"));
   }
 
   Main& m() { return Main::get(); }
