@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QApplication>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStyle>
 #include <map>
 
@@ -46,6 +47,28 @@ QFont entwurf(const QString& name, double punkte, bool fett = false) {
   return f;
 }
 
+// The program's icon: an index card with a few written lines, drawn so that no picture file is needed.
+QIcon programmSymbol() {
+  QIcon symbol;
+  for (int groesse : {16, 32, 48}) {
+    QPixmap bild(groesse, groesse);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double e = groesse / 16.0;
+    p.setPen(QPen(QColor(30, 70, 150), e));
+    p.setBrush(QColor(255, 250, 225));
+    p.drawRoundedRect(QRectF(1 * e, 3 * e, 14 * e, 10 * e), e, e);
+    p.setPen(QPen(QColor(200, 40, 40), e));
+    p.drawLine(QPointF(2.5 * e, 5.5 * e), QPointF(13.5 * e, 5.5 * e));
+    p.setPen(QPen(QColor(90, 90, 90), e * 0.8));
+    for (double y : {8.0, 10.5}) p.drawLine(QPointF(3 * e, y * e), QPointF(12 * e, y * e));
+    p.end();
+    symbol.addPixmap(bild);
+  }
+  return symbol;
+}
+
 // Toolbar pictures by image key: the platform style's standard icons stand in for the image list.
 QIcon bild(QStyle* stil, const QString& schluessel) {
   static const std::map<QString, QStyle::StandardPixmap> bilder = {
@@ -76,6 +99,7 @@ QIcon bild(QStyle* stil, const QString& schluessel) {
 Main::Main() {
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(QStringLiteral("Kartulon"));
+  setWindowIcon(programmSymbol());
   ControlsAnlegen();
   DatensatzBefehleVerbinden();
 }

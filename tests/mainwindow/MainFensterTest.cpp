@@ -143,6 +143,7 @@ TEST_F(MainFensterTest, OtherControlsAsDesigned) {
   EXPECT_EQ(vb::WidgetFont(m.Liste).fontName(), QStringLiteral("MS Sans Serif"));
   EXPECT_FALSE(m.Liste->font().bold());
   EXPECT_EQ(m.Caption(), QStringLiteral("Kartulon"));
+  EXPECT_FALSE(m.windowIcon().isNull());
   // The design client area.
   EXPECT_EQ(m.ScaleWidth(), 9675);
   EXPECT_EQ(m.ScaleHeight(), 7080);
@@ -218,6 +219,12 @@ TEST_F(MainFensterTest, TabOrderFromTheSearchBox) {
   EXPECT_EQ(QApplication::focusWidget(), m.befZoom);
   QTest::keyClick(m.befZoom, Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), m.TxtSuche->editor());
+  // A box taken out of the order (the per-file NoTabStop settings) is passed over.
+  m.Feld(1).setTabStop(false);
+  m.Feld(2).SetFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), m.Feld(3).editor());
+  m.Feld(1).setTabStop(true);
   // Shift+Tab goes back along the same order.
   m.Feld(1).SetFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
