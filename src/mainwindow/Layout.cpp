@@ -79,6 +79,7 @@ void Main::Form_Resize() {
 
 void Main::OptionenLaden() {
   HauptfensterPositionLaden(QString());
+  if (!isVisible() && WindowState() == 0) aeussereLage_ = QRect(Left(), Top(), Width(), Height());
   Form_Resize();
 
   KatalogStdLand = lesen(u"KatalogStdLand", QStringLiteral("D-"));
@@ -120,6 +121,26 @@ void Main::OptionenSpeichern() {
 void Main::resizeEvent(QResizeEvent* e) {
   QMainWindow::resizeEvent(e);
   Form_Resize();
+  aeussereLageAnwenden();
+}
+
+void Main::aeussereLageAnwenden() {
+  if (!aeussereLage_ || !isVisible()) return;
+  if (frameGeometry().size() == geometry().size()) return;  // the frame is not known yet
+  const QRect lage = *aeussereLage_;
+  aeussereLage_.reset();
+  if (WindowState() == 0) MoveForm(lage.x(), lage.y(), lage.width(), lage.height());
+}
+
+void Main::showEvent(QShowEvent* e) {
+  QMainWindow::showEvent(e);
+  aeussereLageAnwenden();
+}
+
+// The window system reports the frame with a move or resize once the window is on the screen.
+void Main::moveEvent(QMoveEvent* e) {
+  QMainWindow::moveEvent(e);
+  aeussereLageAnwenden();
 }
 
 // Minimising changes no size in Qt; the runtime raised the resize event for it all the same.

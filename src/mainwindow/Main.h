@@ -6,6 +6,7 @@
 #include "platform/Form.h"
 
 #include <QMainWindow>
+#include <optional>
 
 class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance<Main> {
   Q_OBJECT
@@ -176,6 +177,8 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
  protected:
   void closeEvent(QCloseEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
+  void moveEvent(QMoveEvent* e) override;
+  void showEvent(QShowEvent* e) override;
   void changeEvent(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   bool focusNextPrevChild(bool next) override;
@@ -183,6 +186,10 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
  private:
   bool sucheAktiv_ = false;  // a search is running (it lets waiting events run)
   std::vector<QWidget*> tabFolge_;  // the controls in their tab order
+  // The outer place and size (twips) restored while the window was hidden, when its frame was not known
+  // yet: applied again once the frame is known, so that the stored outer size comes back as it was.
+  std::optional<QRect> aeussereLage_;
+  void aeussereLageAnwenden();
   void ControlsAnlegen();
   vb::MenuItem* menuEintrag(const QString& name, const QString& caption);
 };

@@ -222,3 +222,21 @@ TEST_F(LayoutTest, LockedBoxesKeepTheirBackground) {
   EXPECT_EQ(f.Feld(0).BackColor(), QColor(255, 255, 0));
   EXPECT_EQ(f.Feld(3).BackColor(), vorher);
 }
+
+// The stored size is the outer size: a window restored from it has that outer size again once it is on
+// the screen, run after run (it neither grows nor shrinks by its frame).
+TEST_F(LayoutTest, TheStoredSizeComesBackRunAfterRun) {
+  zedured(QStringLiteral("Form_Weite=11010\r\nForm_Höhe=8010\r\nForm_Links=600\r\nForm_Oben=450\r\n"));
+  for (int lauf = 0; lauf < 3; ++lauf) {
+    SCOPED_TRACE(lauf);
+    Main& f = m();
+    f.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.Width(), 11010);
+    EXPECT_EQ(f.Height(), 8010);
+    EXPECT_EQ(f.Left(), 600);
+    EXPECT_EQ(f.Top(), 450);
+    f.OptionenSpeichern();
+    vb::Forms::UnloadAll();
+  }
+}
