@@ -361,8 +361,7 @@ void Main::ControlsAnlegen() {
   Liste->DblClick = [this] { Liste_DblClick(); };
   SucheVerbinden();
   DateiBefehleVerbinden();
-  // Every key release in a field box stores the record.
-  for (int i = 0; i < 24; ++i) Feld(i).KeyUp = [this](int&, int) { AdresseAktualisieren(0); };
+  FeldbearbeitungVerbinden();
 
   // The design client area (toolbar and status bar inside it), below the menu bar when there is one.
   const int menuHoehe = menuWidget() ? menuWidget()->sizeHint().height() : 0;

@@ -173,6 +173,33 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   vb::MenuItem* mnuXxxEntwicklung = nullptr;   // development menu, always hidden
 
   // --- field editing, toolbar, clock (mainwindow) ---------------------------------------------------
+  // The shared handlers of the 24 field boxes; index is the box's index.
+  void Feld_GotFocus(short index);
+  void Feld_KeyDown(short index, int& keyCode, int shift);  // keyCode 0 swallows the key
+  void Feld_KeyPress(short index, int& keyAscii);           // 0 swallows it, another code replaces it
+  void Feld_KeyUp(short index, int& keyCode, int shift);
+  void Feld_Change(short index);
+  void Feld_LostFocus(short index);
+  void Toolbar_ButtonClick(const QString& key);
+  // The status bar's date and time, and the idle time-out.
+  void ZeitTimeOut_Timer();
+  // The first paint's actions (the file dialog when asked for), once per run.
+  void Form_Paint();
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+
+ private:
+  // Connects the field boxes, the toolbar and the clock to their handlers.
+  void FeldbearbeitungVerbinden();
+  // Moves the focus to the next (or previous) control in the window's tab order.
+  void FokusSchritt(bool vorwaerts);
+  void DoppeltenNamenSuchen(short index);
+  // Selects the record at the position and shows it.
+  void PositionAnspringen(int position);
+  bool ersterAnstrichErledigt_ = false;
+
+ public:
 
  protected:
   void closeEvent(QCloseEvent* e) override;

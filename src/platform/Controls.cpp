@@ -51,6 +51,26 @@ bool istFensterKuerzel(QWidget* w, QKeyEvent* e) {
   return false;
 }
 
+// A one-line editor that keeps its caret when reached by Tab, as the runtime's boxes did: Qt selects the
+// whole text then. A selection the box already holds (set by code before the focus came) stays.
+class Zeileneditor : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void focusInEvent(QFocusEvent* e) override {
+    const bool perTaste = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason ||
+                          e->reason() == Qt::ShortcutFocusReason;
+    const bool auswahl = hasSelectedText();
+    const int pos = cursorPosition();
+    QLineEdit::focusInEvent(e);
+    if (perTaste && !auswahl) {
+      deselect();
+      setCursorPosition(pos);
+    }
+  }
+};
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------------
@@ -65,7 +85,7 @@ TextBox::TextBox(QWidget* parent, bool multiLine) : QWidget(parent), multi_(mult
     editor_ = plain_;
     connect(plain_, &QPlainTextEdit::textChanged, this, &TextBox::onTextChanged);
   } else {
-    line_ = new QLineEdit(this);
+    line_ = new Zeileneditor(this);
     line_->setAcceptDrops(false);
     line_->setFrame(true);
     editor_ = line_;
@@ -361,21 +381,14 @@ bool TextBox::eventFilter(QObject* obj, QEvent* ev) {
     case QEvent::KeyRelease: {
       auto* ke = static_cast<QKeyEvent*>(ev);
       if (ke->isAutoRepeat()) return false;
+      // Every release reaches the box that has the focus now, also a key without a code of its own.
       int code = KeyCode(ke);
-      if (KeyUp && code) KeyUp(code, ShiftState(ke->modifiers()));
+      if (KeyUp) KeyUp(code, ShiftState(ke->modifiers()));
       return false;
     }
     case QEvent::FocusIn: {
       auto* fe = static_cast<QFocusEvent*>(ev);
       if (fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason) return false;
-      if (line_ && (fe->reason() == Qt::TabFocusReason || fe->reason() == Qt::BacktabFocusReason)) {
-        // The editor selects everything when reached by Tab; keep the caret instead.
-        const int pos = line_->cursorPosition();
-        QMetaObject::invokeMethod(line_, [l = line_, pos] {
-          l->deselect();
-          l->setCursorPosition(pos);
-        }, Qt::QueuedConnection);
-      }
       if (GotFocus) GotFocus();
       return false;
     }

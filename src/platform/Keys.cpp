@@ -84,6 +84,8 @@ int KeyAscii(const QKeyEvent* e) {
   if ((e->modifiers() & Qt::ControlModifier) && !(e->modifiers() & Qt::AltModifier) &&
       e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
     return e->key() - Qt::Key_A + 1;
+  // Ctrl with any other key types nothing (Ctrl+Shift+# is a command, not a "'").
+  if ((e->modifiers() & Qt::ControlModifier) && !(e->modifiers() & Qt::AltModifier)) return 0;
   const QString t = e->text();
   if (t.size() != 1 || t[0].unicode() < 32 || t[0].unicode() == 127) return 0;
   const QByteArray b = Codec::nach1252(Codec::auf1252Reduzieren(t));

@@ -1,0 +1,186 @@
+// The real program on its own X server, used as a person would: it starts on a small address file, a
+// town is changed, a birthday typed, a new address entered with the town from the postcode catalogue,
+// and the toolbar's Ende key saves and ends it. The saved file is checked byte by byte.
+#include "mainwindow/Main.h"
+#include "support/TestUmgebung.h"
+
+#include <QDate>
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+// Runs a short helper command and returns its output ("" on failure or time-out).
+QString ausgabe(const QString& programm, const QStringList& argumente, const QProcessEnvironment& umgebung) {
+  QProcess p;
+  p.setProcessEnvironment(umgebung);
+  p.start(programm, argumente);
+  if (!p.waitForFinished(10000)) {
+    p.kill();
+    p.waitForFinished();
+    return {};
+  }
+  return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+class BedienungTest : public KartulonTest {
+ protected:
+  void TearDown() override {
+    for (QProcess* p : {programm_.get(), xserver_.get()}) {
+      if (p && p->state() != QProcess::NotRunning) {
+        p->kill();
+        p->waitForFinished(5000);
+      }
+    }
+    KartulonTest::TearDown();
+  }
+
+  // Starts an X server on a display number it chooses itself; false when none can be started.
+  bool xServerStarten(QString& warum) {
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty()) {
+      warum = QStringLiteral("Xvfb is not installed");
+      return false;
+    }
+    xserver_ = std::make_unique<QProcess>();
+    // -displayfd 1: the server picks a free display and writes its number once it accepts clients.
+    xserver_->start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                           QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                           QStringLiteral("tcp")});
+    if (!xserver_->waitForStarted(5000)) {
+      warum = QStringLiteral("Xvfb does not start");
+      return false;
+    }
+    QByteArray gelesen;
+    for (int i = 0; i < 100 && !gelesen.contains('\n'); ++i) {
+      xserver_->waitForReadyRead(100);
+      gelesen += xserver_->readAllStandardOutput();
+      if (xserver_->state() == QProcess::NotRunning) break;
+    }
+    bool ok = false;
+    const int nummer = gelesen.trimmed().toInt(&ok);
+    if (!ok) {
+      warum = QStringLiteral("Xvfb gave no display: ") + QString::fromLocal8Bit(xserver_->readAllStandardError());
+      return false;
+    }
+    display_ = QStringLiteral(":%1").arg(nummer);
+    return true;
+  }
+
+  QProcessEnvironment umgebung() const {
+    QProcessEnvironment u = QProcessEnvironment::systemEnvironment();
+    u.insert(QStringLiteral("DISPLAY"), display_);
+    u.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    u.insert(QStringLiteral("KARTULON_HOME"), lauf(QStringLiteral("programm")));
+    u.insert(QStringLiteral("KARTULON_WINDIR"), lauf(QStringLiteral("windows")));
+    return u;
+  }
+  QString xdotool(const QStringList& argumente) {
+    const QString s = ausgabe(QStringLiteral("xdotool"), argumente, umgebung());
+    QThread::msleep(150);  // the program handles what it was sent
+    return s;
+  }
+  void tippen(const QString& text) { xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text}); }
+  void taste(const QString& tasten) { xdotool(QStringList{QStringLiteral("key")} + tasten.split(u' ')); }
+  // A click into the middle of a control, at its place in the program's window.
+  void klick(QWidget* w) {
+    const QPoint p = w->mapTo(&Main::get(), w->rect().center());
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), fenster_, QString::number(p.x()),
+             QString::number(p.y()), QStringLiteral("click"), QStringLiteral("1")});
+  }
+  QWidget* knopf(const char16_t* key) {
+    return Main::get().Toolbar->widgetForAction(Main::get().Toolbar->Button(QString::fromUtf16(key)));
+  }
+
+  // The program's own folders, apart from this process's, which the measuring window uses.
+  QString lauf(const QString& name) const { return laufOrdner_.path() + u'/' + name; }
+
+  QTemporaryDir laufOrdner_;
+  std::unique_ptr<QProcess> xserver_, programm_;
+  QString display_, fenster_;
+};
+
+QByteArray zeile(std::initializer_list<std::pair<int, QString>> felder) {
+  return zeileAus(felder).toLatin1() + "\r\n";
+}
+
+TEST_F(BedienungTest, APersonEditsAddressesAndEndsTheProgram) {
+  QString warum;
+  if (!xServerStarten(warum)) GTEST_SKIP() << "no X server can be started (" << warum.toStdString() << ")";
+  ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) << "xdotool is not installed";
+
+  // Settings for an automated run: no regional-settings warning, no single-instance guard, no tip.
+  dateiSchreiben(lauf(QStringLiteral("windows/Zedured.ini")),
+                 "[Allgemein]\r\nL\xe4nderHinweis=0\r\n[Kartulon]\r\nAutoTip=0\r\nAdressIndex=10\r\n");
+  dateiSchreiben(lauf(QStringLiteral("programm/ZurIrada.ini")), "[Allgemein]\r\nNoInstanceWatch=1\r\n");
+  dateiSchreiben(lauf(QStringLiteral("programm/Kataloge/D-PLZ_Ort_2.txt")), "[PLZ]\r\n22765=Hamburg-Altona\r\n");
+  const QString alt = QStringLiteral("01.01.2020");
+  QByteArray datei = "..Testadressen\r\n";
+  datei += zeile({{0, " "}, {1, "Meier"}, {2, "Hans"}, {3, "Hauptstr. 1"}, {4, "89073"}, {5, "Ulm"}, {15, alt}, {16, alt}, {23, "1"}});
+  datei += zeile({{0, "Privat"}, {1, "Schulz"}, {2, "Eva"}, {5, "Bonn"}, {15, alt}, {16, alt}, {23, "2"}});
+  const QString dateiPfad = dateiSchreiben(lauf(QStringLiteral("programm/kartulon.dat")), datei);
+
+  programm_ = std::make_unique<QProcess>();
+  programm_->setProcessEnvironment(umgebung());
+  programm_->start(QStringLiteral(KARTULON_BINARY), {});
+  ASSERT_TRUE(programm_->waitForStarted(5000));
+  for (int i = 0; i < 100 && fenster_.isEmpty(); ++i) {
+    fenster_ = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                        QString::number(programm_->processId())})
+                   .section(u'\n', 0, 0);
+    if (programm_->state() == QProcess::NotRunning) break;
+  }
+  ASSERT_FALSE(fenster_.isEmpty()) << "the program shows no window: "
+                                   << programm_->readAllStandardError().toStdString();
+  xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster_});
+
+  // The same window in this process tells where its controls are: same size, same fonts.
+  const QString geometrie = xdotool({QStringLiteral("getwindowgeometry"), fenster_});
+  const QRegularExpressionMatch groesse = QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)")).match(geometrie);
+  ASSERT_TRUE(groesse.hasMatch()) << geometrie.toStdString();
+  Main& m = Main::get();
+  m.resize(groesse.captured(1).toInt(), groesse.captured(2).toInt());
+  m.show();
+  QCoreApplication::processEvents();
+
+  // A changed town and a birthday for the first address.
+  klick(&m.Feld(5));
+  taste(QStringLiteral("End shift+Home"));
+  tippen(QStringLiteral("Neu-Ulm"));
+  klick(&m.Feld(20));
+  tippen(QStringLiteral("1 2 1999"));
+  taste(QStringLiteral("Tab"));  // leaving the box writes the date in full and stores it
+
+  // A new address; Enter moves on, the town comes from the postcode with its district selected.
+  klick(knopf(u"ListeNeu"));
+  tippen(QStringLiteral("Erika"));
+  taste(QStringLiteral("Return"));
+  tippen(QStringLiteral("Musterfrau"));
+  taste(QStringLiteral("Return"));
+  tippen(QStringLiteral("Lindenweg 3"));
+  taste(QStringLiteral("Return"));
+  tippen(QStringLiteral("22765"));
+  taste(QStringLiteral("Return"));
+  tippen(QStringLiteral("-Ottensen"));
+  taste(QStringLiteral("Return"));
+
+  klick(knopf(u"Ende"));
+  ASSERT_TRUE(programm_->waitForFinished(15000)) << "the Ende key did not end the program";
+  EXPECT_EQ(programm_->exitStatus(), QProcess::NormalExit);
+
+  const QString heute = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+  QByteArray erwartet = "..Testadressen\r\n";
+  erwartet += zeile({{0, " "}, {1, "Meier"}, {2, "Hans"}, {3, "Hauptstr. 1"}, {4, "89073"}, {5, "Neu-Ulm"},
+                     {15, alt}, {16, heute}, {20, "01.02.1999"}, {23, "1"}});
+  erwartet += zeile({{0, "Privat"}, {1, "Schulz"}, {2, "Eva"}, {5, "Bonn"}, {15, alt}, {16, alt}, {23, "2"}});
+  erwartet += zeile({{0, " "}, {1, "Musterfrau"}, {2, "Erika"}, {3, "Lindenweg 3"}, {4, "22765"},
+                     {5, "Hamburg-Ottensen"}, {15, heute}, {16, heute}, {23, "10"}});
+  // As std::string: compared byte by byte, and a difference shows readably.
+  EXPECT_EQ(dateiLesen(dateiPfad).toStdString(), erwartet.toStdString());
+}
+
+}  // namespace
