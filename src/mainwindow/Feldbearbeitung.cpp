@@ -109,7 +109,7 @@ void Main::Feld_KeyPress(short index, int& keyAscii) {
     keyAscii = 0;
   }
   if (keyAscii == 13) {
-    AdresseAktualisieren(0);
+    if (NurLesen != -1) AdresseAktualisieren(0);
     if (!box.MultiLine()) {
       keyAscii = 0;
       FokusSchritt(true);

@@ -354,9 +354,15 @@ TEST_F(FeldbearbeitungTest, LockedBoxesHandTheFocusToTheLastName) {
   EXPECT_EQ(FeldFokus, 1);
   // Read-only mode: the search box takes the focus and the field index stays.
   NurLesen = -1;
-  hinein(7);
+  Geaendert = 0;
+  const QString zeile = m().Liste->List(0);
+  m().Feld(7).editor()->setFocus(Qt::MouseFocusReason);
+  tippen(QStringLiteral("\n"));  // a key before the focus has moved on stores nothing
+  warten();
   EXPECT_EQ(fokus(), m().TxtSuche->editor());
   EXPECT_EQ(FeldIndex, 1);
+  EXPECT_EQ(Geaendert, 0);
+  EXPECT_EQ(m().Liste->List(0), zeile);
 }
 
 TEST_F(FeldbearbeitungTest, MarkAllAtEntrySelectsSingleLineBoxes) {
