@@ -30,6 +30,8 @@ void Main::Form_Load() {
   KonfigurationAnpassen();
   InstanzPruefen();
   StatistikStart();
+  // Date and time show from the start; the time-out is still 0, so this tick never ends anything.
+  ZeitTimeOut_Timer();
 
   IniDatei = imProgrammOrdner(QStringLiteral("Kartulon.Ini"));
   HilfeDatei = imProgrammOrdner(QStringLiteral("Kartulon.hlp"));

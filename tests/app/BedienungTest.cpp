@@ -84,7 +84,7 @@ class BedienungTest : public KartulonTest {
     QThread::msleep(150);  // the program handles what it was sent
     return s;
   }
-  void tippen(const QString& text) { xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text}); }
+  void tippen(const QString& text) { xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), QStringLiteral("--"), text}); }
   void taste(const QString& tasten) { xdotool(QStringList{QStringLiteral("key")} + tasten.split(u' ')); }
   // A click into the middle of a control, at its place in the program's window.
   void klick(QWidget* w) {

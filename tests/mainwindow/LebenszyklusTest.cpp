@@ -2,6 +2,7 @@
 // each saving outside read-only mode and not saving in it; the file keys of the toolbar.
 #include "common/File.h"
 #include "common/Token.h"
+#include "platform/Clock.h"
 #include "platform/Form.h"
 #include "platform/Programm.h"
 #include "store/AdressdateiFixture.h"
@@ -39,6 +40,13 @@ class LebenszyklusTest : public AdressdateiTest {
   const QByteArray datei = "..Privat\r\n" + zeileAus({{0, " "}, {1, "Meier"}, {23, "1"}}).toLatin1() + "\r\n";
 };
 
+TEST_F(LebenszyklusTest, DateAndTimeShowFromTheStart) {
+  vb::Forms::UnloadAll();  // the fixture loaded the window already
+  Clock::setFixed(QDateTime(QDate(2026, 3, 7), QTime(9, 5, 59)));
+  EXPECT_EQ(panel("Datum"), QStringLiteral(" 07.03.2026 "));
+  EXPECT_EQ(panel("Zeit"), QStringLiteral(" 09:05 "));
+}
+
 TEST_F(LebenszyklusTest, TheFirstPaintOffersTheFileDialogOnceWhenAsked) {
   struct Fall {
     const char* auswahlOeffnen;
@@ -56,6 +64,7 @@ TEST_F(LebenszyklusTest, TheFirstPaintOffersTheFileDialogOnceWhenAsked) {
     vb::Forms::UnloadAll();
     dateiDialoge = 0;
     IniSchreiben(QString(), QString(), QStringLiteral("AuswahlÖffnen"), QString::fromUtf8(f.auswahlOeffnen));
+    m();  // loaded first: the load splits the program's own command line
     TextZerlegen(QString::fromUtf8(f.token));
     m().Form_Paint();
     m().Form_Paint();

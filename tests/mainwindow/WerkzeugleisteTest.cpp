@@ -129,6 +129,7 @@ TEST_F(WerkzeugleisteTest, IdleTimeOutWarnsThenEnds) {
 }
 
 TEST_F(WerkzeugleisteTest, AChangeOfAFieldRestartsTheIdleCount) {
+  m();  // loaded first: the load takes the time-out of the file it opens
   TimeOutSekunden = 60;  // under 120: warned from the first tick
   m().ZeitTimeOut_Timer();
   EXPECT_EQ(panel("Status"), QStringLiteral("Automatisches Programmende in 35 Sekunden..."));
@@ -140,6 +141,7 @@ TEST_F(WerkzeugleisteTest, AChangeOfAFieldRestartsTheIdleCount) {
 }
 
 TEST_F(WerkzeugleisteTest, NoTimeOutWithoutASetting) {
+  m();
   TimeOutSekunden = 0;
   m().StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Status"));
   for (int tick = 0; tick < 100; ++tick) m().ZeitTimeOut_Timer();
