@@ -100,12 +100,13 @@ void Main::Feld_KeyDown(short index, int& keyCode, int shift) {
 void Main::Feld_KeyPress(short index, int& keyAscii) {
   vb::TextBox& box = Feld(index);
   if (keyAscii == ';') keyAscii = ',';
+  // A locked box (read-only mode, the dates) takes nothing, not even from Ctrl+D or Ctrl+U.
   if (keyAscii == 4) {  // Ctrl+D
-    box.setSelText(vb::DatumText(Clock::today()) + u' ');
+    if (!box.Locked()) box.setSelText(vb::DatumText(Clock::today()) + u' ');
     keyAscii = 0;
   }
   if (keyAscii == 21) {  // Ctrl+U
-    box.setSelText(Clock::time().toString(QStringLiteral("hh:mm")) + u' ');
+    if (!box.Locked()) box.setSelText(Clock::time().toString(QStringLiteral("hh:mm")) + u' ');
     keyAscii = 0;
   }
   if (keyAscii == 13) {

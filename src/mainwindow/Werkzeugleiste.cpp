@@ -20,11 +20,11 @@ void Main::Toolbar_ButtonClick(const QString& key) {
   } else if (key == u"Speichern") {
     PulSichern_Click();
   } else if (key == u"Ordne01") {
-    // The button's own repaint first: the sort takes a while.
-    QCoreApplication::processEvents();
+    // The button's own repaint first: the sort takes a while. Typing must not change the table meanwhile.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     mnuSort_Click(16);
   } else if (key == u"OrdneAZ") {
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     mnuSort_Click(0);
   } else if (key == u"Suchen") {
     PulSuchen_Click();

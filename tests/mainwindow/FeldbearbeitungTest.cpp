@@ -142,6 +142,10 @@ TEST_F(FeldbearbeitungTest, CtrlDAndCtrlUTypeDateAndTime) {
   hinein(2);
   tippen(QStringLiteral("\x15"));
   EXPECT_EQ(m().Feld(2).Text(), QStringLiteral("09:05 "));
+  // A locked box takes neither.
+  m().Feld(2).setLocked(true);
+  tippen(QStringLiteral("\x04\x15"));
+  EXPECT_EQ(m().Feld(2).Text(), QStringLiteral("09:05 "));
 }
 
 TEST_F(FeldbearbeitungTest, EnterUpAndDownMoveAlongTheTabOrder) {
