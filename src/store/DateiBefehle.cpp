@@ -34,12 +34,6 @@ QString DateiWaehlen(const QString& name, bool laden, const QString& ordner) {
   return f.Bezeichnung->Text();
 }
 
-// The main window's options are stored where the window offers that.
-template <class M>
-void OptionenSpeichernFallsDa(M& m) {
-  if constexpr (requires { m.OptionenSpeichern(); }) m.OptionenSpeichern();
-}
-
 }  // namespace
 
 void Main::DateiBefehleVerbinden() {
@@ -133,7 +127,7 @@ void Main::pulEnde_Click() {
   }
   // A failed save has been reported and keeps the changes: the program stays open.
   if (!DatenSpeichern()) return;
-  OptionenSpeichernFallsDa(*this);
+  OptionenSpeichern();
   DatensatzExportieren();
   PulAbbruch_Click();
 }
