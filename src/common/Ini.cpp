@@ -49,7 +49,8 @@ bool lesenIntern(const IniWert& datei, const IniWert& sektion, const IniWert& sc
   const QString s = sektionAufloesen(sektion.text());
   ergebnis.clear();
   if (!aufrufPruefen(d, s, schluessel.text(), datei, sektion, schluessel, standard)) return false;
-  const QString vorgabe = zeilenumbruecheAlsSterne(vb::RTrim(standard.text()));
+  // Only CR LF pairs: the default is never stored, so a lone CR or LF cannot reach the file.
+  const QString vorgabe = vb::RTrim(standard.text()).replace(QLatin1String("\r\n"), QLatin1String("**"));
   ergebnis = Profil::lesen(d, s, vb::Trim(schluessel.text()), vorgabe);
   ergebnis.replace(QLatin1String("**"), QLatin1String("\r\n"));
   return true;

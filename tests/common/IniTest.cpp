@@ -79,6 +79,7 @@ TEST_F(IniTest, LineBreaksAreStoredAsTwoAsterisks) {
   EXPECT_EQ(IniLesen("", "", "Drei", ""), "a\r\n*b");
   EXPECT_EQ(IniLesen("", "", "Vier", ""), "\r\n\r\n");
   EXPECT_EQ(IniLesen("", "", "Fehlt", "Zeile 1\r\nZeile 2"), "Zeile 1\r\nZeile 2");
+  EXPECT_EQ(IniLesen("", "", "Fehlt", "nur\nLF und\rCR"), "nur\nLF und\rCR");  // a default is never stored
 
   struct Fall { QString wert; QString gespeichert; };
   const Fall faelle[] = {
