@@ -333,8 +333,25 @@ void Main::ControlsAnlegen() {
   mnuAdrImpKlickTel98 = menuEintrag(QStringLiteral("mnuAdrImpKlickTel98"), QStringLiteral("&Suche bei KlickTel 98..."));
   mnuAdrImpDINFO99 = menuEintrag(QStringLiteral("mnuAdrImpDINFO99"), QStringLiteral("&Suche bei D-Info 99..."));
   mnuPlzSuche = menuEintrag(QStringLiteral("mnuPlzSuche"), QStringLiteral("Externe &PLZ Suche..."));
-  for (int i = 0; i < 24; ++i)
-    mnuSort.set(i, menuEintrag(QStringLiteral("mnuSort_%1").arg(i), QString::fromUtf16(kFeldBezeichnung[i])));
+  // The sort menu offers eleven fields; the item's index is the field it sorts by.
+  const struct { int feld; const char16_t* caption; QKeySequence taste; } sortEintraege[] = {
+      {0, u"nach &Rubrik", QKeySequence(Qt::CTRL | Qt::Key_F4)},
+      {1, u"nach &Nachname", {}},
+      {4, u"nach &PLZ", {}},
+      {6, u"nach &Land", {}},
+      {7, u"nach &Telefon-Nr.", {}},
+      {10, u"nach &Zusatz", {}},
+      {15, u"nach &Erstellungsdatum", {}},
+      {16, u"nach &Änderungsdatum", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F4)},
+      {20, u"nach &Geburtstag (Alter)", {}},
+      {22, u"nach &WWW-Seite", {}},
+      {23, u"nach &Index", {}},
+  };
+  for (const auto& e : sortEintraege) {
+    vb::MenuItem* item = menuEintrag(QStringLiteral("mnuSort_%1").arg(e.feld), QString::fromUtf16(e.caption));
+    if (!e.taste.isEmpty()) item->setShortcut(e.taste);
+    mnuSort.set(e.feld, item);
+  }
   const char16_t* programme[] = {u"&Kartulon...", u"&Spindra...", u"&Kelvor...", u"&Murelkan..."};
   for (int i = 0; i < 4; ++i)
     mnuPrg.set(i, menuEintrag(QStringLiteral("mnuPrg_%1").arg(i), QString::fromUtf16(programme[i])));

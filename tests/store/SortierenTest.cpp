@@ -183,3 +183,35 @@ TEST_F(SortierenTest, FieldOutsideTheRecordLeavesTheTableAlone) {
   }
   EXPECT_EQ(Geaendert, 0);
 }
+
+TEST_F(SortierenTest, TheSortMenuHasItsElevenItems) {
+  struct Eintrag {
+    int feld;
+    const char* caption;
+    QKeySequence taste;
+  };
+  const Eintrag eintraege[] = {
+      {0, "nach &Rubrik", QKeySequence(Qt::CTRL | Qt::Key_F4)},
+      {1, "nach &Nachname", {}},
+      {4, "nach &PLZ", {}},
+      {6, "nach &Land", {}},
+      {7, "nach &Telefon-Nr.", {}},
+      {10, "nach &Zusatz", {}},
+      {15, "nach &Erstellungsdatum", {}},
+      {16, "nach &Änderungsdatum", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F4)},
+      {20, "nach &Geburtstag (Alter)", {}},
+      {22, "nach &WWW-Seite", {}},
+      {23, "nach &Index", {}},
+  };
+  EXPECT_EQ(m().mnuSort.Count(), 11);
+  for (const Eintrag& e : eintraege) {
+    vb::MenuItem* item = m().mnuSort.at(e.feld);
+    ASSERT_NE(item, nullptr) << e.feld;
+    EXPECT_EQ(item->Caption(), QString::fromUtf8(e.caption)) << e.feld;
+    EXPECT_EQ(item->action()->shortcut(), e.taste) << e.feld;
+  }
+  // An item sorts by its own field.
+  m().Liste->setItems(zeilenMit(4, {"80331", "10115"}));
+  m().mnuSort.at(4)->Click();
+  EXPECT_EQ(spalte(tabelle(), 4), QStringList({"10115", "80331"}));
+}
