@@ -167,6 +167,17 @@ TEST_F(SuchenTest, MenuCommandTakesTheFieldText) {
   EXPECT_EQ(m().Liste->ListIndex(), 0);
 }
 
+TEST_F(SuchenTest, TheMenuItemRunsTheCommandOnCtrlF) {
+  EXPECT_EQ(m().PulSuchen->Caption(), QStringLiteral("&Suche Text"));
+  EXPECT_EQ(m().PulSuchen->action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+  tabelle({zeileAus({{1, "Meier"}}), zeileAus({{1, "Abel"}})}, 0);
+  FeldIndex = 1;
+  FeldFokus = 1;
+  m().PulSuchen->action()->trigger();
+  EXPECT_EQ(m().TxtSuche->Text(), QStringLiteral("Meier"));
+  EXPECT_EQ(FeldFokus, 0);
+}
+
 TEST_F(SuchenTest, WhileTheSearchYieldsTheTableIsGuarded) {
   const QStringList zeilen = {zeileAus({{1, "Abel"}}), zeileAus({{1, "Berta"}}), zeileAus({{1, "Cäsar"}}),
                               zeileAus({{1, "Meier"}})};
