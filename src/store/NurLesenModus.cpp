@@ -26,6 +26,8 @@ void Main::ReadOnlySet() {
                           PulSort, PulAnlegen, mnuChk, mnuSetup, mnuDateiBeschreiben, mnuDateiHinzufügen,
                           mnuUebernahme, mnuAdrImport, mnuMaskenEdit})
     m->setEnabled(schreiben);
+  // The sort menu's items go with their menu (their shortcuts would sort even with the menu off).
+  for (const auto& [feld, item] : mnuSort) item->setEnabled(schreiben);
   for (const char16_t* key : {u"Speichern", u"ListeNeu", u"ListeKopieren", u"ListeLöschen", u"Ordne01", u"OrdneAZ"})
     Toolbar->setButtonEnabled(QString::fromUtf16(key), schreiben);
   Toolbar->setButtonToolTip(QStringLiteral("Ende"),

@@ -98,6 +98,7 @@ TEST_F(DatenLadenTest, PerFileSettings) {
   EXPECT_TRUE(m().Feld(15).Locked());
   EXPECT_TRUE(m().Feld(16).Locked());
   EXPECT_EQ(m().Toolbar->Button(QStringLiteral("Ende"))->toolTip(), QStringLiteral("Speichern und Ende"));
+  for (const auto& [feld, item] : m().mnuSort) EXPECT_TRUE(item->Enabled()) << feld;
 
   const std::pair<const char*, int> readOnly[] = {{"2", 0}, {"0", 0}, {"1", -1}, {"-1", -1}};
   for (const auto& [wert, erwartet] : readOnly) {
@@ -112,6 +113,8 @@ TEST_F(DatenLadenTest, PerFileSettings) {
   for (vb::MenuItem* item : {m().PulSichern, m().PulEnde, m().PulEinfügen, m().PulSort, m().mnuAdrImport,
                              m().mnuMaskenEdit})
     EXPECT_FALSE(item->Enabled()) << item->objectName().toStdString();
+  // The sort menu's items too, so that their shortcuts cannot sort a read-only table.
+  for (const auto& [feld, item] : m().mnuSort) EXPECT_FALSE(item->Enabled()) << feld;
   EXPECT_TRUE(m().PulSuchen->Enabled());
   EXPECT_FALSE(m().Toolbar->Button(QStringLiteral("Speichern"))->isEnabled());
   EXPECT_FALSE(m().Toolbar->Button(QStringLiteral("OrdneAZ"))->isEnabled());
