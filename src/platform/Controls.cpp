@@ -413,8 +413,8 @@ bool TextBox::eventFilter(QObject* obj, QEvent* ev) {
     case QEvent::MouseButtonRelease: {
       auto* me = static_cast<QMouseEvent*>(ev);
       if (me->button() == Qt::MiddleButton) {
-        // The X11 selection paste goes through the same filter as Ctrl+V.
-        if (!locked_) typeText(QApplication::clipboard()->text(QClipboard::Selection));
+        // No selection paste by the middle button: text that arrives without a key release would never
+        // be stored by the forms, which store on every key release.
         return true;
       }
       return false;

@@ -46,10 +46,8 @@ void Main::AdresseAnzeigen() {
   StatusBar->setPanelText(QStringLiteral("Position"),
                           QStringLiteral(" Pos. %1 von %2 ").arg(index + 1).arg(Liste->ListCount()));
   StatusBar->setPanelText(QStringLiteral("Unsaved"), Geaendert != 0 ? QStringLiteral(" * ") : QString());
-  const double nummer = vb::Val(Feld(23).Text());
-  const qint64 n = std::isfinite(nummer) ? std::llround(nummer) : 0;
   StatusBar->setPanelText(QStringLiteral("Index"),
-                          n == 0 ? QStringLiteral(" # ") : QStringLiteral(" #%1 ").arg(n));
+                          QStringLiteral(" #%1 ").arg(vb::Format(vb::Val(Feld(23).Text()), QStringLiteral("#"))));
   StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Bereit"));
   LeerlaufSekunden = 0;
 }

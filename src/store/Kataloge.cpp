@@ -14,10 +14,17 @@
 
 namespace {
 
+// A country prefix is part of a file name in the catalogue folder: one that names other folders (from an
+// imported record or a hand-edited setting) gives no catalogue at all.
+bool LandGueltig(const QString& land) {
+  return !land.contains(u'/') && !land.contains(u'\\') && !land.contains(QStringLiteral(".."));
+}
+
 struct PlzSchluessel {
   QString land;       // the country prefix ("D-")
   QString schluessel;  // the postcode without it
   QString datei(const char* art) const {
+    if (!LandGueltig(land)) return {};
     // The first digit of the key splits the catalogue; any other first character goes to "9".
     QString d;
     if (!schluessel.isEmpty()) d = schluessel[0].isDigit() && schluessel[0].unicode() < 128 ? schluessel.left(1) : QStringLiteral("9");
@@ -77,8 +84,13 @@ QString PlzLesen(const QString& plz, short& wahl, const char* art, bool vorwahl)
 
 void PlzSchreiben(const QString& plz, QString& wert, const char* art) {
   const PlzSchluessel s = Zerlegen(plz);
+  const QString datei = s.datei(art);
+  if (datei.isEmpty()) {
+    wert.clear();
+    return;
+  }
   QDir().mkpath(KatalogOrdner());
-  wert = IniSchreiben(Paths::aufloesen(s.datei(art)), "PLZ", s.schluessel, vb::Trim(wert));
+  wert = IniSchreiben(Paths::aufloesen(datei), "PLZ", s.schluessel, vb::Trim(wert));
 }
 
 }  // namespace
@@ -94,6 +106,7 @@ QString BankZuBLZ(const QString& blz) {
   if (code.isEmpty() || code.size() > 8) return {};
   for (QChar c : code)
     if (c < u'0' || c > u'9') return {};
+  if (!LandGueltig(KatalogStdLand)) return {};
   const QString datei = Paths::aufloesen(KatalogOrdner() + KatalogStdLand + QStringLiteral("BLZ_") + code[0] +
                                          QStringLiteral(".Txt"));
   if (!DateiVorhanden(datei)) return {};

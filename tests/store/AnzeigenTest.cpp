@@ -41,6 +41,17 @@ TEST_F(AnzeigenTest, EmptyTableClearsTheBoxesAndKeepsTheLabels) {
   EXPECT_EQ(m().bezInfo2(20).Caption(), alter);
 }
 
+TEST_F(AnzeigenTest, IndexPanelShowsTheLeadingNumberWhateverItsSize) {
+  struct Fall { const char* feld; const char* panel; };
+  const Fall faelle[] = {{"4711", " #4711 "}, {"", " # "}, {"0", " # "}, {"12abc", " #12 "},
+                         {"100000000000000000000", " #100000000000000000000 "}};
+  for (const Fall& f : faelle) {
+    m().Liste->setItems({zeileAus({{23, QString::fromLatin1(f.feld)}})});
+    m().Liste->setListIndex(0);
+    EXPECT_EQ(panel("Index"), QString::fromLatin1(f.panel)) << f.feld;
+  }
+}
+
 TEST_F(AnzeigenTest, AgeAndDayLabels) {
   struct Fall { QDate heute; const char* geburt; const char* alter; };
   const Fall faelle[] = {

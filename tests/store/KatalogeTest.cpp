@@ -165,3 +165,19 @@ TEST_F(KatalogeTest, ShippedSamplesReachANewProgramFolder) {
   EXPECT_EQ(VorwahlZuPLZ(QStringLiteral("10115"), 0), QStringLiteral("030"));
   EXPECT_EQ(BankZuBLZ(QStringLiteral("20050550")), QStringLiteral("Hamburger Sparkasse"));
 }
+
+TEST_F(KatalogeTest, ACountryPrefixCannotLeaveTheCatalogueFolder) {
+  // A postcode from an imported record whose country part names other folders.
+  dateiSchreiben(programmOrdner() + QStringLiteral("/X-PLZ_Ort_1.txt"), "[PLZ]\r\n1234=Falsch\r\n");
+  for (const char* plz : {"../x-1234", "..\\x-1234", "a/b-1234"}) {
+    EXPECT_EQ(OrtZuPLZ(QString::fromLatin1(plz), 0), QString()) << plz;
+    QString ort = QStringLiteral("Irgendwo");
+    KatalogOrtSpeichern(QString::fromLatin1(plz), ort);
+    EXPECT_EQ(ort, QString()) << plz;  // nothing written
+  }
+  EXPECT_EQ(QDir(programmOrdner()).entryList(QDir::Files), QStringList{"X-PLZ_Ort_1.txt"});
+  EXPECT_FALSE(QFile::exists(windowsOrdner() + QStringLiteral("/Zedured.ini")) &&
+               dateiLesen(windowsOrdner() + QStringLiteral("/Zedured.ini")).contains("Irgendwo"));
+  KatalogStdLand = QStringLiteral("../");  // a setting edited by hand
+  EXPECT_EQ(BankZuBLZ(QStringLiteral("12345678")), QString());
+}
