@@ -1,5 +1,6 @@
 // Loading a full address file (32000 records from make-addresses.py) into the main window's record table
 // with the first record shown, and saving it back (backup copy, header, every record, rename).
+#include "BenchUmgebung.h"
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "mainwindow/Main.h"
@@ -17,28 +18,15 @@
 
 namespace {
 
-// A headless application for the window, made once for all benchmarks of this file.
-void anwendung() {
-  static std::unique_ptr<QApplication> app;
-  if (QApplication::instance()) return;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "kartulon_bench";
-  static char* argv[] = {name, nullptr};
-  app = std::make_unique<QApplication>(argc, argv);
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-}
-
 // A program folder with the user set and a 32000-record file "kunden.dat"; "" when the generator is missing.
 struct Umgebung {
   QTemporaryDir ordner;
   QString datei;
   Umgebung() {
-    anwendung();
-    qputenv("KARTULON_HOME", ordner.path().toLocal8Bit());
-    qputenv("KARTULON_WINDIR", ordner.path().toLocal8Bit());
+    BenchUmgebung();
     GlobaleZuruecksetzen();
     IniSchreiben(QString(), QStringLiteral("Allgemein"), QStringLiteral("User"), QStringLiteral("Maier"));
+    Main::get();  // its load sets the folders from the settings: set ours after it
     DatenOrdner = ordner.path();
     MaskenOrdner = DatenOrdner;
     IniDatei = ordner.path() + QStringLiteral("/Kartulon.Ini");

@@ -1,4 +1,5 @@
 // The search sweep and the sort on 32000 generated addresses.
+#include "BenchUmgebung.h"
 #include "common/Global.h"
 #include "mainwindow/Main.h"
 #include "platform/Codec.h"
@@ -32,16 +33,7 @@ const QStringList& adressen() {
 }
 
 Main& hauptfenster() {
-  // The window needs an application; offscreen, so that the benchmark runs without a display.
-  static int argc = 1;
-  static char name[] = "kartulon_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    if (QApplication::instance()) return static_cast<QApplication*>(nullptr);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  Q_UNUSED(app);
+  BenchUmgebung();
   Main& m = Main::get();
   if (m.Liste->ListCount() != adressen().size()) m.Liste->setItems(adressen());
   return m;
