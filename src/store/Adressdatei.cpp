@@ -17,14 +17,6 @@ qsizetype zeilenEnde(const char* p, qsizetype pos, qsizetype n) {
   return cr ? static_cast<const char*>(cr) - p : bis;
 }
 
-QString ohneZeilenumbruch(const QString& zeile, const QString& ersatz) {
-  if (!zeile.contains(u'\r') && !zeile.contains(u'\n')) return zeile;
-  QString z = zeile;
-  z.replace(kCrLf, ersatz);
-  z.replace(u'\r', ersatz);
-  z.replace(u'\n', ersatz);
-  return z;
-}
 
 }  // namespace
 
@@ -97,10 +89,10 @@ QByteArray AdressdateiBauen(const QString& kopfzeile, const QStringList& datensa
   for (const QString& z : datensaetze) groesse += z.size() + 2;
   QString text;
   text.reserve(groesse);
-  text += ohneZeilenumbruch(kopfzeile, QStringLiteral(" "));
+  text += ZeilenumbruchErsetzen(kopfzeile, QStringLiteral(" "));
   text += kCrLf;
   for (const QString& z : datensaetze) {
-    text += ohneZeilenumbruch(z, kGrad2);
+    text += ZeilenumbruchErsetzen(z, kGrad2);
     text += kCrLf;
   }
   QByteArray bytes = Codec::kodieren(text, kodierung);

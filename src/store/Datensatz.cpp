@@ -34,16 +34,20 @@ Felder FelderAusZeile(const QString& zeile) {
 
 void DatensatzZerlegen(const QString& zeile) { DatenFeld = FelderAusZeile(zeile); }
 
+QString ZeilenumbruchErsetzen(const QString& text, const QString& ersatz) {
+  if (!text.contains(u'\r') && !text.contains(u'\n')) return text;
+  QString t = text;
+  t.replace(kCrLf, ersatz);
+  t.replace(u'\r', ersatz);
+  t.replace(u'\n', ersatz);
+  return t;
+}
+
 QString DatensatzBauen(const Felder& felder) {
   QString zeile;
   zeile.reserve(256);
   for (int i = 0; i < kFeldAnzahl; ++i) {
-    QString feld = felder[i];
-    if (feld.contains(u'\r') || feld.contains(u'\n')) {
-      feld.replace(kCrLf, kGrad2);
-      feld.replace(u'\r', kGrad2);
-      feld.replace(u'\n', kGrad2);
-    }
+    QString feld = ZeilenumbruchErsetzen(felder[i], kGrad2);
     if (feld.contains(u'\t')) feld.replace(u'\t', u' ');
     if (i == 0 && feld.isEmpty()) zeile += u' ';
     zeile += feld;

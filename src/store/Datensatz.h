@@ -18,6 +18,8 @@ extern const std::array<int, 24> kFeldLaenge;
 Felder FelderAusZeile(const QString& zeile);
 // Splits a line into the program-wide field table DatenFeld.
 void DatensatzZerlegen(const QString& zeile);
+// Every line break of a text (CR LF, or a lone CR or LF) replaced by `ersatz`.
+QString ZeilenumbruchErsetzen(const QString& text, const QString& ersatz);
 // Builds a record line from 24 field texts. A line break (CR LF, or a lone CR or LF) is stored as "°°",
 // a TAB as a blank, so that a field can never break the line apart.
 QString DatensatzBauen(const Felder& felder);
