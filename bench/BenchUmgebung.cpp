@@ -1,8 +1,9 @@
 #include "BenchUmgebung.h"
 
 #include "common/Ini.h"
-#include "platform/Dialogs.h"
-#include "platform/Fonts.h"
+#include "platform/dienste/Dialogs.h"
+#include "support/kern/Attrappen.h"
+#include "platform/vb/Fonts.h"
 
 #include <QApplication>
 #include <QLocale>

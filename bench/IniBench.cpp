@@ -1,7 +1,7 @@
 // 32000 reads and 32000 writes of one key in a settings file of 200 lines, as a loop over the records
 // of a full address file does it (the running index, the counters).
 #include "common/Ini.h"
-#include "platform/IniDatei.h"
+#include "platform/vb/IniDatei.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "BenchUmgebung.h"
 #include "common/Global.h"
 #include "mainwindow/Main.h"
-#include "platform/Codec.h"
+#include "platform/vb/Codec.h"
 #include "store/Sortieren.h"
 #include "store/Suchen.h"
 

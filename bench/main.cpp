@@ -1,5 +1,5 @@
 // The one main of the benchmark program; every file in bench/ adds its benchmarks.
-#include "platform/Form.h"
+#include "platform/kit/Form.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,9 @@
 #include "common/Global.h"
 #include "common/Hilfe.h"
+#include "common/formen/Anmelden.h"
 #include "mainwindow/Main.h"
-#include "platform/Fonts.h"
-#include "platform/Paths.h"
+#include "platform/vb/Fonts.h"
+#include "platform/vb/Paths.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
   // The program is German whatever the machine's locale.
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   Fonts::einrichten();
+  FensterDiensteAnmelden();
   Paths::ordnerEinrichten();
   Befehlszeile = QApplication::arguments().mid(1).join(u' ');
   // F1 opens the focused control's topic in the program's help file.

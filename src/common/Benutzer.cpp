@@ -3,10 +3,10 @@
 #include "common/GrossKlein.h"
 #include "common/Ini.h"
 #include "common/Ton.h"
-#include "platform/Dialogs.h"
-#include "platform/SysInfo.h"
-#include "platform/Umgebung.h"
-#include "platform/Vb.h"
+#include "platform/dienste/Dialogs.h"
+#include "platform/dienste/SysInfo.h"
+#include "platform/vb/Umgebung.h"
+#include "platform/vb/Vb.h"
 
 #include <functional>
 

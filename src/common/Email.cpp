@@ -1,8 +1,8 @@
 #include "common/Email.h"
 
 #include "common/Pfade.h"
-#include "platform/Shell.h"
-#include "platform/Vb.h"
+#include "platform/dienste/Shell.h"
+#include "platform/vb/Vb.h"
 
 
 namespace {

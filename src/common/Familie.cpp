@@ -6,17 +6,17 @@
 #include "common/Pfade.h"
 #include "common/Text.h"
 #include "common/Ton.h"
-#include "mainwindow/Main.h"
-#include "platform/Clock.h"
-#include "platform/Dialogs.h"
-#include "platform/Help.h"
-#include "platform/Paths.h"
-#include "platform/Sanduhr.h"
-#include "platform/Shell.h"
-#include "platform/SysInfo.h"
-#include "platform/Vb.h"
+#include "platform/vb/Clock.h"
+#include "platform/dienste/Dialogs.h"
+#include "platform/dienste/Help.h"
+#include "platform/vb/Paths.h"
+#include "platform/vb/Sanduhr.h"
+#include "platform/dienste/Shell.h"
+#include "platform/dienste/SysInfo.h"
+#include "platform/vb/Vb.h"
 
-#include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -114,10 +114,10 @@ QString PrgPfad(short nummer) {
 
 void PrgStarten(short nummer) {
   if (nummer < 0 || nummer > 3) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   const QString pfad = PrgPfad(nummer);
   if (pfad.isEmpty()) {
-    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
     const QString name = QString::fromUtf16(kNamen[nummer]);
     QString text = QStringLiteral("Das Programm ") + name +
                    QStringLiteral(" ist auf diesem System nicht installiert.~~Sie können die aktuelle Version "
@@ -133,21 +133,5 @@ void PrgStarten(short nummer) {
     if (Shell::service().starten(pfad, {}, DateiTeil(pfad, -1)) == 0)
       FehlerMelden(75, QStringLiteral("Es ist ein Fehler beim Starten des Sorveks-Programms aufgetreten."));
   }
-  while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-}
-
-void PrgMenuePruefen() {
-  Sanduhr sanduhr;
-  Main& fenster = Main::get();
-  fenster.StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Suche Programme..."));
-  fenster.StatusBar->Refresh();
-  const QString eigen = QFileInfo(SysInfo::service().programmDatei()).completeBaseName().toLower();
-  for (short i = 0; i <= 3; ++i) {
-    const QString pfad = PrgPfad(i);
-    // Only this program's own entry: a folder name that merely contains the name does not count.
-    if (!pfad.isEmpty() && !eigen.isEmpty() && QFileInfo(pfad).completeBaseName().toLower() == eigen &&
-        fenster.mnuPrg.has(i))
-      fenster.mnuPrg(i).setVisible(false);
-  }
-  fenster.StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Bereit"));
+  while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
 }

@@ -25,5 +25,3 @@ void WerbungInhalt();
 QString PrgPfad(short nummer);
 // Starts the program from its folder, or says that it is not installed.
 void PrgStarten(short nummer);
-// Hides the entry of Main.mnuPrg that is this program itself.
-void PrgMenuePruefen();

@@ -5,9 +5,9 @@
 #include "common/Ini.h"
 #include "common/Text.h"
 #include "common/Ton.h"
-#include "platform/Clock.h"
-#include "platform/Dialogs.h"
-#include "platform/Laufzeitfehler.h"
+#include "platform/vb/Clock.h"
+#include "platform/dienste/Dialogs.h"
+#include "platform/vb/Laufzeitfehler.h"
 
 #include <QCursor>
 #include <QGuiApplication>

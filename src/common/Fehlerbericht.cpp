@@ -4,11 +4,11 @@
 #include "common/Global.h"
 #include "common/Pfade.h"
 #include "common/Text.h"
-#include "platform/Clock.h"
-#include "platform/Paths.h"
-#include "platform/Printer.h"
-#include "platform/SysInfo.h"
-#include "platform/Vb.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Paths.h"
+#include "platform/dienste/Printer.h"
+#include "platform/dienste/SysInfo.h"
+#include "platform/vb/Vb.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 
 #include "common/Ini.h"
 #include "common/Text.h"
-#include "platform/Codec.h"
-#include "platform/Vb.h"
+#include "platform/vb/Codec.h"
+#include "platform/vb/Vb.h"
 
 #include <QStringList>
 

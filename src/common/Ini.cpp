@@ -2,8 +2,8 @@
 
 #include "common/Fehler.h"
 #include "common/Pfade.h"
-#include "platform/IniDatei.h"
-#include "platform/Vb.h"
+#include "platform/vb/IniDatei.h"
+#include "platform/vb/Vb.h"
 
 IniWert::IniWert(int zahl) : text_(QString::number(zahl)) {}
 IniWert::IniWert(long zahl) : text_(QString::number(zahl)) {}

@@ -3,13 +3,14 @@
 #include "common/Ini.h"
 #include "common/Pfade.h"
 #include "common/Text.h"
-#include "platform/Dialogs.h"
-#include "platform/Paths.h"
-#include "platform/Programm.h"
-#include "platform/Shell.h"
-#include "platform/Vb.h"
+#include "platform/dienste/Dialogs.h"
+#include "platform/vb/Paths.h"
+#include "platform/vb/Programm.h"
+#include "platform/dienste/Shell.h"
+#include "platform/vb/Vb.h"
 
-#include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -50,7 +51,7 @@ void KonfigurationAnpassen() {
   vor = Ersetzen(vor, QStringLiteral("~"), QStringLiteral("\r\n"));
   MsgBox(vor, vb::vbOKOnly + vb::vbInformation, QStringLiteral("Anpassen der Konfigurierung"));
 
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   const QString jobIni = QStringLiteral("Job_Ini"), jobPrg = QStringLiteral("Job_Prg");
   for (int nn = 1; nn <= 99; ++nn) {
     const QString datei = IniLesen(pfad, jobIni, nummer(nn, u'f'), QString());
@@ -80,6 +81,6 @@ void KonfigurationAnpassen() {
   if (!QFile::remove(pfad)) IniSchreiben(QString(), QString(), kErledigt, erledigt);
   // The end skips every destructor: the settings the jobs wrote must be in their files now.
   IniSichern();
-  while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+  while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
   vb::Programm::Ende(0);
 }

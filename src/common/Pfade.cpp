@@ -1,9 +1,9 @@
 #include "common/Pfade.h"
 
-#include "platform/IniDatei.h"
-#include "platform/Paths.h"
-#include "platform/Sanduhr.h"
-#include "platform/Vb.h"
+#include "platform/vb/IniDatei.h"
+#include "platform/vb/Paths.h"
+#include "platform/vb/Sanduhr.h"
+#include "platform/vb/Vb.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,13 +8,13 @@
 #include "common/Text.h"
 #include "common/Ton.h"
 #include "common/ZahlTexte.h"
-#include "platform/Clock.h"
-#include "platform/Codec.h"
-#include "platform/Dialogs.h"
-#include "platform/Help.h"
-#include "platform/Paths.h"
-#include "platform/Programm.h"
-#include "platform/Vb.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Codec.h"
+#include "platform/dienste/Dialogs.h"
+#include "platform/dienste/Help.h"
+#include "platform/vb/Paths.h"
+#include "platform/vb/Programm.h"
+#include "platform/vb/Vb.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // Font descriptions: the font and text colour of a control or the printer as one text, the way the INI
 // files keep them: FontName;FontSize;FontBold;FontItalic;FontUnderline;ForeColor; (for example
 // "Arial;10;-1;0;0;0;").
-#include "platform/FontObject.h"
+#include "platform/dienste/FontObject.h"
 
 #include <QString>
 

@@ -3,16 +3,12 @@
 #include "common/Ini.h"
 #include "common/Pfade.h"
 #include "common/Text.h"
-#include "mainwindow/Main.h"
-#include "platform/Clock.h"
-#include "platform/Dialogs.h"
-#include "platform/Instanz.h"
-#include "platform/Paths.h"
-#include "platform/Programm.h"
-#include "platform/SysInfo.h"
-#include "platform/Vb.h"
+#include "platform/vb/Clock.h"
+#include "platform/dienste/Dialogs.h"
+#include "platform/vb/Paths.h"
+#include "platform/dienste/SysInfo.h"
+#include "platform/vb/Vb.h"
 
-#include <QGuiApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -34,16 +30,6 @@ bool datumAkzeptiert(const QString& text, const QString& form) {
     else jahr = wert;
   }
   return QDate(jahr, monat, tag).isValid();
-}
-
-void ersteKopieZeigen() {
-  if (!Main::IsLoaded()) return;
-  Main& fenster = Main::get();
-  if (fenster.isMinimized()) fenster.QMainWindow::setWindowState(fenster.QMainWindow::windowState() & ~Qt::WindowMinimized);
-  if (fenster.isVisible()) {
-    fenster.raise();
-    fenster.activateWindow();
-  }
 }
 
 }  // namespace
@@ -78,17 +64,4 @@ QString LaenderPruefen(int flag) {
       IniSchreiben(QString(), QStringLiteral("Allgemein"), QStringLiteral("LänderHinweis"), QStringLiteral("0"));
   }
   return text;
-}
-
-void InstanzPruefen() {
-  const QString reservierung = Paths::aufloesen(Paths::verbinden(ProgrammOrdner(), QStringLiteral("ZurIrada.ini")));
-  const QString wert = IniLesen(reservierung, QStringLiteral("Allgemein"), QStringLiteral("NoInstanceWatch"),
-                                QStringLiteral("0"));
-  IniSchreiben(reservierung, QStringLiteral("Allgemein"), QStringLiteral("NoInstanceWatch"), wert);
-  if (vb::Val(wert) == 1) return;
-  if (!Instanz::andereKopieAktivieren(ersteKopieZeigen)) return;
-  // The running copy has the request; this one gives up its title and ends without its closing steps.
-  QGuiApplication::setApplicationDisplayName(QStringLiteral("#XYZDummy"));
-  IniSichern();
-  vb::Programm::Ende(0);
 }

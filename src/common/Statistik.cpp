@@ -5,9 +5,9 @@
 #include "common/Ini.h"
 #include "common/Text.h"
 #include "common/ZahlTexte.h"
-#include "platform/Clock.h"
-#include "platform/SysInfo.h"
-#include "platform/Vb.h"
+#include "platform/vb/Clock.h"
+#include "platform/dienste/SysInfo.h"
+#include "platform/vb/Vb.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #include "common/Telefon.h"
 
 #include "common/Text.h"
-#include "platform/Vb.h"
+#include "platform/vb/Vb.h"
 
 namespace {
 

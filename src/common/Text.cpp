@@ -1,6 +1,6 @@
 #include "common/Text.h"
 
-#include "platform/Codec.h"
+#include "platform/vb/Codec.h"
 
 #include <array>
 

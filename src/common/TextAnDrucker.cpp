@@ -3,9 +3,9 @@
 #include "common/Fehler.h"
 #include "common/Fehlerbericht.h"
 #include "common/Ini.h"
-#include "platform/Clock.h"
-#include "platform/Printer.h"
-#include "platform/Vb.h"
+#include "platform/vb/Clock.h"
+#include "platform/dienste/Printer.h"
+#include "platform/vb/Vb.h"
 
 QString TextImRahmenDrucken(QString& text, double left, double top, double& right, double& bottom) {
   vb::PrinterObject& p = vb::Printer();

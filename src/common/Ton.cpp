@@ -3,8 +3,8 @@
 #include "common/Fehler.h"
 #include "common/Ini.h"
 #include "common/Pfade.h"
-#include "platform/Laufzeitfehler.h"
-#include "platform/Sound.h"
+#include "platform/vb/Laufzeitfehler.h"
+#include "platform/dienste/Sound.h"
 
 #include <utility>
 

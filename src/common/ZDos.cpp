@@ -4,9 +4,9 @@
 #include "common/Hilfe.h"
 #include "common/Ini.h"
 #include "common/Pfade.h"
-#include "platform/Paths.h"
-#include "platform/Sanduhr.h"
-#include "platform/Shell.h"
+#include "platform/vb/Paths.h"
+#include "platform/vb/Sanduhr.h"
+#include "platform/dienste/Shell.h"
 
 #include <QCoreApplication>
 #include <QDir>

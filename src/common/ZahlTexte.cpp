@@ -1,7 +1,7 @@
 #include "common/ZahlTexte.h"
 
 #include "common/Ini.h"
-#include "platform/Vb.h"
+#include "platform/vb/Vb.h"
 
 #include <QStringList>
 #include <array>

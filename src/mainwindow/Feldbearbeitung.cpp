@@ -4,16 +4,16 @@
 #include "common/Global.h"
 #include "common/GrossKlein.h"
 #include "common/Ini.h"
-#include "common/MsgDoppelt.h"
+#include "common/formen/MsgDoppelt.h"
 #include "common/Text.h"
 #include "common/Ton.h"
 #include "mainwindow/Main.h"
-#include "platform/Clock.h"
-#include "platform/Codec.h"
-#include "platform/Dialogs.h"
-#include "platform/Keys.h"
-#include "platform/Sanduhr.h"
-#include "platform/Vb.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Codec.h"
+#include "platform/dienste/Dialogs.h"
+#include "platform/vb/Keys.h"
+#include "platform/vb/Sanduhr.h"
+#include "platform/vb/Vb.h"
 #include "store/Kataloge.h"
 
 #include <optional>
@@ -164,7 +164,7 @@ void Main::Feld_LostFocus(short index) {
 
   // 2. The town from the postcode.
   if (index == 4 && !Feld(4).Text().isEmpty() && Feld(5).Text().isEmpty() && OrtAusPlz != 0) {
-    Feld(5).setText(OrtZuPLZ(Feld(4).Text(), 1));
+    Feld(5).setText(OrtZuPLZ(Feld(4).Text(), 1, Feld(5).Text()));
     AdresseAktualisieren(0);
     // A district after "," or "-" is selected, so that typing replaces it.
     const QString o = Feld(5).Text();

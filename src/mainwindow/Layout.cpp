@@ -1,13 +1,13 @@
 // The main window's layout on every size change, and the display and editing options it loads from and
 // stores in Zedured.ini.
-#include "common/FormPosition.h"
+#include "common/formen/FormPosition.h"
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "common/Schrift.h"
 #include "mainwindow/Main.h"
-#include "platform/FontObject.h"
-#include "platform/Twips.h"
-#include "platform/Vb.h"
+#include "platform/dienste/FontObject.h"
+#include "platform/kit/Twips.h"
+#include "platform/vb/Vb.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "mainwindow/Main.h"
 
 #include "common/Global.h"
-#include "platform/Codec.h"
-#include "platform/Fonts.h"
-#include "platform/Twips.h"
+#include "platform/vb/Codec.h"
+#include "platform/vb/Fonts.h"
+#include "platform/kit/Twips.h"
 #include "store/Anschrift.h"
 #include "store/Datensatz.h"
 
@@ -97,6 +97,7 @@ QIcon bild(QStyle* stil, const QString& schluessel) {
 }  // namespace
 
 Main::Main() {
+  vb::Forms::setHauptformular(this);
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(QStringLiteral("Kartulon"));
   setWindowIcon(programmSymbol());
@@ -104,7 +105,9 @@ Main::Main() {
   DatensatzBefehleVerbinden();
 }
 
-Main::~Main() = default;
+Main::~Main() {
+  if (vb::Forms::Hauptformular() == this) vb::Forms::setHauptformular(nullptr);
+}
 
 vb::MenuItem* Main::menuEintrag(const QString& name, const QString& caption) {
   return new vb::MenuItem(name, caption, this);
@@ -256,6 +259,8 @@ void Main::ControlsAnlegen() {
 
   Liste = new vb::ListBox(Flaeche);
   Liste->setObjectName(QStringLiteral("Liste"));
+  Bestand = new Adressbestand(this);
+  Liste->setBestand(Bestand);
   Liste->setFont(normal);
   Twips::setzen(Liste, 120, 5880, 9375, 450);
   {

@@ -1,9 +1,10 @@
 #pragma once
 // The main window: the record table (Liste), the 24 field boxes of the current record, their captions,
 // the toolbar, the status bar and the menus. One instance for the whole run (Main::get()).
-#include "platform/Codec.h"
-#include "platform/Controls.h"
-#include "platform/Form.h"
+#include "platform/vb/Codec.h"
+#include "store/Adressbestand.h"
+#include "platform/kit/Controls.h"
+#include "platform/kit/Form.h"
 
 #include <QMainWindow>
 #include <optional>
@@ -17,7 +18,8 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   QWidget* widget() override { return this; }
 
   // --- controls ----------------------------------------------------------------------------------
-  vb::ListBox* Liste = nullptr;      // the record table, one record line per item, in file order
+  Adressbestand* Bestand = nullptr;  // the record table, one record line per item, in file order
+  vb::ListBox* Liste = nullptr;      // its view
   vb::ListBox* ListeSort = nullptr;  // hidden sorted buffer of the sort
   vb::ControlArray<vb::TextBox> Feld;         // the 24 field boxes
   vb::ControlArray<vb::Label> Bezeichnung1;   // their captions
@@ -88,6 +90,8 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void Liste_DblClick();
   // The 24 field texts of the boxes.
   std::array<QString, 24> FeldTexte() const;
+  // The 24 captions as they stand.
+  std::array<QString, 24> FeldBezeichnungen() const;
 
   // --- loading, saving, read-only mode (store) ------------------------------------------------------
   // Reads the file AktuelleDatei into the record table and prepares the window for it (position,

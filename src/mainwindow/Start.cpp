@@ -10,9 +10,12 @@
 #include "common/Text.h"
 #include "common/Token.h"
 #include "common/Ton.h"
+#include "mainwindow/Instanzpruefung.h"
 #include "mainwindow/Main.h"
-#include "platform/Dialogs.h"
-#include "platform/Paths.h"
+#include "mainwindow/MainFamilie.h"
+#include "mainwindow/MainFelder.h"
+#include "platform/dienste/Dialogs.h"
+#include "platform/vb/Paths.h"
 #include "store/Anschrift.h"
 
 #include <QFile>

@@ -4,8 +4,8 @@
 #include "common/Token.h"
 #include "common/ZahlTexte.h"
 #include "mainwindow/Main.h"
-#include "platform/Clock.h"
-#include "platform/Vb.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Vb.h"
 
 #include <QMetaObject>
 

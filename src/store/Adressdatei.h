@@ -2,7 +2,7 @@
 // The address file: a header line (".." and the file's description) and one record line per address,
 // Windows-1252 (or UTF-8 when a user saved it so), CR LF after every line. Reading and writing here is
 // pure: no window, no settings; Main.DatenLaden and Main.DatenSpeichern do the rest.
-#include "platform/Codec.h"
+#include "platform/vb/Codec.h"
 
 #include <QByteArray>
 #include <QString>

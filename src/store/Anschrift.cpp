@@ -3,15 +3,12 @@
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "common/Text.h"
-#include "mainwindow/Main.h"
-#include "platform/Vb.h"
+#include "platform/vb/Vb.h"
 
 #include <array>
 
 namespace {
 
-
-QString feld(int i) { return Main::get().Feld(i).Text(); }
 
 // Alphabetical, but every code stands after the shorter codes it begins with, so that the longest
 // matching code is found last; "?" closes the list.
@@ -31,32 +28,32 @@ const std::array<const char*, 177> kLaender = {
 
 }  // namespace
 
-QString AnschriftErstellen(short leerzeile) {
+QString AnschriftErstellen(const Felder& feld, short leerzeile) {
   const QString crlf = QStringLiteral("\r\n");
   QString block;
-  const QString name = vb::Trim(feld(2) + u' ' + feld(1));
+  const QString name = vb::Trim(feld.at(2) + u' ' + feld.at(1));
   if (!name.isEmpty()) block += name + crlf;
-  const QString zusatz = vb::Trim(feld(10));
+  const QString zusatz = vb::Trim(feld.at(10));
   if (!zusatz.isEmpty()) {
     const double wo = vb::Val(IniLesen("", "", "ZusatzZurAnschrift", "0"));
     if (wo == 1) block += zusatz + crlf;
     else if (wo == 2) block = zusatz + crlf + block;
   }
-  const QString strasse = vb::Trim(feld(3));
+  const QString strasse = vb::Trim(feld.at(3));
   if (!strasse.isEmpty()) block += strasse + crlf;
-  const QString ort = vb::Trim(feld(4) + u' ' + feld(5));
+  const QString ort = vb::Trim(feld.at(4) + u' ' + feld.at(5));
   if (!ort.isEmpty()) {
     if (leerzeile != 0) block += crlf;
     block += ort + crlf;
   }
-  const QString land = vb::Trim(feld(6));
+  const QString land = vb::Trim(feld.at(6));
   if (!land.isEmpty()) block += land + crlf;
   return block;
 }
 
-QString Laenderkennzeichen() {
+QString Laenderkennzeichen(const Felder& feld) {
   QString ergebnis = KatalogStdLand;
-  const QString plz = feld(4);
+  const QString plz = feld.at(4);
   if (plz.isEmpty()) {
     ergebnis = QStringLiteral("?");
   } else {
@@ -66,7 +63,7 @@ QString Laenderkennzeichen() {
       if (plz.startsWith(code + u'-')) ergebnis = code + u'-';
     }
   }
-  const QString land = vb::Trim(feld(6)).toLower();
+  const QString land = vb::Trim(feld.at(6)).toLower();
   if (!land.isEmpty()) {
     ergebnis = QStringLiteral("?");
     const std::pair<const char16_t*, const char16_t*> woerter[] = {
@@ -77,14 +74,6 @@ QString Laenderkennzeichen() {
   if (ergebnis.isEmpty()) ergebnis = QStringLiteral("?");
   if (ergebnis.endsWith(u'-')) ergebnis.chop(1);
   return ergebnis.toUpper();
-}
-
-void ListeTabsSetzen() {
-  constexpr std::array<int, 10> breiten = {80, 160, 100, 160, 100, 100, 100, 100, 100, 100};
-  QList<int> stops;
-  int stop = 0;
-  for (int b : breiten) stops << (stop += b);
-  Main::get().Liste->setTabStops(stops);
 }
 
 QString NurZiffern(const QString& text) { return NurZeichen(text, QStringLiteral("0123456789")); }

@@ -3,8 +3,8 @@
 #include "common/Ini.h"
 #include "common/Pfade.h"
 #include "common/Text.h"
-#include "platform/Paths.h"
-#include "platform/Vb.h"
+#include "platform/vb/Paths.h"
+#include "platform/vb/Vb.h"
 
 QString CallByCallVorwahl(const QString& nummer, unsigned char modus) {
   const QString datei = Paths::aufloesen(ProgrammOrdner() + QStringLiteral("/CallByCall.ini"));

@@ -6,11 +6,10 @@
 #include "common/Telefon.h"
 #include "common/Text.h"
 #include "common/ZahlTexte.h"
-#include "mainwindow/Main.h"
-#include "platform/Clock.h"
-#include "platform/Codec.h"
-#include "platform/Paths.h"
-#include "platform/Vb.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Codec.h"
+#include "platform/vb/Paths.h"
+#include "platform/vb/Vb.h"
 
 #include <QSaveFile>
 
@@ -22,9 +21,9 @@ QString lesen(const char16_t* schluessel, const QString& standard) {
 
 // A field's value for the export; selection: the exchange file takes a selection of more than 10
 // characters of the Zusatzbemerkung in place of the whole text.
-QString FeldWert(Main& m, int i, bool telefonFormat, bool auswahl) {
-  QString wert = vb::Trim(m.Feld(i).Text());
-  if (auswahl && i == 11 && m.Feld(11).SelLength() > 10) wert = vb::Trim(m.Feld(11).SelText());
+QString FeldWert(const DatensatzAusgabe& d, int i, bool telefonFormat, bool auswahl) {
+  QString wert = vb::Trim(d.felder[i]);
+  if (auswahl && i == 11 && d.auswahl11.size() > 10) wert = vb::Trim(d.auswahl11);
   wert = Ersetzen(wert, QStringLiteral("\r\n"), QStringLiteral("~"));
   if (telefonFormat && (i == 7 || i == 8 || i == 12 || i == 13)) wert = TelefonFormatieren(wert);
   return wert;
@@ -32,8 +31,7 @@ QString FeldWert(Main& m, int i, bool telefonFormat, bool auswahl) {
 
 }  // namespace
 
-void DatensatzExportieren() {
-  Main& m = Main::get();
+void DatensatzExportieren(const DatensatzAusgabe& m) {
   const bool telefonFormat = vb::Val(lesen(u"Adr_TeleFormat3&2", QStringLiteral("1"))) != 0;
   IniSchreiben(QString(), QString(), u"Adr_TeleFormat3&2", vb::Str(telefonFormat ? 1 : 0));
 
@@ -56,9 +54,9 @@ void DatensatzExportieren() {
   for (int i = 0; i < 24; ++i) {
     const QString gespeichert =
         IniSchreiben(iniDatei, nr, QStringLiteral("%1").arg(i, 2, 10, QChar(u'0')), FeldWert(m, i, telefonFormat, true));
-    IniSchreiben(iniDatei, bez, vb::Trim(m.Bezeichnung1(i).Caption()), gespeichert);
+    IniSchreiben(iniDatei, bez, vb::Trim(m.bezeichnungen[i]), gespeichert);
   }
-  const QString anrede = vb::Trim(m.Feld(21).Text()).toLower();
+  const QString anrede = vb::Trim(m.felder[21]).toLower();
   const QString anrede2 = anrede == QStringLiteral("frau")   ? QStringLiteral("Sehr geehrte Frau")
                           : anrede == QStringLiteral("herr") ? QStringLiteral("Sehr geehrter Herr")
                                                              : anrede;

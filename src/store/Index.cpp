@@ -2,7 +2,7 @@
 
 #include "common/Global.h"
 #include "common/Ini.h"
-#include "platform/Vb.h"
+#include "platform/vb/Vb.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,13 +1,12 @@
 #include "store/Kataloge.h"
 
-#include "common/Auswahl.h"
+#include "common/Auswahldienst.h"
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "common/Pfade.h"
 #include "common/Token.h"
-#include "mainwindow/Main.h"
-#include "platform/Paths.h"
-#include "platform/Vb.h"
+#include "platform/vb/Paths.h"
+#include "platform/vb/Vb.h"
 
 #include <QDir>
 #include <optional>
@@ -51,20 +50,7 @@ QStringList Eintraege(const QString& wert) {
   return stuecke;
 }
 
-// Offers the entries in the pick list; the chosen text, or nothing.
-std::optional<QString> Waehlen(const QStringList& eintraege) {
-  Auswahl& auswahl = Auswahl::get();
-  auswahl.Liste->Clear();
-  for (const QString& e : eintraege) auswahl.Liste->AddItem(vb::Trim(e));
-  auswahl.Show(true);
-  std::optional<QString> ergebnis;
-  const int index = auswahl.Liste->ListIndex();
-  if (index >= 0) ergebnis = auswahl.Liste->List(index);
-  auswahl.Liste->Clear();
-  return ergebnis;
-}
-
-QString PlzLesen(const QString& plz, short& wahl, const char* art, bool vorwahl) {
+QString PlzLesen(const QString& plz, short& wahl, const char* art, bool vorwahl, const QString& bisher) {
   if (wahl != 0) wahl = 1;
   const PlzSchluessel s = Zerlegen(plz);
   if (vorwahl && vb::Val(s.schluessel) <= 0) return {};
@@ -74,9 +60,9 @@ QString PlzLesen(const QString& plz, short& wahl, const char* art, bool vorwahl)
   const QStringList eintraege = Eintraege(wert);
   QString ergebnis = wert;
   if (wahl == 1 && eintraege.size() > 1) {
-    const std::optional<QString> gewaehlt = Waehlen(eintraege);
+    const std::optional<QString> gewaehlt = EintragWaehlen(eintraege);
     if (gewaehlt) ergebnis = *gewaehlt;
-    else ergebnis = vorwahl ? QString() : Main::get().Feld(5).Text();
+    else ergebnis = vorwahl ? QString() : bisher;
   }
   if (ergebnis.startsWith(u',')) ergebnis = vb::Trim(ergebnis.mid(1));
   return ergebnis;
@@ -97,9 +83,11 @@ void PlzSchreiben(const QString& plz, QString& wert, const char* art) {
 
 QString KatalogOrdner() { return Paths::aufloesen(ProgrammOrdner() + QStringLiteral("/Kataloge")) + u'/'; }
 
-QString OrtZuPLZ(const QString& plz, short& wahl) { return PlzLesen(plz, wahl, "PLZ_Ort_", false); }
+QString OrtZuPLZ(const QString& plz, short& wahl, const QString& bisher) {
+  return PlzLesen(plz, wahl, "PLZ_Ort_", false, bisher);
+}
 
-QString VorwahlZuPLZ(const QString& plz, short& wahl) { return PlzLesen(plz, wahl, "PLZ_Vorwahl_", true); }
+QString VorwahlZuPLZ(const QString& plz, short& wahl) { return PlzLesen(plz, wahl, "PLZ_Vorwahl_", true, {}); }
 
 QString BankZuBLZ(const QString& blz) {
   const QString code = vb::Trim(blz);
@@ -112,7 +100,7 @@ QString BankZuBLZ(const QString& blz) {
   if (!DateiVorhanden(datei)) return {};
   const QString wert = IniLesen(datei, "BLZ", code.rightJustified(8, u'0'), "");
   const QStringList eintraege = Eintraege(wert);
-  if (eintraege.size() >= 2) return Waehlen(eintraege).value_or(QString());
+  if (eintraege.size() >= 2) return EintragWaehlen(eintraege).value_or(QString());
   return wert;
 }
 

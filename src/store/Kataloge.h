@@ -6,9 +6,11 @@
 
 // wahl: 1 lets the user choose when several towns are listed, 0 returns the stored list whole. The
 // caller's variable is normalised (0 stays 0, anything else becomes 1). "" when nothing is found;
-// when the user picks nothing, the current text of the town box.
-QString OrtZuPLZ(const QString& plz, short& wahl);
-inline QString OrtZuPLZ(const QString& plz, short&& wahl) { return OrtZuPLZ(plz, wahl); }
+// when the user picks nothing, bisher (the current text of the town box).
+QString OrtZuPLZ(const QString& plz, short& wahl, const QString& bisher = {});
+inline QString OrtZuPLZ(const QString& plz, short&& wahl, const QString& bisher = {}) {
+  return OrtZuPLZ(plz, wahl, bisher);
+}
 // As OrtZuPLZ; a postcode whose key is no number above 0 gives "" at once, and so does a choice
 // offered and nothing picked.
 QString VorwahlZuPLZ(const QString& plz, short& wahl);

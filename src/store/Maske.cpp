@@ -9,13 +9,12 @@
 #include "common/Global.h"
 #include "common/Pfade.h"
 #include "common/Text.h"
-#include "mainwindow/Main.h"
-#include "platform/Clock.h"
-#include "platform/Codec.h"
-#include "platform/Paths.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Codec.h"
+#include "platform/vb/Paths.h"
 #include "store/Datensatz.h"
 
-#include "platform/Vb.h"
+#include "platform/vb/Vb.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -49,7 +48,7 @@ void ersetzen(QString& text, const QString& suche, const QString& durch) { text 
 
 }  // namespace
 
-QString MaskeFuellen(const QString& maske, const QString& zeile) {
+QString MaskeFuellen(const QString& maske, const QString& zeile, const Bezeichnungen& bezeichnungen) {
   const QString datei = maskenDatei(maske);
   if (datei.isEmpty()) return {};
   QFile f(datei);
@@ -58,9 +57,8 @@ QString MaskeFuellen(const QString& maske, const QString& zeile) {
   for (const QString& z : Codec::zeilenTrennen(Codec::dekodieren(f.readAll()))) text += z + kCrLf;
 
   const Felder werte = FelderAusZeile(zeile);
-  Main& m = Main::get();
   for (int i = 0; i < kFeldAnzahl; ++i) {
-    const QString caption = m.Bezeichnung1(i).Caption();
+    const QString& caption = bezeichnungen[i];
     const QString& wert = werte[i];
     ersetzen(text, u'{' + caption + u'}', wert);
     ersetzen(text, QStringLiteral("{~") + caption + u'}', vb::Trim(wert).isEmpty() ? wert : kCrLf + wert);

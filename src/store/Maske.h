@@ -2,7 +2,11 @@
 // Filling a print mask with a record: the mask text with every placeholder replaced by the record's
 // values. The one place of the mask text language.
 #include <QString>
+#include <array>
+
+// The 24 field captions as the window shows them; a placeholder names a field by its caption.
+using Bezeichnungen = std::array<QString, 24>;
 
 // mask: the mask name, with or without ".msk", with or without a folder (looked for as named, then in
 // the mask folder); line: a record line. Returns the filled text, or "" when the mask file is missing.
-QString MaskeFuellen(const QString& maske, const QString& zeile);
+QString MaskeFuellen(const QString& maske, const QString& zeile, const Bezeichnungen& bezeichnungen);

@@ -3,9 +3,8 @@
 
 #include "common/Fehler.h"
 #include "common/Global.h"
-#include "mainwindow/Main.h"
-#include "platform/Controls.h"
-#include "platform/Sanduhr.h"
+#include "platform/vb/ListModel.h"
+#include "platform/vb/Sanduhr.h"
 
 #include <QRandomGenerator>
 #include <algorithm>
@@ -87,7 +86,7 @@ QStringList ZeilenSortieren(const QStringList& zeilen, int feld, const std::func
   std::vector<qsizetype> ordnung(n);
   std::iota(ordnung.begin(), ordnung.end(), 0);
   std::stable_sort(ordnung.begin(), ordnung.end(), [&](qsizetype a, qsizetype b) {
-    return vb::ListBox::compare(schluessel[a], schluessel[b]) < 0;
+    return vb::ListModel::vergleichen(schluessel[a], schluessel[b]) < 0;
   });
   QStringList neu;
   neu.reserve(n);
@@ -96,41 +95,4 @@ QStringList ZeilenSortieren(const QStringList& zeilen, int feld, const std::func
     neu.append(zeilen24[ordnung[p]]);
   }
   return neu;
-}
-
-void Main::mnuSort_Click(short index) {
-  // A field number from an old or hand-edited setting: nothing to sort by.
-  if (index < 0 || index > 23) return;
-  // The pointer comes back however the sort ends.
-  const Sanduhr sanduhr;
-  Geaendert = 1;
-  StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Sortiere Kartulon..."));
-  StatusBar->Refresh();
-  ProgressBar->setVisible(true);
-  const QString vorher = Liste->List(Liste->ListIndex());
-  ListeSort->Clear();
-
-  QStringList neu;
-  bool fertig = false;
-  try {
-    neu = ZeilenSortieren(Liste->items(), index, [this](int prozent) {
-      // The bar moves for about one line in ten, so that drawing it costs little.
-      if (QRandomGenerator::global()->generateDouble() > 0.9) ProgressBar->setValue(prozent);
-    });
-    fertig = true;
-  } catch (const std::bad_alloc&) {
-    FehlerMelden(7, QStringLiteral("Es ist ein Fehler aufgetreten."));
-  }
-  if (fertig) {
-    // The new order replaces the table at once; a failure above left it as it was.
-    Liste->setItems(neu);
-    Liste->setListIndex(-1);
-    const QString gesucht = ZeileMit24Feldern(vorher);
-    if (!vorher.isEmpty()) {
-      const qsizetype i = Liste->items().indexOf(gesucht);
-      if (i >= 0) Liste->setListIndex(static_cast<int>(i));
-    }
-  }
-  StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Bereit"));
-  ProgressBar->setVisible(false);
 }

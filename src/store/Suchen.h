@@ -2,7 +2,7 @@
 // Text search across the record lines: every blank-separated term of the search text must occur in the
 // line, without regard to case; a double quote stands for a field boundary; the terms are patterns of
 // the runtime's Like ("?", "#", "*", "[list]").
-#include "platform/Vb.h"
+#include "platform/vb/Vb.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // town is changed, a birthday typed, a new address entered with the town from the postcode catalogue,
 // and the toolbar's Ende key saves and ends it. The saved file is checked byte by byte.
 #include "mainwindow/Main.h"
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,7 +1,7 @@
 // The real program under a virtual X server: it opens a small file, a field is changed by typing, the
 // window is closed as a user closes it, and the program saves and ends.
 #include "store/Datensatz.h"
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QCoreApplication>
 #include <QDate>

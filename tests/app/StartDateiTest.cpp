@@ -1,6 +1,6 @@
 // The real program on a temporary program folder: it opens its start file, leaves it as it was, and
 // reserves it for its user.
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "common/Benutzer.h"
 
 #include "common/Ini.h"
-#include "platform/Umgebung.h"
-#include "support/TestUmgebung.h"
+#include "platform/vb/Umgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QProcessEnvironment>
 

@@ -1,5 +1,5 @@
 #include "common/Email.h"
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QFile>
 

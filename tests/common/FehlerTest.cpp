@@ -2,8 +2,8 @@
 
 #include "common/Global.h"
 #include "common/Ini.h"
-#include "platform/Clock.h"
-#include "support/TestUmgebung.h"
+#include "platform/vb/Clock.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QCursor>
 #include <QGuiApplication>

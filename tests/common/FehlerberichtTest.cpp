@@ -2,8 +2,8 @@
 #include "common/Fehler.h"
 #include "common/Fehlerbericht.h"
 #include "common/Global.h"
-#include "platform/Printer.h"
-#include "support/TestUmgebung.h"
+#include "platform/dienste/Printer.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QDir>
 #include <QFile>

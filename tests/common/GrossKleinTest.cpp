@@ -1,7 +1,7 @@
 #include "common/GrossKlein.h"
 
 #include "common/Ini.h"
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 TEST_F(KartulonTest, GrossKleinSchreibtNamen) {
   const std::pair<const char*, const char*> faelle[] = {

@@ -1,9 +1,9 @@
 #include "common/Ini.h"
 #include "common/Pfade.h"
-#include "platform/Codec.h"
-#include "platform/IniDatei.h"
-#include "platform/Programm.h"
-#include "support/TestUmgebung.h"
+#include "platform/vb/Codec.h"
+#include "platform/vb/IniDatei.h"
+#include "platform/vb/Programm.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QCoreApplication>
 #include <QDir>

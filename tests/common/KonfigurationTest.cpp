@@ -1,9 +1,9 @@
 #include "common/Ini.h"
 #include "common/Konfiguration.h"
-#include "platform/Programm.h"
-#include "support/TestUmgebung.h"
+#include "platform/vb/Programm.h"
+#include "support/kern/TestUmgebung.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,7 +59,7 @@ TEST_F(KonfigurationTest, AutorunWithoutJobsTellsDeletesAndEnds) {
   EXPECT_EQ(dialoge().requests()[1].title, QStringLiteral("Anpassen der Konfigurierung abgeschlossen."));
   EXPECT_FALSE(QFileInfo::exists(cfg()));
   EXPECT_EQ(programmEnden(), QList<int>{0});
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(KonfigurationTest, RunsSettingsAndProgramJobsInOrder) {

@@ -1,5 +1,5 @@
 #include "common/Pfade.h"
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QDir>
 #include <QFile>

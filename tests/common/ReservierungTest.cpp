@@ -3,9 +3,9 @@
 #include "common/GrossKlein.h"
 #include "common/Ini.h"
 #include "common/Reservierung.h"
-#include "platform/Clock.h"
-#include "platform/Programm.h"
-#include "support/TestUmgebung.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Programm.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "common/Statistik.h"
-#include "platform/Clock.h"
-#include "support/TestUmgebung.h"
+#include "platform/vb/Clock.h"
+#include "support/kern/TestUmgebung.h"
 
 namespace {
 

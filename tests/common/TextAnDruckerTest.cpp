@@ -1,7 +1,7 @@
 #include "common/TextAnDrucker.h"
-#include "platform/Clock.h"
-#include "platform/Printer.h"
-#include "support/TestUmgebung.h"
+#include "platform/vb/Clock.h"
+#include "platform/dienste/Printer.h"
+#include "support/kern/TestUmgebung.h"
 
 using vb::Printer;
 using Op = vb::RecordingPrinter::Op;

@@ -1,5 +1,5 @@
 #include "common/Text.h"
-#include "platform/Codec.h"
+#include "platform/vb/Codec.h"
 
 #include <gtest/gtest.h>
 

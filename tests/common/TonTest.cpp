@@ -1,6 +1,6 @@
 #include "common/Ton.h"
 
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "common/ZDos.h"
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,7 +24,7 @@ class ZDosTest : public KartulonTest {
     t.start();
     while (!QFileInfo(pfad).isFile() || QFileInfo(pfad).size() == 0) {
       if (t.elapsed() > 5000) return false;
-      QApplication::processEvents(QEventLoop::AllEvents, 20);
+      QGuiApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     return true;
   }
@@ -63,7 +63,7 @@ TEST_F(ZDosTest, StartsInTheProgramsFolderAndKeepsTheCurrentOne) {
   ASSERT_TRUE(warteAufDatei(ordner + "/aus"));
   EXPECT_EQ(dateiLesen(ordner + "/aus"),
             QDir(ordner).canonicalPath().toUtf8() + "\nnotiz.txt\nzwei Worte\n");
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_TRUE(dialoge().requests().isEmpty());
 }
 
@@ -81,7 +81,7 @@ TEST_F(ZDosTest, AFailedStartGivesZeroNotTheEarlierProgram) {
   EXPECT_TRUE(dialoge().requests()[0].text.contains(
       QStringLiteral("Es ist ein Fehler beim Programmstart von\r\n/gibt/es/nicht/prog -x\r\n aufgetreten.")))
       << dialoge().requests()[0].text.toStdString();
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(ZDosTest, AMissingFolderIsReportedAndTheAnswerDecides) {
@@ -106,7 +106,7 @@ TEST_F(ZDosTest, WaitsForTheProgramUpToTheLimit) {
   ASSERT_GT(wahr, 0);
   QElapsedTimer ende;
   ende.start();
-  while (shell().laeuft(wahr) && ende.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  while (shell().laeuft(wahr) && ende.elapsed() < 5000) QGuiApplication::processEvents(QEventLoop::AllEvents, 10);
   t.start();
   Z_DOS::ProzessAbwarten(wahr, 0);
   EXPECT_LT(t.elapsed(), 200);

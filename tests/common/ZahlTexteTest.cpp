@@ -1,7 +1,7 @@
 #include "common/ZahlTexte.h"
 
 #include "common/Ini.h"
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 TEST(ZahlTexte, DatumName) {
   struct Fall { int nummer; const char* art; const char* text; int nachher; };

@@ -1,7 +1,8 @@
 // Another copy of the program for the single-instance tests: "erste" stays as the running copy (its
 // window minimised) until a later copy brings it to the front; "zweite" only starts up. It prints "weiter"
 // when the guard lets it run and "aktiviert" when it was brought to the front.
-#include "common/Startpruefung.h"
+#include "common/formen/Anmelden.h"
+#include "mainwindow/Instanzpruefung.h"
 #include "mainwindow/Main.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  FensterDiensteAnmelden();
   const QString art = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
 
   Main& fenster = Main::get();

@@ -2,13 +2,13 @@
 // as a keyboard would.
 #include "common/Global.h"
 #include "common/Ini.h"
-#include "common/MsgDoppelt.h"
+#include "common/formen/MsgDoppelt.h"
 #include "mainwindow/Main.h"
-#include "platform/Clock.h"
-#include "platform/Form.h"
-#include "platform/Keys.h"
+#include "platform/vb/Clock.h"
+#include "platform/kit/Form.h"
+#include "platform/vb/Keys.h"
 #include "store/Datensatz.h"
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QApplication>
 #include <QTest>

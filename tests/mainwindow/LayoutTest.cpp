@@ -3,10 +3,10 @@
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "mainwindow/Main.h"
-#include "platform/Codec.h"
-#include "platform/FontObject.h"
-#include "platform/Twips.h"
-#include "support/TestUmgebung.h"
+#include "platform/vb/Codec.h"
+#include "platform/dienste/FontObject.h"
+#include "platform/kit/Twips.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QCoreApplication>
 

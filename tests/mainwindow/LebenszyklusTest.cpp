@@ -1,11 +1,11 @@
 // The main window's first paint and its ways to end: the Ende key, the idle time-out and the close box,
 // each saving outside read-only mode and not saving in it; the file keys of the toolbar.
-#include "common/File.h"
+#include "common/formen/File.h"
 #include "common/Token.h"
-#include "platform/Clock.h"
-#include "platform/Form.h"
-#include "platform/Programm.h"
-#include "store/AdressdateiFixture.h"
+#include "platform/vb/Clock.h"
+#include "platform/kit/Form.h"
+#include "platform/vb/Programm.h"
+#include "mainwindow/AdressdateiFixture.h"
 
 #include <QApplication>
 #include <QTest>

@@ -2,9 +2,9 @@
 // order in which Tab visits them.
 #include "common/Global.h"
 #include "mainwindow/Main.h"
-#include "platform/FontObject.h"
-#include "platform/Twips.h"
-#include "support/TestUmgebung.h"
+#include "platform/dienste/FontObject.h"
+#include "platform/kit/Twips.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QApplication>
 #include <QTest>

@@ -3,11 +3,11 @@
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "mainwindow/Main.h"
-#include "platform/Codec.h"
-#include "platform/Programm.h"
-#include "platform/Screen.h"
-#include "platform/SysInfo.h"
-#include "support/TestUmgebung.h"
+#include "platform/vb/Codec.h"
+#include "platform/vb/Programm.h"
+#include "platform/dienste/Screen.h"
+#include "platform/dienste/SysInfo.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QDir>
 #include <QFile>

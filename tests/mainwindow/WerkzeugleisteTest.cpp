@@ -2,10 +2,10 @@
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "mainwindow/Main.h"
-#include "platform/Clock.h"
-#include "platform/Programm.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Programm.h"
 #include "store/Datensatz.h"
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "platform/Codec.h"
+#include "platform/vb/Codec.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "platform/Laufzeitfehler.h"
+#include "platform/vb/Laufzeitfehler.h"
 
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/Vb.h"
+#include "platform/vb/Vb.h"
 
 #include <gtest/gtest.h>
 

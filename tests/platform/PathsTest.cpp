@@ -1,5 +1,5 @@
-#include "platform/Paths.h"
-#include "support/TestUmgebung.h"
+#include "platform/vb/Paths.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QDir>
 #include <QFileInfo>

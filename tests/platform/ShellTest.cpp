@@ -1,8 +1,8 @@
-#include "platform/Help.h"
-#include "platform/Programm.h"
-#include "platform/Shell.h"
-#include "platform/SysInfo.h"
-#include "support/TestUmgebung.h"
+#include "platform/dienste/Help.h"
+#include "platform/vb/Programm.h"
+#include "platform/dienste/Shell.h"
+#include "platform/dienste/SysInfo.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QDir>
 #include <QElapsedTimer>

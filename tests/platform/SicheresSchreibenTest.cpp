@@ -1,6 +1,6 @@
-#include "platform/IniDatei.h"
-#include "platform/SicheresSchreiben.h"
-#include "support/TestUmgebung.h"
+#include "platform/vb/IniDatei.h"
+#include "platform/vb/SicheresSchreiben.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QDir>
 #include <csignal>

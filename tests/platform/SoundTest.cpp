@@ -1,6 +1,6 @@
-#include "platform/Sound.h"
+#include "platform/dienste/Sound.h"
 
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

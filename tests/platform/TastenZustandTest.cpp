@@ -1,5 +1,5 @@
-#include "platform/Keys.h"
-#include "support/TestUmgebung.h"
+#include "platform/vb/Keys.h"
+#include "support/kern/TestUmgebung.h"
 
 class TastenZustandTest : public KartulonTest {};
 

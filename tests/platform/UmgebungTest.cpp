@@ -1,4 +1,4 @@
-#include "platform/Umgebung.h"
+#include "platform/vb/Umgebung.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,5 +1,5 @@
-#include "platform/Clock.h"
-#include "platform/Vb.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Vb.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The address file format: what the reader takes from odd files, and what the writer writes.
 #include "store/Adressdatei.h"
 #include "store/Datensatz.h"
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 namespace {
 

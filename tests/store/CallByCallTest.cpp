@@ -1,5 +1,5 @@
 #include "store/CallByCall.h"
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 class CallByCallTest : public KartulonTest {
  protected:

@@ -1,6 +1,6 @@
 #include "common/Global.h"
 #include "store/Datensatz.h"
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 namespace {
 Felder felder(std::initializer_list<std::pair<int, QString>> werte) {

@@ -1,7 +1,7 @@
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "store/Index.h"
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 class IndexTest : public KartulonTest {
  protected:

@@ -1,6 +1,10 @@
-// The main of every test program: a headless application, German whatever the machine says.
-#include "platform/Fonts.h"
-#include "platform/Printer.h"
+// The main of the window test programs: a headless application, German whatever the machine says.
+#include "common/formen/Anmelden.h"
+#include "platform/vb/Fonts.h"
+#include "platform/dienste/Printer.h"
+#include "platform/kit/Form.h"
+#include "platform/kit/Instanz.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -11,8 +15,14 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   Fonts::einrichten();
+  FensterDiensteAnmelden();
   // No test reaches a real printer unless it installs Qt's printer itself.
   vb::installPrinterBackend(std::make_unique<vb::RecordingPrinter>());
+  KartulonTest::fensterAufraeumen = [] {
+    vb::Forms::UnloadAll();
+    vb::Forms::setModalInterceptor({});
+    Instanz::beenden();
+  };
   ::testing::InitGoogleMock(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,0 +1,139 @@
+// Loading the open address file into the record table, and the remembered list position per user and file.
+#include "common/Benutzer.h"
+#include "common/Fehler.h"
+#include "common/Global.h"
+#include "common/GrossKlein.h"
+#include "common/Ini.h"
+#include "common/Pfade.h"
+#include "common/Ton.h"
+#include "mainwindow/Main.h"
+#include "platform/vb/Clock.h"
+#include "platform/dienste/Dialogs.h"
+#include "platform/vb/Laufzeitfehler.h"
+#include "platform/vb/Paths.h"
+#include "platform/vb/Sanduhr.h"
+#include "platform/vb/Vb.h"
+#include "store/Adressdatei.h"
+#include "store/DateiEinstellung.h"
+#include "store/Datensatz.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <cmath>
+
+namespace {
+
+QString positionsSchluessel() {
+  return QStringLiteral("User_") + BenutzerName() + u'_' + DateiTeil(AktuelleDatei, 1) + QStringLiteral("_Pos");
+}
+
+int fehlerNummer(const QFileDevice& datei) {
+  const int n = vb::FehlerAusDatei(datei);
+  return n != 0 ? n : vb::ErrPfadDateiZugriff;
+}
+
+}  // namespace
+
+void Main::DatenLaden() {
+  Sanduhr sanduhr;
+  Geaendert = 0;
+  Liste->Clear();
+  DateiUnvollstaendig = false;
+  DateiKodierung = Codec::Kodierung::Windows1252;
+  DateiMitBom = false;
+  DateiBeschreibung.clear();
+
+  // Any failure to read leaves the file as it is and works on it read-only: a file that exists is never
+  // taken for missing and created over, and a part of it is never saved over the whole.
+  // Abbrechen ends the load, but the window still shows the read-only state (locked fields, disabled
+  // commands, caption), so that nobody types changes that could never be saved.
+  auto fehler = [this](int nummer) {
+    DateiUnvollstaendig = true;
+    NurLesen = -1;
+    if (FehlerMelden(nummer, QStringLiteral("Es ist ein Fehler aufgetreten.")) != 2) return false;
+    ReadOnlySet();
+    setCaption(DateiBeschreibung + QStringLiteral(" - nur Leserechte"));
+    return true;
+  };
+
+  const QString pfad = Paths::aufloesen(AktuelleDatei);
+  QByteArray bytes;
+  if (!QFileInfo::exists(pfad)) {
+    // A missing file is created with one empty record, which the load drops again.
+    QFile neu(pfad);
+    const QByteArray leer = QByteArray(23, '\t') + "\r\n";
+    if (!neu.open(QIODevice::WriteOnly | QIODevice::Append) || neu.write(leer) != leer.size() || !neu.flush()) {
+      if (fehler(fehlerNummer(neu))) return;
+    } else {
+      bytes = leer;
+    }
+  } else {
+    QFile datei(pfad);
+    if (QFileInfo(pfad).isDir() || !datei.open(QIODevice::ReadOnly)) {
+      if (fehler(fehlerNummer(datei))) return;
+    } else {
+      bytes = datei.readAll();
+      if (datei.error() != QFileDevice::NoError) {
+        bytes.clear();
+        if (fehler(fehlerNummer(datei))) return;
+      }
+    }
+  }
+
+  AdressdateiMeldungen meldungen;
+  meldungen.beschreibungGesetzt = [this](const QString& beschreibung) {
+    StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Öffne gerade ") + beschreibung + QStringLiteral("..."));
+  };
+  // The count now and then (the first record always): a steady clock, cheap enough to ask per record.
+  qint64 letzteAnzeige = -1;
+  meldungen.datensatzGelesen = [this, &letzteAnzeige](int anzahl) {
+    const qint64 jetzt = Clock::tickMs();
+    if (letzteAnzeige >= 0 && jetzt - letzteAnzeige <= 700) return;
+    letzteAnzeige = jetzt;
+    StatusBar->setPanelText(QStringLiteral("Position"), QStringLiteral("Anz. ") + QLocale(QLocale::German).toString(anzahl));
+    StatusBar->Refresh();
+  };
+  AdressdateiInhalt inhalt =
+      AdressdateiZerlegen(bytes, GrossKlein(DateiTeil(AktuelleDatei, 1)), meldungen);
+  DateiBeschreibung = inhalt.beschreibung;
+  DateiKodierung = inhalt.kodierung;
+  DateiMitBom = inhalt.mitBom;
+  Liste->setItems(inhalt.datensaetze);
+  if (inhalt.abgeschnitten) {
+    DateiUnvollstaendig = true;
+    TonAusgeben(u"#SystemHand");
+    MsgBox(QStringLiteral("Eine Adressdatei ist auf maximal %1 Kartulon beschränkt.\r\rDie letzten Kartulon sind "
+                          "nicht eingelesen worden!")
+               .arg(kMaxDatensaetze),
+           vb::vbOKOnly | vb::vbExclamation, QStringLiteral("Kartulon meldet Speicherproblem"));
+  }
+
+  ListenPositionLaden();
+  for (int i = 0; i < 24; ++i) {
+    const QString wert = DateiEinstellung(QStringLiteral("NoTabStop_%1").arg(i, 2, 10, QChar(u'0')));
+    Feld(i).setTabStop(vb::Val(wert) == 0);
+  }
+  ReadOnlySet();
+  const double sekunden = vb::Val(DateiEinstellung(QStringLiteral("TimeOut_") + BenutzerName()));
+  TimeOutSekunden = std::isfinite(sekunden) ? static_cast<int>(std::clamp(sekunden, 0.0, 2.0e9)) : 0;
+  setCaption(NurLesen == -1 ? DateiBeschreibung + QStringLiteral(" - nur Leserechte") : DateiBeschreibung);
+  StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Bereit"));
+}
+
+void Main::ListenPositionLaden() {
+  const double wert = vb::Val(IniLesen(QString(), QString(), positionsSchluessel(), QStringLiteral("0")));
+  const int letzter = Liste->ListCount() - 1;
+  qint64 p = std::isfinite(wert) ? std::llround(std::clamp(wert, -1.0e9, 1.0e9)) : 0;
+  if (p < 0 && letzter >= 0) p = 0;
+  if (p > letzter) p = letzter;
+  // Selecting runs the list's click: the undo copy is taken and the record (or nothing) is shown.
+  Liste->setListIndex(static_cast<int>(p));
+}
+
+void Main::ListenPositionSpeichern() {
+  if (NurLesen == -1) return;
+  const int index = Liste->ListIndex();
+  IniSchreiben(QString(), QString(), positionsSchluessel(),
+               index >= 0 ? QStringLiteral(" %1").arg(index) : QString::number(index));
+}

@@ -1,0 +1,51 @@
+// Read-only mode of the open file: the per-file settings decide it together with the program-wide tests,
+// the file is reserved, and the commands and boxes that would change it are disabled or locked.
+#include "common/Global.h"
+#include "common/Ini.h"
+#include "common/Pfade.h"
+#include "common/Reservierung.h"
+#include "mainwindow/Main.h"
+#include "platform/vb/Vb.h"
+#include "store/DateiEinstellung.h"
+
+#include <cmath>
+
+void Main::ReadOnlySet() {
+  NurLesenPruefen();
+  if (std::fabs(vb::Val(DateiEinstellung(QStringLiteral("ReadOnly")))) == 1) NurLesen = -1;
+  // A file the load could not read whole is never written back (and so never reserved).
+  if (DateiUnvollstaendig) NurLesen = -1;
+  NetzReservierung(1, DateiTeil(AktuelleDatei, 3));
+
+  const bool schreiben = NurLesen != -1;
+  for (vb::MenuItem* m : {PulSichern, PulEnde, PulEinfügen, PulAusschneiden, mnuSonderzeichenEinfg, PulKopieren,
+                          PulSort, PulAnlegen, mnuChk, mnuSetup, mnuDateiBeschreiben, mnuDateiHinzufügen,
+                          mnuUebernahme, mnuAdrImport, mnuMaskenEdit})
+    m->setEnabled(schreiben);
+  // The sort menu's items go with their menu (their shortcuts would sort even with the menu off).
+  for (const auto& [feld, item] : mnuSort) item->setEnabled(schreiben);
+  for (const char16_t* key : {u"Speichern", u"ListeNeu", u"ListeKopieren", u"ListeLöschen", u"Ordne01", u"OrdneAZ"})
+    Toolbar->setButtonEnabled(QString::fromUtf16(key), schreiben);
+  Toolbar->setButtonToolTip(QStringLiteral("Ende"),
+                            schreiben ? QStringLiteral("Speichern und Ende") : QStringLiteral("Programm beenden"));
+  for (int i = 0; i < 24; ++i) Feld(i).setLocked(!schreiben);
+  Feld(15).setLocked(true);
+  Feld(16).setLocked(true);
+  mnuPrnUmschlagsfenster->setVisible(vb::Val(DateiEinstellung(QStringLiteral("VorloUndMisa"))) != 0);
+
+  // While the file is held here, its reservation is renewed so that nobody takes it over as stale.
+  if (!ZeitReservierung) {
+    ZeitReservierung = new vb::Timer(this);
+    ZeitReservierung->setObjectName(QStringLiteral("ZeitReservierung"));
+    ZeitReservierung->setInterval(kReservierungErneuernMs);
+    ZeitReservierung->Tick = [this] { ZeitReservierung_Timer(); };
+  }
+  ZeitReservierung->setEnabled(!ReservierteDatei.isEmpty());
+}
+
+void Main::Daten_Schließen() {
+  NetzReservierung(0, DateiTeil(AktuelleDatei, 3));
+  if (ZeitReservierung) ZeitReservierung->setEnabled(false);
+}
+
+void Main::ZeitReservierung_Timer() { ReservierungErneuern(DateiTeil(AktuelleDatei, 3)); }

@@ -1,0 +1,134 @@
+#include "store/Suchen.h"
+#include "common/Global.h"
+#include "common/Pfade.h"
+#include "common/Text.h"
+#include "common/Token.h"
+#include "common/Ton.h"
+#include "mainwindow/Main.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Keys.h"
+#include "platform/vb/Vb.h"
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <cmath>
+
+// ---------------------------------------------------------------------------------------------------
+
+void Main::TextSuchen() {
+  // A search that lets waiting events run must not be entered again from them.
+  if (sucheAktiv_) return;
+  sucheAktiv_ = true;
+  const bool ohneTrenner = vb::ShiftKey() != 0;
+  TxtSuche->setForeColor(QColor(128, 0, 255));
+  TxtSuche->editor()->repaint();
+  const QString titel = (ohneTrenner ? QStringLiteral("Text-Suche") : QStringLiteral("Suche")) +
+                        QStringLiteral(" Adresse...");
+  StatusBar->setPanelText(QStringLiteral("Status"), titel);
+  StatusBar->Refresh();
+
+  const QString suchtext = vb::Trim(TxtSuche->Text());
+  const SatzSuche suche(suchtext, ohneTrenner);
+  const QStringList zeilen = Liste->items();  // shares the items; the table itself is checked below
+  const quint64 stand = Liste->revision();
+  const qsizetype n = zeilen.size();
+  qsizetype p = Liste->ListIndex();
+  qsizetype k = 0;
+  qint64 naechsteAnzeige = Clock::tickMs() - 1;
+  bool treffer = suche.anzahl() == 0;
+  bool tabelleGeaendert = false;
+  for (;;) {
+    ++p;
+    if (p > n - 1) p = 0;
+    ++k;
+    if (k > n) break;
+    const qint64 jetzt = Clock::tickMs();
+    if (jetzt > naechsteAnzeige) {
+      naechsteAnzeige = jetzt + 250;
+      const long prozent = std::lround(std::fabs(100.0 * static_cast<double>(k) / static_cast<double>(n) - 1));
+      StatusBar->setPanelText(QStringLiteral("Status"), titel + QString::number(prozent) + u'%');
+      StatusBar->Refresh();
+      // Timers and repaints may run; what the user types or clicks waits until the search is over.
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+      if (Liste->revision() != stand) {
+        tabelleGeaendert = true;
+        treffer = false;
+        break;
+      }
+    }
+    treffer = suche.passt(zeilen[p]);
+    if (treffer) {
+      Liste->setListIndex(static_cast<int>(p));
+      AktuellerDatensatz = zeilen[p];
+      AdresseAnzeigen();
+      TxtSuche->setSelStart(static_cast<int>(TxtSuche->Text().size()));
+      TxtSuche->SetFocus();
+      break;
+    }
+  }
+  if (treffer && !tabelleGeaendert) {
+    StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Bereit"));
+    TxtSuche->setForeColor(Feld(1).ForeColor());
+    QString ton = ProgrammOrdner() + QStringLiteral("/Sgn_Jo.Wav");
+    TonAusgeben(ton);
+  } else {
+    StatusBar->setPanelText(QStringLiteral("Status"),
+                            QStringLiteral("Gesuchten Text »") + suchtext + QStringLiteral("« nicht gefunden."));
+    TxtSuche->setForeColor(QColor(255, 0, 0));
+    QString ton = ProgrammOrdner() + QStringLiteral("/Sgn_No.Wav");
+    TonAusgeben(ton);
+  }
+  sucheAktiv_ = false;
+}
+
+void Main::PulSuchen_Click() {
+  if (sucheAktiv_) return;
+  const int i = (FeldIndex >= 0 && FeldIndex <= 23) ? FeldIndex : 0;
+  QString text = Feld(i).SelText();
+  if (text.isEmpty()) text = Feld(i).Text();
+  if (FeldFokus == 1) TxtSuche->setText(text);
+  TxtSuche->SetFocus();
+  FeldFokus = 0;  // as the box's GotFocus does, also when the window is not active
+  TextSuchen();
+  TxtSuche->setSelStart(0);
+  TxtSuche->setSelLength(static_cast<int>(TxtSuche->Text().size()));
+}
+
+void Main::TxtSuche_Change() { zeitSuche->setEnabled(true); }
+
+void Main::zeitSuche_Timer() {
+  // A search still running: tick again later, so that what was typed meanwhile is searched then.
+  if (SucheLaeuft != 0 || sucheAktiv_) return;
+  zeitSuche->setEnabled(false);
+  if (TxtSuche->Text().isEmpty()) return;
+  SucheLaeuft = 1;
+  TextSuchen();
+  SucheLaeuft = 0;
+}
+
+void Main::TxtSuche_KeyPress(int& keyAscii) {
+  if (keyAscii == 13) {
+    keyAscii = 0;
+    TextSuchen();
+  }
+}
+
+void Main::TxtSuche_DblClick() { TxtSuche->setText(QString()); }
+
+void Main::TxtSuche_GotFocus() { FeldFokus = 0; }
+
+void Main::TxtSuche_KeyUp(int&, int) {}
+
+void Main::SucheVerbinden() {
+  TxtSuche->Change = [this] { TxtSuche_Change(); };
+  TxtSuche->KeyPress = [this](int& k) { TxtSuche_KeyPress(k); };
+  TxtSuche->KeyUp = [this](int& k, int s) { TxtSuche_KeyUp(k, s); };
+  TxtSuche->DblClick = [this] { TxtSuche_DblClick(); };
+  TxtSuche->GotFocus = [this] { TxtSuche_GotFocus(); };
+  zeitSuche->Tick = [this] { zeitSuche_Timer(); };
+  PulSuchen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  PulSuchen->Click = [this] { PulSuchen_Click(); };
+  for (const auto& [index, item] : mnuSort) {
+    const short feld = static_cast<short>(index);
+    item->Click = [this, feld] { mnuSort_Click(feld); };
+  }
+}

@@ -1,0 +1,65 @@
+#pragma once
+// Message boxes, input boxes and the common dialogs go through one service, so that tests answer them
+// from a script and never block on a modal window.
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+
+// Button and icon styles and answers as the runtime numbered them.
+namespace vb {
+enum MsgStyle : int {
+  vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3, vbYesNo = 4,
+  vbRetryCancel = 5, vbCritical = 16, vbQuestion = 32, vbExclamation = 48, vbInformation = 64,
+  vbDefaultButton2 = 256, vbDefaultButton3 = 512, vbSystemModal = 4096, vbMsgBoxHelpButton = 16384
+};
+enum MsgAnswer : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+}  // namespace vb
+
+struct FileDialogRequest {
+  QString title;
+  QString folder;
+  QString fileName;
+  QString filter;  // "Adressdateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*"
+  bool save = false;
+};
+
+class DialogService {
+ public:
+  virtual ~DialogService() = default;
+  virtual int msgBox(const QString& text, int style, const QString& title) = 0;
+  // A box with a Help button as well (style holds vbMsgBoxHelpButton): the button calls hilfe and the
+  // box stays. Without a box of its own, the plain box answers.
+  virtual int msgBoxMitHilfe(const QString& text, int style, const QString& title,
+                             const std::function<void()>& /*hilfe*/) {
+    return msgBox(text, style, title);
+  }
+  // "" when cancelled.
+  virtual QString inputBox(const QString& prompt, const QString& title, const QString& standard) = 0;
+  // "" when cancelled.
+  virtual QString fileDialog(const FileDialogRequest& request) = 0;
+  // false when cancelled.
+  virtual bool fontDialog(QFont& font) = 0;
+  virtual bool colorDialog(QColor& color) = 0;
+};
+
+namespace Dialogs {
+DialogService& service();
+// Installs a service (tests) and returns the previous one; nullptr restores the real one.
+std::unique_ptr<DialogService> install(std::unique_ptr<DialogService> service);
+// Makes the factory's dialogs the real ones (the gui library's message boxes and common dialogs).
+void standardSetzen(std::function<std::unique_ptr<DialogService>()> fabrik);
+}  // namespace Dialogs
+
+// The runtime's message box: text (already with real line breaks), style, title (empty: "Kartulon").
+int MsgBox(const QString& text, int style = vb::vbOKOnly, const QString& title = {});
+// With a Help button that calls hilfe (the box stays open).
+int MsgBox(const QString& text, int style, const QString& title, const std::function<void()>& hilfe);
+QString InputBox(const QString& prompt, const QString& title = {}, const QString& standard = {});
+

@@ -1,0 +1,123 @@
+#include "platform/kit/Dienste.h"
+
+#include "platform/dienste/Dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+class QtDialogs : public DialogService {
+ public:
+  int msgBox(const QString& text, int style, const QString& title) override {
+    return msgBoxMitHilfe(text, style, title, {});
+  }
+
+  int msgBoxMitHilfe(const QString& text, int style, const QString& title,
+                     const std::function<void()>& hilfe) override {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kartulon") : title);
+    // Messages break lines with CR LF, some with a lone CR; the label wants LF alone.
+    QString anzeige = text;
+    anzeige.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    box.setText(anzeige);
+    if (style & vb::vbSystemModal) box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    switch (style & 0x70) {
+      case vb::vbCritical: box.setIcon(QMessageBox::Critical); break;
+      case vb::vbQuestion: box.setIcon(QMessageBox::Question); break;
+      case vb::vbExclamation: box.setIcon(QMessageBox::Warning); break;
+      case vb::vbInformation: box.setIcon(QMessageBox::Information); break;
+      default: break;
+    }
+    struct Knopf { QString text; int antwort; QMessageBox::ButtonRole rolle; };
+    QList<Knopf> knoepfe;
+    const Knopf ok{QStringLiteral("OK"), vb::vbOK, QMessageBox::AcceptRole};
+    const Knopf abbrechen{QStringLiteral("Abbrechen"), vb::vbCancel, QMessageBox::RejectRole};
+    const Knopf ja{QStringLiteral("&Ja"), vb::vbYes, QMessageBox::YesRole};
+    const Knopf nein{QStringLiteral("&Nein"), vb::vbNo, QMessageBox::NoRole};
+    switch (style & 0x7) {
+      case vb::vbOKCancel: knoepfe = {ok, abbrechen}; break;
+      case vb::vbAbortRetryIgnore:
+        knoepfe = {{QStringLiteral("&Abbrechen"), vb::vbAbort, QMessageBox::RejectRole},
+                   {QStringLiteral("&Wiederholen"), vb::vbRetry, QMessageBox::AcceptRole},
+                   {QStringLiteral("&Ignorieren"), vb::vbIgnore, QMessageBox::AcceptRole}};
+        break;
+      case vb::vbYesNoCancel: knoepfe = {ja, nein, abbrechen}; break;
+      case vb::vbYesNo: knoepfe = {ja, nein}; break;
+      case vb::vbRetryCancel:
+        knoepfe = {{QStringLiteral("&Wiederholen"), vb::vbRetry, QMessageBox::AcceptRole}, abbrechen};
+        break;
+      default: knoepfe = {ok}; break;
+    }
+    QList<QPushButton*> buttons;
+    for (const Knopf& k : knoepfe) buttons.append(box.addButton(k.text, k.rolle));
+    int standard = 0;
+    if (style & vb::vbDefaultButton2) standard = 1;
+    if (style & vb::vbDefaultButton3) standard = 2;
+    box.setDefaultButton(buttons.value(standard, buttons.first()));
+    // Escape answers Cancel where there is one, and OK on a box with OK alone.
+    for (qsizetype i = 0; i < knoepfe.size(); ++i)
+      if (knoepfe[i].antwort == vb::vbCancel || knoepfe.size() == 1) box.setEscapeButton(buttons[i]);
+    QPushButton* hilfeKnopf = nullptr;
+    if ((style & vb::vbMsgBoxHelpButton) && hilfe)
+      hilfeKnopf = box.addButton(QStringLiteral("&Hilfe"), QMessageBox::HelpRole);
+    QApplication::restoreOverrideCursor();
+    box.exec();
+    // The Help button shows the help and leaves the question open.
+    while (hilfeKnopf && box.clickedButton() == hilfeKnopf) {
+      hilfe();
+      box.exec();
+    }
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+      if (box.clickedButton() == buttons[i]) return knoepfe[i].antwort;
+    return knoepfe.size() == 1 ? vb::vbOK : vb::vbCancel;
+  }
+
+  QString inputBox(const QString& prompt, const QString& title, const QString& standard) override {
+    QInputDialog d(QApplication::activeWindow());
+    d.setWindowTitle(title.isEmpty() ? QStringLiteral("Kartulon") : title);
+    d.setLabelText(prompt);
+    d.setTextValue(standard);
+    d.setOkButtonText(QStringLiteral("OK"));
+    d.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (d.exec() != QDialog::Accepted) return {};
+    return d.textValue();
+  }
+
+  QString fileDialog(const FileDialogRequest& r) override {
+    QString filter = r.filter;
+    // "Text (*.txt)|*.txt|..." -> "Text (*.txt);;..."
+    const QStringList teile = filter.split(u'|');
+    QStringList qt;
+    for (qsizetype i = 0; i + 1 < teile.size(); i += 2) qt << teile[i] + QStringLiteral(" (") +
+                                                          QString(teile[i + 1]).replace(u';', u' ') + u')';
+    const QString start = r.fileName.isEmpty() ? r.folder : r.folder + u'/' + r.fileName;
+    return r.save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), r.title, start, qt.join(";;"))
+                  : QFileDialog::getOpenFileName(QApplication::activeWindow(), r.title, start, qt.join(";;"));
+  }
+
+  bool fontDialog(QFont& font) override {
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, font, QApplication::activeWindow());
+    if (ok) font = f;
+    return ok;
+  }
+
+  bool colorDialog(QColor& color) override {
+    const QColor c = QColorDialog::getColor(color, QApplication::activeWindow());
+    if (!c.isValid()) return false;
+    color = c;
+    return true;
+  }
+};
+
+}  // namespace
+
+namespace kit {
+std::unique_ptr<DialogService> qtDialoge() { return std::make_unique<QtDialogs>(); }
+}  // namespace kit

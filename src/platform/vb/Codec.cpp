@@ -1,0 +1,163 @@
+#include "platform/vb/Codec.h"
+
+#include <QHash>
+#include <array>
+
+namespace Codec {
+namespace {
+
+// 0x80..0x9F of Windows-1252; the five undefined bytes map to the C1 control of the same number.
+constexpr std::array<char16_t, 32> kHoch = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+const QHash<char16_t, char>& rueckwaerts() {
+  static const QHash<char16_t, char> tabelle = [] {
+    QHash<char16_t, char> t;
+    for (int i = 0; i < 32; ++i) t.insert(kHoch[i], static_cast<char>(0x80 + i));
+    return t;
+  }();
+  return tabelle;
+}
+
+inline bool zeichenNach1252(char16_t u, char& out) {
+  if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+    out = static_cast<char>(u);
+    return true;
+  }
+  auto it = rueckwaerts().constFind(u);
+  if (it == rueckwaerts().constEnd()) return false;
+  out = *it;
+  return true;
+}
+
+}  // namespace
+
+QString aus1252(const QByteArray& bytes) {
+  QString text(bytes.size(), Qt::Uninitialized);
+  QChar* ziel = text.data();
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    ziel[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHoch[b - 0x80]) : QChar(b);
+  }
+  return text;
+}
+
+QByteArray nach1252(const QString& text) {
+  QByteArray bytes(text.size(), Qt::Uninitialized);
+  qsizetype n = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t u = text[i].unicode();
+    if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
+    char c;
+    bytes[n++] = zeichenNach1252(u, c) ? c : '?';
+  }
+  bytes.truncate(n);
+  return bytes;
+}
+
+bool istIn1252(QChar c) {
+  char dummy;
+  return zeichenNach1252(c.unicode(), dummy);
+}
+
+Kodierung erkennen(const QByteArray& bytes) {
+  bool mehrbyte = false;
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+  const qsizetype n = bytes.size();
+  for (qsizetype i = 0; i < n;) {
+    const unsigned char b = p[i];
+    if (b < 0x80) {
+      ++i;
+      continue;
+    }
+    int folge;
+    char32_t wert;
+    if (b >= 0xC2 && b <= 0xDF) { folge = 1; wert = b & 0x1F; }
+    else if (b >= 0xE0 && b <= 0xEF) { folge = 2; wert = b & 0x0F; }
+    else if (b >= 0xF0 && b <= 0xF4) { folge = 3; wert = b & 0x07; }
+    else return Kodierung::Windows1252;
+    for (int k = 1; k <= folge; ++k) {
+      if (i + k >= n) return Kodierung::Windows1252;
+      const unsigned char f = p[i + k];
+      if ((f & 0xC0) != 0x80) return Kodierung::Windows1252;
+      wert = (wert << 6) | (f & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+    if ((folge == 2 && wert < 0x800) || (folge == 3 && (wert < 0x10000 || wert > 0x10FFFF)) ||
+        (wert >= 0xD800 && wert <= 0xDFFF))
+      return Kodierung::Windows1252;
+    mehrbyte = true;
+    i += folge + 1;
+  }
+  return mehrbyte ? Kodierung::Utf8 : Kodierung::Windows1252;
+}
+
+QString dekodieren(const QByteArray& bytes, Kodierung* erkannt) {
+  const Kodierung k = erkennen(bytes);
+  if (erkannt) *erkannt = k;
+  return k == Kodierung::Utf8 ? QString::fromUtf8(bytes) : aus1252(bytes);
+}
+
+QByteArray kodieren(const QString& text, Kodierung kodierung) {
+  return kodierung == Kodierung::Utf8 ? text.toUtf8() : nach1252(text);
+}
+
+QString auf1252Reduzieren(const QString& eingabe) {
+  // Composed form first, so that a letter typed with a combining mark becomes one character.
+  const QString text = eingabe.normalized(QString::NormalizationForm_C);
+  QString out;
+  out.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (istIn1252(c)) {
+      out.append(c);
+      continue;
+    }
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      ++i;
+      out.append(u'?');
+      continue;
+    }
+    // Combining marks after a representable letter are dropped; a precomposed letter is
+    // decomposed and its base kept when that is all Windows-1252 lacks.
+    if (c.category() == QChar::Mark_NonSpacing) continue;
+    const QString zerlegt = QString(c).normalized(QString::NormalizationForm_D);
+    if (!zerlegt.isEmpty() && zerlegt[0] != c && istIn1252(zerlegt[0])) {
+      bool nurMarken = true;
+      for (qsizetype k = 1; k < zerlegt.size(); ++k)
+        if (zerlegt[k].category() != QChar::Mark_NonSpacing) nurMarken = false;
+      if (nurMarken) {
+        // Recompose what Windows-1252 can hold (e.g. "ṏ" -> "õ" is not possible, "ǘ" -> "ü" is).
+        QString best(zerlegt[0]);
+        for (qsizetype k = 1; k < zerlegt.size(); ++k) {
+          const QString versuch = (best + zerlegt[k]).normalized(QString::NormalizationForm_C);
+          if (versuch.size() == 1 && istIn1252(versuch[0])) best = versuch;
+        }
+        out.append(best);
+        continue;
+      }
+    }
+    out.append(u'?');
+  }
+  return out;
+}
+
+QStringList zeilenTrennen(const QString& text) {
+  QStringList zeilen;
+  qsizetype start = 0;
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const QChar c = text[i];
+    if (c == u'\r' || c == u'\n') {
+      zeilen.append(text.mid(start, i - start));
+      if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+      start = i + 1;
+    }
+  }
+  if (start < n) zeilen.append(text.mid(start));
+  return zeilen;
+}
+
+}  // namespace Codec

@@ -1,0 +1,30 @@
+#pragma once
+// The lines of a list, kept in one list so that 32000 lines load at once; list boxes show it, and the
+// record table is one.
+#include <QAbstractListModel>
+#include <QStringList>
+
+namespace vb {
+
+class ListModel : public QAbstractListModel {
+  Q_OBJECT
+ public:
+  using QAbstractListModel::QAbstractListModel;
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  const QStringList& items() const { return items_; }
+  void setItems(QStringList items);
+  void insert(int row, const QString& text);
+  void remove(int row);
+  void set(int row, const QString& text);
+  void clear();
+  // Counts every change of the items, so that a long pass over them can tell that they changed.
+  quint64 revision() const { return revision_; }
+  // German, case-insensitive comparison, as a sorted list orders its lines.
+  static int vergleichen(const QString& a, const QString& b);
+ private:
+  QStringList items_;
+  quint64 revision_ = 0;
+};
+
+}  // namespace vb

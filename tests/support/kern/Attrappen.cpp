@@ -1,0 +1,99 @@
+#include "support/kern/Attrappen.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+
+std::optional<QVariant> ScriptedDialogs::next(const Request& r) {
+  requests_.append(r);
+  if (onRequest) onRequest(r);
+  if (answers_.empty()) {
+    ++unanswered_;
+    return std::nullopt;
+  }
+  QVariant v = answers_.front();
+  answers_.pop_front();
+  return v;
+}
+
+int ScriptedDialogs::msgBox(const QString& text, int style, const QString& title) {
+  const auto a = next({QStringLiteral("msgbox"), text, style, title, {}});
+  const int buttons = style & 0x7;
+  const int abbruch = buttons == vb::vbOKOnly ? vb::vbOK
+                      : buttons == vb::vbYesNo ? vb::vbNo
+                      : buttons == vb::vbAbortRetryIgnore ? vb::vbAbort
+                                                           : vb::vbCancel;
+  if (!a || !a->isValid()) return abbruch;
+  return a->toInt();
+}
+
+QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title, const QString& standard) {
+  const auto a = next({QStringLiteral("inputbox"), prompt, 0, title, standard});
+  if (!a || !a->isValid()) return {};
+  return a->toString();
+}
+
+QString ScriptedDialogs::fileDialog(const FileDialogRequest& r) {
+  const auto a = next({QStringLiteral("file"), r.filter, r.save ? 1 : 0, r.title, r.folder});
+  if (!a || !a->isValid()) return {};
+  return a->toString();
+}
+
+bool ScriptedDialogs::fontDialog(QFont& font) {
+  const auto a = next({QStringLiteral("font"), font.family(), 0, {}, {}});
+  if (!a || !a->isValid()) return false;
+  font = a->value<QFont>();
+  return true;
+}
+
+bool ScriptedDialogs::colorDialog(QColor& color) {
+  const auto a = next({QStringLiteral("color"), color.name(), 0, {}, {}});
+  if (!a || !a->isValid()) return false;
+  color = a->value<QColor>();
+  return true;
+}
+
+QString RecordingHelp::seite(const QString& hilfeDatei, int thema) { return Help::suchen(hilfeDatei, thema); }
+
+int RecordingSound::systemKlang(int typ) { return aufnehmen({QStringLiteral("klang"), typ, {}, false}); }
+
+int RecordingSound::abspielen(const QString& name, bool asynchron) {
+  return aufnehmen({QStringLiteral("datei"), 0, name, asynchron});
+}
+
+int RecordingSound::aufnehmen(const Aufruf& a) {
+  aufrufe_.append(a);
+  return fehler ? fehler(a) : 0;
+}
+
+RecordingShell::RecordingShell() : echt_(Shell::echt()) {}
+
+RecordingShell::~RecordingShell() = default;
+
+bool RecordingShell::oeffnen(const QUrl& adresse) {
+  geoeffnet.append(adresse);
+  return oeffnenGelingt;
+}
+
+qint64 RecordingShell::starten(const QString& programm, const QStringList& argumente, const QString& ordner) {
+  gestartet.append({programm, argumente, ordner});
+  if (echtStarten) return echt_->starten(programm, argumente, ordner);
+  return naechsteId;
+}
+
+bool RecordingShell::laeuft(qint64 prozess) {
+  if (echtStarten) return echt_->laeuft(prozess);
+  return false;
+}
+
+bool RecordingShell::inPapierkorb(const QString& pfad) {
+  papierkorb.append(pfad);
+  return papierkorbGelingt;
+}
+
+FesteSysInfo::FesteSysInfo() {
+  regional = {QStringLiteral(","), QStringLiteral("."), QStringLiteral("dd.MM.yy HH:mm")};
+  speicherWerte = {8LL << 30, 4LL << 30, 2LL << 30, 2LL << 30};
+  prozessorWerte = {4, QStringLiteral("Testprozessor"), QStringLiteral("x86_64")};
+}

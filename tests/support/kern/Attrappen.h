@@ -1,0 +1,149 @@
+#pragma once
+// The test doubles of the services: scripted dialogs, recorded help, sounds and shell, fixed system
+// facts. Tests install them through each service's install().
+#include "platform/dienste/Dialogs.h"
+#include "platform/dienste/Help.h"
+#include "platform/dienste/Shell.h"
+#include "platform/dienste/Sound.h"
+#include "platform/dienste/SysInfo.h"
+
+#include <QColor>
+#include <QDateTime>
+#include <QFont>
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QVariant>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+
+// Answers from a script, in order, and records every request. A request without a scripted answer is
+// recorded as unanswered and gets the cancelling answer.
+class ScriptedDialogs : public DialogService {
+ public:
+  struct Request {
+    QString kind;  // "msgbox", "inputbox", "file", "font", "color"
+    QString text;
+    int style = 0;
+    QString title;
+    QString standard;
+  };
+
+  void answer(int msgBoxAnswer) { answers_.push_back(msgBoxAnswer); }
+  void answerText(const QString& text) { answers_.push_back(text); }
+  void answerFont(const QFont& f) { answers_.push_back(f); }
+  void answerColor(const QColor& c) { answers_.push_back(c); }
+  void answerCancel() { answers_.push_back(QVariant()); }
+
+  const QList<Request>& requests() const { return requests_; }
+  int unanswered() const { return unanswered_; }
+  qsizetype pending() const { return static_cast<qsizetype>(answers_.size()); }
+  void clear() {
+    requests_.clear();
+    answers_.clear();
+    unanswered_ = 0;
+  }
+  // Called for each request, before it is answered (tests may answer here).
+  std::function<void(const Request&)> onRequest;
+
+  int msgBox(const QString& text, int style, const QString& title) override;
+  QString inputBox(const QString& prompt, const QString& title, const QString& standard) override;
+  QString fileDialog(const FileDialogRequest& request) override;
+  bool fontDialog(QFont& font) override;
+  bool colorDialog(QColor& color) override;
+
+ private:
+  std::optional<QVariant> next(const Request& r);
+  std::deque<QVariant> answers_;
+  QList<Request> requests_;
+  int unanswered_ = 0;
+};
+
+// Finds pages as the real service does (in the folders of Help::ordner()) and records what it shows.
+class RecordingHelp : public HelpService {
+ public:
+  QString seite(const QString& hilfeDatei, int thema) override;
+  void zeigen(const QString& seite) override { gezeigt.append(seite); }
+  QStringList gezeigt;
+};
+
+// Records every request; a test may make requests fail with an error number.
+class RecordingSound : public SoundService {
+ public:
+  struct Aufruf {
+    QString art;  // "klang" (system sound) or "datei" (wave file)
+    int typ = 0;
+    QString name;
+    bool asynchron = false;
+    bool operator==(const Aufruf&) const = default;
+  };
+
+  int systemKlang(int typ) override;
+  int abspielen(const QString& name, bool asynchron) override;
+
+  const QList<Aufruf>& aufrufe() const { return aufrufe_; }
+  void clear() { aufrufe_.clear(); }
+  // The error number a request fails with (0 or unset: it succeeds).
+  std::function<int(const Aufruf&)> fehler;
+
+ private:
+  int aufnehmen(const Aufruf& a);
+  QList<Aufruf> aufrufe_;
+};
+
+// Records every request. Opening and the trash only record (with the answer the test sets); starting
+// really starts the program through the real back end unless echtStarten is false, so that tests can wait
+// for real child processes.
+class RecordingShell : public ShellService {
+ public:
+  struct Start {
+    QString programm;
+    QStringList argumente;
+    QString ordner;
+  };
+  RecordingShell();
+  ~RecordingShell() override;
+
+  bool oeffnen(const QUrl& adresse) override;
+  qint64 starten(const QString& programm, const QStringList& argumente, const QString& ordner) override;
+  bool laeuft(qint64 prozess) override;
+  bool inPapierkorb(const QString& pfad) override;
+
+  QList<QUrl> geoeffnet;
+  QList<Start> gestartet;
+  QStringList papierkorb;
+  bool oeffnenGelingt = true;
+  bool papierkorbGelingt = true;
+  bool echtStarten = true;
+  // Without a real start: the id handed out (0 = the start fails).
+  qint64 naechsteId = 4711;
+
+ private:
+  std::unique_ptr<ShellService> echt_;
+};
+
+// Answers what the test set.
+class FesteSysInfo : public SysInfoService {
+ public:
+  FesteSysInfo();
+  qint64 laufzeitMs() override { return laufzeit; }
+  int farbtiefe() override { return tiefe; }
+  QString anmeldeName() override { return anmeldung; }
+  Speicher speicher() override { return speicherWerte; }
+  Prozessor prozessor() override { return prozessorWerte; }
+  QString programmDatei() override { return datei; }
+  Regionaleinstellungen regionaleEinstellungen() override { return regional; }
+
+  qint64 laufzeit = 3600000;
+  int tiefe = 24;
+  QString anmeldung = QStringLiteral("anna");
+  Speicher speicherWerte;
+  Prozessor prozessorWerte;
+  QString datei = QStringLiteral("/opt/kartulon/bin/kartulon");
+  Regionaleinstellungen regional;  // German unless the test sets others
+};

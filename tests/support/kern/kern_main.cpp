@@ -1,0 +1,17 @@
+// The main of the core's test programs: no widget library, German whatever the machine says.
+#include "platform/dienste/Printer.h"
+#include "platform/vb/Fonts.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <gmock/gmock.h>
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  Fonts::einrichten();
+  vb::installPrinterBackend(std::make_unique<vb::RecordingPrinter>());
+  ::testing::InitGoogleMock(&argc, argv);
+  return RUN_ALL_TESTS();
+}
