@@ -176,28 +176,14 @@ void Main::mnuDateiHinzufügen_Click() {
                                           QStringLiteral("« konnte nicht gelesen werden."));
     return;
   }
-  QStringList zeilen = Codec::zeilenTrennen(Codec::dekodieren(bytes));
-  // Only a header line is skipped; a file without one starts with a record.
-  if (!zeilen.isEmpty() && zeilen.first().startsWith(QStringLiteral("..")) && !zeilen.first().contains(u'\t'))
-    zeilen.removeFirst();
   const int vorher = Liste->ListCount();
-  QStringList tabelle = Liste->items();
-  for (QString zeile : zeilen) {
-    // Semicolon-separated lines become record lines; a record line keeps the ";" of its texts.
-    if (!zeile.contains(u'\t')) zeile.replace(u';', Feldtrenner);
-    if (zeile.startsWith(Feldtrenner)) zeile.prepend(u' ');
-    if (!zeile.isEmpty() && tabelle.size() < kMaxDatensaetze) tabelle.append(zeile);
-    if (tabelle.size() >= kMaxDatensaetze) {
-      TonAusgeben(u"#SystemHand");
-      MsgBox(QStringLiteral("Kein Platz mehr in der aktuellen Kartulonliste.\r\r") +
-                 QStringLiteral("Die letzten Kartulon sind nicht hinzugefügt worden!"),
-             vb::vbExclamation, QStringLiteral("Kartulon meldet Speicherproblem"));
-      break;
-    }
+  const Anfuegeergebnis ergebnis = ZeilenAnfuegen(*Bestand, bytes);
+  if (ergebnis.voll) {
+    TonAusgeben(u"#SystemHand");
+    MsgBox(QStringLiteral("Kein Platz mehr in der aktuellen Kartulonliste.\r\r") +
+               QStringLiteral("Die letzten Kartulon sind nicht hinzugefügt worden!"),
+           vb::vbExclamation, QStringLiteral("Kartulon meldet Speicherproblem"));
   }
   Geaendert = 1;
-  if (tabelle.size() > vorher) {
-    Liste->setItems(tabelle);
-    Liste->setListIndex(vorher);
-  }
+  if (ergebnis.angefuegt > 0) Liste->setListIndex(vorher);
 }

@@ -1,18 +1,16 @@
-#include "store/Suchen.h"
+// The text search of the main window: the search box, its timer, Enter and the menu command.
 #include "common/Global.h"
 #include "common/Pfade.h"
-#include "common/Text.h"
-#include "common/Token.h"
 #include "common/Ton.h"
 #include "mainwindow/Main.h"
 #include "platform/vb/Clock.h"
 #include "platform/vb/Keys.h"
 #include "platform/vb/Vb.h"
+#include "store/Suchen.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <cmath>
-
-// ---------------------------------------------------------------------------------------------------
 
 void Main::TextSuchen() {
   // A search that lets waiting events run must not be entered again from them.
@@ -28,42 +26,27 @@ void Main::TextSuchen() {
 
   const QString suchtext = vb::Trim(TxtSuche->Text());
   const SatzSuche suche(suchtext, ohneTrenner);
-  const QStringList zeilen = Liste->items();  // shares the items; the table itself is checked below
-  const quint64 stand = Liste->revision();
-  const qsizetype n = zeilen.size();
-  qsizetype p = Liste->ListIndex();
-  qsizetype k = 0;
   qint64 naechsteAnzeige = Clock::tickMs() - 1;
-  bool treffer = suche.anzahl() == 0;
-  bool tabelleGeaendert = false;
-  for (;;) {
-    ++p;
-    if (p > n - 1) p = 0;
-    ++k;
-    if (k > n) break;
+  const int gefunden = AdresseSuchen(*Bestand, suche, Liste->ListIndex(), [&](qsizetype k, qsizetype n) {
     const qint64 jetzt = Clock::tickMs();
-    if (jetzt > naechsteAnzeige) {
-      naechsteAnzeige = jetzt + 250;
-      const long prozent = std::lround(std::fabs(100.0 * static_cast<double>(k) / static_cast<double>(n) - 1));
-      StatusBar->setPanelText(QStringLiteral("Status"), titel + QString::number(prozent) + u'%');
-      StatusBar->Refresh();
-      // Timers and repaints may run; what the user types or clicks waits until the search is over.
-      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-      if (Liste->revision() != stand) {
-        tabelleGeaendert = true;
-        treffer = false;
-        break;
-      }
-    }
-    treffer = suche.passt(zeilen[p]);
-    if (treffer) {
-      Liste->setListIndex(static_cast<int>(p));
-      AktuellerDatensatz = zeilen[p];
-      AdresseAnzeigen();
-      TxtSuche->setSelStart(static_cast<int>(TxtSuche->Text().size()));
-      TxtSuche->SetFocus();
-      break;
-    }
+    if (jetzt <= naechsteAnzeige) return true;
+    naechsteAnzeige = jetzt + 250;
+    const long prozent = std::lround(std::fabs(100.0 * static_cast<double>(k) / static_cast<double>(n) - 1));
+    StatusBar->setPanelText(QStringLiteral("Status"), titel + QString::number(prozent) + u'%');
+    StatusBar->Refresh();
+    // Timers and repaints may run; what the user types or clicks waits until the search is over.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return true;
+  });
+  const bool tabelleGeaendert = gefunden == kSucheAbgebrochen;
+  // No terms in an empty table count as found, with nothing to select.
+  const bool treffer = gefunden >= 0 || (gefunden == -1 && suche.anzahl() == 0);
+  if (gefunden >= 0) {
+    Liste->setListIndex(gefunden);
+    AktuellerDatensatz = Bestand->Zeile(gefunden);
+    AdresseAnzeigen();
+    TxtSuche->setSelStart(static_cast<int>(TxtSuche->Text().size()));
+    TxtSuche->SetFocus();
   }
   if (treffer && !tabelleGeaendert) {
     StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Bereit"));

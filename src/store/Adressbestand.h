@@ -15,3 +15,13 @@ class Adressbestand : public vb::ListModel {
   const QStringList& Zeilen() const { return items(); }
   bool voll() const { return Anzahl() >= kMaxDatensaetze; }
 };
+
+struct Anfuegeergebnis {
+  int angefuegt = 0;  // lines taken into the table
+  bool voll = false;  // the table became full before the file's end
+};
+
+// Appends the lines of another address file's bytes (merging): a ".." header line without a TAB is
+// skipped, a line without a TAB is taken as semicolon-separated, a line that begins with a TAB gets
+// the blank of an empty first field, empty lines are dropped; at most up to kMaxDatensaetze.
+Anfuegeergebnis ZeilenAnfuegen(Adressbestand& bestand, const QByteArray& bytes);

@@ -96,3 +96,10 @@ QStringList ZeilenSortieren(const QStringList& zeilen, int feld, const std::func
   }
   return neu;
 }
+
+int BestandSortieren(Adressbestand& bestand, int feld, const QString& vorher,
+                     const std::function<void(int)>& fortschritt) {
+  bestand.setItems(ZeilenSortieren(bestand.Zeilen(), feld, fortschritt));
+  if (vorher.isEmpty()) return -1;
+  return static_cast<int>(bestand.Zeilen().indexOf(ZeileMit24Feldern(vorher)));
+}

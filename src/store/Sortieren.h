@@ -1,6 +1,8 @@
 #pragma once
 // Sorting the record table by one field: ascending, German collation without regard to case, on a key
 // that holds the sort field first and then all other fields in rotation (each a tie-break in turn).
+#include "store/Adressbestand.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -19,3 +21,9 @@ QString SortSchluessel(const QString& zeile, int feld);
 // done (0 to 50 while the keys are built, 50 to 100 while the lines are rebuilt). The lines passed in are
 // not changed, so a failure half-way leaves the caller's table as it was.
 QStringList ZeilenSortieren(const QStringList& zeilen, int feld, const std::function<void(int)>& fortschritt = {});
+
+// Sorts the record table by the field (0 to 23) as ZeilenSortieren does and puts the new order in its
+// place at once. Returns the new position of the line vorher (as the sort writes it), -1 when it is not
+// in the table. A failure half-way (memory) throws and leaves the table as it was.
+int BestandSortieren(Adressbestand& bestand, int feld, const QString& vorher,
+                     const std::function<void(int)>& fortschritt = {});

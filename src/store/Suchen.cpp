@@ -1,4 +1,4 @@
-// The text search of the main window: the search box, its timer, Enter and the menu command.
+// The text search over the record lines.
 #include "store/Suchen.h"
 
 #include "common/Global.h"
@@ -14,11 +14,6 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <cmath>
-
-namespace {
-
-
-}  // namespace
 
 QStringList SuchBegriffe(const QString& suchtext) {
   QString text = Ersetzen(vb::Trim(suchtext), QStringLiteral("\""), QStringLiteral("\t"));
@@ -53,4 +48,21 @@ bool SatzSuche::passt(QStringView zeile) const {
   for (const vb::LikeMuster& m : muster_)
     if (!m.passtKlein(text)) return false;
   return true;
+}
+
+int AdresseSuchen(const Adressbestand& bestand, const SatzSuche& suche, int ab,
+                  const std::function<bool(qsizetype, qsizetype)>& zwischendurch) {
+  const QStringList zeilen = bestand.Zeilen();  // shares the lines; the table itself is checked below
+  const quint64 stand = bestand.revision();
+  const qsizetype n = zeilen.size();
+  qsizetype p = ab;
+  for (qsizetype k = 1; k <= n; ++k) {
+    ++p;
+    if (p > n - 1) p = 0;
+    if (zwischendurch && (k & 2047) == 1) {
+      if (!zwischendurch(k, n) || bestand.revision() != stand) return kSucheAbgebrochen;
+    }
+    if (suche.passt(zeilen[p])) return static_cast<int>(p);
+  }
+  return -1;
 }

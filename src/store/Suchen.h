@@ -3,9 +3,11 @@
 // line, without regard to case; a double quote stands for a field boundary; the terms are patterns of
 // the runtime's Like ("?", "#", "*", "[list]").
 #include "platform/vb/Vb.h"
+#include "store/Adressbestand.h"
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 // The terms of a search text: blanks at both ends removed, each double quote a TAB, split at blanks
@@ -25,3 +27,12 @@ class SatzSuche {
   bool ohneTrenner_;
   mutable QString puffer_;
 };
+
+// Looks for the next record, after position ab and wrapping round, that holds every term; ab -1 starts
+// at the first record. zwischendurch, when given, is called every few thousand records with the count
+// looked at and the table's size; it may let waiting events run, and false from it stops the search.
+// Returns the position found, -1 when no record matches, -2 when stopped or when the table changed
+// under the search.
+constexpr int kSucheAbgebrochen = -2;
+int AdresseSuchen(const Adressbestand& bestand, const SatzSuche& suche, int ab,
+                  const std::function<bool(qsizetype gesehen, qsizetype anzahl)>& zwischendurch = {});

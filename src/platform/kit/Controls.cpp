@@ -502,6 +502,7 @@ class TabDelegate : public QStyledItemDelegate {
 
 ListBox::ListBox(QWidget* parent) : QListView(parent), model_(new ListModel(this)) {
   setModel(model_);
+  modellVerbinden();
   setUniformItemSizes(true);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::SingleSelection);
@@ -511,10 +512,21 @@ ListBox::ListBox(QWidget* parent) : QListView(parent), model_(new ListModel(this
   // The runtime's list box has no horizontal scroll bar: long lines are cut at the right edge. (A low
   // list would otherwise lose most of its height to the bar.)
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void ListBox::modellVerbinden() {
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
     // A user's click on the selected item or a key that moves the selection.
     if (settingIndex_ || selectionMode() == QAbstractItemView::SingleSelection) return;
     if (Click) Click();
+  });
+  // The lines replaced at once by their owner (a sort or load of the record table): no line is
+  // selected any more, and Qt's own choice of a current row is no user's move.
+  connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { settingIndex_ = true; });
+  connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+    settingIndex_ = false;
+    listIndex_ = -1;
+    showIndex(-1);
   });
 }
 
@@ -525,10 +537,7 @@ void ListBox::setBestand(ListModel* model) {
   model_ = model;
   setModel(model_);
   delete alt;
-  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-    if (settingIndex_ || selectionMode() == QAbstractItemView::SingleSelection) return;
-    if (Click) Click();
-  });
+  modellVerbinden();
   settingIndex_ = false;
   listIndex_ = -1;
   showIndex(-1);

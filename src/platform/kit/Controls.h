@@ -233,6 +233,7 @@ class ListBox : public QListView {
  private:
   void showIndex(int i);
   void updateColumns();
+  void modellVerbinden();
   ListModel* model_;
   int listIndex_ = -1;
   bool sorted_ = false;
