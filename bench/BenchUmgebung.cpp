@@ -5,7 +5,11 @@
 #include "support/kern/Attrappen.h"
 #include "platform/vb/Fonts.h"
 
+#include "platform/vb/Codec.h"
+
 #include <QApplication>
+#include <QFile>
+#include <QProcess>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -29,4 +33,28 @@ QString BenchUmgebung() {
     IniSichern();
   }
   return ordner.path();
+}
+
+const QByteArray& Adressdatei32000() {
+  static const QByteArray bytes = [] {
+    QTemporaryDir dir;
+    const QString datei = dir.filePath(QStringLiteral("bench.dat"));
+    // The tools folder beside the project; KARTULON_TOOLS_DIR in the environment overrides it.
+    const QString werkzeuge = qEnvironmentVariable("KARTULON_TOOLS_DIR", QStringLiteral(KARTULON_TOOLS_DIR));
+    QProcess::execute(QStringLiteral("python3"),
+                      {werkzeuge + QStringLiteral("/make-addresses.py"), QStringLiteral("32000"), datei});
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly)) qFatal("make-addresses.py wrote no file");
+    return f.readAll();
+  }();
+  return bytes;
+}
+
+const QStringList& Adressen32000() {
+  static const QStringList zeilen = [] {
+    QStringList z = Codec::zeilenTrennen(Codec::dekodieren(Adressdatei32000()));
+    z.removeFirst();  // the description line
+    return z;
+  }();
+  return zeilen;
 }

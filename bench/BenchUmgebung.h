@@ -6,3 +6,10 @@
 
 // Makes the application and the folders once; returns the program folder.
 QString BenchUmgebung();
+#include <QByteArray>
+#include <QStringList>
+
+// The bytes of a 32000-record address file written by make-addresses.py (generated once per run).
+const QByteArray& Adressdatei32000();
+// Its record lines.
+const QStringList& Adressen32000();

@@ -14,23 +14,7 @@
 
 namespace {
 
-// The record lines of a file written by make-addresses.py (generated once per run).
-const QStringList& adressen() {
-  static const QStringList zeilen = [] {
-    QTemporaryDir dir;
-    const QString datei = dir.filePath(QStringLiteral("bench.dat"));
-    // The tools folder beside the project; KARTULON_TOOLS_DIR in the environment overrides it.
-    QString werkzeuge = qEnvironmentVariable("KARTULON_TOOLS_DIR", QStringLiteral(KARTULON_TOOLS_DIR));
-    QProcess::execute(QStringLiteral("python3"),
-                      {werkzeuge + QStringLiteral("/make-addresses.py"), QStringLiteral("32000"), datei});
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) qFatal("make-addresses.py wrote no file");
-    QStringList z = Codec::zeilenTrennen(Codec::dekodieren(f.readAll()));
-    z.removeFirst();  // the description line
-    return z;
-  }();
-  return zeilen;
-}
+const QStringList& adressen() { return Adressen32000(); }
 
 Main& hauptfenster() {
   BenchUmgebung();

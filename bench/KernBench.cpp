@@ -1,0 +1,88 @@
+// The record table's work on 32000 addresses in the core alone, without a window: load, a search sweep
+// that finds nothing, sort by surname, a mask filled for every record, save. The same work through the
+// main window is measured beside it (DateiLaden32000, BM_SucheOhneTreffer, BM_SortNachNachname,
+// DateiSpeichern32000).
+#include "BenchUmgebung.h"
+#include "platform/vb/SicheresSchreiben.h"
+#include "store/Adressbestand.h"
+#include "store/Adressdatei.h"
+#include "store/Maske.h"
+#include "store/Sortieren.h"
+#include "store/Suchen.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void Kern_Laden(benchmark::State& state) {
+  BenchUmgebung();
+  Adressbestand bestand;
+  for (auto _ : state) {
+    AdressdateiInhalt inhalt = AdressdateiZerlegen(Adressdatei32000(), QStringLiteral("Kunden"));
+    bestand.setItems(std::move(inhalt.datensaetze));
+  }
+  if (bestand.Anzahl() != 32000) state.SkipWithError("the file did not load whole");
+  state.SetBytesProcessed(state.iterations() * Adressdatei32000().size());
+}
+BENCHMARK(Kern_Laden)->Unit(benchmark::kMillisecond);
+
+void Kern_SucheOhneTreffer(benchmark::State& state) {
+  BenchUmgebung();
+  Adressbestand bestand;
+  bestand.setItems(Adressen32000());
+  const SatzSuche suche(QStringLiteral("xyzzy"), false);
+  for (auto _ : state) benchmark::DoNotOptimize(AdresseSuchen(bestand, suche, 0, [](qsizetype, qsizetype) { return true; }));
+  state.SetItemsProcessed(state.iterations() * bestand.Anzahl());
+}
+BENCHMARK(Kern_SucheOhneTreffer)->Unit(benchmark::kMillisecond);
+
+void Kern_SortNachNachname(benchmark::State& state) {
+  BenchUmgebung();
+  Adressbestand bestand;
+  for (auto _ : state) {
+    state.PauseTiming();
+    bestand.setItems(Adressen32000());
+    const QString vorher = bestand.Zeile(100);
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(BestandSortieren(bestand, 1, vorher));
+  }
+}
+BENCHMARK(Kern_SortNachNachname)->Unit(benchmark::kMillisecond);
+
+void Kern_MaskeFuerJedenDatensatz(benchmark::State& state) {
+  const QString ordner = BenchUmgebung();
+  const QString maske = ordner + QStringLiteral("/Bench.msk");
+  QFile f(maske);
+  if (!f.open(QIODevice::WriteOnly)) return state.SkipWithError("no mask file");
+  f.write("{Vorname} {Nachname}\r\n{Stra\xdf""e}\r\n{PLZ} {Ort}\r\nTel. {Telefon}\r\n{@Datum}\r\n");
+  f.close();
+  Bezeichnungen bezeichnungen;
+  for (int i = 0; i < kFeldAnzahl; ++i) bezeichnungen[i] = QString::fromUtf16(kFeldBezeichnung[i]);
+  const QStringList& zeilen = Adressen32000();
+  for (auto _ : state) {
+    qsizetype laenge = 0;
+    for (const QString& z : zeilen) laenge += MaskeFuellen(maske, z, bezeichnungen).size();
+    benchmark::DoNotOptimize(laenge);
+  }
+  state.SetItemsProcessed(state.iterations() * zeilen.size());
+}
+BENCHMARK(Kern_MaskeFuerJedenDatensatz)->Unit(benchmark::kMillisecond);
+
+void Kern_Speichern(benchmark::State& state) {
+  BenchUmgebung();
+  Adressbestand bestand;
+  bestand.setItems(Adressen32000());
+  QTemporaryDir dir;
+  const QString datei = dir.filePath(QStringLiteral("kunden.dat"));
+  for (auto _ : state) {
+    const QByteArray bytes = AdressdateiBauen(KopfzeileBilden(QStringLiteral("Kunden")), bestand.Zeilen());
+    if (DateiSicherSchreiben(datei, bytes) != 0) state.SkipWithError("the save failed");
+  }
+  state.SetBytesProcessed(state.iterations() * QFile(datei).size());
+}
+BENCHMARK(Kern_Speichern)->Unit(benchmark::kMillisecond);
+
+}  // namespace
