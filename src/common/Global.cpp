@@ -1,67 +1,41 @@
 #include "common/Global.h"
 
-QString AktuelleDatei;
-QString DatenOrdner;
-QString MaskenOrdner;
-QString IniDatei;
-QString Feldtrenner = QStringLiteral("\t");
-QString DateiBeschreibung;
-int Geaendert = 0;
-int NurLesen = 0;
-QString AktuellerDatensatz;
-float TimeOutSekunden = 0;
-float LeerlaufSekunden = 0;
-QString ReservierteDatei;
-short FeldIndex = 0;
-short FeldFokus = 0;
-QString KatalogStdLand = QStringLiteral("D-");
-int OrtAusPlz = 0;
-short AutoFormatUCase = 0;
-short AutoFormatTrim = 0;
-short MausFeldIndex = -1;
-QString VorlagenIni;
-QString TkAnlageIni;
-QString AdrIniDatei;
-QString HilfeDatei;
-QString PresetName;
-std::array<QString, 24> DatenFeld;
-QString Befehlszeile;
-std::array<QString, 100> Token;
-int TokenAnzahl = 0;
-QString ProgrammVersion = QStringLiteral(KARTULON_VERSION_TEXT);
-float ProgrammVersionZahl = QStringLiteral(KARTULON_VERSION_TEXT).toFloat();
-int EntwicklungsStatus = 0;
-
-void GlobaleZuruecksetzen() {
-  AktuelleDatei.clear();
-  DatenOrdner.clear();
-  MaskenOrdner.clear();
-  IniDatei.clear();
-  Feldtrenner = QStringLiteral("\t");
-  DateiBeschreibung.clear();
-  Geaendert = 0;
-  NurLesen = 0;
-  AktuellerDatensatz.clear();
-  TimeOutSekunden = 0;
-  LeerlaufSekunden = 0;
-  ReservierteDatei.clear();
-  FeldIndex = 0;
-  FeldFokus = 0;
-  KatalogStdLand = QStringLiteral("D-");
-  OrtAusPlz = 0;
-  AutoFormatUCase = 0;
-  AutoFormatTrim = 0;
-  MausFeldIndex = -1;
-  VorlagenIni.clear();
-  TkAnlageIni.clear();
-  AdrIniDatei.clear();
-  HilfeDatei.clear();
-  PresetName.clear();
-  DatenFeld.fill(QString());
-  Befehlszeile.clear();
-  Token.fill(QString());
-  TokenAnzahl = 0;
-  ProgrammVersion = QStringLiteral(KARTULON_VERSION_TEXT);
-  ProgrammVersionZahl = QStringLiteral(KARTULON_VERSION_TEXT).toFloat();
-  EntwicklungsStatus = 0;
+ProgrammZustand& programmZustand() {
+  static ProgrammZustand z;
+  return z;
 }
+
+// The program-wide names, each a reference into the one state.
+QString& AktuelleDatei = programmZustand().AktuelleDatei;
+QString& DatenOrdner = programmZustand().DatenOrdner;
+QString& MaskenOrdner = programmZustand().MaskenOrdner;
+QString& IniDatei = programmZustand().IniDatei;
+QString& Feldtrenner = programmZustand().Feldtrenner;
+QString& DateiBeschreibung = programmZustand().DateiBeschreibung;
+int& Geaendert = programmZustand().Geaendert;
+int& NurLesen = programmZustand().NurLesen;
+QString& AktuellerDatensatz = programmZustand().AktuellerDatensatz;
+float& TimeOutSekunden = programmZustand().TimeOutSekunden;
+float& LeerlaufSekunden = programmZustand().LeerlaufSekunden;
+QString& ReservierteDatei = programmZustand().ReservierteDatei;
+short& FeldIndex = programmZustand().FeldIndex;
+short& FeldFokus = programmZustand().FeldFokus;
+QString& KatalogStdLand = programmZustand().KatalogStdLand;
+int& OrtAusPlz = programmZustand().OrtAusPlz;
+short& AutoFormatUCase = programmZustand().AutoFormatUCase;
+short& AutoFormatTrim = programmZustand().AutoFormatTrim;
+short& MausFeldIndex = programmZustand().MausFeldIndex;
+QString& VorlagenIni = programmZustand().VorlagenIni;
+QString& TkAnlageIni = programmZustand().TkAnlageIni;
+QString& AdrIniDatei = programmZustand().AdrIniDatei;
+QString& HilfeDatei = programmZustand().HilfeDatei;
+QString& PresetName = programmZustand().PresetName;
+std::array<QString, 24>& DatenFeld = programmZustand().DatenFeld;
+QString& Befehlszeile = programmZustand().Befehlszeile;
+std::array<QString, 100>& Token = programmZustand().Token;
+int& TokenAnzahl = programmZustand().TokenAnzahl;
+QString& ProgrammVersion = programmZustand().ProgrammVersion;
+float& ProgrammVersionZahl = programmZustand().ProgrammVersionZahl;
+int& EntwicklungsStatus = programmZustand().EntwicklungsStatus;
+
+void GlobaleZuruecksetzen() { programmZustand() = ProgrammZustand(); }
