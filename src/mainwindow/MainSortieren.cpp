@@ -5,7 +5,7 @@
 #include "platform/vb/Sanduhr.h"
 #include "store/Sortieren.h"
 
-#include <QRandomGenerator>
+#include <QElapsedTimer>
 #include <new>
 
 void Main::mnuSort_Click(short index) {
@@ -22,9 +22,14 @@ void Main::mnuSort_Click(short index) {
 
   try {
     // The new order replaces the table at once; a failure half-way leaves it as it was.
-    const int neu = BestandSortieren(*Bestand, index, vorher, [this](int prozent) {
-      // The bar moves for about one line in ten, so that drawing it costs little.
-      if (QRandomGenerator::global()->generateDouble() > 0.9) ProgressBar->setValue(prozent);
+    // The bar repaints at most every 50 ms, so that drawing it costs little.
+    QElapsedTimer uhr;
+    uhr.start();
+    qint64 naechste = 0;
+    const int neu = BestandSortieren(*Bestand, index, vorher, [&](int prozent) {
+      if (uhr.elapsed() < naechste) return;
+      naechste = uhr.elapsed() + 50;
+      ProgressBar->setValue(prozent);
     });
     Liste->setListIndex(-1);
     if (neu >= 0) Liste->setListIndex(neu);

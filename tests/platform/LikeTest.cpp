@@ -81,6 +81,11 @@ TEST(Like, LowerCaseMatchingEqualsMatchingTheLoweredText) {
       EXPECT_EQ(vb::LikeMuster(m).passtKlein(t), vb::Like(t.toLower(), m)) << t.toStdString() << m.toStdString();
 }
 
+TEST(Like, TheLowerCaseOfEveryCharacterIsQtsLowerCase) {
+  for (char32_t c = 0; c <= 0xFFFF; ++c)
+    ASSERT_EQ(vb::Klein(static_cast<char16_t>(c)), static_cast<char16_t>(QChar::toLower(c))) << int(c);
+}
+
 TEST(Like, NoExponentialBacktracking) {
   // With backtracking into every star this pattern would take longer than the test's lifetime.
   const QString text(20000, u'a');

@@ -4,7 +4,11 @@
 #include "store/Suchen.h"
 #include "support/kern/TestUmgebung.h"
 
+#include "platform/vb/Codec.h"
+
+#include <QProcess>
 #include <QSignalSpy>
+#include <algorithm>
 
 namespace {
 
@@ -69,6 +73,31 @@ TEST_F(AdressbestandTest, MergingSkipsTheHeaderTakesSemicolonsAndStopsWhenFull) 
   EXPECT_EQ(rest.angefuegt, 1);
   EXPECT_TRUE(rest.voll);
   EXPECT_EQ(bestand.Anzahl(), kMaxDatensaetze);
+}
+
+}  // namespace
+
+namespace {
+
+// Generated addresses: the sort on collation keys gives the order of a stable sort that asks the collator
+// for every comparison, for every field.
+TEST_F(AdressbestandTest, SortOnCollationKeysKeepsTheCollatorsOrder) {
+  const QString datei = tempPfad(QStringLiteral("gen.dat"));
+  QProcess::execute(QStringLiteral("python3"),
+                    {QStringLiteral(KARTULON_TOOLS_DIR "/make-addresses.py"), QStringLiteral("3000"), datei});
+  QStringList zeilen = Codec::zeilenTrennen(Codec::dekodieren(dateiLesen(datei)));
+  if (zeilen.isEmpty()) GTEST_SKIP() << "make-addresses.py did not run";
+  zeilen.removeFirst();
+  // Equal keys among the lines, so that the stable order shows.
+  zeilen << zeilen.mid(0, 200);
+  for (int feld : {0, 1, 2, 5, 15, 16, 20, 23}) {
+    QStringList erwartet;
+    for (const QString& z : zeilen) erwartet << ZeileMit24Feldern(z);
+    std::stable_sort(erwartet.begin(), erwartet.end(), [feld](const QString& a, const QString& b) {
+      return vb::ListModel::vergleichen(SortSchluessel(a, feld), SortSchluessel(b, feld)) < 0;
+    });
+    EXPECT_EQ(ZeilenSortieren(zeilen, feld), erwartet) << "field " << feld;
+  }
 }
 
 }  // namespace

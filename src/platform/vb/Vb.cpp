@@ -160,18 +160,7 @@ int MonateZwischen(const QDate& von, const QDate& bis) {
 // ---------------------------------------------------------------------------------------------------
 // Like
 
-namespace {
-const std::array<char16_t, 256> kKlein = [] {
-  std::array<char16_t, 256> t{};
-  for (int i = 0; i < 256; ++i) t[i] = static_cast<char16_t>(QChar::toLower(static_cast<char32_t>(i)));
-  return t;
-}();
-}  // namespace
-
-char16_t Klein(char16_t c) {
-  if (c < 256) return kKlein[c];
-  return static_cast<char16_t>(QChar::toLower(static_cast<char32_t>(c)));
-}
+char16_t KleinUnicode(char16_t c) { return static_cast<char16_t>(QChar::toLower(static_cast<char32_t>(c))); }
 
 LikeMuster::LikeMuster(QStringView muster) {
   const qsizetype n = muster.size();
