@@ -1,7 +1,7 @@
 // Fuzz target for the amount evaluator: any bytes, read as Windows-1252 text, must give a finite result,
 // leave the text untouched on success and mark a failure with "%" and a result of 0.
 #include "bankforms/Auswerten.h"
-#include "platform/Codec.h"
+#include "platform/vb/Codec.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,10 +1,10 @@
 #include "bankforms/Auswerten.h"
 
 #include "common/Text.h"
-#include "platform/Clock.h"
-#include "platform/Codec.h"
-#include "platform/Dezu.h"
-#include "platform/Vb.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Codec.h"
+#include "platform/vb/Dezu.h"
+#include "platform/vb/Vb.h"
 
 #include <QStringList>
 #include <array>

@@ -2,8 +2,8 @@
 
 #include "bankforms/Auswerten.h"
 #include "common/Text.h"
-#include "platform/Dialogs.h"
-#include "platform/Vb.h"
+#include "platform/dienste/Dialogs.h"
+#include "platform/vb/Vb.h"
 
 namespace Betragsregeln {
 

@@ -2,9 +2,9 @@
 // amount box (and stray bytes), checked for what must hold for every input; and random well-formed
 // expressions checked against exact arithmetic.
 #include "bankforms/Auswerten.h"
-#include "platform/Codec.h"
-#include "platform/Vb.h"
-#include "support/TestUmgebung.h"
+#include "platform/vb/Codec.h"
+#include "platform/vb/Vb.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <cmath>
 #include <random>

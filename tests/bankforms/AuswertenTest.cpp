@@ -1,8 +1,8 @@
 // The amount evaluator, case by case: each text with the value it gives (as the evaluator's own number
 // text, so that 15 significant digits are compared exactly) or with its failure.
 #include "bankforms/Auswerten.h"
-#include "platform/Clock.h"
-#include "support/TestUmgebung.h"
+#include "platform/vb/Clock.h"
+#include "support/kern/TestUmgebung.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // The amount box's rules as text: what leaving the box makes of an amount, and whether printing asks.
 #include "bankforms/Auswerten.h"
 #include "bankforms/Betragsregeln.h"
-#include "support/TestUmgebung.h"
+#include "support/kern/TestUmgebung.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The helper library's functions that the amount evaluator calls.
-#include "platform/Dezu.h"
+#include "platform/vb/Dezu.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "platform/vb/Dezu.h"
 
-#include "platform/Codec.h"
+#include "platform/vb/Codec.h"
 
 #include <QDate>
 #include <QStringList>
