@@ -114,9 +114,21 @@ QString TextBox::Text() const {
   return t;
 }
 
+QString TextBox::passend(const QString& t, int platz) const {
+  int n = 0, laenge = 0;
+  while (n < t.size()) {
+    const int l = (multi_ && t[n] == u'\n') ? 2 : 1;
+    if (laenge + l > platz) break;
+    laenge += l;
+    ++n;
+  }
+  return t.left(n);
+}
+
 void TextBox::setText(const QString& text) {
+  const bool kuerzen = cutsCodeText_ && maxLength_ > 0;
   if (!multi_) {
-    QString t = text;
+    QString t = kuerzen ? passend(text, maxLength_) : text;
     if (line_->text() == t) return;
     line_->blockSignals(true);
     line_->setText(t);
@@ -126,6 +138,7 @@ void TextBox::setText(const QString& text) {
     QString t = text;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     t.replace(u'\r', u'\n');
+    if (kuerzen) t = passend(t, maxLength_);
     if (plain_->toPlainText() == t) return;
     plain_->blockSignals(true);
     plain_->setPlainText(t);
@@ -227,6 +240,13 @@ void TextBox::setSelText(const QString& text) {
     t.replace(u'\r', u'\n');
   } else {
     t.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+  }
+  if (cutsCodeText_ && maxLength_ > 0) {
+    int s, e;
+    selection(s, e);
+    const QString w = widgetText();
+    const int platz = maxLength_ - (vbLength(w) - vbLength(w.mid(s, e - s)));
+    t = platz > 0 ? passend(t, platz) : QString();
   }
   insertRaw(t);
 }

@@ -62,6 +62,10 @@ class TextBox : public QWidget {
   // Refuses every further character typed or pasted, whatever MaxLength says (text is kept).
   void setTypingBlocked(bool on) { typingBlocked_ = on; }
   bool TypingBlocked() const { return typingBlocked_; }
+  // Off by default: MaxLength limits typing only. On: text that code puts in (Text, SelText) is cut to
+  // MaxLength as well, for boxes whose width on paper depends on it.
+  void setCutsCodeText(bool on) { cutsCodeText_ = on; }
+  bool CutsCodeText() const { return cutsCodeText_; }
   bool MultiLine() const { return multi_; }
   bool TabStop() const;
   void setTabStop(bool on);
@@ -104,6 +108,8 @@ class TextBox : public QWidget {
   void insertRaw(const QString& widgetText);
   void onTextChanged();
   QString sanitize(const QString& text) const;
+  // The longest start of a widget text that fits into `platz` characters (a line break counts two).
+  QString passend(const QString& widgetText, int platz) const;
 
   bool multi_;
   QLineEdit* line_ = nullptr;
@@ -112,6 +118,7 @@ class TextBox : public QWidget {
   int maxLength_ = 0;
   bool locked_ = false;
   bool typingBlocked_ = false;
+  bool cutsCodeText_ = false;
   QString lastText_;
 };
 

@@ -3,6 +3,8 @@
 #include "platform/kit/Twips.h"
 
 #include "platform/kit/Controls.h"
+#include "platform/vb/Codec.h"
+#include "platform/vb/Keys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -69,6 +71,59 @@ void FormBase::Show(bool modal) {
     return;
   }
   Forms::runModal(*this);
+}
+
+namespace {
+
+// One filter for the whole program: a key pressed in a control of a form with KeyPreview goes to the
+// form's Form_KeyPress before the control sees it.
+class TastenVorschau : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* obj, QEvent* ev) override {
+    if (ev->type() != QEvent::KeyPress || ersatz_) return false;
+    auto* w = qobject_cast<QWidget*>(obj);
+    // A key that a control passes on to its parent arrives here once more: only its first delivery counts.
+    if (!w || w != QApplication::focusWidget()) return false;
+    auto* form = dynamic_cast<FormBase*>(w->window());
+    if (!form || !form->KeyPreview()) return false;
+    auto* ke = static_cast<QKeyEvent*>(ev);
+    if (ke->key() == Qt::Key_Tab || ke->key() == Qt::Key_Backtab) return false;
+    int ascii = KeyAscii(ke);
+    if (ascii == 0) return false;
+    const int vorher = ascii;
+    form->Form_KeyPress(ascii);
+    if (ascii == vorher) return false;
+    if (ascii > 0 && ascii < 256) {
+      const QString zeichen = Codec::aus1252(QByteArray(1, static_cast<char>(ascii)));
+      const int gross = zeichen[0].toUpper().unicode();
+      int taste = gross < 128 ? gross : int(Qt::Key_unknown);
+      if (ascii == 13) taste = Qt::Key_Return;
+      else if (ascii == 8) taste = Qt::Key_Backspace;
+      else if (ascii == 27) taste = Qt::Key_Escape;
+      QKeyEvent neu(QEvent::KeyPress, taste, Qt::NoModifier, zeichen);
+      ersatz_ = true;
+      QCoreApplication::sendEvent(obj, &neu);
+      ersatz_ = false;
+    }
+    return true;
+  }
+
+ private:
+  bool ersatz_ = false;
+};
+
+}  // namespace
+
+void FormBase::setKeyPreview(bool on) {
+  keyPreview_ = on;
+  static QPointer<TastenVorschau> vorschau;
+  if (on && !vorschau) {
+    vorschau = new TastenVorschau(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(vorschau);
+  }
 }
 
 void FormBase::Hide() {

@@ -24,6 +24,12 @@ class FormBase {
   virtual void Form_QueryUnload(int& /*cancel*/, int /*mode*/) {}
   virtual void Form_Unload(int& /*cancel*/) {}
   virtual void Form_Resize() {}
+  // With KeyPreview on, every typed key of the form's controls comes here first, as its character code
+  // (Windows-1252): 0 swallows the key, another code is typed in its place. Tab, which moves the focus,
+  // is never previewed.
+  virtual void Form_KeyPress(int& /*keyAscii*/) {}
+  bool KeyPreview() const { return keyPreview_; }
+  void setKeyPreview(bool on);
 
   QString Caption() const;
   void setCaption(const QString& c);
@@ -56,6 +62,7 @@ class FormBase {
   int borderStyle_ = 2;
   bool minButton_ = true;
   bool maxButton_ = true;
+  bool keyPreview_ = false;
   // Set by the default instance: forgets and destroys the form once it closed itself (close box).
   std::function<void()> verwerfen_;
   friend class Forms;
