@@ -15,7 +15,9 @@ namespace {
 
 class Ueberweisung : public vb::DialogForm {
  public:
-  Ueberweisung() {
+  // vorschau: the form sees every key first and handles Enter once for all its boxes, as the direct
+  // debit and cash-on-delivery dialogs do; else every box handles its own.
+  explicit Ueberweisung(bool vorschau = false) {
     const auto box = [this](vb::TextBox*& b, const char* name, int laenge) {
       b = new vb::TextBox(this);
       b->setObjectName(QString::fromUtf8(name));
@@ -57,9 +59,10 @@ class Ueberweisung : public vb::DialogForm {
     TxtBetrag->LostFocus = [this] { ++betragVerlassen; };
     for (vb::TextBox* b : textboxen()) {
       if (b != TxtEmpfängerBank && b != TxtAuftraggeberBank) Feldregeln::TextMarkieren(*b);
-      Feldregeln::EnterWeiter(*b);
+      if (!vorschau) Feldregeln::EnterWeiter(*b);
     }
-    Feldregeln::EnterWeiter(*TxtWährung);
+    if (vorschau) setKeyPreview(true);
+    else Feldregeln::EnterWeiter(*TxtWährung);
     Feldregeln::BankAusBankleitzahl(*TxtEmpfängerBank, *TxtEmpfängerBLZ);
     Feldregeln::BankAusBankleitzahl(*TxtAuftraggeberBank, *TxtAuftraggeberBLZ);
     for (vb::TextBox* b : {TxtAuftraggeberName, TxtAuftraggeberKontoNr, TxtAuftraggeberBLZ, TxtAuftraggeberBank})
@@ -67,6 +70,8 @@ class Ueberweisung : public vb::DialogForm {
     Feldregeln::Betragsfeld(*TxtBetrag);
     resize(500, 400);
   }
+
+  void Form_KeyPress(int& keyAscii) override { Feldregeln::EnterWeiter(keyAscii); }
 
   QList<vb::TextBox*> textboxen() const {
     return {TxtEmpfängerName,    TxtEmpfängerKontoNr,    TxtEmpfängerBLZ,    TxtEmpfängerBank,
@@ -191,6 +196,22 @@ TEST_F(FeldregelnTest, EnterMovesOnInTabOrderAndNeverPressesAButton) {
   EXPECT_EQ(fokus(), u().TxtBetrag->editor());
   EXPECT_EQ(u().TxtWährung->Text(), QStringLiteral("CHF"));
   EXPECT_EQ(u().gedrueckt, 0);
+}
+
+TEST_F(FeldregelnTest, AFormThatSeesEveryKeyFirstHandlesEnterOnce) {
+  f_ = std::make_unique<Ueberweisung>(true);
+  f_->show();
+  QApplication::setActiveWindow(f_.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f_.get()));
+  u().TxtEmpfängerName->SetFocus();
+  for (int platz = 0; platz < 12; ++platz) {
+    ASSERT_EQ(fokusPlatz(), platz);
+    tippen(QStringLiteral("1\n"));
+  }
+  EXPECT_EQ(fokusPlatz(), 12);
+  EXPECT_EQ(u().gedrueckt, 0);
+  EXPECT_EQ(u().TxtWährung->Text(), QStringLiteral("1"));
+  EXPECT_EQ(u().TxtBetrag->Text(), QStringLiteral("1,00"));
 }
 
 TEST_F(FeldregelnTest, OnlyThePayerBoxesTypeSemicolonAndBarAsCommaAndDash) {
