@@ -1,5 +1,6 @@
 #include "bankforms/Auswerten.h"
 
+#include "common/Global.h"
 #include "common/Text.h"
 #include "platform/vb/Clock.h"
 #include "platform/vb/Codec.h"
@@ -34,41 +35,44 @@ struct Konstante {
 };
 
 struct Tabellen {
-  bool gefuellt = false;
-  std::vector<Konstante> konstanten;
+  std::array<Konstante, 3> konstanten;
   QStringList funktionen;
   QStringList logik;
   double piHalbe = 0;
   double ln10 = 0;
 };
 
-Tabellen& tabellen() {
-  static Tabellen t;
-  return t;
+// The tables hold the same for the whole run, except the day of "@TODAY": that is the day of the first
+// evaluation, kept with the program-wide variables.
+const Tabellen& tabellen() {
+  static const Tabellen fest = [] {
+    Tabellen t;
+    t.konstanten = {Konstante{QStringLiteral("PI"), QStringLiteral("3.14159265358979323846")},
+                    Konstante{QStringLiteral("e"), QStringLiteral("2.71828182845904523536")},
+                    Konstante{QStringLiteral("@TODAY"), QString()}};
+    // A name that contains a shorter one stands before it.
+    t.funktionen = {QStringLiteral("ARCSINH"), QStringLiteral("ARCCOSH"), QStringLiteral("ARCTANH"),
+                    QStringLiteral("ARCSECH"), QStringLiteral("ARCCSCH"), QStringLiteral("ARCCOTH"),
+                    QStringLiteral("ARCSIN"),  QStringLiteral("ARCCOS"),  QStringLiteral("ARCSEC"),
+                    QStringLiteral("ARCCSC"),  QStringLiteral("ARCCOT"),  QStringLiteral("SINH"),
+                    QStringLiteral("TANH"),    QStringLiteral("SECH"),    QStringLiteral("CSCH"),
+                    QStringLiteral("COTH"),    QStringLiteral("SEC"),     QStringLiteral("CSC"),
+                    QStringLiteral("COT"),     QStringLiteral("SIN"),     QStringLiteral("COS"),
+                    QStringLiteral("TAN"),     QStringLiteral("ATN"),     QStringLiteral("LOG"),
+                    QStringLiteral("EXP"),     QStringLiteral("SQR"),     QStringLiteral("CLG"),
+                    QStringLiteral("ABS"),     QStringLiteral("NOT")};
+    t.logik = {QStringLiteral("AND"), QStringLiteral("OR")};
+    t.piHalbe = 2 * std::atan(1.0);
+    t.ln10 = std::log(10.0);
+    return t;
+  }();
+  return fest;
 }
 
-const Tabellen& tabellenFuellen() {
-  Tabellen& t = tabellen();
-  if (t.gefuellt) return t;
-  t.konstanten = {{QStringLiteral("PI"), QStringLiteral("3.14159265358979323846")},
-                  {QStringLiteral("e"), QStringLiteral("2.71828182845904523536")},
-                  {QStringLiteral("@TODAY"), Zahltext(Date2Num(Clock::today().toString(QStringLiteral("MM-dd-yyyy"))))}};
-  // A name that contains a shorter one stands before it.
-  t.funktionen = {QStringLiteral("ARCSINH"), QStringLiteral("ARCCOSH"), QStringLiteral("ARCTANH"),
-                  QStringLiteral("ARCSECH"), QStringLiteral("ARCCSCH"), QStringLiteral("ARCCOTH"),
-                  QStringLiteral("ARCSIN"),  QStringLiteral("ARCCOS"),  QStringLiteral("ARCSEC"),
-                  QStringLiteral("ARCCSC"),  QStringLiteral("ARCCOT"),  QStringLiteral("SINH"),
-                  QStringLiteral("TANH"),    QStringLiteral("SECH"),    QStringLiteral("CSCH"),
-                  QStringLiteral("COTH"),    QStringLiteral("SEC"),     QStringLiteral("CSC"),
-                  QStringLiteral("COT"),     QStringLiteral("SIN"),     QStringLiteral("COS"),
-                  QStringLiteral("TAN"),     QStringLiteral("ATN"),     QStringLiteral("LOG"),
-                  QStringLiteral("EXP"),     QStringLiteral("SQR"),     QStringLiteral("CLG"),
-                  QStringLiteral("ABS"),     QStringLiteral("NOT")};
-  t.logik = {QStringLiteral("AND"), QStringLiteral("OR")};
-  t.piHalbe = 2 * std::atan(1.0);
-  t.ln10 = std::log(10.0);
-  t.gefuellt = true;
-  return t;
+const QString& heute() {
+  if (AuswertenHeute.isEmpty())
+    AuswertenHeute = Zahltext(Date2Num(Clock::today().toString(QStringLiteral("MM-dd-yyyy"))));
+  return AuswertenHeute;
 }
 
 bool istZiffer(QChar c) { return c >= u'0' && c <= u'9'; }
@@ -246,7 +250,8 @@ bool Auswertung::zurueckschreiben(qsizetype links, double wert, qsizetype rest) 
 }
 
 void Auswertung::konstantenErsetzen(const Tabellen& tab) {
-  for (const Konstante& k : tab.konstanten) {
+  for (const Konstante& konstante : tab.konstanten) {
+    const Konstante k{konstante.name, konstante.wert.isEmpty() ? heute() : konstante.wert};
     const bool euler = k.name == u"e";
     qsizetype von = 0;
     for (;;) {
@@ -602,7 +607,7 @@ double Auswertung::rechnen(const QString& eingabe) {
   if (tiefe_ == 0 && eingabe.size() > kLaengsterText) scheitern();
   if (tiefe_ > kTiefsteKlammer) scheitern();
   t_ = Compact(Ersetzen(eingabe, QStringLiteral(","), QStringLiteral(".")));
-  const Tabellen& tab = tabellenFuellen();
+  const Tabellen& tab = tabellen();
   konstantenErsetzen(tab);
   t_ = grossschreiben(t_);
   if (InCount(t_, QStringLiteral("(")) != InCount(t_, QStringLiteral(")"))) scheitern();
@@ -632,8 +637,6 @@ double Auswerten(QString& text) {
     return 0;
   }
 }
-
-void TabellenZuruecksetzen() { tabellen() = Tabellen{}; }
 
 Zahl ZahlLesen(QStringView s) {
   const qsizetype n = s.size();

@@ -9,12 +9,9 @@ namespace Z_Evaluate2 {
 
 // Evaluates the expression. On success the text is left as it is; on failure the result is 0 and the text
 // becomes "%" followed by the text as passed. Every result is a finite number, and no input crashes or
-// hangs: a text of more than 1024 characters or with brackets nested more than 64 deep fails.
+// hangs: a text of more than 1024 characters or with brackets nested more than 64 deep fails. "@TODAY" is the
+// day number (counted from 30.12.1899) of the program's clock at the first evaluation of the run.
 double Auswerten(QString& text);
-
-// The constant, function and operator tables are filled at the first evaluation of a run and kept, so
-// "@TODAY" stays the day of that evaluation. This forgets them; the next evaluation fills them afresh.
-void TabellenZuruecksetzen();
 
 // The leading number of a text: blanks, TABs and line feeds are skipped, then an optional sign, digits
 // with at most one "." as decimal point and an optional exponent ("E" or "D", either case, an optional

@@ -37,5 +37,6 @@ int& TokenAnzahl = programmZustand().TokenAnzahl;
 QString& ProgrammVersion = programmZustand().ProgrammVersion;
 float& ProgrammVersionZahl = programmZustand().ProgrammVersionZahl;
 int& EntwicklungsStatus = programmZustand().EntwicklungsStatus;
+QString& AuswertenHeute = programmZustand().AuswertenHeute;
 
 void GlobaleZuruecksetzen() { programmZustand() = ProgrammZustand(); }

@@ -36,6 +36,7 @@ struct ProgrammZustand {
   QString ProgrammVersion = QStringLiteral(KARTULON_VERSION_TEXT);
   float ProgrammVersionZahl = QStringLiteral(KARTULON_VERSION_TEXT).toFloat();
   int EntwicklungsStatus = 0;
+  QString AuswertenHeute{};
 };
 ProgrammZustand& programmZustand();
 
@@ -90,6 +91,9 @@ extern int& EntwicklungsStatus;
 extern QString& ProgrammVersion;
 // The same as a number: major + minor / 100 + revision / 1000000.
 extern float& ProgrammVersionZahl;
+
+// The amount evaluator's "@TODAY": the day number text fixed at the first evaluation of the run, "" before.
+extern QString& AuswertenHeute;
 
 // Puts every program-wide variable back to its value at program start.
 void GlobaleZuruecksetzen();

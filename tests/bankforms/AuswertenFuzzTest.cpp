@@ -15,11 +15,6 @@ namespace {
 
 class AuswertenFuzzTest : public KartulonTest {
  protected:
-  void SetUp() override {
-    KartulonTest::SetUp();
-    Z_Evaluate2::TabellenZuruecksetzen();
-  }
-
   // Finite, and either a success with the text untouched or 0 with the text marked.
   static ::testing::AssertionResult haelt(const QString& eingabe) {
     QString text = eingabe;

@@ -1,6 +1,7 @@
 // The amount evaluator, case by case: each text with the value it gives (as the evaluator's own number
 // text, so that 15 significant digits are compared exactly) or with its failure.
 #include "bankforms/Auswerten.h"
+#include "common/Global.h"
 #include "platform/vb/Clock.h"
 #include "support/kern/TestUmgebung.h"
 
@@ -20,14 +21,6 @@ struct Fall {
 
 class AuswertenTest : public KartulonTest {
  protected:
-  void SetUp() override {
-    KartulonTest::SetUp();
-    Z_Evaluate2::TabellenZuruecksetzen();
-  }
-  void TearDown() override {
-    Z_Evaluate2::TabellenZuruecksetzen();
-    KartulonTest::TearDown();
-  }
 
   static void pruefen(const Fall& f) {
     const QString eingabe = QString::fromUtf8(f.text);
@@ -342,12 +335,13 @@ TEST_F(AuswertenTest, ConstantsAndEulersNumberOnlyStandingAlone) {
 
 TEST_F(AuswertenTest, TodayIsTheDayNumberOfTheFirstEvaluation) {
   Clock::setFixed(QDateTime(QDate(1999, 3, 5), QTime(9, 0)));
-  Z_Evaluate2::TabellenZuruecksetzen();
   pruefen({{"@TODAY", "36224"}, {"@TODAY-36224", "0"}, {"@TODAY+1", "36225"}});
   // The tables stay for the rest of the run, whatever the clock says meanwhile.
   Clock::setFixed(QDateTime(QDate(1999, 3, 6), QTime(9, 0)));
   pruefen({{"@TODAY", "36224"}});
-  Z_Evaluate2::TabellenZuruecksetzen();
+  EXPECT_EQ(AuswertenHeute, QStringLiteral("36224"));
+  // The reset of the program-wide variables (every test's start) forgets it.
+  GlobaleZuruecksetzen();
   pruefen({{"@TODAY", "36225"}, {"@today", "0"}, {"\"@TODAY\"=\"@TODAY\"", "-1"}});
 }
 

@@ -1,17 +1,10 @@
 // The amount box's rules as text: what leaving the box makes of an amount, and whether printing asks.
-#include "bankforms/Auswerten.h"
 #include "bankforms/Betragsregeln.h"
 #include "support/kern/TestUmgebung.h"
 
 namespace {
 
-class BetragsregelnTest : public KartulonTest {
- protected:
-  void SetUp() override {
-    KartulonTest::SetUp();
-    Z_Evaluate2::TabellenZuruecksetzen();
-  }
-};
+class BetragsregelnTest : public KartulonTest {};
 
 TEST_F(BetragsregelnTest, LeavingTheBoxAndPrinting) {
   struct Fall {

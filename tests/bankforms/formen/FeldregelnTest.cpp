@@ -1,6 +1,5 @@
 // The bank forms' typing rules on a small form with the transfer order's twelve boxes in their tab order,
 // driven by key events sent to whichever widget has the focus, as a keyboard would.
-#include "bankforms/Auswerten.h"
 #include "bankforms/formen/Feldregeln.h"
 #include "common/formen/Auswahl.h"
 #include "platform/kit/Controls.h"
@@ -93,7 +92,6 @@ class FeldregelnTest : public KartulonTest {
  protected:
   void SetUp() override {
     KartulonTest::SetUp();
-    Z_Evaluate2::TabellenZuruecksetzen();
     dateiSchreiben(programmOrdner() + QStringLiteral("/Kataloge/D-BLZ_7.Txt"),
                    "[BLZ]\r\n70050000=Landesbank\r\n70050001=Zweite Bank,Erste Bank\r\n");
     f_ = std::make_unique<Ueberweisung>();
