@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QStringList>
+#include <algorithm>
 
 int InCount(const QString& text, const QString& muster) {
   if (muster.isEmpty()) return 0;
