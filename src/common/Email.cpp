@@ -66,6 +66,16 @@ QUrl AdresseAlsUrl(const QString& text) {
   return {};
 }
 
+QUrl WebAdresseAlsUrl(const QString& text, bool wwwErlaubt) {
+  QString t = vb::Trim(text);
+  if (wwwErlaubt && t.startsWith(QStringLiteral("www."), Qt::CaseInsensitive)) t.prepend(QStringLiteral("http://"));
+  const QUrl url(t, QUrl::StrictMode);
+  const QString schema = url.scheme().toLower();
+  if (!url.isValid() || url.host().isEmpty() || (schema != u"http" && schema != u"https" && schema != u"ftp"))
+    return {};
+  return url;
+}
+
 bool AdresseOeffnen(const QString& text) {
   const QUrl url = AdresseAlsUrl(text);
   if (url.isEmpty()) return false;

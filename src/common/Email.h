@@ -22,5 +22,10 @@ int TextArtErmitteln(const QString& text);
 // with "mailto:") as a URL; an empty URL for anything else, an existing file included.
 QUrl AdresseAlsUrl(const QString& text);
 
+// A whole web address (http, https or ftp, with a host, nothing around it) as a URL, the text trimmed;
+// with wwwErlaubt a text beginning with "www." counts too and gets "http://" in front. An empty URL for
+// anything else, so that no text is handed to the desktop that could start a program.
+QUrl WebAdresseAlsUrl(const QString& text, bool wwwErlaubt);
+
 // Hands a web or e-mail address to the desktop; true when it did (whatever the desktop made of it).
 bool AdresseOeffnen(const QString& text);

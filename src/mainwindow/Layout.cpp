@@ -43,8 +43,7 @@ short ganzzahl(double wert) {
 int Main::ScaleWidth() const { return Twips::ausPixel(width()); }
 
 int Main::ScaleHeight() const {
-  const QWidget* menu = menuWidget();
-  return Twips::ausPixel(height() - (menu && menu->isVisible() ? menu->height() : 0));
+  return Twips::ausPixel(height() - Twips::menuHoehe(this));
 }
 
 void Main::Form_Resize() {
@@ -70,10 +69,8 @@ void Main::Form_Resize() {
   if (Height() > kMindestHoehe) {
     vb::setTop(Liste, vb::Top(Rahmen0) + vb::Height(Rahmen0) + 150);
     vb::setHeight(Liste, std::max(0, ScaleHeight() - vb::Top(Liste) - 250));
-    // The progress bar lies on the window itself, over the status bar: its top counts from the menu bar's.
-    const QWidget* menu = menuWidget();
-    const int menuHoehe = menu && menu->isVisible() ? Twips::ausPixel(menu->height()) : 0;
-    vb::setTop(ProgressBar, menuHoehe + ScaleHeight() - vb::Height(ProgressBar));
+    // The progress bar lies on the window itself, over the status bar.
+    vb::setTop(ProgressBar, ScaleHeight() - vb::Height(ProgressBar));
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/Global.h"
 #include "platform/vb/Codec.h"
+#include "platform/dienste/Zwischenablage.h"
 #include "platform/vb/Fonts.h"
 #include "platform/kit/Twips.h"
 #include "store/Anschrift.h"
@@ -102,15 +103,11 @@ Main::Main() {
   setWindowTitle(QStringLiteral("Kartulon"));
   setWindowIcon(programmSymbol());
   ControlsAnlegen();
-  DatensatzBefehleVerbinden();
 }
 
 Main::~Main() {
+  Zwischenablage::abmelden(zwischenablageBeobachter_);
   if (vb::Forms::Hauptformular() == this) vb::Forms::setHauptformular(nullptr);
-}
-
-vb::MenuItem* Main::menuEintrag(const QString& name, const QString& caption) {
-  return new vb::MenuItem(name, caption, this);
 }
 
 void Main::ControlsAnlegen() {
@@ -147,6 +144,8 @@ void Main::ControlsAnlegen() {
   Toolbar->setIconSize(QSize(Twips::zuPixel(300), Twips::zuPixel(300)));
   for (const auto& [key, tip, image] : knoepfe)
     Toolbar->addButton(QString::fromUtf16(key), QString::fromUtf16(tip), bild(style(), QString::fromUtf16(image)));
+  // The menu bar before the controls: those on the window itself are placed below it.
+  MenueAnlegen();
 
   auto rahmen = [&](const char* name, const QString& caption, int l, int t, int w, int h) {
     auto* f = new vb::Frame(Flaeche);
@@ -306,68 +305,6 @@ void Main::ControlsAnlegen() {
     StatusBar->setPanelText(k, QString::fromUtf16(text));
   }
 
-  // Menu items (the menu tree places them in the menu bar).
-  PulDatei = menuEintrag(QStringLiteral("PulDatei"), QStringLiteral("&Datei"));
-  PulAdresse = menuEintrag(QStringLiteral("PulAdresse"), QStringLiteral("&Adresse"));
-  PulDrucken = menuEintrag(QStringLiteral("PulDrucken"), QStringLiteral("D&rucken"));
-  mnuWeiteres = menuEintrag(QStringLiteral("mnuWeiteres"), QStringLiteral("&Weiteres"));
-  PulHilfe = menuEintrag(QStringLiteral("PulHilfe"), QStringLiteral("&Hilfe"));
-  PulÖffnen = menuEintrag(QStringLiteral("PulÖffnen"), QStringLiteral("Ö&ffnen..."));
-  PulAnlegen = menuEintrag(QStringLiteral("PulAnlegen"), QStringLiteral("&Anlegen..."));
-  PulSichern = menuEintrag(QStringLiteral("PulSichern"), QStringLiteral("&Speichern"));
-  PulEnde = menuEintrag(QStringLiteral("PulEnde"), QStringLiteral("Speichern und Be&enden"));
-  PulAbbruch = menuEintrag(QStringLiteral("PulAbbruch"), QStringLiteral("Bee&nden"));
-  PulEinfügen = menuEintrag(QStringLiteral("PulEinfügen"), QStringLiteral("Adresse &Anlegen"));
-  PulAusschneiden = menuEintrag(QStringLiteral("PulAusschneiden"), QStringLiteral("Adresse &Löschen"));
-  PulKopieren = menuEintrag(QStringLiteral("PulKopieren"), QStringLiteral("Adresse &Kopieren"));
-  PulSuchen = menuEintrag(QStringLiteral("PulSuchen"), QStringLiteral("&Suche Text"));
-  PulSort = menuEintrag(QStringLiteral("PulSort"), QStringLiteral("S&ortieren"));
-  mnuUndo = menuEintrag(QStringLiteral("mnuUndo"), QStringLiteral("Änderungen &rückgängig"));
-  mnuSonderzeichenEinfg = menuEintrag(QStringLiteral("mnuSonderzeichenEinfg"), QStringLiteral("S&onderzeichen einfügen..."));
-  mnuChk = menuEintrag(QStringLiteral("mnuChk"), QStringLiteral("&Prüfen"));
-  mnuSetup = menuEintrag(QStringLiteral("mnuSetup"), QStringLiteral("&Einstellungen..."));
-  mnuDateiBeschreiben = menuEintrag(QStringLiteral("mnuDateiBeschreiben"), QStringLiteral("&Beschreiben..."));
-  mnuDateiHinzufügen = menuEintrag(QStringLiteral("mnuDateiHinzufügen"), QStringLiteral("&Hinzufügen..."));
-  mnuUebernahme = menuEintrag(QStringLiteral("mnuUebernahme"), QStringLiteral("Über&nahme"));
-  mnuAdrImport = menuEintrag(QStringLiteral("mnuAdrImport"), QStringLiteral("&Importieren"));
-  mnuMaskenEdit = menuEintrag(QStringLiteral("mnuMaskenEdit"), QStringLiteral("&Masken-Editor"));
-  mnuPrnUmschlagsfenster = menuEintrag(QStringLiteral("mnuPrnUmschlagsfenster"), QStringLiteral("Umschlags&fenster"));
-  mnuImpZA = menuEintrag(QStringLiteral("mnuImpZA"), QStringLiteral("Import einer Adresse aus &Zwischenablage"));
-  mnuAdrImpDINFO3 = menuEintrag(QStringLiteral("mnuAdrImpDINFO3"), QStringLiteral("&Suche bei D-Info 3.0..."));
-  mnuAdrImpDINFO97 = menuEintrag(QStringLiteral("mnuAdrImpDINFO97"), QStringLiteral("&Suche bei D-Info 97..."));
-  mnuAdrImpKlickTel98 = menuEintrag(QStringLiteral("mnuAdrImpKlickTel98"), QStringLiteral("&Suche bei KlickTel 98..."));
-  mnuAdrImpDINFO99 = menuEintrag(QStringLiteral("mnuAdrImpDINFO99"), QStringLiteral("&Suche bei D-Info 99..."));
-  mnuPlzSuche = menuEintrag(QStringLiteral("mnuPlzSuche"), QStringLiteral("Externe &PLZ Suche..."));
-  // The sort menu offers eleven fields; the item's index is the field it sorts by.
-  const struct { int feld; const char16_t* caption; QKeySequence taste; } sortEintraege[] = {
-      {0, u"nach &Rubrik", QKeySequence(Qt::CTRL | Qt::Key_F4)},
-      {1, u"nach &Nachname", {}},
-      {4, u"nach &PLZ", {}},
-      {6, u"nach &Land", {}},
-      {7, u"nach &Telefon-Nr.", {}},
-      {10, u"nach &Zusatz", {}},
-      {15, u"nach &Erstellungsdatum", {}},
-      {16, u"nach &Änderungsdatum", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F4)},
-      {20, u"nach &Geburtstag (Alter)", {}},
-      {22, u"nach &WWW-Seite", {}},
-      {23, u"nach &Index", {}},
-  };
-  for (const auto& e : sortEintraege) {
-    vb::MenuItem* item = menuEintrag(QStringLiteral("mnuSort_%1").arg(e.feld), QString::fromUtf16(e.caption));
-    if (!e.taste.isEmpty()) item->setShortcut(e.taste);
-    mnuSort.set(e.feld, item);
-  }
-  const char16_t* programme[] = {u"&Kartulon...", u"&Spindra...", u"&Kelvor...", u"&Murelkan..."};
-  for (int i = 0; i < 4; ++i)
-    mnuPrg.set(i, menuEintrag(QStringLiteral("mnuPrg_%1").arg(i), QString::fromUtf16(programme[i])));
-  mnuPopUp = menuEintrag(QStringLiteral("mnuPopUp"), QStringLiteral("Popup"));
-  mnuBrfAnWord = menuEintrag(QStringLiteral("mnuBrfAnWord"), QStringLiteral("&Brief an Word..."));
-  mnuExportTiptel195 =
-      menuEintrag(QStringLiteral("mnuExportTiptel195"), QStringLiteral("Tiptel 195 Telefonregister 1000 !!!..."));
-  mnuExportTKAnlage =
-      menuEintrag(QStringLiteral("mnuExportTKAnlage"), QStringLiteral("&Kurzwahl-Speicher für * !!! ..."));
-  mnuXxxEntwicklung = menuEintrag(QStringLiteral("mnuXxxEntwicklung"), QStringLiteral("Entwicklung"));
-
   // The tab order of the window: search box, the fields in reading order, the list, zoom.
   std::vector<std::pair<int, QWidget*>> ordnung;
   for (int i = 0; i < 24; ++i)
@@ -382,12 +319,10 @@ void Main::ControlsAnlegen() {
   Liste->Click = [this] { Liste_Click(); };
   Liste->DblClick = [this] { Liste_DblClick(); };
   SucheVerbinden();
-  DateiBefehleVerbinden();
   FeldbearbeitungVerbinden();
 
   // The design client area (toolbar and status bar inside it), below the menu bar when there is one.
-  const int menuHoehe = menuWidget() ? menuWidget()->sizeHint().height() : 0;
-  resize(Twips::zuPixel(9675), Twips::zuPixel(7080) + menuHoehe);
+  resize(Twips::zuPixel(9675), Twips::zuPixel(7080) + Twips::menuHoehe(this));
 }
 
 // Tab and Shift+Tab follow the window's own order, from the last place back to the first, over the

@@ -5,6 +5,8 @@
 #include "store/Adressbestand.h"
 #include "platform/kit/Controls.h"
 #include "platform/kit/Form.h"
+#include "platform/kit/Menue.h"
+#include "platform/kit/StdDialog.h"
 
 #include <QMainWindow>
 #include <optional>
@@ -43,10 +45,11 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   vb::ProgressBar* ProgressBar = nullptr;
   QWidget* Flaeche = nullptr;  // the client area that holds the controls
 
-  // Menu items that the record and file procedures enable, disable, show or hide. The menu tree
-  // places them in the menu bar.
+  // The menu tree (built from one table, MainMenue.cpp) and the items that procedures refer to. Every
+  // item, separators included, is found by name through Menue->item().
+  vb::MenuBaum* Menue = nullptr;
   vb::MenuItem* PulDatei = nullptr;
-  vb::MenuItem* PulAdresse = nullptr;
+  vb::MenuItem* PulBearbeiten = nullptr;
   vb::MenuItem* PulDrucken = nullptr;
   vb::MenuItem* mnuWeiteres = nullptr;
   vb::MenuItem* PulHilfe = nullptr;
@@ -77,7 +80,17 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   vb::MenuItem* mnuAdrImpKlickTel98 = nullptr;
   vb::MenuItem* mnuAdrImpDINFO99 = nullptr;
   vb::MenuItem* mnuPlzSuche = nullptr;
+  vb::MenuItem* mnuWebStart = nullptr;
+  vb::MenuItem* PulZFax = nullptr;
+  vb::MenuItem* PulDruckEinrichten = nullptr;
+  vb::MenuItem* PulAnleitung = nullptr;
+  vb::MenuItem* PulWerbung = nullptr;
+  vb::MenuItem* mnuURLHomePage = nullptr;
+  vb::MenuItem* mnuURLUpdate = nullptr;
+  vb::ControlArray<vb::MenuItem> mnuLinks;
   vb::ControlArray<vb::MenuItem> mnuPrg;
+  // The common dialogs of the window (printer set-up, saving).
+  vb::CommonDialog* StdDialog = nullptr;
 
   // --- the window's life cycle --------------------------------------------------------------------
   void Form_Load() override;
@@ -130,7 +143,6 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void Form_QueryUnload(int& cancel, int mode) override;
   void mnuDateiBeschreiben_Click();
   void mnuDateiHinzufügen_Click();
-  void DateiBefehleVerbinden();
 
   // --- record commands, index, catalogues (store) ---------------------------------------------------
   void PulEinfügen_Click();      // new record
@@ -138,8 +150,6 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void PulAusschneiden_Click();  // delete the selected record
   void mnuUndo_Click();          // exchange the selected line with the copy taken at selection
   void PulBearbeiten_Click();    // the record menu opens: its items' states
-  // Captions, shortcuts and handlers of the record menu's items.
-  void DatensatzBefehleVerbinden();
   // Selects the line just appended and gives it today's dates and the next index (new and copy).
   void NeuenDatensatzAuswaehlen();
 
@@ -157,7 +167,7 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void TxtSuche_GotFocus();
   void TxtSuche_KeyUp(int& keyCode, int shift);
   short SucheLaeuft = 0;  // 1 while a search started by the timer runs
-  // Connects the search box, its timer and the search and sort commands to their procedures.
+  // Connects the search box and its timer to their procedures.
   void SucheVerbinden();
 
   // --- start-up, layout and options (mainwindow) ----------------------------------------------------
@@ -175,6 +185,21 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   vb::MenuItem* mnuExportTiptel195 = nullptr;  // shown when its export is configured
   vb::MenuItem* mnuExportTKAnlage = nullptr;   // named after the configured telephone system
   vb::MenuItem* mnuXxxEntwicklung = nullptr;   // development menu, always hidden
+
+  // --- menu commands: help, web pages, the family's programs, clipboard, printer (mainwindow) ----------
+  void PulDruckEinrichten_Click();  // printer set-up
+  void PulAnleitung_Click();        // the contents of the program's help
+  void PulWerbung_Click();
+  void mnuURLHomePage_Click();
+  void mnuURLUpdate_Click();
+  void mnuWeiteres_Click();         // the menu "&Weiteres" opens: idle reset, the family's programs
+  void mnuPrg_Click(short index);   // starts a program of the family (0 this one, 1 to 3 the others)
+  void mnuLinks_Click(short index); // the directory-enquiry link of Links.txt
+  void mnuWebStart_Click();         // the record's web page
+  void PulZFax_Click();             // the fax number to the clipboard
+  // What follows the settings dialog: the window's current fonts, colours and geometry are stored, then
+  // every display and editing option is read back and applied.
+  void NachEinstellungen();
 
   // --- field editing, toolbar, clock (mainwindow) ---------------------------------------------------
   // The shared handlers of the 24 field boxes; index is the box's index.
@@ -222,5 +247,7 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   std::optional<QRect> aeussereLage_;
   void aeussereLageAnwenden();
   void ControlsAnlegen();
-  vb::MenuItem* menuEintrag(const QString& name, const QString& caption);
+  // Builds the menu tree from its table and fills the item members.
+  void MenueAnlegen();
+  int zwischenablageBeobachter_ = 0;
 };

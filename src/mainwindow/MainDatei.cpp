@@ -37,26 +37,6 @@ QString DateiWaehlen(const QString& name, bool laden, const QString& ordner) {
 
 }  // namespace
 
-void Main::DateiBefehleVerbinden() {
-  PulÖffnen->setCaption(QString::fromUtf16(u"Ö&ffnen..."));
-  PulÖffnen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-  PulAnlegen->setCaption(QStringLiteral("&Anlegen..."));
-  PulSichern->setCaption(QStringLiteral("&Speichern"));
-  PulSichern->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  PulAbbruch->setCaption(QStringLiteral("Bee&nden"));
-  PulEnde->setCaption(QStringLiteral("Speichern und Be&enden"));
-  PulEnde->setShortcut(QKeySequence(Qt::Key_F12));
-  mnuDateiBeschreiben->setCaption(QStringLiteral("&Beschreiben..."));
-  mnuDateiHinzufügen->setCaption(QString::fromUtf16(u"&Hinzufügen..."));
-  PulÖffnen->Click = [this] { PulÖffnen_Click(); };
-  PulAnlegen->Click = [this] { PulAnlegen_Click(); };
-  PulSichern->Click = [this] { PulSichern_Click(); };
-  PulAbbruch->Click = [this] { PulAbbruch_Click(); };
-  PulEnde->Click = [this] { pulEnde_Click(); };
-  mnuDateiBeschreiben->Click = [this] { mnuDateiBeschreiben_Click(); };
-  mnuDateiHinzufügen->Click = [this] { mnuDateiHinzufügen_Click(); };
-}
-
 void Main::PulÖffnen_Click() {
   // Read-only mode has nothing to save and never asks.
   if (Geaendert == 1 && NurLesen == 0) {

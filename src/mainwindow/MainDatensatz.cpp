@@ -6,13 +6,10 @@
 #include "mainwindow/Main.h"
 #include "platform/vb/Clock.h"
 #include "platform/dienste/Dialogs.h"
+#include "platform/dienste/Zwischenablage.h"
 #include "platform/vb/Vb.h"
 #include "store/Datensatz.h"
 #include "store/Index.h"
-
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
 
 namespace {
 
@@ -24,29 +21,6 @@ bool LeererDatensatz(const QString& zeile) {
 }
 
 }  // namespace
-
-void Main::DatensatzBefehleVerbinden() {
-  mnuUndo->setCaption(QStringLiteral("Änderungen &rückgängig"));
-  mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  PulEinfügen->setCaption(QStringLiteral("Adresse &Anlegen"));
-  PulEinfügen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  PulKopieren->setCaption(QStringLiteral("Adresse &Kopieren"));
-  PulKopieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-  PulAusschneiden->setCaption(QStringLiteral("Adresse &Löschen"));
-  PulAusschneiden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-  mnuImpZA->setCaption(QStringLiteral("Import einer Adresse aus &Zwischenablage"));
-  mnuAdrImpDINFO3->setCaption(QStringLiteral("&Suche bei D-Info 3.0..."));
-  mnuAdrImpDINFO97->setCaption(QStringLiteral("&Suche bei D-Info 97..."));
-  mnuAdrImpKlickTel98->setCaption(QStringLiteral("&Suche bei KlickTel 98..."));
-  mnuAdrImpDINFO99->setCaption(QStringLiteral("&Suche bei D-Info 99..."));
-  mnuPlzSuche->setCaption(QStringLiteral("Externe &PLZ Suche..."));
-
-  mnuUndo->Click = [this] { mnuUndo_Click(); };
-  PulEinfügen->Click = [this] { PulEinfügen_Click(); };
-  PulKopieren->Click = [this] { PulKopieren_Click(); };
-  PulAusschneiden->Click = [this] { PulAusschneiden_Click(); };
-  PulAdresse->Click = [this] { PulBearbeiten_Click(); };
-}
 
 void Main::PulEinfügen_Click() {
   if (Liste->ListCount() >= kMaxDatensaetze) {
@@ -121,8 +95,7 @@ void Main::mnuUndo_Click() {
 
 void Main::PulBearbeiten_Click() {
   mnuUndo->setEnabled(Liste->List(Liste->ListIndex()) != AktuellerDatensatz);
-  const QMimeData* inhalt = QGuiApplication::clipboard()->mimeData();
-  mnuImpZA->setEnabled(inhalt && inhalt->hasText());
+  mnuImpZA->setEnabled(Zwischenablage::hatText());
   const QString version = IniLesen("", "", "DInfoVer", "");
   mnuAdrImpDINFO3->setVisible(false);
   mnuAdrImpDINFO97->setVisible(false);

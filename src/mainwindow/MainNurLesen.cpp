@@ -41,6 +41,8 @@ void Main::ReadOnlySet() {
     ZeitReservierung->Tick = [this] { ZeitReservierung_Timer(); };
   }
   ZeitReservierung->setEnabled(!ReservierteDatei.isEmpty());
+  // The record menu's states follow the loaded file, so that its shortcuts act on what the menu shows.
+  PulBearbeiten_Click();
 }
 
 void Main::Daten_Schließen() {

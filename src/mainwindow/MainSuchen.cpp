@@ -108,10 +108,4 @@ void Main::SucheVerbinden() {
   TxtSuche->DblClick = [this] { TxtSuche_DblClick(); };
   TxtSuche->GotFocus = [this] { TxtSuche_GotFocus(); };
   zeitSuche->Tick = [this] { zeitSuche_Timer(); };
-  PulSuchen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-  PulSuchen->Click = [this] { PulSuchen_Click(); };
-  for (const auto& [index, item] : mnuSort) {
-    const short feld = static_cast<short>(index);
-    item->Click = [this, feld] { mnuSort_Click(feld); };
-  }
 }

@@ -1,6 +1,7 @@
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "mainwindow/Main.h"
+#include "platform/dienste/Zwischenablage.h"
 #include "store/Datensatz.h"
 #include "support/kern/TestUmgebung.h"
 
@@ -227,13 +228,13 @@ TEST_F(DatensatzbefehleTest, MenuStateOfLookUpItemsAndClipboard) {
   EXPECT_TRUE(m().mnuPlzSuche->Visible());
   EXPECT_TRUE(m().mnuPlzSuche->Enabled());
 
-  QGuiApplication::clipboard()->clear();
+  Zwischenablage::leeren();
   m().PulBearbeiten_Click();
   EXPECT_FALSE(m().mnuImpZA->Enabled());
-  QGuiApplication::clipboard()->setText(QStringLiteral("Hans Meier"));
+  Zwischenablage::textSetzen(QStringLiteral("Hans Meier"));
   m().PulBearbeiten_Click();
   EXPECT_TRUE(m().mnuImpZA->Enabled());
-  QGuiApplication::clipboard()->clear();
+  Zwischenablage::leeren();
 }
 
 TEST_F(DatensatzbefehleTest, MenuItemsRunTheCommands) {

@@ -30,6 +30,14 @@ struct FileDialogRequest {
   bool save = false;
 };
 
+// The printer set-up: the installed printers to choose from, the current one and its orientation
+// (1 portrait, 2 landscape); the choice comes back in the same fields.
+struct DruckerEinrichtung {
+  QStringList drucker;
+  QString gewaehlt;
+  int ausrichtung = 1;
+};
+
 class DialogService {
  public:
   virtual ~DialogService() = default;
@@ -47,6 +55,8 @@ class DialogService {
   // false when cancelled.
   virtual bool fontDialog(QFont& font) = 0;
   virtual bool colorDialog(QColor& color) = 0;
+  // false when cancelled.
+  virtual bool druckerEinrichten(DruckerEinrichtung& /*einrichtung*/) { return false; }
 };
 
 namespace Dialogs {

@@ -1,11 +1,12 @@
 #include "platform/kit/Controls.h"
 
+#include "platform/dienste/Zwischenablage.h"
+
 #include "platform/vb/Codec.h"
 #include "platform/vb/Keys.h"
 #include "platform/kit/Twips.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -40,15 +41,21 @@ bool setHeight(QWidget* w, int twips) {
 
 namespace {
 
-// A key that an enabled action of the window uses as its shortcut wins over the text box's own use.
+// A key that an action of the window uses as its shortcut belongs to that action, not to the text box:
+// when the action is enabled its shortcut runs it, and when it is not, the key does nothing (it is
+// neither typed nor used by the box's own editing: Ctrl+M is not Enter, Ctrl+Z not the box's undo).
 bool istFensterKuerzel(QWidget* w, QKeyEvent* e) {
   const QKeySequence seq(e->keyCombination());
   for (QAction* a : w->window()->findChildren<QAction*>()) {
-    if (!a->isEnabled()) continue;
     for (const QKeySequence& k : a->shortcuts())
       if (k == seq) return true;
   }
   return false;
+}
+
+bool kannKuerzelSein(const QKeyEvent* ke) {
+  return (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) ||
+         (ke->key() >= Qt::Key_F1 && ke->key() <= Qt::Key_F35);
 }
 
 // A one-line editor that keeps its caret when reached by Tab, as the runtime's boxes did: Qt selects the
@@ -347,7 +354,7 @@ bool TextBox::eventFilter(QObject* obj, QEvent* ev) {
   switch (ev->type()) {
     case QEvent::ShortcutOverride: {
       auto* ke = static_cast<QKeyEvent*>(ev);
-      if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier) || (ke->key() >= Qt::Key_F1 && ke->key() <= Qt::Key_F35)) {
+      if (kannKuerzelSein(ke)) {
         if (istFensterKuerzel(this, ke)) {
           ke->ignore();
           return true;
@@ -357,6 +364,8 @@ bool TextBox::eventFilter(QObject* obj, QEvent* ev) {
     }
     case QEvent::KeyPress: {
       auto* ke = static_cast<QKeyEvent*>(ev);
+      // A shortcut whose action is disabled or hidden arrives here: it does nothing.
+      if (kannKuerzelSein(ke) && istFensterKuerzel(this, ke)) return true;
       int code = KeyCode(ke);
       const int shift = ShiftState(ke->modifiers());
       if (KeyDown && code) {
@@ -364,7 +373,7 @@ bool TextBox::eventFilter(QObject* obj, QEvent* ev) {
         if (code == 0 && ke->text().isEmpty()) return true;
       }
       if (ke->matches(QKeySequence::Paste)) {
-        if (!locked_) typeText(QApplication::clipboard()->text());
+        if (!locked_) typeText(Zwischenablage::text().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         return true;
       }
       // Tab and Shift+Tab move the focus; the form handles Escape and the default button.
@@ -946,19 +955,41 @@ MenuItem::MenuItem(const QString& name, const QString& caption, QObject* owner) 
   setObjectName(name);
   action_ = new QAction(caption, this);
   action_->setObjectName(name);
+  if (caption == u"-") action_->setSeparator(true);
   connect(action_, &QAction::triggered, this, [this] {
-    if (Click) Click();
+    if (Click && Bereit()) Click();
   });
 }
 QString MenuItem::Caption() const { return action_->text(); }
-void MenuItem::setCaption(const QString& c) { action_->setText(c); }
+void MenuItem::setCaption(const QString& c) {
+  action_->setText(c);
+  if (menu_) menu_->setTitle(c);
+}
+void MenuItem::setEnabled(bool on) {
+  enabled_ = on;
+  zustandSetzen();
+}
+void MenuItem::setWartend(bool on) {
+  wartend_ = on;
+  zustandSetzen();
+}
+void MenuItem::zustandSetzen() { action_->setEnabled(enabled_ && !wartend_); }
+bool MenuItem::Bereit() const {
+  if (wartend_) return false;
+  for (const MenuItem* m = this; m; m = m->parent_) {
+    // A hidden menu that is open as a pop-up lets its items be chosen.
+    const bool offen = m->menu_ && m->menu_->isVisible();
+    if (!m->enabled_ || (!m->Visible() && !offen)) return false;
+  }
+  return true;
+}
 void MenuItem::setChecked(bool on) {
   action_->setCheckable(true);
   action_->setChecked(on);
 }
-QMenu* MenuItem::menu() {
+QMenu* MenuItem::menu(QWidget* eltern) {
   if (!menu_) {
-    menu_ = new QMenu(action_->text());
+    menu_ = new QMenu(action_->text(), eltern);
     menu_->setObjectName(objectName());
     action_->setMenu(menu_);
     connect(menu_, &QMenu::aboutToShow, this, [this] {

@@ -351,7 +351,8 @@ class Toolbar : public QToolBar {
   std::map<QString, QAction*> buttons_;
 };
 
-// A menu item; with children it is a menu of its own.
+// A menu item; with children it is a menu of its own. Enabled and Visible are the item's own
+// properties; an item whose command is not there yet (Wartend) stays unusable whatever they say.
 class MenuItem : public QObject {
   Q_OBJECT
  public:
@@ -359,20 +360,39 @@ class MenuItem : public QObject {
   MenuItem(const QString& name, const QString& caption, QObject* owner);
   QString Caption() const;
   void setCaption(const QString& c);
-  bool Enabled() const { return action_->isEnabled(); }
-  void setEnabled(bool on) { action_->setEnabled(on); }
+  bool Enabled() const { return enabled_; }
+  void setEnabled(bool on);
   bool Visible() const { return action_->isVisible(); }
   void setVisible(bool on) { action_->setVisible(on); }
   bool Checked() const { return action_->isChecked(); }
   void setChecked(bool on);
   void setShortcut(const QKeySequence& k) { action_->setShortcut(k); }
+  QKeySequence Shortcut() const { return action_->shortcut(); }
   QAction* action() const { return action_; }
-  // The sub-menu, created on first use.
-  QMenu* menu();
+  // The sub-menu, created on first use (owned by the parent widget given then).
+  QMenu* menu(QWidget* eltern = nullptr);
+  bool hatMenu() const { return menu_ != nullptr; }
+  // The menu item above (nullptr for a top menu) and the index in a menu array (-1: none).
+  MenuItem* Parent() const { return parent_; }
+  void setParent(MenuItem* p) { parent_ = p; }
+  int Index() const { return index_; }
+  void setIndex(int i) { index_ = i; }
+  // The command behind the item is built later: the item shows but cannot be chosen.
+  bool Wartend() const { return wartend_; }
+  void setWartend(bool on);
+  // The item and every menu above it are visible and enabled, and its command is there: only then
+  // do a choice and a shortcut run it.
+  bool Bereit() const;
   std::function<void()> Click;
+
  private:
+  void zustandSetzen();
   QAction* action_;
   QMenu* menu_ = nullptr;
+  MenuItem* parent_ = nullptr;
+  int index_ = -1;
+  bool enabled_ = true;
+  bool wartend_ = false;
 };
 
 // Control arrays: indexable, with gaps.

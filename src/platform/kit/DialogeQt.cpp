@@ -4,6 +4,11 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -112,6 +117,35 @@ class QtDialogs : public DialogService {
     const QColor c = QColorDialog::getColor(color, QApplication::activeWindow());
     if (!c.isValid()) return false;
     color = c;
+    return true;
+  }
+
+  bool druckerEinrichten(DruckerEinrichtung& e) override {
+    QDialog d(QApplication::activeWindow());
+    d.setObjectName(QStringLiteral("Druckereinrichtung"));
+    d.setWindowTitle(QStringLiteral("Druckereinrichtung"));
+    auto* form = new QFormLayout(&d);
+    auto* liste = new QComboBox(&d);
+    liste->setObjectName(QStringLiteral("Drucker"));
+    liste->addItems(e.drucker);
+    liste->setCurrentIndex(std::max<qsizetype>(0, e.drucker.indexOf(e.gewaehlt)));
+    form->addRow(QStringLiteral("&Drucker:"), liste);
+    auto* hoch = new QRadioButton(QStringLiteral("&Hochformat"), &d);
+    auto* quer = new QRadioButton(QStringLiteral("&Querformat"), &d);
+    (e.ausrichtung == 2 ? quer : hoch)->setChecked(true);
+    auto* lage = new QVBoxLayout;
+    lage->addWidget(hoch);
+    lage->addWidget(quer);
+    form->addRow(QStringLiteral("Ausrichtung:"), lage);
+    auto* knoepfe = new QDialogButtonBox(&d);
+    knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    form->addRow(knoepfe);
+    if (e.drucker.isEmpty() || d.exec() != QDialog::Accepted) return false;
+    e.gewaehlt = liste->currentText();
+    e.ausrichtung = quer->isChecked() ? 2 : 1;
     return true;
   }
 };

@@ -1,9 +1,9 @@
 #include "platform/kit/Controls.h"
 #include "platform/kit/Form.h"
+#include "platform/dienste/Zwischenablage.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QTest>
 
 class ControlsTest : public KartulonTest {};
@@ -33,7 +33,7 @@ TEST_F(ControlsTest, PasteIsReducedAndCutToTheLimit) {
   w.show();
   box.SetFocus();
   box.setMaxLength(8);
-  QApplication::clipboard()->setText(QStringLiteral("a\tb\u0142c\nxyz123"));
+  Zwischenablage::textSetzen(QStringLiteral("a\tb\u0142c\nxyz123"));
   QTest::keyClick(box.editor(), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(box.Text(), QStringLiteral("a b?c xy"));
 }

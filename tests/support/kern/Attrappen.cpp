@@ -54,6 +54,15 @@ bool ScriptedDialogs::colorDialog(QColor& color) {
   return true;
 }
 
+bool ScriptedDialogs::druckerEinrichten(DruckerEinrichtung& e) {
+  const auto a = next({QStringLiteral("printer"), e.drucker.join(u'|'), e.ausrichtung, {}, e.gewaehlt});
+  if (!a || !a->isValid()) return false;
+  const QVariantList wahl = a->toList();
+  e.gewaehlt = wahl.value(0).toString();
+  e.ausrichtung = wahl.value(1).toInt();
+  return true;
+}
+
 QString RecordingHelp::seite(const QString& hilfeDatei, int thema) { return Help::suchen(hilfeDatei, thema); }
 
 int RecordingSound::systemKlang(int typ) { return aufnehmen({QStringLiteral("klang"), typ, {}, false}); }

@@ -6,6 +6,7 @@
 #include "platform/dienste/Shell.h"
 #include "platform/dienste/Sound.h"
 #include "platform/dienste/SysInfo.h"
+#include "platform/dienste/Zwischenablage.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -27,7 +28,7 @@
 class ScriptedDialogs : public DialogService {
  public:
   struct Request {
-    QString kind;  // "msgbox", "inputbox", "file", "font", "color"
+    QString kind;  // "msgbox", "inputbox", "file", "font", "color", "printer"
     QString text;
     int style = 0;
     QString title;
@@ -39,6 +40,10 @@ class ScriptedDialogs : public DialogService {
   void answerFont(const QFont& f) { answers_.push_back(f); }
   void answerColor(const QColor& c) { answers_.push_back(c); }
   void answerCancel() { answers_.push_back(QVariant()); }
+  // The printer set-up: the printer chosen and its orientation.
+  void answerPrinter(const QString& drucker, int ausrichtung) {
+    answers_.push_back(QVariantList{drucker, ausrichtung});
+  }
 
   const QList<Request>& requests() const { return requests_; }
   int unanswered() const { return unanswered_; }
@@ -56,6 +61,8 @@ class ScriptedDialogs : public DialogService {
   QString fileDialog(const FileDialogRequest& request) override;
   bool fontDialog(QFont& font) override;
   bool colorDialog(QColor& color) override;
+  // Recorded with the printers joined by "|" as text, the current one as standard, the orientation as style.
+  bool druckerEinrichten(DruckerEinrichtung& einrichtung) override;
 
  private:
   std::optional<QVariant> next(const Request& r);
@@ -125,6 +132,25 @@ class RecordingShell : public ShellService {
 
  private:
   std::unique_ptr<ShellService> echt_;
+};
+
+// A clipboard of its own: what the program puts there and what a test puts there for it to read.
+class TestZwischenablage : public ZwischenablageService {
+ public:
+  void leeren() override {
+    inhalt.reset();
+    ++aenderungen;
+    Zwischenablage::geaendert();
+  }
+  void textSetzen(const QString& text) override {
+    inhalt = text;
+    ++aenderungen;
+    Zwischenablage::geaendert();
+  }
+  QString text() override { return inhalt.value_or(QString()); }
+  bool hatText() override { return inhalt.has_value(); }
+  std::optional<QString> inhalt;  // empty: the clipboard holds no text
+  int aenderungen = 0;
 };
 
 // Answers what the test set.

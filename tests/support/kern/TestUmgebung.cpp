@@ -38,6 +38,9 @@ void KartulonTest::SetUp() {
   auto t = std::make_unique<RecordingSound>();
   toene_ = t.get();
   Sound::install(std::move(t));
+  auto za = std::make_unique<TestZwischenablage>();
+  zwischenablage_ = za.get();
+  Zwischenablage::install(std::move(za));
   auto p = std::make_unique<vb::RecordingPrinter>();
   drucker_ = p.get();
   vb::installPrinterBackend(std::move(p));
@@ -59,6 +62,8 @@ void KartulonTest::TearDown() {
   sysInfo_ = nullptr;
   Sound::install(nullptr);
   toene_ = nullptr;
+  Zwischenablage::install(nullptr);
+  zwischenablage_ = nullptr;
   // A test never leaves a printer behind that could reach a real one.
   vb::installPrinterBackend(std::make_unique<vb::RecordingPrinter>());
   drucker_ = nullptr;

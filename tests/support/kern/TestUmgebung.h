@@ -1,8 +1,8 @@
 #pragma once
 // The fixture of every test: a fresh program folder and Windows folder in a temporary directory, a fixed
-// clock, scripted dialogs, recorded sounds, a recording shell and help, fixed system facts (German
-// regional settings), a recording printer, an end of the program that is recorded instead of ending the
-// test, and every form unloaded afterwards.
+// clock, scripted dialogs, recorded sounds, a clipboard of its own, a recording shell and help, fixed
+// system facts (German regional settings), a recording printer, an end of the program that is recorded
+// instead of ending the test, and every form unloaded afterwards.
 #include "support/kern/Attrappen.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/dienste/Help.h"
@@ -38,6 +38,8 @@ class KartulonTest : public ::testing::Test {
   const QList<int>& programmEnden() const { return enden_; }
   // The recording sound double installed for this test.
   RecordingSound& toene() { return *toene_; }
+  // The clipboard double installed for this test.
+  TestZwischenablage& zwischenablage() { return *zwischenablage_; }
   // The recording printer behind vb::Printer() for this test.
   vb::RecordingPrinter& drucker() { return *drucker_; }
   QString programmOrdner() const;  // KARTULON_HOME
@@ -59,6 +61,7 @@ class KartulonTest : public ::testing::Test {
   FesteSysInfo* sysInfo_ = nullptr;
   QList<int> enden_;
   RecordingSound* toene_ = nullptr;
+  TestZwischenablage* zwischenablage_ = nullptr;
   vb::RecordingPrinter* drucker_ = nullptr;
 };
 
