@@ -94,3 +94,30 @@ TEST_F(EmailTest, TheShellsOwnFailureStillCountsAsHandedOver) {
   shell().oeffnenGelingt = false;
   EXPECT_TRUE(AdresseOeffnen("anna@example.de"));
 }
+
+TEST_F(EmailTest, OnlyAWholeWebAddressBecomesAWebUrl) {
+  struct Fall {
+    QString text;
+    bool www;
+    QString url;  // "" for none
+  };
+  const Fall faelle[] = {
+      {"http://www.example.de/auskunft", false, "http://www.example.de/auskunft"},
+      {"  https://example.de/x?a=1  ", false, "https://example.de/x?a=1"},
+      {"ftp://ftp.example.de/pub", false, "ftp://ftp.example.de/pub"},
+      {"www.example.de", true, "http://www.example.de"},
+      {"WWW.Example.de/seite", true, "http://www.example.de/seite"},
+      {"www.example.de", false, ""},
+      {"siehe http://www.example.de", true, ""},
+      {"http://www.example.de/mit blank", false, ""},
+      {"http://", false, ""},
+      {"file:///usr/bin/xterm", true, ""},
+      {"/usr/bin/xterm", true, ""},
+      {"mailto:anna@example.de", true, ""},
+      {"javascript:alert(1)", true, ""},
+      {"", true, ""},
+      {"   ", true, ""},
+  };
+  for (const Fall& f : faelle)
+    EXPECT_EQ(WebAdresseAlsUrl(f.text, f.www).toString(QUrl::FullyEncoded), f.url) << f.text.toStdString();
+}
