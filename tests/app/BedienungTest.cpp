@@ -96,6 +96,45 @@ class BedienungTest : public KartulonTest {
     return Main::get().Toolbar->widgetForAction(Main::get().Toolbar->Button(QString::fromUtf16(key)));
   }
 
+  // Prepares an automated run on a small address file and starts the program with the arguments; the
+  // window is found and focused, and the measuring window in this process gets its size. Returns the
+  // address file's path.
+  QString starten(const QStringList& argumente, const QByteArray& datei) {
+    dateiSchreiben(lauf(QStringLiteral("windows/Zedured.ini")),
+                   "[Allgemein]\r\nL\xe4nderHinweis=0\r\n[Kartulon]\r\nAutoTip=0\r\n");
+    dateiSchreiben(lauf(QStringLiteral("programm/ZurIrada.ini")), "[Allgemein]\r\nNoInstanceWatch=1\r\n");
+    const QString pfad = dateiSchreiben(lauf(QStringLiteral("programm/kartulon.dat")), datei);
+    programm_ = std::make_unique<QProcess>();
+    programm_->setProcessEnvironment(umgebung());
+    programm_->start(QStringLiteral(KARTULON_BINARY), argumente);
+    if (!programm_->waitForStarted(5000)) {
+      ADD_FAILURE() << "the program does not start";
+      return {};
+    }
+    for (int i = 0; i < 100 && fenster_.isEmpty(); ++i) {
+      fenster_ = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                          QString::number(programm_->processId())})
+                     .section(u'\n', 0, 0);
+      if (programm_->state() == QProcess::NotRunning) break;
+    }
+    if (fenster_.isEmpty()) {
+      ADD_FAILURE() << "the program shows no window: " << programm_->readAllStandardError().toStdString();
+      return {};
+    }
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster_});
+    const QString geometrie = xdotool({QStringLiteral("getwindowgeometry"), fenster_});
+    const QRegularExpressionMatch groesse =
+        QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)")).match(geometrie);
+    if (!groesse.hasMatch()) {
+      ADD_FAILURE() << geometrie.toStdString();
+      return {};
+    }
+    Main::get().resize(groesse.captured(1).toInt(), groesse.captured(2).toInt());
+    Main::get().show();
+    QCoreApplication::processEvents();
+    return pfad;
+  }
+
   // The program's own folders, apart from this process's, which the measuring window uses.
   QString lauf(const QString& name) const { return laufOrdner_.path() + u'/' + name; }
 
@@ -181,6 +220,51 @@ TEST_F(BedienungTest, APersonEditsAddressesAndEndsTheProgram) {
                      {5, "Hamburg-Ottensen"}, {15, heute}, {16, heute}, {23, "10"}});
   // As std::string: compared byte by byte, and a difference shows readably.
   EXPECT_EQ(dateiLesen(dateiPfad).toStdString(), erwartet.toStdString());
+}
+
+// The menus from the keyboard, as a new user tries them: a letter typed into a field box, then "&Datei"
+// with Alt+D and "Bee&nden" with N: the program ends without saving, so the file stays as it was. With
+// "Speichern und Be&enden" (E) instead, the letter is saved.
+TEST_F(BedienungTest, TheFileMenuFromTheKeyboard) {
+  QString warum;
+  if (!xServerStarten(warum)) GTEST_SKIP() << "no X server can be started (" << warum.toStdString() << ")";
+  ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) << "xdotool is not installed";
+  const QByteArray datei = "..Testadressen\r\n" + zeile({{1, "Meier"}, {2, "Hans"}, {23, "1"}});
+  for (const char* zugriff : {"n", "e"}) {
+    SCOPED_TRACE(zugriff);
+    fenster_.clear();
+    const QString pfad = starten({}, datei);
+    ASSERT_FALSE(pfad.isEmpty());
+    klick(&Main::get().Feld(1));
+    taste(QStringLiteral("End"));
+    tippen(QStringLiteral("x"));
+    taste(QStringLiteral("alt+d"));
+    taste(QString::fromLatin1(zugriff));
+    ASSERT_TRUE(programm_->waitForFinished(15000)) << "Alt+D did not end the program";
+    EXPECT_EQ(programm_->exitStatus(), QProcess::NormalExit);
+    if (*zugriff == 'n') {
+      EXPECT_EQ(dateiLesen(pfad).toStdString(), datei.toStdString());
+    } else {
+      EXPECT_TRUE(dateiLesen(pfad).contains("\tMeierx\t")) << dateiLesen(pfad).toStdString();
+    }
+  }
+}
+
+// Started read-only, F12 (save and end) is off: the program keeps running.
+TEST_F(BedienungTest, ReadOnlyTheSaveAndEndKeyDoesNothing) {
+  QString warum;
+  if (!xServerStarten(warum)) GTEST_SKIP() << "no X server can be started (" << warum.toStdString() << ")";
+  ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) << "xdotool is not installed";
+  const QByteArray datei = "..Testadressen\r\n" + zeile({{1, "Meier"}, {2, "Hans"}, {23, "1"}});
+  const QString pfad = starten({QStringLiteral("readonly")}, datei);
+  ASSERT_FALSE(pfad.isEmpty());
+  taste(QStringLiteral("F12"));
+  EXPECT_FALSE(programm_->waitForFinished(1500)) << "F12 ended the read-only program";
+  // "Beenden" still works.
+  taste(QStringLiteral("alt+d"));
+  taste(QStringLiteral("n"));
+  ASSERT_TRUE(programm_->waitForFinished(15000)) << "Alt+D, N did not end the program";
+  EXPECT_EQ(dateiLesen(pfad).toStdString(), datei.toStdString());
 }
 
 }  // namespace
