@@ -953,14 +953,16 @@ void Toolbar::setButtonToolTip(const QString& key, const QString& tip) {
 // ---------------------------------------------------------------------------------------------------
 MenuItem::MenuItem(const QString& name, const QString& caption, QObject* owner) : QObject(owner) {
   setObjectName(name);
-  action_ = new QAction(caption, this);
+  // A separator carries no text: some styles would draw it as a section title.
+  const bool strich = caption == u"-";
+  action_ = new QAction(strich ? QString() : caption, this);
   action_->setObjectName(name);
-  if (caption == u"-") action_->setSeparator(true);
+  action_->setSeparator(strich);
   connect(action_, &QAction::triggered, this, [this] {
     if (Click && Bereit()) Click();
   });
 }
-QString MenuItem::Caption() const { return action_->text(); }
+QString MenuItem::Caption() const { return action_->isSeparator() ? QStringLiteral("-") : action_->text(); }
 void MenuItem::setCaption(const QString& c) {
   action_->setText(c);
   if (menu_) menu_->setTitle(c);
