@@ -250,6 +250,29 @@ TEST_F(MenueTest, TheMenuBarHoldsTheTreeAsDesigned) {
     EXPECT_FALSE(m().Toolbar->Button(QString::fromUtf16(key))->isEnabled());
 }
 
+TEST_F(MenueTest, TheShortDialExportIsNamedAfterTheTelephoneSystemOrAbsent) {
+  struct Fall {
+    const char* ini;  // nullptr: no Export_Tk-Anlage.ini
+    bool sichtbar;
+    const char16_t* caption;
+  };
+  const Fall faelle[] = {
+      {nullptr, false, u"&Kurzwahl-Speicher für * !!! ..."},
+      {"[Allgemein]\r\nAnderes=1\r\n", false, u"&Kurzwahl-Speicher für * !!! ..."},
+      {"[Allgemein]\r\nTk-Anlage=\r\n", false, u"&Kurzwahl-Speicher für * !!! ..."},
+      {"[Allgemein]\r\nTk-Anlage=ABC\r\n", true, u"&Kurzwahl-Speicher für ABC !!! ..."},
+  };
+  const QString datei = programmOrdner() + QStringLiteral("/Export_Tk-Anlage.ini");
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.ini ? f.ini : "none");
+    vb::Forms::UnloadAll();
+    QFile::remove(datei);
+    if (f.ini) dateiSchreiben(datei, f.ini);
+    EXPECT_EQ(m().mnuExportTKAnlage->Visible(), f.sichtbar);
+    EXPECT_EQ(m().mnuExportTKAnlage->Caption(), QString::fromUtf16(f.caption));
+  }
+}
+
 TEST_F(MenueTest, TheDesignClientAreaLiesBelowTheMenuBar) {
   zeigen();
   EXPECT_GT(m().menuBar()->height(), 0);
