@@ -9,6 +9,8 @@
 #include "platform/dienste/Zwischenablage.h"
 #include "platform/kit/Form.h"
 #include "platform/vb/Programm.h"
+#include "platform/vb/Vb.h"
+#include "platform/dienste/FontObject.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -551,6 +553,17 @@ TEST_F(MenueTest, PrinterSetUpMakesTheChoiceTheProgramsPrinter) {
   EXPECT_EQ(dialoge().requests()[1].text, QStringLiteral("Testdrucker|Laser"));
   EXPECT_EQ(vb::Printer().DeviceName(), QStringLiteral("Laser"));
   EXPECT_EQ(vb::Printer().Orientation(), vb::vbPRORLandscape);
+}
+
+TEST_F(MenueTest, AfterTheSettingsTheWindowsOwnColoursAreStoredThenEveryOptionApplied) {
+  // The settings dialog changes the boxes directly; what follows it stores them before reading back.
+  const QColor gelb(255, 255, 192);
+  for (int i = 0; i < 24; ++i) m().Feld(i).setBackColor(gelb);
+  m().NachEinstellungen();
+  EXPECT_EQ(vb::Val(IniLesen(QString(), QString(), QStringLiteral("SchriftBackCol"), QString())),
+            static_cast<double>(vb::VbFarbe(gelb)));
+  EXPECT_EQ(m().Feld(0).BackColor(), gelb);
+  EXPECT_EQ(m().Feld(11).BackColor(), gelb);
 }
 
 // A dialog for the dialog-command pattern: it records what happened to it.
