@@ -441,6 +441,8 @@ TEST_F(MenueTest, TheDirectoryEnquiryLinkOpensOnlyAWholeWebAddress) {
       {"[Links]\r\nTeleauskunftHome=24.12.2026\r\n", "", "24.12.2026"},
       {"[Links]\r\nTeleauskunftHome=http://www.example.de/auskunft\r\n", "http://www.example.de/auskunft", ""},
       {"[Links]\r\nTeleauskunftHome=siehe http://www.example.de\r\n", "", "siehe http://www.example.de"},
+      {"[Links]\r\nTeleauskunftHome=http://\r\n", "", "http://"},
+      {"[Links]\r\nTeleauskunftHome=http://  /usr/bin/xterm\r\n", "", "http://  /usr/bin/xterm"},
   };
   const QString datei = programmOrdner() + QStringLiteral("/Links.txt");
   for (const Fall& f : faelle) {
