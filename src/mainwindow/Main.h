@@ -114,8 +114,12 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void ListenPositionSpeichern();
   // Writes the record table back when it has unsaved changes. Returns false when the file could not
   // be written: the old file stays as it was, Geaendert stays 1, and the caller must not quit or switch
-  // files. Read-only mode and a table without changes count as success.
-  bool DatenSpeichern();
+  // files. Read-only mode and a table without changes count as success. A failure is shown once; with
+  // beimBeenden it is not shown but left in SpeicherFehler for the caller's one question, and a backup
+  // copy that cannot be made does not stop the save (the new file replaces the old one only when complete).
+  bool DatenSpeichern(bool beimBeenden = false);
+  // Why the last save failed, in German, naming the file; empty after a save that worked.
+  QString SpeicherFehler;
   // Decides read-only mode for the file just loaded, reserves it and enables or locks what changes it.
   void ReadOnlySet();
   // Releases the open file's reservation.
@@ -135,7 +139,8 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void PulSichern_Click();
   // Quit without saving: release the file, add the run time to the statistics, end the program.
   void PulAbbruch_Click();
-  // Save and quit. When the save fails the program stays open with its changes.
+  // Save and quit. When the save fails one question names the file and the reason and asks whether to
+  // end without saving: Ja ends (the file stays as it was), Nein keeps the window open with its changes.
   void pulEnde_Click();
   // Ends the program at once, past the window's close (which saves).
   void ProgrammEnde();

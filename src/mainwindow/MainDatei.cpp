@@ -106,8 +106,15 @@ void Main::pulEnde_Click() {
     mnuSort_Click(feld);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   }
-  // A failed save has been reported and keeps the changes: the program stays open.
-  if (!DatenSpeichern()) return;
+  // A failed save never traps the user: one question names the file and the reason. Nein keeps the
+  // window open with its changes; Ja ends without saving, and the file stays as it was.
+  if (!DatenSpeichern(true)) {
+    TonAusgeben(u"#SystemExclamation");
+    const int antwort = MsgBox(SpeicherFehler + QStringLiteral("\r\n\r\nOhne Speichern beenden?"),
+                               vb::vbYesNo | vb::vbExclamation | vb::vbDefaultButton2, QStringLiteral("Kartulon"));
+    if (antwort == vb::vbYes) PulAbbruch_Click();
+    return;
+  }
   OptionenSpeichern();
   DatensatzExportieren();
   PulAbbruch_Click();

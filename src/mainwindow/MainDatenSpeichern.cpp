@@ -6,6 +6,7 @@
 #include "common/Reservierung.h"
 #include "common/Text.h"
 #include "mainwindow/Main.h"
+#include "platform/vb/Dateirechte.h"
 #include "platform/vb/SicheresSchreiben.h"
 #include "platform/vb/Laufzeitfehler.h"
 #include "platform/vb/Paths.h"
@@ -19,7 +20,8 @@ const QString kFehlerText = QStringLiteral("Es ist ein Fehler beim Speichern auf
 
 }  // namespace
 
-bool Main::DatenSpeichern() {
+bool Main::DatenSpeichern(bool beimBeenden) {
+  SpeicherFehler.clear();
   if (NurLesen == -1) return true;
   Sanduhr sanduhr;
   StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Speichere gerade Kartulon..."));
@@ -30,34 +32,52 @@ bool Main::DatenSpeichern() {
     Geaendert = 0;
     AdresseAnzeigen();
     const QString pfad = Paths::aufloesen(AktuelleDatei);
+    QString grundText;  // why it failed
 
-    // The backup copy first. Without one the save still goes on when the user says so: the new file
-    // is written beside the old one and replaces it only when complete.
-    bool weiter = true;
-    if (!SicherungAnlegen(pfad, 1)) weiter = FehlerMelden(vb::ErrPfadDateiZugriff, kFehlerText) != 2;
-
-    if (weiter) {
-      QString kopf = IniLesen(QString(), QString(), QStringLiteral("FirstDataLine"), QString());
-      if (kopf.isEmpty()) kopf = DateiBeschreibung;
-      kopf = KopfzeileBilden(Ersetzen(kopf, QStringLiteral("^t"), QStringLiteral("\t")));
-      const QByteArray bytes = AdressdateiBauen(kopf, Liste->items(), DateiKodierung, DateiMitBom);
-
-      const int nummer = DateiSicherSchreiben(pfad, bytes);
-      if (nummer == 0) {
-        // The backup goes only now that the new file is complete.
-        SicherungAnlegen(pfad, 0);
-        ReservierungErneuern(DateiTeil(AktuelleDatei, 3));
-      } else {
-        FehlerMelden(nummer, kFehlerText);
-        gespeichert = false;
-      }
+    // A file this user may no longer replace (its folder or the file itself changed since the load) is
+    // not tried: that would report the same cause twice, for the backup copy and for the file.
+    const Dateirechte::Hindernis hindernis = Dateirechte::ersetzenVerwehrt(pfad);
+    int nummer = 0;
+    if (hindernis) {
+      nummer = SystemFehlerNummer(hindernis.fehler);
+      grundText = Dateirechte::grund(hindernis);
     } else {
+      // The backup copy first. Without one the save still goes on when the user says so (on the way out
+      // without asking): the new file is written beside the old one and replaces it only when complete.
+      bool weiter = true;
+      if (!SicherungAnlegen(pfad, 1) && !beimBeenden)
+        weiter = FehlerMelden(vb::ErrPfadDateiZugriff, kFehlerText) != 2;
+      if (!weiter) {
+        gespeichert = false;
+      } else {
+        QString kopf = IniLesen(QString(), QString(), QStringLiteral("FirstDataLine"), QString());
+        if (kopf.isEmpty()) kopf = DateiBeschreibung;
+        kopf = KopfzeileBilden(Ersetzen(kopf, QStringLiteral("^t"), QStringLiteral("\t")));
+        const QByteArray bytes = AdressdateiBauen(kopf, Liste->items(), DateiKodierung, DateiMitBom);
+
+        int systemFehler = 0;
+        nummer = DateiSicherSchreiben(pfad, bytes, &systemFehler);
+        if (nummer == 0) {
+          // The backup goes only now that the new file is complete.
+          SicherungAnlegen(pfad, 0);
+          ReservierungErneuern(DateiTeil(AktuelleDatei, 3));
+        } else {
+          grundText = systemFehler != 0 ? Dateirechte::systemGrund(systemFehler) : FehlerText(nummer) + u'.';
+        }
+      }
+    }
+    if (nummer != 0) {
       gespeichert = false;
+      if (!beimBeenden)
+        FehlerMelden(nummer, kFehlerText + QStringLiteral("~") + AktuelleDatei + QStringLiteral("~") + grundText);
     }
     if (!gespeichert) {
       // The changes are still unsaved: every caller that would quit or switch files stops.
       Geaendert = 1;
       StatusBar->setPanelText(QStringLiteral("Unsaved"), QStringLiteral(" * "));
+      SpeicherFehler = QString::fromUtf16(u"Die Adressdatei »") + AktuelleDatei +
+                       QString::fromUtf16(u"« konnte nicht gespeichert werden.");
+      if (!grundText.isEmpty()) SpeicherFehler += QStringLiteral("\r\n") + grundText;
     }
   }
 

@@ -5,6 +5,10 @@
 #include "common/Pfade.h"
 #include "common/Reservierung.h"
 #include "mainwindow/Main.h"
+#include "common/Ton.h"
+#include "platform/dienste/Dialogs.h"
+#include "platform/vb/Dateirechte.h"
+#include "platform/vb/Paths.h"
 #include "platform/vb/Vb.h"
 #include "store/DateiEinstellung.h"
 
@@ -15,6 +19,17 @@ void Main::ReadOnlySet() {
   if (std::fabs(vb::Val(DateiEinstellung(QStringLiteral("ReadOnly")))) == 1) NurLesen = -1;
   // A file the load could not read whole is never written back (and so never reserved).
   if (DateiUnvollstaendig) NurLesen = -1;
+  // A file this user cannot replace (every save writes beside it and renames) is worked on read-only
+  // from the start, so that no change is typed that could never be saved.
+  if (NurLesen != -1) {
+    if (const Dateirechte::Hindernis h = Dateirechte::ersetzenVerwehrt(Paths::aufloesen(AktuelleDatei))) {
+      NurLesen = -1;
+      TonAusgeben(u"#SystemExclamation");
+      MsgBox(QString::fromUtf16(u"Die Adressdatei »") + AktuelleDatei +
+                 QString::fromUtf16(u"« wird nur zum Lesen geöffnet.\r\n\r\n") + Dateirechte::grund(h),
+             vb::vbOKOnly | vb::vbInformation, QStringLiteral("Kartulon, nur Leserechte"));
+    }
+  }
   NetzReservierung(1, DateiTeil(AktuelleDatei, 3));
 
   const bool schreiben = NurLesen != -1;

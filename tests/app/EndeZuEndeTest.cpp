@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
+#include <unistd.h>
 
 namespace {
 
@@ -179,4 +180,111 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
   EXPECT_FALSE(QFile::exists(programmOrdner() + QStringLiteral("/kartulon.BAK")));
   EXPECT_EQ(QDir(programmOrdner()).entryList({QStringLiteral("*.BAK"), QStringLiteral("*.bak")}, QDir::Files),
             QStringList());
+}
+
+// A file in a folder that the user may not write: the program says so at the start, works read-only,
+// and ends on the window's close without a question, leaving the folder as it was. Where the tests run
+// as root, the program runs as the unprivileged account "nobody" through setpriv or runuser.
+TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseEnds) {
+  if (!bildschirm.starten()) GTEST_SKIP() << "no X server could be started here (Xvfb missing or refused)";
+  const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+  const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+  ASSERT_FALSE(xdotool.isEmpty()) << "xdotool is needed (tools/deps.sh installs it)";
+  ASSERT_FALSE(python.isEmpty()) << "python3 is needed (tools/deps.sh installs it)";
+
+  QString programm = QStringLiteral(KARTULON_BINARY);
+  QStringList argumente;
+  const uint nobody = 65534;
+  if (::geteuid() == 0) {
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    const QString runuser = QStandardPaths::findExecutable(QStringLiteral("runuser"));
+    if (!setpriv.isEmpty()) {
+      programm = setpriv;
+      argumente = {QStringLiteral("--reuid=%1").arg(nobody), QStringLiteral("--regid=%1").arg(nobody),
+                   QStringLiteral("--clear-groups"), QStringLiteral("--"), QStringLiteral(KARTULON_BINARY)};
+    } else if (!runuser.isEmpty()) {
+      programm = runuser;
+      argumente = {QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--"), QStringLiteral(KARTULON_BINARY)};
+    } else {
+      GTEST_SKIP() << "runs as root and neither setpriv nor runuser is there to drop the rights";
+    }
+  }
+
+  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n");
+  const QString daten = tempPfad(QStringLiteral("daten"));
+  dateiSchreiben(programmOrdner() + QStringLiteral("/Zurirada.ini"),
+                 "[Ordner]\r\nDirData=" + QFile::encodeName(daten) + "\r\n");
+  const QByteArray vorher = "..Kunden und Freunde\r\n" +
+                            zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Anna"}, {23, "1"}}).toLatin1() + "\r\n";
+  const QString datei = dateiSchreiben(daten + QStringLiteral("/kartulon.dat"), vorher);
+  // The file itself says "writable" to everybody; only its folder is closed.
+  QFile::setPermissions(datei, QFileDevice::Permissions(0x6666));
+  QFile::setPermissions(daten, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                                   QFile::ReadOther | QFile::ExeOther);
+  struct Zurueck {
+    QString ordner;
+    ~Zurueck() { QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
+  } zurueck{daten};
+  if (::geteuid() == 0) {
+    QFile::setPermissions(tempPfad(QString()), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                   QFile::ReadOther | QFile::ExeOther);
+    for (const QString& ordner : {programmOrdner(), windowsOrdner()}) {
+      ASSERT_EQ(QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("%1:%1").arg(nobody), ordner}), 0);
+    }
+  }
+  const QString skript = tempPfad(QStringLiteral("schliessen.py"));
+  dateiSchreiben(skript, kSchliessen);
+
+  QProcess kartulon;
+  QProcessEnvironment env = umgebung();
+  env.insert(QStringLiteral("HOME"), programmOrdner());
+  env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+  kartulon.setProcessEnvironment(env);
+  kartulon.start(programm, argumente);
+  ASSERT_TRUE(kartulon.waitForStarted());
+  struct Aufraeumen {
+    QProcess& p;
+    ~Aufraeumen() {
+      if (p.state() != QProcess::NotRunning) {
+        p.kill();
+        p.waitForFinished();
+      }
+    }
+  } aufraeumen{kartulon};
+
+  auto warten = [&](const QString& name) {
+    QString fenster;
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
+      QString gefunden;
+      if (ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
+                     &gefunden))
+        fenster = gefunden.section(u'\n', 0, 0);
+      if (fenster.isEmpty()) QThread::msleep(100);
+    }
+    return fenster;
+  };
+  // The read-only message comes first and names the folder.
+  const QString meldung = warten(QStringLiteral("Kartulon, nur Leserechte"));
+  ASSERT_FALSE(meldung.isEmpty()) << "no read-only message (program state " << kartulon.state() << ", exit code "
+                                  << kartulon.exitCode() << "): " << kartulon.readAllStandardError().toStdString();
+  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), meldung}));
+  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("key"), QStringLiteral("Return")}));
+
+  const QString fenster = warten(QStringLiteral("Kunden und Freunde - nur Leserechte"));
+  ASSERT_FALSE(fenster.isEmpty()) << "the main window did not appear read-only: "
+                                  << kartulon.readAllStandardError().toStdString();
+  // Typing changes nothing; the close ends at once.
+  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster}));
+  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("key"), QStringLiteral("--window"), fenster, QStringLiteral("Tab")}));
+  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
+                                   QStringLiteral("--window"), fenster, QStringLiteral("Xaver")}));
+  QThread::msleep(300);
+  ASSERT_TRUE(ausfuehren(python, {skript, fenster}));
+  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
+  EXPECT_EQ(kartulon.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(kartulon.exitCode(), 0);
+  EXPECT_EQ(dateiLesen(datei), vorher);
+  EXPECT_EQ(QDir(daten).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kartulon.dat")});
 }

@@ -4,5 +4,6 @@
 #include <QByteArray>
 #include <QString>
 
-// 0 when the file is written, else the runtime's error number (the old file is then untouched).
-int DateiSicherSchreiben(const QString& pfad, const QByteArray& bytes);
+// 0 when the file is written, else the runtime's error number (the old file is then untouched);
+// systemFehler, when given, receives the C library's error code of the step that failed (0 if unknown).
+int DateiSicherSchreiben(const QString& pfad, const QByteArray& bytes, int* systemFehler = nullptr);
