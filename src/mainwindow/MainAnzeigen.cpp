@@ -4,6 +4,7 @@
 #include "platform/vb/Clock.h"
 #include "platform/vb/Vb.h"
 #include "store/Datensatz.h"
+#include "store/Index.h"
 
 #include <cmath>
 
@@ -37,7 +38,9 @@ void Main::AdresseAnzeigen() {
     for (int i = 0; i < 24; ++i) Feld(i).setText(QString());
   } else {
     const Felder felder = FelderAusZeile(Liste->List(index));
-    for (int i = 0; i < 24; ++i) Feld(i).setText(felder[i]);
+    // An empty field 0 is stored as one blank (a record line never begins with a TAB); the box shows it
+    // empty, so that typed text does not begin with that blank.
+    for (int i = 0; i < 24; ++i) Feld(i).setText(i == 0 && felder[0] == u" " ? QString() : felder[i]);
     const QDate geburt = vb::CDate(Feld(20).Text());
     bezInfo2(20).setCaption(geburt.isValid() ? AlterText(geburt, heute) : QString());
     bezZeit1->setCaption(TageText(Feld(15).Text(), heute));
@@ -70,6 +73,13 @@ void Main::AdresseAktualisieren(short stamp) {
       felder[16] = Feld(16).Text();
     }
   }
+  if (index < 0) {
+    // Typing into an empty list makes a record as the new-record command does: created today, with the
+    // next running index.
+    felder[15] = vb::DatumText(Clock::today());
+    felder[16] = felder[15];
+    felder[23] = QString::number(NeuerIndex(1) - 1);
+  }
   const int grenze = Feld11Grenze(felder);
   Feld(11).setTypingBlocked(grenze <= 0);
   if (grenze > 0) Feld(11).setMaxLength(grenze);
@@ -87,6 +97,8 @@ void Main::AdresseAktualisieren(short stamp) {
 void Main::Liste_Click() {
   AktuellerDatensatz = Liste->List(Liste->ListIndex());
   AdresseAnzeigen();
+  // A box's own undo belongs to the record it was typed in: it must not bring back another's text.
+  for (int i = 0; i < 24; ++i) Feld(i).UndoVerlaufLeeren();
 }
 
 void Main::Liste_DblClick() { Feld(1).SetFocus(); }

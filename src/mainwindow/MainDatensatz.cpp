@@ -91,6 +91,7 @@ void Main::mnuUndo_Click() {
   if (index >= 0 && gespeichert != AktuellerDatensatz) Geaendert = 1;  // the undone state must be saved
   AdresseAnzeigen();
   AktuellerDatensatz = gespeichert;
+  for (int i = 0; i < 24; ++i) Feld(i).UndoVerlaufLeeren();
 }
 
 void Main::PulBearbeiten_Click() {

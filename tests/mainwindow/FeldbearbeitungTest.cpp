@@ -11,6 +11,7 @@
 #include "support/kern/TestUmgebung.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -385,6 +386,92 @@ TEST_F(FeldbearbeitungTest, MarkAllAtEntrySelectsSingleLineBoxes) {
   // The box under the context menu keeps its selection as it is.
   MausFeldIndex = 1;
   EXPECT_EQ(eintritt("1", 1), 0);
+}
+
+// An empty field 0 is stored as one blank, and its box shows it empty: typed text does not begin with a
+// blank; emptying the box stores the blank again.
+TEST_F(FeldbearbeitungTest, TheStoredBlankOfAnEmptyCategoryShowsAsAnEmptyBox) {
+  tabelle({zeileAus({{0, " "}, {1, "Meier"}})}, 0);
+  EXPECT_EQ(m().Feld(0).Text(), QString());
+  hinein(0);
+  tippen(QStringLiteral("Kunde"));
+  EXPECT_EQ(m().Feld(0).Text(), QStringLiteral("Kunde"));
+  EXPECT_TRUE(m().Liste->List(0).startsWith(QStringLiteral("Kunde\tMeier\t")));
+  for (int i = 0; i < 5; ++i) taste(Qt::Key_Backspace);
+  EXPECT_EQ(m().Feld(0).Text(), QString());
+  EXPECT_TRUE(m().Liste->List(0).startsWith(QStringLiteral(" \tMeier\t")));
+}
+
+// Typing into an empty list makes the record that the new-record command would make.
+TEST_F(FeldbearbeitungTest, ARecordTypedIntoAnEmptyListIsCreatedTodayWithTheNextIndex) {
+  IniDatei = programmOrdner() + QStringLiteral("/Kartulon.Ini");
+  IniSchreiben(IniDatei, "Allgemein", "AdressIndex", "41");
+  tabelle({}, -1);
+  hinein(1);
+  tippen(QStringLiteral("Neu"));
+  ASSERT_EQ(m().Liste->ListCount(), 1);
+  EXPECT_EQ(m().Liste->List(0),
+            zeileAus({{0, " "}, {1, "Neu"}, {15, "10.12.2026"}, {16, "10.12.2026"}, {23, "41"}}));
+  EXPECT_EQ(m().Feld(15).Text(), QStringLiteral("10.12.2026"));
+  EXPECT_EQ(m().Feld(23).Text(), QStringLiteral("41"));
+  EXPECT_EQ(IniLesen(IniDatei, "Allgemein", "AdressIndex", ""), QStringLiteral("42"));
+  // The following keys store into that record: no second one, no second index.
+  tippen(QStringLiteral("er"));
+  EXPECT_EQ(m().Liste->ListCount(), 1);
+  EXPECT_EQ(gespeichert(1), QStringLiteral("Neuer"));
+  EXPECT_EQ(gespeichert(23), QStringLiteral("41"));
+}
+
+// A box's own undo stays with its record: after the next record is shown, undo in the box has nothing
+// to bring back, also where both records hold the same text.
+TEST_F(FeldbearbeitungTest, ABoxUndoNeverReachesAnotherRecord) {
+  const struct {
+    const char* naechste;  // the street of the record shown next
+  } faelle[] = {{"Abc"}, {"Hauptstraße 7"}, {""}};
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.naechste);
+    tabelle({zeileAus({{1, "A"}}), zeileAus({{1, "B"}, {3, QString::fromUtf8(f.naechste)}})}, 0);
+    hinein(3);
+    tippen(QStringLiteral("Abc"));
+    auto* strasse = qobject_cast<QLineEdit*>(m().Feld(3).editor());
+    ASSERT_TRUE(strasse);
+    EXPECT_TRUE(strasse->isUndoAvailable());
+    m().Toolbar_ButtonClick(QStringLiteral("LaufFw"));
+    EXPECT_EQ(m().Liste->ListIndex(), 1);
+    EXPECT_FALSE(strasse->isUndoAvailable());
+    hinein(3);
+    QTest::sendKeyEvent(QTest::Press, fokus(), Qt::Key_Z, QString(QChar(26)), Qt::ControlModifier);
+    QTest::sendKeyEvent(QTest::Release, fokus(), Qt::Key_Z, QString(QChar(26)), Qt::ControlModifier);
+    strasse->undo();
+    EXPECT_EQ(m().Feld(3).Text(), QString::fromUtf8(f.naechste));
+    EXPECT_EQ(gespeichert(3, 1), QString::fromUtf8(f.naechste));
+    EXPECT_EQ(gespeichert(3, 0), QStringLiteral("Abc"));
+  }
+}
+
+// The toolbar's search key leaves the search text selected, so that typing replaces it.
+TEST_F(FeldbearbeitungTest, AfterTheSearchKeyTheSearchTextIsSelected) {
+  tabelle({zeileAus({{1, "Meier"}, {3, "Weg 1"}}), zeileAus({{1, "Weber"}, {3, "Weg 2"}})}, 0);
+  hinein(3);
+  QWidget* knopf = m().Toolbar->widgetForAction(m().Toolbar->Button(QStringLiteral("Suchen")));
+  ASSERT_TRUE(knopf);
+  QTest::mouseClick(knopf, Qt::LeftButton);
+  QTest::qWait(600);  // longer than the search-as-you-type timer
+  auto* suche = qobject_cast<QLineEdit*>(m().TxtSuche->editor());
+  ASSERT_TRUE(suche);
+  EXPECT_EQ(fokus(), suche);
+  EXPECT_EQ(suche->text(), QStringLiteral("Weg 1"));
+  EXPECT_EQ(suche->selectedText(), QStringLiteral("Weg 1"));
+  EXPECT_EQ(m().Liste->ListIndex(), 0);
+  // Typed text replaces it; the key again searches for the typed text and selects it.
+  tippen(QStringLiteral("Weber"));
+  EXPECT_EQ(suche->text(), QStringLiteral("Weber"));
+  QTest::qWait(600);
+  EXPECT_EQ(m().Liste->ListIndex(), 1);
+  QTest::mouseClick(knopf, Qt::LeftButton);
+  QTest::qWait(600);
+  EXPECT_EQ(m().Liste->ListIndex(), 1);
+  EXPECT_EQ(suche->selectedText(), QStringLiteral("Weber"));
 }
 
 class DoppeltTest : public FeldbearbeitungTest {

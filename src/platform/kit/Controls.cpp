@@ -154,6 +154,27 @@ void TextBox::setText(const QString& text) {
   onTextChanged();
 }
 
+void TextBox::UndoVerlaufLeeren() {
+  if (multi_) {
+    plain_->document()->clearUndoRedoStacks();
+    return;
+  }
+  if (!line_->isUndoAvailable() && !line_->isRedoAvailable()) return;
+  // Setting the text is the line edit's only way to clear its history.
+  const int anfang = line_->selectionStart();
+  const int laenge = line_->selectionLength();
+  const int cursor = line_->cursorPosition();
+  line_->blockSignals(true);
+  line_->setText(line_->text());
+  if (anfang >= 0 && laenge > 0) {
+    if (cursor == anfang) line_->setSelection(anfang + laenge, -laenge);
+    else line_->setSelection(anfang, laenge);
+  } else {
+    line_->setCursorPosition(cursor);
+  }
+  line_->blockSignals(false);
+}
+
 int TextBox::toVbPos(int widgetPos) const {
   if (!multi_) return widgetPos;
   const QString t = widgetText();

@@ -48,6 +48,8 @@ class TextBox : public QWidget {
 
   QString Text() const;
   void setText(const QString& text);  // raises Change when the text differs
+  // Forgets the box's own undo and redo steps; text, cursor and selection stay.
+  void UndoVerlaufLeeren();
   int SelStart() const;
   void setSelStart(int pos);
   int SelLength() const;
