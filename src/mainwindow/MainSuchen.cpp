@@ -72,6 +72,9 @@ void Main::PulSuchen_Click() {
   TxtSuche->SetFocus();
   FeldFokus = 0;  // as the box's GotFocus does, also when the window is not active
   TextSuchen();
+  // The text has just been searched: the timer that its change started would search it a second time,
+  // move on to the next hit and put the cursor behind the text that is meant to stay selected.
+  zeitSuche->setEnabled(false);
   TxtSuche->setSelStart(0);
   TxtSuche->setSelLength(static_cast<int>(TxtSuche->Text().size()));
 }
