@@ -6,6 +6,7 @@
 #include "mainwindow/Instanzpruefung.h"
 #include "common/formen/Formular.h"
 #include "platform/vb/Clock.h"
+#include "platform/dienste/SysInfo.h"
 #include "platform/kit/Instanz.h"
 #include "platform/vb/Paths.h"
 #include "platform/vb/Programm.h"
@@ -48,6 +49,22 @@ TEST_F(StartpruefungTest, GermanSettingsNeedNoWarning) {
   EXPECT_EQ(LaenderPruefen(1), QString());
   EXPECT_TRUE(dialoge().requests().isEmpty());
   EXPECT_TRUE(zedured().isEmpty());
+}
+
+// The real check looks at the program's own formatting, not at the machine's locale (the tests run under
+// C, C.UTF-8 or English locales too): German, so no box. Only a program whose own date form is not German
+// warns.
+TEST_F(StartpruefungTest, TheProgramsOwnGermanFormattingNeedsNoWarningWhateverTheMachinesLocale) {
+  SysInfo::install(nullptr);
+  Clock::setFixed(QDateTime(QDate(1999, 12, 24), QTime(14, 30)));
+  EXPECT_EQ(LaenderPruefen(1), QString()) << "machine locale " << QLocale::system().name().toStdString();
+  EXPECT_TRUE(dialoge().requests().isEmpty());
+
+  const QLocale programm;
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  const QString text = LaenderPruefen(0);
+  QLocale::setDefault(programm);
+  EXPECT_EQ(text, kEinleitung + kDatum + kSchluss);
 }
 
 TEST_F(StartpruefungTest, WarnsAboutNumberSeparatorsAndAsksOnce) {

@@ -1,6 +1,7 @@
 #include "platform/dienste/SysInfo.h"
 
 #include "platform/dienste/Dienst.h"
+#include "platform/vb/Vb.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -85,7 +86,15 @@ class EchteSysInfo : public SysInfoService {
     return QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
   }
 
-  Regionaleinstellungen regionaleEinstellungen() override { return SysInfo::regionalVon(QLocale::system()); }
+  // The program writes numbers and dates itself, in German, whatever the machine's locale: what counts is
+  // what its own formatting gives (numbers from the runtime's Format, dates and times from the program's
+  // locale), not the machine's setting, which nothing here uses.
+  Regionaleinstellungen regionaleEinstellungen() override {
+    Regionaleinstellungen r = SysInfo::regionalVon(QLocale());
+    r.dezimalzeichen = vb::Format(static_cast<double>(1.0f / 3.0f), QStringLiteral(".0")).left(1);
+    r.gruppenzeichen = vb::Format(1000, QStringLiteral("0,000")).mid(1, 1);
+    return r;
+  }
 };
 
 using Slot = Dienst<SysInfoService, EchteSysInfo>;

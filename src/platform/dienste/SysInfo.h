@@ -1,7 +1,7 @@
 #pragma once
 // Facts about the system the program runs on: run time since start-up, colour depth, login name, memory
-// and processor, the program file and the regional settings of the machine (not the program's own German
-// locale).
+// and processor, the program file and the number and date conventions that the program's own formatting
+// gives (German, whatever the machine's locale).
 #include <QLocale>
 #include <QString>
 #include <memory>
@@ -19,7 +19,7 @@ struct Prozessor {
   QString architektur;    // "x86_64", "arm64", ...
 };
 
-// The machine's number and date conventions.
+// Number and date conventions.
 struct Regionaleinstellungen {
   QString dezimalzeichen;  // "," in German settings
   QString gruppenzeichen;  // "." in German settings
