@@ -241,3 +241,20 @@ TEST_F(LayoutTest, TheStoredSizeComesBackRunAfterRun) {
     vb::Forms::UnloadAll();
   }
 }
+
+// A long text in a status panel (a long search term that is not found) is cut: the window keeps its size.
+TEST_F(LayoutTest, ALongStatusTextDoesNotWidenTheWindow) {
+  m().show();
+  QCoreApplication::processEvents();
+  const QSize vorher = m().size();
+  const QString lang = QStringLiteral("Gesuchten Text »") + QString(120, u'W') + QStringLiteral("« nicht gefunden.");
+  for (const char* panel : {"Status", "Position", "Index"}) {
+    SCOPED_TRACE(panel);
+    m().StatusBar->setPanelText(QString::fromLatin1(panel), lang);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m().size(), vorher);
+    EXPECT_EQ(m().StatusBar->PanelText(QString::fromLatin1(panel)), lang);  // the text itself stays whole
+  }
+  // The window still takes the size the user gives it.
+  groesse(12000, 8010);
+}

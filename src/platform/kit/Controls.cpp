@@ -921,8 +921,30 @@ ProgressBar::ProgressBar(QWidget* parent) : QProgressBar(parent) {
 }
 
 // ---------------------------------------------------------------------------------------------------
+namespace {
+
+// A status bar panel: its width is its own, never its text's. A text longer than the panel is cut with
+// "…" instead of widening the status bar and with it the window.
+class PanelFeld : public QLabel {
+ public:
+  using QLabel::QLabel;
+  QSize sizeHint() const override { return {minimumWidth(), QLabel::sizeHint().height()}; }
+  QSize minimumSizeHint() const override { return {minimumWidth(), QLabel::minimumSizeHint().height()}; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    drawFrame(&p);
+    const QRect r = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    p.setPen(palette().color(foregroundRole()));
+    p.drawText(r, static_cast<int>(alignment()), fontMetrics().elidedText(text(), Qt::ElideRight, r.width()));
+  }
+};
+
+}  // namespace
+
 QLabel* StatusBar::addPanel(const QString& key, int widthTwips, bool stretch) {
-  auto* l = new QLabel(this);
+  auto* l = new PanelFeld(this);
   l->setObjectName(key);
   l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   if (widthTwips > 0) l->setMinimumWidth(Twips::zuPixel(widthTwips));
