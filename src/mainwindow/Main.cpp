@@ -70,29 +70,31 @@ QIcon programmSymbol() {
   return symbol;
 }
 
-// Toolbar pictures by image key: the platform style's standard icons stand in for the image list.
-QIcon bild(QStyle* stil, const QString& schluessel) {
-  static const std::map<QString, QStyle::StandardPixmap> bilder = {
-      {QStringLiteral("Ende"), QStyle::SP_DialogCloseButton},
-      {QStringLiteral("Laden"), QStyle::SP_DialogOpenButton},
-      {QStringLiteral("Speichern"), QStyle::SP_DialogSaveButton},
-      {QStringLiteral("Drucken"), QStyle::SP_FileDialogDetailedView},
-      {QStringLiteral("Foto"), QStyle::SP_FileDialogContentsView},
-      {QStringLiteral("Umschlag2"), QStyle::SP_FileIcon},
-      {QStringLiteral("Telefon"), QStyle::SP_DriveNetIcon},
-      {QStringLiteral("Ordne01"), QStyle::SP_FileDialogInfoView},
-      {QStringLiteral("OrdneAZ"), QStyle::SP_FileDialogListView},
-      {QStringLiteral("Suchen"), QStyle::SP_FileDialogStart},
-      {QStringLiteral("ListeNeu"), QStyle::SP_FileDialogNewFolder},
-      {QStringLiteral("ListeKopie"), QStyle::SP_DirIcon},
-      {QStringLiteral("ListeLöschen"), QStyle::SP_TrashIcon},
-      {QStringLiteral("LaufPos1"), QStyle::SP_MediaSkipBackward},
-      {QStringLiteral("LaufBw"), QStyle::SP_MediaSeekBackward},
-      {QStringLiteral("LaufFw"), QStyle::SP_MediaSeekForward},
-      {QStringLiteral("LaufEnde"), QStyle::SP_MediaSkipForward},
+// Toolbar pictures by image key: the desktop's icon theme where it has the picture, else the program's own.
+QIcon bild(const QString& schluessel) {
+  static const std::map<QString, std::pair<const char*, const char*>> bilder = {
+      {QStringLiteral("Ende"), {"application-exit", "Ende"}},
+      {QStringLiteral("Laden"), {"document-open", "Laden"}},
+      {QStringLiteral("Speichern"), {"document-save", "Speichern"}},
+      {QStringLiteral("Drucken"), {"document-print", "Drucken"}},
+      {QStringLiteral("Foto"), {"x-office-address-book", "Foto"}},
+      {QStringLiteral("Umschlag2"), {"mail-message-new", "Umschlag"}},
+      {QStringLiteral("Telefon"), {"call-start", "Telefon"}},
+      {QStringLiteral("Ordne01"), {"x-office-calendar", "Ordne01"}},
+      {QStringLiteral("OrdneAZ"), {"view-sort-ascending", "OrdneAZ"}},
+      {QStringLiteral("Suchen"), {"edit-find", "Suchen"}},
+      {QStringLiteral("ListeNeu"), {"contact-new", "ListeNeu"}},
+      {QStringLiteral("ListeKopie"), {"edit-copy", "ListeKopie"}},
+      {QStringLiteral("ListeLöschen"), {"edit-delete", "ListeLoeschen"}},
+      {QStringLiteral("LaufPos1"), {"go-first", "LaufPos1"}},
+      {QStringLiteral("LaufBw"), {"go-previous", "LaufBw"}},
+      {QStringLiteral("LaufFw"), {"go-next", "LaufFw"}},
+      {QStringLiteral("LaufEnde"), {"go-last", "LaufEnde"}},
   };
   auto it = bilder.find(schluessel);
-  return it == bilder.end() ? QIcon() : stil->standardIcon(it->second);
+  if (it == bilder.end()) return {};
+  const QIcon eigenes(QStringLiteral(":/Symbole/%1.png").arg(QString::fromLatin1(it->second.second)));
+  return QIcon::fromTheme(QString::fromLatin1(it->second.first), eigenes);
 }
 
 }  // namespace
@@ -143,7 +145,10 @@ void Main::ControlsAnlegen() {
   Toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   Toolbar->setIconSize(QSize(Twips::zuPixel(300), Twips::zuPixel(300)));
   for (const auto& [key, tip, image] : knoepfe)
-    Toolbar->addButton(QString::fromUtf16(key), QString::fromUtf16(tip), bild(style(), QString::fromUtf16(image)));
+    Toolbar->addButton(QString::fromUtf16(key), QString::fromUtf16(tip), bild(QString::fromUtf16(image)));
+  // Keys whose command is not built yet stay off until it is.
+  for (const char16_t* key : {u"Drucken", u"Foto", u"Umschlag", u"Telefon"})
+    Toolbar->setButtonEnabled(QString::fromUtf16(key), false);
   // The menu bar before the controls: those on the window itself are placed below it.
   MenueAnlegen();
 

@@ -150,3 +150,30 @@ TEST_F(WerkzeugleisteTest, NoTimeOutWithoutASetting) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every key shows a picture of its own (from the icon theme or the program's own), and the keys whose
+// command is not built yet are off.
+TEST_F(WerkzeugleisteTest, EveryKeyHasItsOwnPictureAndKeysWithoutACommandAreOff) {
+  const QStringList tasten = {"Ende", "Laden", "Speichern", "Drucken", "Foto", "Umschlag", "Telefon", "Ordne01",
+                              "OrdneAZ", "Suchen", "ListeNeu", "ListeKopieren", "ListeLöschen", "LaufPos1",
+                              "LaufBw", "LaufFw", "LaufEnde"};
+  QList<QImage> gesehen;
+  for (const QString& taste : tasten) {
+    SCOPED_TRACE(taste.toStdString());
+    QAction* a = m().Toolbar->Button(taste);
+    ASSERT_NE(a, nullptr);
+    const QImage bild = a->icon().pixmap(QSize(24, 24)).toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(bild.isNull());
+    EXPECT_FALSE(gesehen.contains(bild)) << "the same picture as another key";
+    gesehen.append(bild);
+    const bool ohneBefehl = QStringList{"Drucken", "Foto", "Umschlag", "Telefon"}.contains(taste);
+    EXPECT_EQ(a->isEnabled(), !ohneBefehl);
+  }
+  // The program's own pictures are built in.
+  for (const char* name : {"Ende", "Suchen", "ListeLoeschen", "Umschlag"})
+    EXPECT_FALSE(QIcon(QStringLiteral(":/Symbole/%1.png").arg(QString::fromLatin1(name))).pixmap(24).isNull()) << name;
+}
+
+}  // namespace

@@ -27,6 +27,9 @@ void kopierenWoFehlt(const QString& quelle, const QString& ziel) {
   QDir().mkpath(ziel);
   const QDir q(quelle);
   for (const QFileInfo& info : q.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+    // The toolbar's pictures are built into the program: the program folder needs no copy of them.
+    if (info.isDir() && info.fileName() == u"Symbole" && q.absolutePath() == QDir(datenVorlagenOrdner()).absolutePath())
+      continue;
     const QString zielPfad = aufloesen(ziel + u'/' + info.fileName());
     if (info.isDir()) {
       kopierenWoFehlt(info.absoluteFilePath(), zielPfad);
