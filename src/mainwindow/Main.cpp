@@ -240,16 +240,19 @@ void Main::ControlsAnlegen() {
   alter->setObjectName(QStringLiteral("bezInfo2_20"));
   alter->setFont(normal);
   alter->setWordWrap(true);
-  Twips::setzen(alter, 2400, 240, 1335, 375);
+  // Two lines of the free fonts need a little more height than the design gave.
+  Twips::setzen(alter, 2400, 240, 1335, 420);
   bezInfo2.set(20, alter);
   bezZeit1 = new vb::Label(Flaeche);
   bezZeit1->setObjectName(QStringLiteral("bezZeit1"));
   bezZeit1->setFont(normal);
-  Twips::setzen(bezZeit1, 4680, 5280, 735, 255);
+  // ">11423 Tg." is wider in the free fonts than the design's 735 twips: the labels take the room up to the
+  // remarks frame.
+  Twips::setzen(bezZeit1, 4680, 5280, 930, 255);
   bezZeit2 = new vb::Label(Flaeche);
   bezZeit2->setObjectName(QStringLiteral("bezZeit2"));
   bezZeit2->setFont(normal);
-  Twips::setzen(bezZeit2, 4680, 5520, 735, 255);
+  Twips::setzen(bezZeit2, 4680, 5520, 930, 255);
   BezListeStd = new vb::Label(Flaeche);
   BezListeStd->setObjectName(QStringLiteral("BezListeStd"));
   BezListeStd->setFont(entwurf(QStringLiteral("Arial"), 12, true));

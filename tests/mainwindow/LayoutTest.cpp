@@ -9,6 +9,11 @@
 #include "support/kern/TestUmgebung.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLineEdit>
+#include <QStyle>
+#include <cmath>
 
 class LayoutTest : public KartulonTest {
  protected:
@@ -257,4 +262,64 @@ TEST_F(LayoutTest, ALongStatusTextDoesNotWidenTheWindow) {
   }
   // The window still takes the size the user gives it.
   groesse(12000, 8010);
+}
+
+namespace {
+
+// The width a text takes in a font on a screen of that many dots per inch, in pixels of a 96 dpi screen.
+double breiteBei(const QFont& font, const QString& text, int dpi) {
+  QImage flaeche(1, 1, QImage::Format_ARGB32);
+  flaeche.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
+  flaeche.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
+  const QFontMetricsF fm(font, &flaeche);
+  double breite = 0;
+  for (const QString& zeile : text.split(u'\n')) breite = std::max(breite, fm.horizontalAdvance(zeile));
+  return breite * 96.0 / dpi;
+}
+double hoeheBei(const QFont& font, const QString& text, int dpi) {
+  QImage flaeche(1, 1, QImage::Format_ARGB32);
+  flaeche.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
+  flaeche.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
+  const QFontMetricsF fm(font, &flaeche);
+  return (fm.height() + static_cast<double>(text.count(u'\n')) * fm.lineSpacing()) * 96.0 / dpi;
+}
+
+}  // namespace
+
+// At the design size every label shows its whole text (the longest the window shows there) in the
+// shipped fonts, at 96 and at 144 dots per inch, and every box lies inside its frame, clear of the border.
+TEST_F(LayoutTest, EveryTextFitsAtTheDesignSize) {
+  m().show();
+  QCoreApplication::processEvents();
+  m().bezZeit1->setCaption(QStringLiteral(">11423 Tg."));
+  m().bezZeit2->setCaption(QStringLiteral("11423 Tg."));
+  m().bezInfo2(20).setCaption(QStringLiteral("99 Jahre und\r\n11 Monate alt"));
+  for (int dpi : {96, 144}) {
+    for (vb::Label* l : m().findChildren<vb::Label*>()) {
+      if (!l->isVisible() || l->text().isEmpty()) continue;
+      SCOPED_TRACE(l->objectName().toStdString() + " at " + std::to_string(dpi) + " dpi: " + l->text().toStdString());
+      const QRect platz = l->contentsRect();
+      EXPECT_LE(breiteBei(l->font(), l->text(), dpi), platz.width());
+      EXPECT_LE(hoeheBei(l->font(), l->text(), dpi), platz.height() + 0.5);
+    }
+    // The date boxes show a whole date.
+    for (int feld : {15, 16, 20}) {
+      SCOPED_TRACE("Feld " + std::to_string(feld) + " at " + std::to_string(dpi) + " dpi");
+      auto* box = qobject_cast<QLineEdit*>(m().Feld(feld).editor());
+      ASSERT_TRUE(box);
+      const int rand = box->hasFrame() ? 2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4 : 0;
+      EXPECT_LE(breiteBei(box->font(), QStringLiteral("28.08.2026"), dpi), box->contentsRect().width() - rand);
+    }
+    for (vb::Frame* f : m().findChildren<vb::Frame*>()) {
+      SCOPED_TRACE(f->objectName().toStdString() + " at " + std::to_string(dpi) + " dpi");
+      const double titel = breiteBei(f->font(), f->Caption(), dpi) + 2.0 * f->fontMetrics().averageCharWidth();
+      EXPECT_LE(titel, f->width());
+      for (QWidget* kind : f->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!kind->isVisible()) continue;
+        SCOPED_TRACE(kind->objectName().toStdString());
+        EXPECT_GT(kind->geometry().top(), f->RandOben());
+        EXPECT_TRUE(f->rect().contains(kind->geometry())) << kind->geometry().x() << "," << kind->geometry().y();
+      }
+    }
+  }
 }

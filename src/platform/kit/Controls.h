@@ -138,12 +138,18 @@ class Label : public QLabel {
   void mouseDoubleClickEvent(QMouseEvent* e) override;
 };
 
+// A frame with its caption in the border line, so that the controls placed just below the caption in
+// twips stay clear of the border.
 class Frame : public QGroupBox {
   Q_OBJECT
  public:
   explicit Frame(QWidget* parent = nullptr) : QGroupBox(parent) {}
   QString Caption() const { return title(); }
   void setCaption(const QString& c) { setTitle(c); }
+  // Where the border's top line runs (pixels from the frame's top).
+  int RandOben() const;
+ protected:
+  void paintEvent(QPaintEvent* e) override;
 };
 
 class CommandButton : public QPushButton {
