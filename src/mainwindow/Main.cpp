@@ -146,9 +146,6 @@ void Main::ControlsAnlegen() {
   Toolbar->setIconSize(QSize(Twips::zuPixel(300), Twips::zuPixel(300)));
   for (const auto& [key, tip, image] : knoepfe)
     Toolbar->addButton(QString::fromUtf16(key), QString::fromUtf16(tip), bild(QString::fromUtf16(image)));
-  // Keys whose command is not built yet stay off until it is.
-  for (const char16_t* key : {u"Drucken", u"Foto", u"Umschlag", u"Telefon"})
-    Toolbar->setButtonEnabled(QString::fromUtf16(key), false);
   // The menu bar before the controls: those on the window itself are placed below it.
   MenueAnlegen();
 
