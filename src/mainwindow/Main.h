@@ -205,6 +205,8 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   // What follows the settings dialog: the window's current fonts, colours and geometry are stored, then
   // every display and editing option is read back and applied.
   void NachEinstellungen();
+  // The settings dialog; afterwards the options it changed take effect at once.
+  void mnuSetup_Click();
 
   // --- field editing, toolbar, clock (mainwindow) ---------------------------------------------------
   // The shared handlers of the 24 field boxes; index is the box's index.

@@ -38,6 +38,20 @@ struct DruckerEinrichtung {
   int ausrichtung = 1;
 };
 
+// The font dialog: the font and its text colour, preset by the caller and changed by the user. With
+// sizes limited (groesste > 0) the dialog accepts only sizes from kleinste to groesste.
+struct SchriftWahl {
+  QString name;
+  double groesse = 8;
+  bool fett = false;
+  bool kursiv = false;
+  bool unterstrichen = false;
+  bool durchgestrichen = false;
+  QColor farbe = Qt::black;
+  double kleinste = 0;
+  double groesste = 0;
+};
+
 class DialogService {
  public:
   virtual ~DialogService() = default;
@@ -57,6 +71,23 @@ class DialogService {
   virtual bool colorDialog(QColor& color) = 0;
   // false when cancelled.
   virtual bool druckerEinrichten(DruckerEinrichtung& /*einrichtung*/) { return false; }
+  // false when cancelled. Without a dialog of its own, the plain font dialog answers (no colour).
+  virtual bool schriftDialog(SchriftWahl& wahl) {
+    QFont f(wahl.name);
+    f.setPointSizeF(wahl.groesse);
+    f.setBold(wahl.fett);
+    f.setItalic(wahl.kursiv);
+    f.setUnderline(wahl.unterstrichen);
+    f.setStrikeOut(wahl.durchgestrichen);
+    if (!fontDialog(f)) return false;
+    wahl.name = f.family();
+    wahl.groesse = f.pointSizeF();
+    wahl.fett = f.bold();
+    wahl.kursiv = f.italic();
+    wahl.unterstrichen = f.underline();
+    wahl.durchgestrichen = f.strikeOut();
+    return true;
+  }
 };
 
 namespace Dialogs {
@@ -73,3 +104,4 @@ int MsgBox(const QString& text, int style = vb::vbOKOnly, const QString& title =
 int MsgBox(const QString& text, int style, const QString& title, const std::function<void()>& hilfe);
 QString InputBox(const QString& prompt, const QString& title = {}, const QString& standard = {});
 
+Q_DECLARE_METATYPE(SchriftWahl)

@@ -1,6 +1,7 @@
 #include "platform/kit/Dienste.h"
 
 #include "platform/dienste/Dialogs.h"
+#include "platform/kit/SchriftDialog.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -16,6 +17,16 @@
 #include <QPushButton>
 
 namespace {
+
+// "*.exe" -> "*.[eE][xX][eE]": a pattern that matches without regard to case.
+QString ohneGrossKlein(const QString& muster) {
+  QString aus;
+  for (const QChar c : muster) {
+    if (c.isLetter() && c.toLower() != c.toUpper()) aus += u'[' + QString(c.toLower()) + QString(c.toUpper()) + u']';
+    else aus += c;
+  }
+  return aus;
+}
 
 class QtDialogs : public DialogService {
  public:
@@ -99,11 +110,16 @@ class QtDialogs : public DialogService {
     // "Text (*.txt)|*.txt|..." -> "Text (*.txt);;..."
     const QStringList teile = filter.split(u'|');
     QStringList qt;
-    for (qsizetype i = 0; i + 1 < teile.size(); i += 2) qt << teile[i] + QStringLiteral(" (") +
-                                                          QString(teile[i + 1]).replace(u';', u' ') + u')';
+    for (qsizetype i = 0; i + 1 < teile.size(); i += 2) {
+      QString muster = QString(teile[i + 1]).replace(u';', u' ');
+      // Names of the original's files ignored case: an open dialog matches them so.
+      if (!r.save) muster = ohneGrossKlein(muster);
+      qt << teile[i] + QStringLiteral(" (") + muster + u')';
+    }
     const QString start = r.fileName.isEmpty() ? r.folder : r.folder + u'/' + r.fileName;
     return r.save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), r.title, start, qt.join(";;"))
-                  : QFileDialog::getOpenFileName(QApplication::activeWindow(), r.title, start, qt.join(";;"));
+                  : QFileDialog::getOpenFileName(QApplication::activeWindow(), r.title, start, qt.join(";;"), nullptr,
+                                                 QFileDialog::HideNameFilterDetails);
   }
 
   bool fontDialog(QFont& font) override {
@@ -111,6 +127,13 @@ class QtDialogs : public DialogService {
     const QFont f = QFontDialog::getFont(&ok, font, QApplication::activeWindow());
     if (ok) font = f;
     return ok;
+  }
+
+  bool schriftDialog(SchriftWahl& wahl) override {
+    kit::SchriftDialog d(wahl, QApplication::activeWindow());
+    if (d.exec() != QDialog::Accepted) return false;
+    wahl = d.Wahl();
+    return true;
   }
 
   bool colorDialog(QColor& color) override {

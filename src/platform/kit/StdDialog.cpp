@@ -1,6 +1,7 @@
 #include "platform/kit/StdDialog.h"
 
 #include "platform/dienste/Dialogs.h"
+#include "platform/dienste/FontObject.h"
 #include "platform/dienste/Printer.h"
 
 namespace vb {
@@ -8,9 +9,14 @@ namespace vb {
 CommonDialog::CommonDialog(const QString& name, QObject* owner) : QObject(owner) { setObjectName(name); }
 
 bool CommonDialog::setAction(int aktion) {
-  if (aktion == cdlAktionSpeichern) return ShowSave();
-  if (aktion == cdlAktionDrucker) return ShowPrinter();
-  return false;
+  switch (aktion) {
+    case cdlAktionOeffnen: return ShowOpen();
+    case cdlAktionSpeichern: return ShowSave();
+    case cdlAktionFarbe: return ShowColor();
+    case cdlAktionSchrift: return ShowFont();
+    case cdlAktionDrucker: return ShowPrinter();
+    default: return false;
+  }
 }
 
 bool CommonDialog::ShowPrinter() {
@@ -24,16 +30,53 @@ bool CommonDialog::ShowPrinter() {
   return Printer().setOrientation(e.ausrichtung);
 }
 
-bool CommonDialog::ShowSave() {
+bool CommonDialog::ShowOpen() { return dateiDialog(false); }
+bool CommonDialog::ShowSave() { return dateiDialog(true); }
+
+bool CommonDialog::dateiDialog(bool speichern) {
   FileDialogRequest r;
   r.title = DialogTitle;
   r.folder = InitDir;
   r.fileName = FileName;
   r.filter = Filter;
-  r.save = true;
+  r.save = speichern;
   const QString gewaehlt = Dialogs::service().fileDialog(r);
   if (gewaehlt.isEmpty()) return false;
   FileName = gewaehlt;
+  return true;
+}
+
+bool CommonDialog::ShowFont() {
+  SchriftWahl w;
+  w.name = FontName;
+  w.groesse = FontSize;
+  w.fett = FontBold;
+  w.kursiv = FontItalic;
+  w.unterstrichen = FontUnderline;
+  w.durchgestrichen = FontStrikethru;
+  w.farbe = QFarbe(Color);
+  const bool begrenzt = (Flags & cdlCFLimitSize) && Max > 0;
+  if (begrenzt) {
+    w.kleinste = Min;
+    w.groesste = Max;
+  }
+  if (!Dialogs::service().schriftDialog(w)) return false;
+  // The dialog lets no size outside the limits through.
+  if (begrenzt && (w.groesse < Min || w.groesse > Max)) return false;
+  FontName = w.name;
+  FontSize = w.groesse;
+  FontBold = w.fett;
+  FontItalic = w.kursiv;
+  FontUnderline = w.unterstrichen;
+  FontStrikethru = w.durchgestrichen;
+  if (Flags & cdlCFEffects) Color = VbFarbe(w.farbe);
+  return true;
+}
+
+bool CommonDialog::ShowColor() {
+  QColor c = QFarbe(Color);
+  if (!Dialogs::service().colorDialog(c)) return false;
+  Color = VbFarbe(c);
   return true;
 }
 

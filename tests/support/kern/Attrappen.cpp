@@ -63,6 +63,29 @@ bool ScriptedDialogs::druckerEinrichten(DruckerEinrichtung& e) {
   return true;
 }
 
+bool ScriptedDialogs::schriftDialog(SchriftWahl& wahl) {
+  letzteSchriftVorgabe = wahl;
+  const auto a = next({QStringLiteral("schrift"), wahl.name, static_cast<int>(wahl.groesse),
+                       QStringLiteral("%1-%2").arg(wahl.kleinste).arg(wahl.groesste), wahl.farbe.name()});
+  if (!a || !a->isValid()) return false;
+  if (a->canConvert<SchriftWahl>() && a->metaType() == QMetaType::fromType<SchriftWahl>()) {
+    const SchriftWahl neu = a->value<SchriftWahl>();
+    const double kleinste = wahl.kleinste, groesste = wahl.groesste;
+    wahl = neu;
+    wahl.kleinste = kleinste;
+    wahl.groesste = groesste;
+    return true;
+  }
+  const QFont f = a->value<QFont>();
+  wahl.name = f.family();
+  wahl.groesse = f.pointSizeF();
+  wahl.fett = f.bold();
+  wahl.kursiv = f.italic();
+  wahl.unterstrichen = f.underline();
+  wahl.durchgestrichen = f.strikeOut();
+  return true;
+}
+
 QString RecordingHelp::seite(const QString& hilfeDatei, int thema) { return Help::suchen(hilfeDatei, thema); }
 
 int RecordingSound::systemKlang(int typ) { return aufnehmen({QStringLiteral("klang"), typ, {}, false}); }

@@ -44,6 +44,8 @@ class ScriptedDialogs : public DialogService {
   void answerPrinter(const QString& drucker, int ausrichtung) {
     answers_.push_back(QVariantList{drucker, ausrichtung});
   }
+  // The font dialog with colour: what the user confirmed.
+  void answerSchrift(const SchriftWahl& w) { answers_.push_back(QVariant::fromValue(w)); }
 
   const QList<Request>& requests() const { return requests_; }
   int unanswered() const { return unanswered_; }
@@ -63,6 +65,11 @@ class ScriptedDialogs : public DialogService {
   bool colorDialog(QColor& color) override;
   // Recorded with the printers joined by "|" as text, the current one as standard, the orientation as style.
   bool druckerEinrichten(DruckerEinrichtung& einrichtung) override;
+  // Recorded as "schrift" with the preset name as text, the size as style, the colour's name as standard
+  // and the size limits as title ("4-16"). A scripted QFont keeps the preset colour.
+  bool schriftDialog(SchriftWahl& wahl) override;
+  // The last font dialog's preset, as the caller handed it.
+  std::optional<SchriftWahl> letzteSchriftVorgabe;
 
  private:
   std::optional<QVariant> next(const Request& r);
