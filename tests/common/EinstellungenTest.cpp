@@ -35,7 +35,7 @@ TEST_F(EinstellungenTest, StoredValuesGiveTheDialogsChoices) {
        "[Allgemein]\r\naktiviert=0\r\n", 3, false, 2, 1, false, 1, 0, 1, 1, true, 0},
       {"a code without its zero, a case beyond the list, an unknown country",
        "SortAtClose=4\r\nAutoFormatUCase=7\r\nKatalogStdLand=F-\r\n", "[Allgemein]\r\naktiviert=\r\n", 0, true, -1, 0, true,
-       0, 1, 0, 0, false, 1},
+       0, 1, 0, 0, false, 0},
       {"case 2, field 16, a half rounded to the even neighbour", "SortAtClose=16\r\nAutoFormatUCase=3.5\r\n",
        "[Allgemein]\r\naktiviert=2\r\n", 8, false, 4, 2, false, 0, 1, 0, 0, true, 1},
   };

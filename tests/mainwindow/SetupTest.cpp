@@ -72,7 +72,7 @@ TEST_F(SetupTest, StoredSettingsGiveTheControls) {
        "AutoFormatTrim=0\r\nAutoSucheDoppeltenNamen=-1\r\n",
        "[Allgemein]\r\naktiviert=0\r\n", "PLZ", 2, "CH-", {1, 1, 0, 1}, true, 0},
       {"4, 7, F-, aktiviert empty", "SortAtClose=4\r\nAutoFormatUCase=7\r\nKatalogStdLand=F-\r\nOrtAusPlz=0\r\n",
-       "[Allgemein]\r\naktiviert=\r\n", "Keine Sortierung", -1, "A-", {0, 0, 0, 0}, false, 1},
+       "[Allgemein]\r\naktiviert=\r\n", "Keine Sortierung", -1, "A-", {0, 0, 0, 0}, false, 0},
       {"2.5 rounds to 2", "AutoFormatUCase=2.5\r\nAutoFormatTrim=2\r\n", "[Allgemein]\r\naktiviert=1\r\n", "Keine Sortierung", 2, "D-",
        {0, 1, 1, 0}, true, 1},
   };
@@ -238,7 +238,7 @@ TEST_F(SetupTest, TheRemarksFontAloneAndTheBackgroundColour) {
   EXPECT_EQ(dialoge().requests()[1].text, farbeVorher.name());
   for (int i = 0; i < 24; ++i)
     if (!m().Feld(i).Locked()) EXPECT_EQ(m().Feld(i).BackColor(), QColor(0xFF, 0xFF, 0xC0)) << i;
-  EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("SchriftBackCol"), QString()), vb::Str(static_cast<double>(vb::RGB(0xFF, 0xFF, 0xC0))));
+  EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("SchriftBackCol"), QString()), QString::number(vb::RGB(0xFF, 0xFF, 0xC0)));
   EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("SchriftBem"), QString()), QStringLiteral("Arial;9;0;-1;0;0;"));
 }
 
