@@ -65,7 +65,7 @@ Setup::Setup() {
   beschriftung(ende, QStringLiteral("Sortieren nach"), 120, 345, 1095);
   kombiSortAtEnd = new vb::ComboBox(ende, 2);
   kombiSortAtEnd->setObjectName(QStringLiteral("kombiSortAtEnd"));
-  Twips::setzen(kombiSortAtEnd, 1215, 285, 1740, 315);
+  Twips::setzen(kombiSortAtEnd, 1335, 285, 1620, 315);
   vb::Frame* auto_ = rahmen(allgemein, QStringLiteral("Automatische Formatierungen und Funktionen"), 120, 1275, 6090, 2415);
   StrgOrtPlz = kontrollkaestchen(auto_, "StrgOrtPlz", QStringLiteral("Ort aus"), 120, 375, 870);
   comboKatalogStdLand = new vb::ComboBox(auto_, 2);
