@@ -267,4 +267,42 @@ TEST_F(BedienungTest, ReadOnlyTheSaveAndEndKeyDoesNothing) {
   EXPECT_EQ(dateiLesen(pfad).toStdString(), datei.toStdString());
 }
 
+// The settings as a new user changes one: "&Weiteres", "&Einstellungen..." from the keyboard, the check
+// box "&Leerzeichen abschneiden" by its access key, Return closes the dialog. Zedured.ini then holds every
+// switch of the dialog as it writes them.
+TEST_F(BedienungTest, ASettingChangedInTheSettingsDialog) {
+  QString warum;
+  if (!xServerStarten(warum)) GTEST_SKIP() << "no X server can be started (" << warum.toStdString() << ")";
+  ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) << "xdotool is not installed";
+  const QString pfad = starten({}, "..Testadressen\r\n" + zeile({{1, "Meier"}, {23, "1"}}));
+  ASSERT_FALSE(pfad.isEmpty());
+  auto dialog = [&] {
+    return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                    QStringLiteral("^Einstellungen$")});
+  };
+  taste(QStringLiteral("alt+w"));
+  taste(QStringLiteral("e"));
+  QString fenster;
+  for (int i = 0; i < 50 && fenster.isEmpty(); ++i) fenster = dialog();
+  ASSERT_FALSE(fenster.isEmpty()) << "the settings dialog did not open";
+  taste(QStringLiteral("alt+l"));
+  taste(QStringLiteral("Return"));
+  for (int i = 0; i < 50 && !fenster.isEmpty(); ++i) fenster = dialog();
+  EXPECT_TRUE(fenster.isEmpty()) << "Return did not close the settings dialog";
+  // Without a window manager nobody gives the main window the focus back.
+  xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster_});
+  taste(QStringLiteral("alt+d"));
+  taste(QStringLiteral("n"));
+  ASSERT_TRUE(programm_->waitForFinished(15000)) << "Alt+D, N did not end the program";
+
+  QList<QByteArray> zeilen;
+  for (const QByteArray& z : dateiLesen(lauf(QStringLiteral("windows/Zedured.ini"))).split('\n'))
+    for (const char* key : {"Auswahl\xD6" "ffnen=", "OrtAusPlz=", "AutoSucheDoppeltenNamen=", "AutoFormatUCase=",
+                            "AutoFormatTrim=", "SortAtClose=", "KatalogStdLand="})
+      if (z.startsWith(key)) zeilen << z;
+  EXPECT_EQ(zeilen, QList<QByteArray>({"Auswahl\xD6" "ffnen= 0\r", "OrtAusPlz= 1\r", "AutoSucheDoppeltenNamen= 0\r",
+                                       "AutoFormatUCase= 0\r", "AutoFormatTrim= 1\r", "SortAtClose=-1\r",
+                                       "KatalogStdLand=D-\r"}));
+}
+
 }  // namespace
