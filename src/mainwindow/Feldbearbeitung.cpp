@@ -55,6 +55,7 @@ void Main::FeldbearbeitungVerbinden() {
     box.KeyDown = [this, i](int& code, int shift) { Feld_KeyDown(i, code, shift); };
     box.KeyPress = [this, i](int& ascii) { Feld_KeyPress(i, ascii); };
     box.KeyUp = [this, i](int& code, int shift) { Feld_KeyUp(i, code, shift); };
+    box.DblClick = [this, i] { Feld_DblClick(i); };
   }
   Toolbar->ButtonClick = [this](const QString& key) { Toolbar_ButtonClick(key); };
   ZeitTimeOut->Tick = [this] { ZeitTimeOut_Timer(); };
@@ -86,6 +87,7 @@ void Main::Feld_GotFocus(short index) {
 
 void Main::Feld_KeyDown(short index, int& keyCode, int shift) {
   vb::TextBox& box = Feld(index);
+  if (shift == vb::vbAltMask && keyCode == vb::vbKeyReturn) Feld_DblClick(index);
   if (shift == (vb::vbShiftMask | vb::vbCtrlMask) && keyCode == vb::vbKeyRaute && index == 8)
     box.setText(Feld(7).Text());
   if (keyCode == vb::vbKeyUp && !box.MultiLine()) {

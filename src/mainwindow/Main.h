@@ -217,6 +217,17 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void Feld_Change(short index);
   void Feld_LostFocus(short index);
   void Toolbar_ButtonClick(const QString& key);
+
+  // --- pick lists of the field boxes (mainwindow) ---------------------------------------------------
+  // A double-click (or Alt+Enter) on a field box: completes, offers or opens what fits the field.
+  void Feld_DblClick(short index);
+  // Adds the lines of the field's pick-list file to Auswahl.Liste; returns 0 or the error number of a
+  // file that could not be read.
+  int AuswahlListeLaden(short index);
+  // Adds the field's value of every record line to Auswahl.Liste.
+  void AuswahlFeldwerte(short index);
+  // Appends a chosen piece of an e-mail address (from the names, the phone number or Liste14.txt).
+  void Auswahl_eMail(short index);
   // The status bar's date and time, and the idle time-out.
   void ZeitTimeOut_Timer();
   // The first paint's actions (the file dialog when asked for), once per run.

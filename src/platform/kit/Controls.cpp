@@ -393,6 +393,8 @@ bool TextBox::eventFilter(QObject* obj, QEvent* ev) {
         KeyDown(code, shift);
         if (code == 0 && ke->text().isEmpty()) return true;
       }
+      // Alt+Enter is a command of the box's owner: it types nothing and raises no KeyPress.
+      if ((ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) && shift == vbAltMask) return true;
       if (ke->matches(QKeySequence::Paste)) {
         if (!locked_) typeText(Zwischenablage::text().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         return true;
@@ -448,9 +450,16 @@ bool TextBox::eventFilter(QObject* obj, QEvent* ev) {
       if (LostFocus) LostFocus();
       return false;
     }
-    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonDblClick: {
+      if (inDoppelklick_) return false;
+      // The editor handles the double-click first, so that the event sees the word it selected.
+      inDoppelklick_ = true;
+      QCoreApplication::sendEvent(obj, ev);
+      inDoppelklick_ = false;
+      if (static_cast<QMouseEvent*>(ev)->button() == Qt::LeftButton) wortAuswaehlen();
       if (DblClick) DblClick();
-      return false;
+      return true;
+    }
     case QEvent::MouseButtonPress: {
       auto* me = static_cast<QMouseEvent*>(ev);
       if (MouseDown) {
@@ -472,6 +481,25 @@ bool TextBox::eventFilter(QObject* obj, QEvent* ev) {
     default:
       return false;
   }
+}
+
+void TextBox::wortAuswaehlen() {
+  // The word is the run of characters between blanks, TABs and line breaks, so that a mail or web
+  // address is taken whole (Qt's words end at "@", "." and "/").
+  const QString t = widgetText();
+  auto trennt = [&t](int i) { return t[i] == u' ' || t[i] == u'\t' || t[i] == u'\n' || t[i] == u'\r'; };
+  int s, e;
+  selection(s, e);
+  if (s < e) {
+    // Qt's word lies under the mouse; a selection of separators only stays as it is.
+    bool nurTrenner = true;
+    for (int i = s; i < e && nurTrenner; ++i) nurTrenner = trennt(i);
+    if (nurTrenner) return;
+  }
+  const int n = static_cast<int>(t.size());
+  while (s > 0 && !trennt(s - 1)) --s;
+  while (e < n && !trennt(e)) ++e;
+  if (s < e) setSelectionWidget(s, e);
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -696,7 +724,7 @@ void ListBox::setItems(const QStringList& items) {
   settingIndex_ = true;
   if (sorted_) {
     QStringList s = items;
-    std::stable_sort(s.begin(), s.end(), [](const QString& a, const QString& b) { return compare(a, b) < 0; });
+    ListModel::sortieren(s);
     model_->setItems(std::move(s));
   } else {
     model_->setItems(items);

@@ -112,6 +112,9 @@ class TextBox : public QWidget {
   QString sanitize(const QString& text) const;
   // The longest start of a widget text that fits into `platz` characters (a line break counts two).
   QString passend(const QString& widgetText, int platz) const;
+  // After a double-click: widens the selection to the word between blanks, TABs and line breaks.
+  void wortAuswaehlen();
+  bool inDoppelklick_ = false;
 
   bool multi_;
   QLineEdit* line_ = nullptr;
