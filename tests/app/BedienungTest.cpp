@@ -2,10 +2,13 @@
 // town is changed, a birthday typed, a new address entered with the town from the postcode catalogue,
 // and the toolbar's Ende key saves and ends it. The saved file is checked byte by byte.
 #include "mainwindow/Main.h"
+#include "platform/vb/Codec.h"
+#include "platform/vb/ListModel.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -303,6 +306,77 @@ TEST_F(BedienungTest, ASettingChangedInTheSettingsDialog) {
   EXPECT_EQ(zeilen, QList<QByteArray>({"Auswahl\xD6" "ffnen= 0\r", "OrtAusPlz= 1\r", "AutoSucheDoppeltenNamen= 0\r",
                                        "AutoFormatUCase= 0\r", "AutoFormatTrim= 1\r", "SortAtClose=-1\r",
                                        "KatalogStdLand=D-\r"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BedienungTest, APersonPicksACountryFromTheSampleListWithTheKeyboard) {
+  QString warum;
+  if (!xServerStarten(warum)) GTEST_SKIP() << "no X server can be started (" << warum.toStdString() << ")";
+  ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) << "xdotool is not installed";
+
+  dateiSchreiben(lauf(QStringLiteral("windows/Zedured.ini")),
+                 "[Allgemein]\r\nL\xe4nderHinweis=0\r\n[Kartulon]\r\nAutoTip=0\r\n");
+  dateiSchreiben(lauf(QStringLiteral("programm/ZurIrada.ini")), "[Allgemein]\r\nNoInstanceWatch=1\r\n");
+  const QString alt = QStringLiteral("01.01.2020");
+  QByteArray datei = "..Testadressen\r\n";
+  datei += zeile({{0, " "}, {1, "Meier"}, {2, "Hans"}, {5, "Ulm"}, {15, alt}, {16, alt}, {23, "1"}});
+  const QString dateiPfad = dateiSchreiben(lauf(QStringLiteral("programm/kartulon.dat")), datei);
+
+  // The shipped sample list, in the order the pick list shows it; it opens on its first entry.
+  QFile muster(QStringLiteral(KARTULON_DATA_DIR "/Liste06.txt"));
+  ASSERT_TRUE(muster.open(QIODevice::ReadOnly));
+  QStringList laender = Codec::zeilenTrennen(Codec::dekodieren(muster.readAll()));
+  vb::ListModel::sortieren(laender);
+  const QString land = QStringLiteral("Österreich");
+  const qsizetype schritte = laender.indexOf(land);
+  ASSERT_GT(schritte, 0);
+
+  programm_ = std::make_unique<QProcess>();
+  programm_->setProcessEnvironment(umgebung());
+  programm_->start(QStringLiteral(KARTULON_BINARY), {});
+  ASSERT_TRUE(programm_->waitForStarted(5000));
+  for (int i = 0; i < 100 && fenster_.isEmpty(); ++i) {
+    fenster_ = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                        QString::number(programm_->processId())})
+                   .section(u'\n', 0, 0);
+    if (programm_->state() == QProcess::NotRunning) break;
+  }
+  ASSERT_FALSE(fenster_.isEmpty()) << "the program shows no window: "
+                                   << programm_->readAllStandardError().toStdString();
+  xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster_});
+  const QString geometrie = xdotool({QStringLiteral("getwindowgeometry"), fenster_});
+  const QRegularExpressionMatch groesse = QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)")).match(geometrie);
+  ASSERT_TRUE(groesse.hasMatch()) << geometrie.toStdString();
+  Main& m = Main::get();
+  m.resize(groesse.captured(1).toInt(), groesse.captured(2).toInt());
+  m.show();
+  QCoreApplication::processEvents();
+
+  klick(&m.Feld(6));
+  taste(QStringLiteral("alt+Return"));
+  QString liste;
+  for (int i = 0; i < 50 && liste.isEmpty(); ++i)
+    liste = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                     QStringLiteral("^Land-Auswahl$")})
+                .section(u'\n', 0, 0);
+  ASSERT_FALSE(liste.isEmpty()) << "Alt+Enter in the box Land shows no pick list";
+  xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), liste});
+  QStringList runter;
+  for (qsizetype i = 0; i < schritte; ++i) runter << QStringLiteral("Down");
+  taste(runter.join(u' '));
+  taste(QStringLiteral("Return"));
+  xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster_});
+  taste(QStringLiteral("F12"));
+  ASSERT_TRUE(programm_->waitForFinished(15000)) << "F12 did not end the program";
+  EXPECT_EQ(programm_->exitStatus(), QProcess::NormalExit);
+
+  const QString heute = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+  QByteArray erwartet = "..Testadressen\r\n";
+  erwartet += zeile({{0, " "}, {1, "Meier"}, {2, "Hans"}, {5, "Ulm"}, {6, land}, {15, alt}, {16, heute}, {23, "1"}});
+  EXPECT_EQ(dateiLesen(dateiPfad).toStdString(), erwartet.toStdString());
 }
 
 }  // namespace
