@@ -181,6 +181,39 @@ TEST_F(FeldAuswahlTest, EachFieldOffersWritesAndStoresItsOwnWay) {
   }
 }
 
+TEST_F(FeldAuswahlTest, CatalogueLookUpsStoreButStampOnlyARealChange) {
+  struct Fall {
+    int feld;
+    const char* plz;
+    const char* blz;
+    int ortAusPlz;
+    bool abbruch;      // the several towns or banks offered are cancelled
+    const char* text;  // box 5 or 19 afterwards
+    bool gespeichert;
+  };
+  const Fall faelle[] = {
+      {5, "", "", 1, false, "Altort", false},       // no postcode: nothing happens
+      {5, "12346", "", 0, false, "Altort", false},  // the look-up is switched off
+      {5, "55555", "", 1, false, "Altort", true},   // no entry: the town stays, the record is stored
+      {5, "12346", "", 1, true, "Altort", true},
+      {19, "", "", 1, false, "", false},            // no bank code
+      {19, "", "99999999", 1, false, "", true},
+      {19, "", "12345679", 1, true, "", true},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.feld);
+    SCOPED_TRACE(f.plz);
+    tabelle({zeileAus({{0, " "}, {1, "Weiß"}, {4, f.plz}, {5, "Altort"}, {15, kAlt}, {16, kAlt}, {18, f.blz}})});
+    OrtAusPlz = f.ortAusPlz;
+    antworten({}, f.abbruch ? Weg::Abbruch : Weg::Ok);
+    const QString vorher = m().Liste->List(0);
+    m().Feld_DblClick(static_cast<short>(f.feld));
+    EXPECT_EQ(m().Feld(f.feld).Text(), QString::fromUtf8(f.text));
+    EXPECT_EQ(m().Liste->List(0), vorher);  // nothing changed, so not even the date
+    EXPECT_EQ(Geaendert, f.gespeichert ? 1 : 0);
+  }
+}
+
 TEST_F(FeldAuswahlTest, ReadOnlyModeChangesNothingByDoubleClickOrAltEnter) {
   antworten({"Lieferant"});
   for (const int feld : {0, 4, 5, 6, 7, 11, 14, 19, 21, 22}) {

@@ -86,7 +86,11 @@ void entfernen(L& liste, Weg weg) {
       QStringList bleiben;
       for (int i = 0; i < liste.ListCount(); ++i)
         if (!weg(i)) bleiben << liste.List(i);
-      if (bleiben.size() != liste.ListCount()) liste.setItems(bleiben);
+      // What is left of a sorted list is still in order: it is not sorted again.
+      if (bleiben.size() != liste.ListCount()) {
+        if (liste.Sorted()) liste.bestand()->setItems(bleiben);
+        else liste.setItems(bleiben);
+      }
       return;
     }
   }
