@@ -28,6 +28,9 @@ QString BenchUmgebung() {
     qputenv("KARTULON_WINDIR", ordner.path().toLocal8Bit());
     Dialogs::install(std::make_unique<ScriptedDialogs>());
     IniSchreiben(QString(), QStringLiteral("Allgemein"), QStringLiteral("LänderHinweis"), QStringLiteral("0"));
+    // No start-up window and no tip of the day in a measured run.
+    IniSchreiben(QString(), QString(), QStringLiteral("TitelAus"), QStringLiteral("1"));
+    IniSchreiben(QString(), QString(), QStringLiteral("AutoTip"), QStringLiteral("0"));
     IniSchreiben(ordner.path() + QStringLiteral("/ZurIrada.ini"), QStringLiteral("Allgemein"),
                  QStringLiteral("NoInstanceWatch"), QStringLiteral("1"));
     IniSichern();

@@ -1,7 +1,7 @@
 #include "common/Global.h"
 #include "common/Hilfe.h"
 #include "common/formen/Anmelden.h"
-#include "mainwindow/Main.h"
+#include "mainwindow/Titel.h"
 #include "platform/vb/Fonts.h"
 #include "platform/vb/Paths.h"
 
@@ -20,8 +20,9 @@ int main(int argc, char** argv) {
   // F1 opens the focused control's topic in the program's help file.
   vb::Forms::setHelpHandler([](int thema) { HilfeZeigen(HilfeDatei, thema); });
 
-  // The first reference loads the main window: its load is the whole start-up.
-  Main& fenster = Main::get();
-  fenster.show();
+  // The start-up window is the program's start: its timer loads and shows the main window. When it is
+  // suppressed it does so inside its own load and is gone again before it could be shown.
+  Titel::get();
+  if (Titel::IsLoaded()) Titel::get().Show();
   return app.exec();
 }

@@ -91,6 +91,8 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   vb::ControlArray<vb::MenuItem> mnuPrg;
   // The common dialogs of the window (printer set-up, saving).
   vb::CommonDialog* StdDialog = nullptr;
+  vb::MenuItem* mnuTips = nullptr;
+  vb::MenuItem* PulInfo = nullptr;
 
   // --- the window's life cycle --------------------------------------------------------------------
   void Form_Load() override;
@@ -230,8 +232,11 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void Auswahl_eMail(short index);
   // The status bar's date and time, and the idle time-out.
   void ZeitTimeOut_Timer();
-  // The first paint's actions (the file dialog when asked for), once per run.
+  // The first paint's actions (the file dialog when asked for, then the tip of the day), once per run.
   void Form_Paint();
+  // The tip of the day and the about box, each shown modally and unloaded afterwards.
+  void mnuTips_Click();
+  void PulInfo_Click();
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -245,6 +250,7 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   // Selects the record at the position and shows it.
   void PositionAnspringen(int position);
   bool ersterAnstrichErledigt_ = false;
+  bool tippGezeigt_ = false;
 
  public:
 

@@ -154,8 +154,9 @@ void Main::MenueAnlegen() {
 
       {u""_s, u"PulHilfe"_s, -1, u"&Hilfe"_s, ohne, keiner},
       {u"PulHilfe"_s, u"PulAnleitung"_s, -1, u"&Anleitung..."_s, ohne, aufruf(m, &Main::PulAnleitung_Click)},
-      {u"PulHilfe"_s, u"mnuTips"_s, -1, u"&Tipps..."_s, ohne, keiner},
-      {u"PulHilfe"_s, u"PulInfo"_s, -1, u"&Info / Nutzungs-Vertrag..."_s, ohne, keiner},
+      {u"PulHilfe"_s, u"mnuTips"_s, -1, u"&Tipps..."_s, ohne, aufruf(m, &Main::mnuTips_Click)},
+      {u"PulHilfe"_s, u"PulInfo"_s, -1, u"&Info / Nutzungs-Vertrag..."_s, ohne,
+       aufruf(m, &Main::PulInfo_Click)},
       {u"PulHilfe"_s, u"Strich22"_s, -1, u"-"_s, ohne, keiner},
       {u"PulHilfe"_s, u"PulWerbung"_s, -1, u"&Werbung..."_s, ohne, aufruf(m, &Main::PulWerbung_Click)},
       {u"PulHilfe"_s, u"mnuHlpWeb"_s, -1, u"Inter&net"_s, ohne, keiner},
@@ -170,6 +171,8 @@ void Main::MenueAnlegen() {
 
   const std::pair<vb::MenuItem**, const char16_t*> ablage[] = {
       {&mnuPopUp, u"mnuPopUp"},
+      {&mnuTips, u"mnuTips"},
+      {&PulInfo, u"PulInfo"},
       {&PulDatei, u"PulDatei"},
       {&PulAnlegen, u"PulAnlegen"},
       {&PulÖffnen, u"PulÖffnen"},

@@ -30,6 +30,10 @@ void Main::Form_Paint() {
   if (SchalterWert(QStringLiteral("Datei=")).isEmpty() &&
       vb::Val(IniLesen(QString(), QString(), QStringLiteral("AuswahlÖffnen"), QStringLiteral("0"))) != 0)
     PulÖffnen_Click();
+  if (!tippGezeigt_) {
+    tippGezeigt_ = true;
+    if (vb::Val(IniLesen(QString(), QString(), QStringLiteral("AutoTip"), QStringLiteral("1"))) != 0) mnuTips_Click();
+  }
 }
 
 void Main::paintEvent(QPaintEvent* e) {

@@ -157,7 +157,7 @@ TEST_F(BedienungTest, APersonEditsAddressesAndEndsTheProgram) {
 
   // Settings for an automated run: no regional-settings warning, no single-instance guard, no tip.
   dateiSchreiben(lauf(QStringLiteral("windows/Zedured.ini")),
-                 "[Allgemein]\r\nL\xe4nderHinweis=0\r\n[Kartulon]\r\nAutoTip=0\r\nAdressIndex=10\r\n");
+                 "[Allgemein]\r\nL\xe4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\nAdressIndex=10\r\n");
   dateiSchreiben(lauf(QStringLiteral("programm/ZurIrada.ini")), "[Allgemein]\r\nNoInstanceWatch=1\r\n");
   dateiSchreiben(lauf(QStringLiteral("programm/Kataloge/D-PLZ_Ort_2.txt")), "[PLZ]\r\n22765=Hamburg-Altona\r\n");
   const QString alt = QStringLiteral("01.01.2020");

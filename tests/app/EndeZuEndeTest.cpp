@@ -120,7 +120,7 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
   ASSERT_FALSE(python.isEmpty()) << "python3 is needed (tools/deps.sh installs it)";
 
   // An automated run: no regional-settings warning, whatever the machine's locale.
-  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n");
+  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
   const QByteArray vorher = "..Kunden und Freunde\r\n" + zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Anna"}, {23, "1"}}).toLatin1() +
                             "\r\n" + zeileAus({{0, "Privat"}, {1, "Weber"}, {2, "Jens"}, {23, "2"}}).toLatin1() + "\r\n";
   const QString datei = dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), vorher);

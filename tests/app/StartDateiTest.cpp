@@ -47,7 +47,7 @@ class StartDateiTest : public KartulonTest {
     // An automated run: no regional-settings warning (the machine's locale may be any), no single-instance
     // guard.
     dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
-                   "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n");
+                   "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
     dateiSchreiben(programmOrdner() + QStringLiteral("/ZurIrada.ini"), "[Allgemein]\r\nNoInstanceWatch=1\r\n");
   }
   const QByteArray datei = "..Kunden und Freunde\r\nPrivat\tMeier\tAnna\tHauptstra\xDF" "e 1\t" +

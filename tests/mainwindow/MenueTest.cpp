@@ -155,8 +155,8 @@ const Zeile kBaum[] = {
 
     {u"", u"PulHilfe", -1, u"&Hilfe", "", false},
     {u"PulHilfe", u"PulAnleitung", -1, u"&Anleitung...", "", false},
-    {u"PulHilfe", u"mnuTips", -1, u"&Tipps...", "", true},
-    {u"PulHilfe", u"PulInfo", -1, u"&Info / Nutzungs-Vertrag...", "", true},
+    {u"PulHilfe", u"mnuTips", -1, u"&Tipps...", "", false},
+    {u"PulHilfe", u"PulInfo", -1, u"&Info / Nutzungs-Vertrag...", "", false},
     {u"PulHilfe", u"Strich22", -1, u"-", "", false},
     {u"PulHilfe", u"PulWerbung", -1, u"&Werbung...", "", false},
     {u"PulHilfe", u"mnuHlpWeb", -1, u"Inter&net", "", false},

@@ -7,6 +7,7 @@
 #include "support/kern/TestUmgebung.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <gmock/gmock.h>
 
@@ -18,6 +19,11 @@ int main(int argc, char** argv) {
   FensterDiensteAnmelden();
   // No test reaches a real printer unless it installs Qt's printer itself.
   vb::installPrinterBackend(std::make_unique<vb::RecordingPrinter>());
+  // The main window's first paint would show the tip of the day in a modal loop of its own.
+  KartulonTest::fensterVorbereiten = [](const QString& windowsOrdner) {
+    QFile f(windowsOrdner + QStringLiteral("/Zedured.ini"));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write("[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
+  };
   KartulonTest::fensterAufraeumen = [] {
     vb::Forms::UnloadAll();
     vb::Forms::setModalInterceptor({});

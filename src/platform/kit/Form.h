@@ -115,12 +115,20 @@ class Forms {
 template <class F>
 class DefaultInstance {
  public:
+  // A form may unload itself inside its own load: the reference then stays valid only until the event
+  // loop runs again, and IsLoaded() is false.
   static F& get() {
     if (!instance_) {
-      instance_ = new F();
+      F* f = new F();
+      instance_ = f;
       Forms::registerUnloader(&instance_, [] { Unload(); });
-      instance_->verwerfen_ = [] { verwerfen(); };
-      instance_->Form_Load();
+      f->verwerfen_ = [] { verwerfen(); };
+      struct Laden {
+        Laden() { laedt_ = true; }
+        ~Laden() { laedt_ = false; }
+      } laden;
+      f->Form_Load();
+      return *f;
     }
     return *instance_;
   }
@@ -137,7 +145,11 @@ class DefaultInstance {
     instance_ = nullptr;
     Forms::unregister(&instance_);
     f->Hide();
-    delete f;
+    // Unloaded inside its own load: destroyed once the load has returned.
+    if (laedt_)
+      f->widget()->deleteLater();
+    else
+      delete f;
     return true;
   }
  private:
@@ -151,6 +163,7 @@ class DefaultInstance {
     f->widget()->deleteLater();
   }
   static inline F* instance_ = nullptr;
+  static inline bool laedt_ = false;
 };
 
 }  // namespace vb

@@ -7,6 +7,7 @@
 #include "platform/dienste/Sound.h"
 #include "platform/dienste/SysInfo.h"
 #include "platform/dienste/Zwischenablage.h"
+#include "platform/dienste/Zufall.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -179,4 +180,20 @@ class FesteSysInfo : public SysInfoService {
   Prozessor prozessorWerte;
   QString datei = QStringLiteral("/opt/kartulon/bin/kartulon");
   Regionaleinstellungen regional;  // German unless the test sets others
+};
+
+// Answers the numbers the test set, in order and then again from the start (0 when none are set), and
+// counts the seedings.
+class FolgeZufall : public ZufallService {
+ public:
+  explicit FolgeZufall(QList<double> zahlen = {}) : folge(std::move(zahlen)) {}
+  void mischen() override { ++gemischt; }
+  double naechste() override {
+    ++gezogen;
+    if (folge.isEmpty()) return 0;
+    return folge[static_cast<qsizetype>((gezogen - 1) % folge.size())];
+  }
+  QList<double> folge;
+  int gemischt = 0;
+  int gezogen = 0;
 };

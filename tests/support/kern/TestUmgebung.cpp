@@ -45,6 +45,7 @@ void KartulonTest::SetUp() {
   drucker_ = p.get();
   vb::installPrinterBackend(std::move(p));
   GlobaleZuruecksetzen();
+  if (KartulonTest::fensterVorbereiten) KartulonTest::fensterVorbereiten(windowsOrdner());
 }
 
 void KartulonTest::TearDown() {
@@ -60,6 +61,7 @@ void KartulonTest::TearDown() {
   hilfe_ = nullptr;
   SysInfo::install(nullptr);
   sysInfo_ = nullptr;
+  Zufall::install(nullptr);
   Sound::install(nullptr);
   toene_ = nullptr;
   Zwischenablage::install(nullptr);
@@ -77,6 +79,7 @@ void KartulonTest::TearDown() {
 }
 
 std::function<void()> KartulonTest::fensterAufraeumen;
+std::function<void(const QString&)> KartulonTest::fensterVorbereiten;
 
 QString KartulonTest::programmOrdner() const { return dir_->path() + QStringLiteral("/programm"); }
 QString KartulonTest::windowsOrdner() const { return dir_->path() + QStringLiteral("/windows"); }

@@ -22,6 +22,9 @@ class KartulonTest : public ::testing::Test {
  public:
   // Set by the window tests' main: what a test's end does with the windows.
   static std::function<void()> fensterAufraeumen;
+  // Set by the window tests' main: prepares each test's Windows folder for a run of the windows (no
+  // start-up window, no tip of the day, unless a test asks for them).
+  static std::function<void(const QString& windowsOrdner)> fensterVorbereiten;
 
  protected:
   void SetUp() override;
