@@ -1,0 +1,145 @@
+// The real program's start as a new user sees it, on its own X server: the start-up window shows, the
+// main window follows and the start-up window goes, then the tip of the day; Esc closes the tip and F12
+// ends the program.
+#include "support/kern/TestUmgebung.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace {
+
+class TitelTippsTest : public KartulonTest {
+ protected:
+  void TearDown() override {
+    for (QProcess* p : {programm_.get(), xserver_.get()}) {
+      if (p && p->state() != QProcess::NotRunning) {
+        p->kill();
+        p->waitForFinished(5000);
+      }
+    }
+    KartulonTest::TearDown();
+  }
+
+  // An X server on a display number it picks itself (-displayfd); false when none starts.
+  bool xServerStarten() {
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty()) return false;
+    xserver_ = std::make_unique<QProcess>();
+    xserver_->start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                           QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                           QStringLiteral("tcp"), QStringLiteral("-dpi"), QStringLiteral("96")});
+    if (!xserver_->waitForStarted(5000)) return false;
+    QByteArray gelesen;
+    for (int i = 0; i < 100 && !gelesen.contains('\n'); ++i) {
+      xserver_->waitForReadyRead(100);
+      gelesen += xserver_->readAllStandardOutput();
+    }
+    bool ok = false;
+    const int nummer = gelesen.trimmed().toInt(&ok);
+    if (ok) display_ = QStringLiteral(":%1").arg(nummer);
+    return ok;
+  }
+
+  QProcessEnvironment umgebung() const {
+    QProcessEnvironment u = QProcessEnvironment::systemEnvironment();
+    u.insert(QStringLiteral("DISPLAY"), display_);
+    u.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    u.insert(QStringLiteral("KARTULON_HOME"), programmOrdner());
+    u.insert(QStringLiteral("KARTULON_WINDIR"), windowsOrdner());
+    return u;
+  }
+
+  QString xdotool(const QStringList& argumente) {
+    QProcess p;
+    p.setProcessEnvironment(umgebung());
+    p.start(QStringLiteral("xdotool"), argumente);
+    if (!p.waitForFinished(10000)) {
+      p.kill();
+      p.waitForFinished();
+      return {};
+    }
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+  }
+
+  // The program's visible windows by their captions; the start-up window, which has none of its own
+  // (the system shows the program's name), is "Titel": it is the one of 5610 x 3435 twips, 374 x 229 pixels.
+  QMap<QString, QString> fenster() {
+    QMap<QString, QString> f;
+    const QStringList ids = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                     QString::number(programm_->processId())})
+                                .split(u'\n', Qt::SkipEmptyParts);
+    for (const QString& id : ids) {
+      const bool titel = xdotool({QStringLiteral("getwindowgeometry"), id}).contains(QStringLiteral("Geometry: 374x229"));
+      f.insert(titel ? QStringLiteral("Titel") : xdotool({QStringLiteral("getwindowname"), id}), id);
+    }
+    return f;
+  }
+
+  std::unique_ptr<QProcess> xserver_, programm_;
+  QString display_;
+};
+
+TEST_F(TitelTippsTest, TheSplashHandsOverToTheMainWindowThenTheTipShows) {
+  if (!xServerStarten()) GTEST_SKIP() << "no X server can be started";
+  ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) << "xdotool is not installed";
+  // A new user's settings, the splash and the tips left on; only the regional warning and the guard off.
+  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
+                 "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nAutoTip=1\r\n");
+  dateiSchreiben(programmOrdner() + QStringLiteral("/ZurIrada.ini"), "[Allgemein]\r\nNoInstanceWatch=1\r\n");
+
+  programm_ = std::make_unique<QProcess>();
+  programm_->setProcessEnvironment(umgebung());
+  programm_->start(QStringLiteral(KARTULON_BINARY), {});
+  ASSERT_TRUE(programm_->waitForStarted(5000));
+
+  // Watch the windows come and go: the splash first, alone; then the main window; then the tip.
+  QStringList folge;  // each change of the set of visible windows
+  QElapsedTimer uhr;
+  uhr.start();
+  QMap<QString, QString> jetzt;
+  while (uhr.elapsed() < 20000 && programm_->state() == QProcess::Running) {
+    jetzt = fenster();
+    const QString stand = QStringList(jetzt.keys()).join(u'|');
+    if (!stand.isEmpty() && (folge.isEmpty() || folge.last() != stand)) folge << stand;
+    if (jetzt.contains(QStringLiteral("Willkommen zu Kartulon 01"))) break;
+  }
+  ASSERT_FALSE(folge.isEmpty()) << "the program shows no window";
+  EXPECT_EQ(folge.first(), QStringLiteral("Titel")) << "the start-up window comes first, alone";
+  auto zuerst = [&](const QString& name) {
+    for (qsizetype i = 0; i < folge.size(); ++i)
+      if (folge[i].split(u'|').contains(name)) return i;
+    return qsizetype(-1);
+  };
+  EXPECT_GE(zuerst(QStringLiteral("Kartulon")), 1) << folge.join(u',').toStdString();
+  EXPECT_GE(zuerst(QStringLiteral("Willkommen zu Kartulon 01")), zuerst(QStringLiteral("Kartulon")))
+      << folge.join(u',').toStdString();
+  ASSERT_TRUE(jetzt.contains(QStringLiteral("Willkommen zu Kartulon 01"))) << folge.join(u',').toStdString();
+  // The splash goes once the main window is there (at its next tick).
+  for (int i = 0; i < 50 && jetzt.contains(QStringLiteral("Titel")); ++i) {
+    QThread::msleep(100);
+    jetzt = fenster();
+  }
+  EXPECT_EQ(QStringList(jetzt.keys()), (QStringList{QStringLiteral("Kartulon"), QStringLiteral("Willkommen zu Kartulon 01")}));
+
+  // Esc closes the tip.
+  xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), jetzt.value(QStringLiteral("Willkommen zu Kartulon 01"))});
+  xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+  for (int i = 0; i < 50 && jetzt.size() > 1; ++i) {
+    QThread::msleep(100);
+    jetzt = fenster();
+  }
+  EXPECT_EQ(QStringList(jetzt.keys()), QStringList{QStringLiteral("Kartulon")});
+
+  // F12 ends the program (and saves).
+  xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), jetzt.value(QStringLiteral("Kartulon"))});
+  xdotool({QStringLiteral("key"), QStringLiteral("F12")});
+  ASSERT_TRUE(programm_->waitForFinished(15000)) << "F12 did not end the program";
+  EXPECT_EQ(programm_->exitStatus(), QProcess::NormalExit);
+  // The tip shown is remembered, and the switch stayed on.
+  EXPECT_TRUE(dateiLesen(programmOrdner() + QStringLiteral("/Tips.Bot")).contains("\r\nZuletzt=.00"));
+  EXPECT_TRUE(dateiLesen(windowsOrdner() + QStringLiteral("/Zedured.ini")).contains("AutoTip= 1"));
+}
+
+}  // namespace
