@@ -156,6 +156,8 @@ void Titel::Form_Resize() {
   vb::FormBase::setWindowState(0);
 }
 
+void Titel::Form_Unload(int& /*cancel*/) { Zeit->setEnabled(false); }
+
 void Titel::Zeit_Timer() {
   TickZaehler = TickZaehler + 1;
   // A failing step is reported with the tick's count; the answer decides whether the tick goes on.

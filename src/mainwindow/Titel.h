@@ -26,5 +26,7 @@ class Titel : public vb::DialogForm, public vb::DefaultInstance<Titel> {
 
   void Form_Load() override;
   void Form_Resize() override;
+  // The timer stops with the window, also when the window is unloaded inside its own load.
+  void Form_Unload(int& cancel) override;
   void Zeit_Timer();
 };

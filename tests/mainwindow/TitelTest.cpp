@@ -13,7 +13,8 @@
 #include "platform/vb/Keys.h"
 #include "support/kern/TestUmgebung.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QPointer>
 #include <QTemporaryDir>
 
 namespace {
@@ -183,6 +184,15 @@ TEST_F(TitelTest, SettingAndUptimeDecideWhetherTheWindowShows) {
     EXPECT_EQ(Main::IsLoaded(), f.unterdrueckt);
     if (f.unterdrueckt) {
       EXPECT_TRUE(Main::get().isVisible());
+      // Unloaded inside its own load: destroyed once the event loop runs, its timer stopped meanwhile.
+      QPointer<Titel> rest;
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* t = qobject_cast<Titel*>(w)) rest = t;
+      ASSERT_FALSE(rest.isNull());
+      EXPECT_FALSE(rest->Zeit->Enabled());
+      EXPECT_FALSE(rest->isVisible());
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      EXPECT_TRUE(rest.isNull());
       EXPECT_EQ(Main::get().WindowState(), 0);
       EXPECT_EQ(vorher.msecsTo(Clock::now()), 700) << "the wait of 0.7 s";
     } else {
