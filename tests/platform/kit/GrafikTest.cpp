@@ -1,15 +1,10 @@
-// The drawing surface that keeps what was printed, the Image control, the frameless window and the key
-// preview of a form.
-#include "platform/kit/Controls.h"
-#include "platform/kit/Form.h"
+// The drawing surface that keeps what was printed, the Image control and the frameless window.
 #include "platform/kit/Grafik.h"
 #include "platform/kit/Twips.h"
 #include "platform/vb/Fonts.h"
 #include "support/kern/TestUmgebung.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 
@@ -118,37 +113,6 @@ TEST_F(GrafikTest, AFramelessWindowOfAFixedSize) {
   EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(w.minimumSize(), w.maximumSize());
   EXPECT_EQ(w.size(), QSize(Twips::zuPixel(5610), Twips::zuPixel(3435)));
-}
-
-// A form that looks at every typed key first.
-class Vorschau : public vb::DialogForm {
- public:
-  Vorschau() {
-    box = new vb::TextBox(this);
-    setKeyPreview(true);
-  }
-  void Form_KeyPress(int& keyAscii) override {
-    gesehen << keyAscii;
-    if (keyAscii == 'x') keyAscii = 0;
-    if (keyAscii == 'a') keyAscii = 'b';
-  }
-  vb::TextBox* box;
-  QList<int> gesehen;
-};
-
-TEST_F(GrafikTest, KeyPreviewSeesTypedKeysFirstAndMaySwallowOrReplaceThem) {
-  Vorschau f;
-  f.show();
-  QApplication::setActiveWindow(&f);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-  f.box->editor()->setFocus();
-  QTest::keyClicks(f.box->editor(), QStringLiteral("axc"));
-  EXPECT_EQ(f.gesehen, (QList<int>{'a', 'x', 'c'}));
-  EXPECT_EQ(f.box->Text(), QStringLiteral("bc"));
-  f.setKeyPreview(false);
-  QTest::keyClicks(f.box->editor(), QStringLiteral("x"));
-  EXPECT_EQ(f.gesehen.size(), 3);
-  EXPECT_EQ(f.box->Text(), QStringLiteral("bcx"));
 }
 
 }  // namespace
