@@ -16,7 +16,9 @@
 #include "platform/vb/Laufzeitfehler.h"
 #include "platform/vb/Vb.h"
 
+#include <QPainter>
 #include <QThread>
+#include <qdrawutil.h>
 #include <cmath>
 #include <functional>
 #include <initializer_list>
@@ -157,6 +159,12 @@ void Titel::Form_Resize() {
 }
 
 void Titel::Form_Unload(int& /*cancel*/) { Zeit->setEnabled(false); }
+
+void Titel::paintEvent(QPaintEvent* e) {
+  vb::DialogForm::paintEvent(e);
+  QPainter p(this);
+  qDrawWinPanel(&p, rect(), palette(), false);
+}
 
 void Titel::Zeit_Timer() {
   TickZaehler = TickZaehler + 1;

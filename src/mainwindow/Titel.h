@@ -29,4 +29,8 @@ class Titel : public vb::DialogForm, public vb::DefaultInstance<Titel> {
   // The timer stops with the window, also when the window is unloaded inside its own load.
   void Form_Unload(int& cancel) override;
   void Zeit_Timer();
+
+ protected:
+  // The raised edge of a dialog window, which the window system does not draw around a frameless one.
+  void paintEvent(QPaintEvent* e) override;
 };
