@@ -104,7 +104,7 @@ class BedienungTest : public KartulonTest {
   // address file's path.
   QString starten(const QStringList& argumente, const QByteArray& datei) {
     dateiSchreiben(lauf(QStringLiteral("windows/Zedured.ini")),
-                   "[Allgemein]\r\nL\xe4nderHinweis=0\r\n[Kartulon]\r\nAutoTip=0\r\n");
+                   "[Allgemein]\r\nL\xe4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
     dateiSchreiben(lauf(QStringLiteral("programm/ZurIrada.ini")), "[Allgemein]\r\nNoInstanceWatch=1\r\n");
     const QString pfad = dateiSchreiben(lauf(QStringLiteral("programm/kartulon.dat")), datei);
     programm_ = std::make_unique<QProcess>();
