@@ -17,6 +17,7 @@
 #include "platform/vb/Vb.h"
 
 #include <QPainter>
+#include <QPointer>
 #include <QThread>
 #include <qdrawutil.h>
 #include <cmath>
@@ -167,6 +168,15 @@ void Titel::paintEvent(QPaintEvent* e) {
 }
 
 void Titel::Zeit_Timer() {
+  if (imTick_) return;
+  // The second tick unloads the window: the guard is only reset on a window that is still there.
+  struct Tick {
+    QPointer<Titel> t;
+    explicit Tick(Titel* x) : t(x) { t->imTick_ = true; }
+    ~Tick() {
+      if (t) t->imTick_ = false;
+    }
+  } tick(this);
   TickZaehler = TickZaehler + 1;
   // A failing step is reported with the tick's count; the answer decides whether the tick goes on.
   auto schritt = [&](const std::function<void()>& s) {

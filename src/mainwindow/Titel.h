@@ -33,4 +33,9 @@ class Titel : public vb::DialogForm, public vb::DefaultInstance<Titel> {
  protected:
   // The raised edge of a dialog window, which the window system does not draw around a frameless one.
   void paintEvent(QPaintEvent* e) override;
+
+ private:
+  // A tick waits in the main window's load, which may show a message box with an event loop of its own:
+  // the timer must not start another tick in there.
+  bool imTick_ = false;
 };

@@ -210,7 +210,7 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
     }
   }
 
-  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n");
+  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
   const QString daten = tempPfad(QStringLiteral("daten"));
   dateiSchreiben(programmOrdner() + QStringLiteral("/Zurirada.ini"),
                  "[Ordner]\r\nDirData=" + QFile::encodeName(daten) + "\r\n");

@@ -288,4 +288,25 @@ TEST_F(TitelTest, AFailingTickIsReportedWithItsCount) {
   }
 }
 
+TEST_F(TitelTest, TheTimerStartsNoTickInsideAMessageOfATick) {
+  QTemporaryDir leer;
+  vb::setBilderOrdner(leer.path());  // the first tick fails and asks
+  Titel& t = laden();
+  int innen = 0;
+  dialoge().onRequest = [&](const ScriptedDialogs::Request&) {
+    t.Zeit_Timer();  // the timer fires in the message box's own event loop
+    ++innen;
+    EXPECT_EQ(t.TickZaehler, 1);
+    EXPECT_TRUE(Titel::IsLoaded());
+  };
+  dialoge().answer(vb::vbNo);
+  t.Zeit_Timer();
+  EXPECT_EQ(innen, 1);
+  EXPECT_EQ(t.TickZaehler, 1);
+  EXPECT_TRUE(Main::IsLoaded());
+  dialoge().onRequest = nullptr;
+  t.Zeit_Timer();
+  EXPECT_FALSE(Titel::IsLoaded());
+}
+
 }  // namespace

@@ -134,9 +134,8 @@ QString& bilderOrdner() {
 void setBilderOrdner(const QString& ordner) { bilderOrdner() = ordner; }
 
 QPixmap BildLaden(const QString& name) {
-  const QString ordner =
-      bilderOrdner().isEmpty() ? Paths::datenVorlagenOrdner() + QStringLiteral("/Bilder") : bilderOrdner();
-  return QPixmap(Paths::aufloesen(ordner + u'/' + name));
+  if (bilderOrdner().isEmpty()) return QPixmap(QStringLiteral(":/bilder/") + name);
+  return QPixmap(Paths::aufloesen(bilderOrdner() + u'/' + name));
 }
 
 void FensterOhneRahmen(QWidget* fenster, int breite, int hoehe) {

@@ -87,8 +87,8 @@ class Image : public QLabel {
   QPixmap bild_;
 };
 
-// The pictures shipped with the program (data/Bilder): a null picture when the file is missing or
-// unreadable. Tests may point at another folder ("" restores the shipped one).
+// The pictures built into the program (from data/Bilder): a null picture for an unknown name. Tests may
+// take them from a folder instead ("" restores the built-in ones).
 QPixmap BildLaden(const QString& name);
 void setBilderOrdner(const QString& ordner);
 
