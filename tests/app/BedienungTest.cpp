@@ -318,7 +318,7 @@ TEST_F(BedienungTest, APersonPicksACountryFromTheSampleListWithTheKeyboard) {
   ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) << "xdotool is not installed";
 
   dateiSchreiben(lauf(QStringLiteral("windows/Zedured.ini")),
-                 "[Allgemein]\r\nL\xe4nderHinweis=0\r\n[Kartulon]\r\nAutoTip=0\r\n");
+                 "[Allgemein]\r\nL\xe4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
   dateiSchreiben(lauf(QStringLiteral("programm/ZurIrada.ini")), "[Allgemein]\r\nNoInstanceWatch=1\r\n");
   const QString alt = QStringLiteral("01.01.2020");
   QByteArray datei = "..Testadressen\r\n";
