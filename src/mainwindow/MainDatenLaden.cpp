@@ -94,8 +94,8 @@ void Main::DatenLaden() {
     StatusBar->setPanelText(QStringLiteral("Position"), QStringLiteral("Anz. ") + QLocale(QLocale::German).toString(anzahl));
     StatusBar->Refresh();
   };
-  AdressdateiInhalt inhalt =
-      AdressdateiZerlegen(bytes, GrossKlein(DateiTeil(AktuelleDatei, 1)), meldungen);
+  AdressdateiInhalt inhalt = AdressdateiZerlegen(bytes, GrossKlein(DateiTeil(AktuelleDatei, 1)), meldungen,
+                                                 GespeicherteKodierung(DateiEinstellung(kZeichensatzSchluessel)));
   DateiBeschreibung = inhalt.beschreibung;
   DateiKodierung = inhalt.kodierung;
   DateiMitBom = inhalt.mitBom;
@@ -107,6 +107,14 @@ void Main::DatenLaden() {
                           "nicht eingelesen worden!")
                .arg(kMaxDatensaetze),
            vb::vbOKOnly | vb::vbExclamation, QStringLiteral("Kartulon meldet Speicherproblem"));
+  }
+
+  if (inhalt.keinText) {
+    // One keystroke must not rewrite some other file as an address file: it opens read-only.
+    DateiUnvollstaendig = true;
+    MsgBox(QStringLiteral("Die Datei »") + AktuelleDatei +
+               QStringLiteral("« ist keine Adressdatei. Sie wird nur zum Lesen geöffnet."),
+           vb::vbOKOnly | vb::vbExclamation, QStringLiteral("Kartulon"));
   }
 
   ListenPositionLaden();

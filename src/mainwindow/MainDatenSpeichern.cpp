@@ -1,6 +1,7 @@
 // Saving the record table back to the open address file, with a backup copy while it writes.
 #include "common/Fehler.h"
 #include "common/Global.h"
+#include "common/GrossKlein.h"
 #include "common/Ini.h"
 #include "common/Pfade.h"
 #include "common/Reservierung.h"
@@ -12,11 +13,22 @@
 #include "platform/vb/Paths.h"
 #include "platform/vb/Sanduhr.h"
 #include "store/Adressdatei.h"
+#include "store/DateiEinstellung.h"
 
 
 namespace {
 
 const QString kFehlerText = QStringLiteral("Es ist ein Fehler beim Speichern aufgetreten.");
+
+// The bytes just written would be read with another encoding than the file has (a Windows-1252 file
+// whose last byte invalid in UTF-8 went, a UTF-8 file that lost its last multi-byte character): the
+// per-file settings keep the encoding, so that the next load reads the file as it was written.
+void KodierungMerken(const QByteArray& bytes, Codec::Kodierung kodierung) {
+  const QString gemerkt = DateiEinstellung(kZeichensatzSchluessel);
+  if (gemerkt.isEmpty() && Codec::erkennen(bytes) == kodierung) return;
+  const QString wert = KodierungsName(kodierung);
+  if (gemerkt != wert) IniSchreiben(IniDatei, DateiTeil(AktuelleDatei, 3), kZeichensatzSchluessel, wert);
+}
 
 }  // namespace
 
@@ -52,7 +64,8 @@ bool Main::DatenSpeichern(bool beimBeenden) {
       } else {
         QString kopf = IniLesen(QString(), QString(), QStringLiteral("FirstDataLine"), QString());
         if (kopf.isEmpty()) kopf = DateiBeschreibung;
-        kopf = KopfzeileBilden(Ersetzen(kopf, QStringLiteral("^t"), QStringLiteral("\t")));
+        kopf = KopfzeileBilden(Ersetzen(kopf, QStringLiteral("^t"), QStringLiteral("\t")),
+                               GrossKlein(DateiTeil(AktuelleDatei, 1)));
         const QByteArray bytes = AdressdateiBauen(kopf, Liste->items(), DateiKodierung, DateiMitBom);
 
         int systemFehler = 0;
@@ -60,6 +73,7 @@ bool Main::DatenSpeichern(bool beimBeenden) {
         if (nummer == 0) {
           // The backup goes only now that the new file is complete.
           SicherungAnlegen(pfad, 0);
+          KodierungMerken(bytes, DateiKodierung);
           ReservierungErneuern(DateiTeil(AktuelleDatei, 3));
         } else {
           grundText = systemFehler != 0 ? Dateirechte::systemGrund(systemFehler) : FehlerText(nummer) + u'.';

@@ -2,20 +2,13 @@
 
 #include "store/Datensatz.h"
 
+#include <QStringDecoder>
 #include <cstring>
 
 namespace {
 
 const QString kGrad2 = QStringLiteral("°°");
 const QString kCrLf = QStringLiteral("\r\n");
-
-// The end of the line that starts at pos: the first CR or LF, or n.
-qsizetype zeilenEnde(const char* p, qsizetype pos, qsizetype n) {
-  const void* lf = std::memchr(p + pos, '\n', static_cast<size_t>(n - pos));
-  const qsizetype bis = lf ? static_cast<const char*>(lf) - p : n;
-  const void* cr = std::memchr(p + pos, '\r', static_cast<size_t>(bis - pos));
-  return cr ? static_cast<const char*>(cr) - p : bis;
-}
 
 
 }  // namespace
@@ -37,29 +30,47 @@ bool DatensatzZeileVerwerfen(const QString& zeile) {
 }
 
 AdressdateiInhalt AdressdateiZerlegen(const QByteArray& bytes, const QString& standardBeschreibung,
-                                      const AdressdateiMeldungen& meldungen) {
+                                      const AdressdateiMeldungen& meldungen,
+                                      std::optional<Codec::Kodierung> bekannt) {
   AdressdateiInhalt inhalt;
-  inhalt.kodierung = Codec::erkennen(bytes);
+  inhalt.keinText = bytes.contains('\0');
+  if (bekannt == Codec::Kodierung::Windows1252)
+    inhalt.kodierung = Codec::Kodierung::Windows1252;
+  else if (bekannt == Codec::Kodierung::Utf8)
+    inhalt.kodierung = Codec::istUtf8(bytes) ? Codec::Kodierung::Utf8 : Codec::Kodierung::Windows1252;
+  else
+    inhalt.kodierung = Codec::erkennen(bytes);
   const bool utf8 = inhalt.kodierung == Codec::Kodierung::Utf8;
-  const char* p = bytes.constData();
-  const qsizetype n = bytes.size();
-  qsizetype pos = 0;
-  if (utf8 && n >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0) {
+  qsizetype start = 0;
+  if (utf8 && bytes.startsWith("\xEF\xBB\xBF")) {
     inhalt.mitBom = true;
-    pos = 3;
+    start = 3;
   }
+  // The whole file at once: a U+FEFF at the start of a later line is text, not a byte-order mark.
+  const QByteArrayView rumpf(bytes.constData() + start, bytes.size() - start);
+  QString text;
+  if (utf8) {
+    QStringDecoder dekoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    text = dekoder.decode(rumpf);
+  } else {
+    text = Codec::aus1252(rumpf.toByteArray());
+  }
+  const QChar* p = text.constData();
+  const qsizetype n = text.size();
+  qsizetype pos = 0;
   inhalt.datensaetze.reserve(std::min<qsizetype>(n / 64 + 16, kMaxDatensaetze));
 
+  bool ersteZeile = true;
   while (pos < n) {
-    const qsizetype ende = zeilenEnde(p, pos, n);
-    const qsizetype laenge = ende - pos;
-    QString zeile = utf8 ? QString::fromUtf8(p + pos, laenge)
-                         : Codec::aus1252(QByteArray::fromRawData(p + pos, laenge));
+    qsizetype ende = pos;
+    while (ende < n && p[ende] != u'\r' && p[ende] != u'\n') ++ende;
+    QString zeile(p + pos, ende - pos);
     pos = ende;
-    if (pos < n) pos += (p[pos] == '\r' && pos + 1 < n && p[pos + 1] == '\n') ? 2 : 1;
+    if (pos < n) pos += (p[pos] == u'\r' && pos + 1 < n && p[pos + 1] == u'\n') ? 2 : 1;
 
-    // Header lines count only while the description is still empty (a bare ".." leaves it so).
-    if (inhalt.beschreibung.isEmpty()) {
+    // Only the first line can be the header, even when it leaves the description empty.
+    if (ersteZeile) {
+      ersteZeile = false;
       inhalt.beschreibung = standardBeschreibung;
       if (zeile.startsWith(QLatin1String(".."))) {
         if (!zeile.contains(u'\t')) inhalt.beschreibung = zeile.mid(2);
@@ -79,8 +90,10 @@ AdressdateiInhalt AdressdateiZerlegen(const QByteArray& bytes, const QString& st
   return inhalt;
 }
 
-QString KopfzeileBilden(const QString& text) {
-  return text.startsWith(QLatin1String("..")) ? text : QStringLiteral("..") + text;
+QString KopfzeileBilden(const QString& text, const QString& ersatz) {
+  const QString kopf = text.startsWith(QLatin1String("..")) ? text : QStringLiteral("..") + text;
+  if (kopf.size() > 2) return kopf;
+  return QStringLiteral("..") + (ersatz.isEmpty() ? QStringLiteral("Adressen") : ersatz);
 }
 
 QByteArray AdressdateiBauen(const QString& kopfzeile, const QStringList& datensaetze, Codec::Kodierung kodierung,

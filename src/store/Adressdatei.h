@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 struct AdressdateiInhalt {
   QString beschreibung;     // "" when the file yields none (an empty file)
@@ -16,6 +17,8 @@ struct AdressdateiInhalt {
   bool abgeschnitten = false;
   Codec::Kodierung kodierung = Codec::Kodierung::Windows1252;
   bool mitBom = false;  // a UTF-8 file that began with a byte-order mark keeps it
+  // The file holds a NUL byte, which no text file does: it is no address file.
+  bool keinText = false;
 };
 
 // What the reader tells its caller while it works (both optional).
@@ -27,17 +30,24 @@ struct AdressdateiMeldungen {
 };
 
 // Splits the bytes of an address file. standardBeschreibung is the proper-cased base name of the file,
-// the description when the file's first line is no ".." header (or a header that holds a TAB).
+// the description when the file's first line is no ".." header (or a header that holds a TAB). Only the
+// first line can be the header. bekannt is the encoding the file had when it was last saved: a file
+// known as Windows-1252 stays so even when its bytes now happen to be valid UTF-8, and a file known as
+// UTF-8 stays so while it is valid UTF-8 (even when it holds no multi-byte sequence any more).
 AdressdateiInhalt AdressdateiZerlegen(const QByteArray& bytes, const QString& standardBeschreibung,
-                                      const AdressdateiMeldungen& meldungen = {});
+                                      const AdressdateiMeldungen& meldungen = {},
+                                      std::optional<Codec::Kodierung> bekannt = std::nullopt);
 
 // Whether a line read from a file (after the header test and the blank put before a leading TAB) is
 // dropped: empty, or fields 0 to 14 empty while fields 17 to 22 hold nothing either.
 bool DatensatzZeileVerwerfen(const QString& zeile);
 
 // The header line to write: text (the setting FirstDataLine when set, else the description) with
-// ".." put in front unless it begins with "..". The caller has already turned "^t" into TAB.
-QString KopfzeileBilden(const QString& text);
+// ".." put in front unless it begins with "..". The caller has already turned "^t" into TAB. A bare ".."
+// would leave the description empty, and a reader that then takes the next line as a header as well
+// would drop the first record: ".." followed by ersatz (the file's standard description) is written
+// instead.
+QString KopfzeileBilden(const QString& text, const QString& ersatz);
 
 // The bytes of the file: the header line and every record line, each ended by CR LF. A CR or LF inside
 // a record line is written as "°°" and inside the header as a blank, so that no line can break apart.

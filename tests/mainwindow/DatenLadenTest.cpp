@@ -220,3 +220,22 @@ TEST_F(DatenLadenTest, TheReservationIsRenewedWhileTheFileIsHeld) {
   EXPECT_EQ(reservierung("User"), QString());
   EXPECT_EQ(reservierung("Seit"), QStringLiteral("10.12.2026 12:35:00"));
 }
+
+// A file that holds NUL bytes is no text file: it opens read-only with a message naming it, so that no
+// keystroke can rewrite it as an address file.
+TEST_F(DatenLadenTest, AFileWithNulBytesOpensReadOnly) {
+  const QByteArray binaer("\x7F" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\r\nx\ty\t\r\n", 28);
+  adressdatei(binaer);
+  m().DatenLaden();
+  ASSERT_EQ(dialoge().requests().size(), 1);
+  const auto& r = dialoge().requests().first();
+  EXPECT_EQ(r.text, QStringLiteral("Die Datei »") + AktuelleDatei +
+                        QStringLiteral("« ist keine Adressdatei. Sie wird nur zum Lesen geöffnet."));
+  EXPECT_EQ(r.style, vb::vbOKOnly | vb::vbExclamation);
+  EXPECT_EQ(NurLesen, -1);
+  EXPECT_TRUE(m().Feld(1).Locked());
+  EXPECT_TRUE(m().Caption().endsWith(QStringLiteral(" - nur Leserechte")));
+  Geaendert = 1;
+  EXPECT_TRUE(m().DatenSpeichern());
+  EXPECT_EQ(dateiLesen(AktuelleDatei), binaer);
+}

@@ -296,3 +296,54 @@ TEST_F(DatenSpeichernTest, ASaveKilledHalfWayLosesNoAddress) {
   // At least one kill fell into the middle of a save.
   EXPECT_GT(mitSicherung, 0);
 }
+
+// An empty file plus one record whose Rubrik begins with "..": the record is saved and loads again.
+TEST_F(DatenSpeichernTest, AFirstRecordBeginningWithDotsIsNeverTakenForTheHeader) {
+  const QString wichtig = zeileAus({{0, "..Wichtig"}, {1, "Meier"}, {23, "1"}});
+  for (const QByteArray& vorher : {QByteArray(), QByteArray("..\r\n")}) {
+    SCOPED_TRACE(vorher.constData());
+    laden(vorher);
+    m().Liste->AddItem(wichtig);
+    Geaendert = 1;
+    ASSERT_TRUE(m().DatenSpeichern());
+    m().DatenLaden();
+    EXPECT_EQ(m().Liste->items(), QStringList{wichtig});
+  }
+}
+
+// A Windows-1252 file stays Windows-1252 when the save takes away its last byte that is invalid in
+// UTF-8 ("GrÃ¼n" would read as "Grün" after "Müller" went), and a UTF-8 file stays UTF-8 when its last
+// multi-byte character goes.
+TEST_F(DatenSpeichernTest, AFileKeepsItsEncodingWhenItsTellingBytesGo) {
+  const QString gruen = zeileAus({{0, "x"}, {1, QString::fromUtf8("GrÃ¼n")}, {23, "1"}});
+  const QString mueller = zeileAus({{0, "x"}, {1, QString::fromUtf8("Müller")}, {23, "2"}});
+  laden("..A\r\n" + Codec::nach1252(gruen) + "\r\n" + Codec::nach1252(mueller) + "\r\n");
+  m().Liste->RemoveItem(1);
+  Geaendert = 1;
+  ASSERT_TRUE(m().DatenSpeichern());
+  ASSERT_EQ(dateiLesen(AktuelleDatei), "..A\r\n" + Codec::nach1252(gruen) + "\r\n");
+  m().DatenLaden();
+  EXPECT_EQ(m().Liste->items(), QStringList{gruen});
+  EXPECT_EQ(m().DateiKodierung, Codec::Kodierung::Windows1252);
+  // A new "ü" is written as one byte, as the file always had it.
+  m().Liste->AddItem(mueller);
+  Geaendert = 1;
+  ASSERT_TRUE(m().DatenSpeichern());
+  EXPECT_EQ(dateiLesen(AktuelleDatei),
+            "..A\r\n" + Codec::nach1252(gruen) + "\r\n" + Codec::nach1252(mueller) + "\r\n");
+
+  // The other way round: UTF-8 loses its only "ö".
+  AktuelleDatei = DatenOrdner + QStringLiteral("/utf8.dat");
+  const QString koeln = zeileAus({{0, "x"}, {1, QString::fromUtf8("Köln")}, {23, "1"}});
+  const QString bonn = zeileAus({{0, "x"}, {1, QStringLiteral("Bonn")}, {23, "2"}});
+  laden("..B\r\n" + koeln.toUtf8() + "\r\n" + bonn.toUtf8() + "\r\n");
+  m().Liste->RemoveItem(0);
+  Geaendert = 1;
+  ASSERT_TRUE(m().DatenSpeichern());
+  m().DatenLaden();
+  EXPECT_EQ(m().DateiKodierung, Codec::Kodierung::Utf8);
+  m().Liste->AddItem(koeln);
+  Geaendert = 1;
+  ASSERT_TRUE(m().DatenSpeichern());
+  EXPECT_EQ(dateiLesen(AktuelleDatei), "..B\r\n" + bonn.toUtf8() + "\r\n" + koeln.toUtf8() + "\r\n");
+}

@@ -26,7 +26,7 @@ TEST(Adressdatei, OddFilesLoadAsTheFormatSays) {
       {"header only", "..Privat\r\n", "Privat", {}},
       {"header with TAB", "..Name\tVorname\r\n" + rec1 + "\r\n", "Kunden", {r1}},
       {"no header", rec1 + "\r\n" + rec2 + "\r\n", "Kunden", {r1, r2}},
-      {"bare .. then header", "..\r\n..Firma\r\n" + rec1 + "\r\n", "Firma", {r1}},
+      {"bare .. header, then a record beginning with ..", "..\r\n..Firma\r\n" + rec1 + "\r\n", "", {"..Firma", r1}},
       {"later .. line is a record", "..A\r\n..B\tx\r\n", "A", {"..B\tx"}},
       {"line starting with TAB", "..A\r\n\tMeier\t\r\n", "A", {" \tMeier\t"}},
       {"empty lines skipped", "..A\r\n\r\n\r\n" + rec1 + "\r\n\r\n", "A", {r1}},
@@ -64,7 +64,7 @@ TEST(Adressdatei, EveryByteReadsBackAndWritesOutUnchanged) {
   const AdressdateiInhalt inhalt = AdressdateiZerlegen(datei, QStringLiteral("X"));
   ASSERT_EQ(inhalt.kodierung, Codec::Kodierung::Windows1252);
   ASSERT_EQ(inhalt.datensaetze.size(), 1);
-  EXPECT_EQ(AdressdateiBauen(KopfzeileBilden(inhalt.beschreibung), inhalt.datensaetze, inhalt.kodierung), datei);
+  EXPECT_EQ(AdressdateiBauen(KopfzeileBilden(inhalt.beschreibung, {}), inhalt.datensaetze, inhalt.kodierung), datei);
 }
 
 TEST(Adressdatei, Utf8FilesAreWrittenBackAsUtf8) {
@@ -72,7 +72,7 @@ TEST(Adressdatei, Utf8FilesAreWrittenBackAsUtf8) {
                                   QByteArray("\xEF\xBB\xBF..Gr\xC3\xBC\xC3\x9F" "e\r\nx\t\r\n")}) {
     const AdressdateiInhalt inhalt = AdressdateiZerlegen(datei, QStringLiteral("X"));
     EXPECT_EQ(inhalt.kodierung, Codec::Kodierung::Utf8);
-    EXPECT_EQ(AdressdateiBauen(KopfzeileBilden(inhalt.beschreibung), inhalt.datensaetze, inhalt.kodierung,
+    EXPECT_EQ(AdressdateiBauen(KopfzeileBilden(inhalt.beschreibung, {}), inhalt.datensaetze, inhalt.kodierung,
                                inhalt.mitBom),
               datei);
   }
@@ -112,8 +112,8 @@ TEST(Adressdatei, ReportsTheDescriptionWhenItIsSet) {
   AdressdateiMeldungen m;
   m.beschreibungGesetzt = [&](const QString& b) { gemeldet << b; };
   AdressdateiZerlegen("..\r\n..Firma\r\nx\t\r\n", QStringLiteral("Kunden"), m);
-  // The bare ".." header leaves the description empty, so the next line is a header again.
-  EXPECT_EQ(gemeldet, QStringList({"", "Firma"}));
+  // Once, for the first line only, even when its bare ".." leaves the description empty.
+  EXPECT_EQ(gemeldet, QStringList({""}));
 }
 
 TEST(Adressdatei, WriterNeverBreaksALine) {
@@ -124,8 +124,84 @@ TEST(Adressdatei, WriterNeverBreaksALine) {
 }
 
 TEST(Adressdatei, HeaderLine) {
-  EXPECT_EQ(KopfzeileBilden(QStringLiteral("Privat")), QStringLiteral("..Privat"));
-  EXPECT_EQ(KopfzeileBilden(QStringLiteral("..Privat")), QStringLiteral("..Privat"));
-  EXPECT_EQ(KopfzeileBilden(QString()), QStringLiteral(".."));
-  EXPECT_EQ(KopfzeileBilden(QStringLiteral("Nachname\tVorname")), QStringLiteral("..Nachname\tVorname"));
+  const QString k = QStringLiteral("Kunden");
+  EXPECT_EQ(KopfzeileBilden(QStringLiteral("Privat"), k), QStringLiteral("..Privat"));
+  EXPECT_EQ(KopfzeileBilden(QStringLiteral("..Privat"), k), QStringLiteral("..Privat"));
+  EXPECT_EQ(KopfzeileBilden(QStringLiteral("Nachname\tVorname"), k), QStringLiteral("..Nachname\tVorname"));
+  // Never a bare "..": the standard description stands in.
+  EXPECT_EQ(KopfzeileBilden(QString(), k), QStringLiteral("..Kunden"));
+  EXPECT_EQ(KopfzeileBilden(QStringLiteral(".."), k), QStringLiteral("..Kunden"));
+  EXPECT_EQ(KopfzeileBilden(QString(), QString()), QStringLiteral("..Adressen"));
+}
+
+// A first record whose Rubrik begins with "..", in a file whose description is empty (any empty file)
+// or "..": saved and loaded again, it is still there.
+TEST(Adressdatei, ARecordBeginningWithDotsSurvivesSaveAndLoad) {
+  const QString wichtig = QStringLiteral("..Wichtig\tMeier") + QString(22, u'\t');
+  for (const QByteArray& vorher : {QByteArray(), QByteArray("..\r\n"), QByteArray("....\r\n")}) {
+    SCOPED_TRACE(vorher.constData());
+    const AdressdateiInhalt geladen = AdressdateiZerlegen(vorher, QStringLiteral("Kunden"));
+    ASSERT_TRUE(geladen.datensaetze.isEmpty());
+    const QByteArray gespeichert =
+        AdressdateiBauen(KopfzeileBilden(geladen.beschreibung, QStringLiteral("Kunden")), {wichtig});
+    EXPECT_EQ(AdressdateiZerlegen(gespeichert, QStringLiteral("Kunden")).datensaetze, QStringList{wichtig});
+  }
+  // A file that an older version wrote with a bare header: the second line is a record, not a header.
+  const QByteArray alt = "..\r\n" + wichtig.toLatin1() + "\r\n";
+  EXPECT_EQ(AdressdateiZerlegen(alt, QStringLiteral("Kunden")).datensaetze, QStringList{wichtig});
+}
+
+// In a UTF-8 file only the file's first bytes can be a byte-order mark; a U+FEFF that starts a later
+// line is text and survives any number of loads and saves.
+TEST(Adressdatei, AByteOrderMarkOnALaterLineIsText) {
+  const QString bom(QChar(0xFEFF));
+  const QStringList datensaetze = {QStringLiteral("M\u00fcller\t"), bom, bom + bom + QStringLiteral("x\t")};
+  for (bool mitBom : {false, true}) {
+    QByteArray datei = AdressdateiBauen(QStringLiteral("..A"), datensaetze, Codec::Kodierung::Utf8, mitBom);
+    for (int runde = 0; runde < 3; ++runde) {
+      const AdressdateiInhalt inhalt = AdressdateiZerlegen(datei, QStringLiteral("A"));
+      ASSERT_EQ(inhalt.kodierung, Codec::Kodierung::Utf8);
+      EXPECT_EQ(inhalt.mitBom, mitBom);
+      EXPECT_EQ(inhalt.datensaetze, datensaetze) << runde;
+      datei = AdressdateiBauen(KopfzeileBilden(inhalt.beschreibung, {}), inhalt.datensaetze, inhalt.kodierung,
+                               inhalt.mitBom);
+    }
+  }
+  // A mark after the file's own mark is the first line's text.
+  const AdressdateiInhalt zwei = AdressdateiZerlegen("\xEF\xBB\xBF\xEF\xBB\xBF\xC3\xBC\t\r\n", QStringLiteral("A"));
+  EXPECT_EQ(zwei.datensaetze, QStringList{bom + QStringLiteral("\u00fc\t")});
+}
+
+// The encoding the file was last saved with decides over what its bytes look like now.
+TEST(Adressdatei, AKnownEncodingIsKept) {
+  // Windows-1252 "GrÃ¼n" is also valid UTF-8 for "Grün".
+  const QByteArray gruen = "..A\r\nGr\xC3\xBCn\t\r\n";
+  const QByteArray nurAscii = "..A\r\nGruen\t\r\n";
+  struct Fall {
+    const char* name;
+    QByteArray bytes;
+    std::optional<Codec::Kodierung> bekannt;
+    Codec::Kodierung kodierung;
+  };
+  const Fall faelle[] = {
+      {"unknown, valid UTF-8", gruen, std::nullopt, Codec::Kodierung::Utf8},
+      {"known 1252, valid UTF-8", gruen, Codec::Kodierung::Windows1252, Codec::Kodierung::Windows1252},
+      {"known UTF-8, plain ASCII", nurAscii, Codec::Kodierung::Utf8, Codec::Kodierung::Utf8},
+      {"unknown, plain ASCII", nurAscii, std::nullopt, Codec::Kodierung::Windows1252},
+      {"known UTF-8, no longer valid", "..A\r\nM\xFCller\t\r\n", Codec::Kodierung::Utf8,
+       Codec::Kodierung::Windows1252},
+  };
+  for (const Fall& f : faelle) {
+    const AdressdateiInhalt inhalt = AdressdateiZerlegen(f.bytes, QStringLiteral("A"), {}, f.bekannt);
+    EXPECT_EQ(inhalt.kodierung, f.kodierung) << f.name;
+    EXPECT_EQ(AdressdateiBauen(QStringLiteral("..A"), inhalt.datensaetze, inhalt.kodierung), f.bytes) << f.name;
+  }
+  EXPECT_EQ(AdressdateiZerlegen(gruen, QStringLiteral("A"), {}, Codec::Kodierung::Windows1252).datensaetze,
+            QStringList{QStringLiteral("Gr\u00c3\u00bcn\t")});
+}
+
+TEST(Adressdatei, NulBytesMarkAFileThatIsNoAddressFile) {
+  EXPECT_FALSE(AdressdateiZerlegen("..A\r\nx\t\r\n", QStringLiteral("A")).keinText);
+  EXPECT_TRUE(AdressdateiZerlegen(QByteArray("..A\r\nx\0y\t\r\n", 13), QStringLiteral("A")).keinText);
+  EXPECT_TRUE(AdressdateiZerlegen(QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0", 10), QStringLiteral("A")).keinText);
 }

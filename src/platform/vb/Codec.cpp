@@ -62,8 +62,11 @@ bool istIn1252(QChar c) {
   return zeichenNach1252(c.unicode(), dummy);
 }
 
-Kodierung erkennen(const QByteArray& bytes) {
-  bool mehrbyte = false;
+namespace {
+
+// Whether the bytes are valid UTF-8; mehrbyte tells whether they hold a multi-byte sequence.
+bool utf8Pruefen(const QByteArray& bytes, bool& mehrbyte) {
+  mehrbyte = false;
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
   const qsizetype n = bytes.size();
   for (qsizetype i = 0; i < n;) {
@@ -77,21 +80,33 @@ Kodierung erkennen(const QByteArray& bytes) {
     if (b >= 0xC2 && b <= 0xDF) { folge = 1; wert = b & 0x1F; }
     else if (b >= 0xE0 && b <= 0xEF) { folge = 2; wert = b & 0x0F; }
     else if (b >= 0xF0 && b <= 0xF4) { folge = 3; wert = b & 0x07; }
-    else return Kodierung::Windows1252;
+    else return false;
     for (int k = 1; k <= folge; ++k) {
-      if (i + k >= n) return Kodierung::Windows1252;
+      if (i + k >= n) return false;
       const unsigned char f = p[i + k];
-      if ((f & 0xC0) != 0x80) return Kodierung::Windows1252;
+      if ((f & 0xC0) != 0x80) return false;
       wert = (wert << 6) | (f & 0x3F);
     }
     // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
     if ((folge == 2 && wert < 0x800) || (folge == 3 && (wert < 0x10000 || wert > 0x10FFFF)) ||
         (wert >= 0xD800 && wert <= 0xDFFF))
-      return Kodierung::Windows1252;
+      return false;
     mehrbyte = true;
     i += folge + 1;
   }
-  return mehrbyte ? Kodierung::Utf8 : Kodierung::Windows1252;
+  return true;
+}
+
+}  // namespace
+
+Kodierung erkennen(const QByteArray& bytes) {
+  bool mehrbyte = false;
+  return utf8Pruefen(bytes, mehrbyte) && mehrbyte ? Kodierung::Utf8 : Kodierung::Windows1252;
+}
+
+bool istUtf8(const QByteArray& bytes) {
+  bool mehrbyte = false;
+  return utf8Pruefen(bytes, mehrbyte);
 }
 
 QString dekodieren(const QByteArray& bytes, Kodierung* erkannt) {

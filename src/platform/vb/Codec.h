@@ -17,6 +17,8 @@ bool istIn1252(QChar c);
 
 // UTF-8 only when the bytes are valid UTF-8 and hold at least one multi-byte sequence.
 Kodierung erkennen(const QByteArray& bytes);
+// Whether the bytes are valid UTF-8 (plain ASCII is).
+bool istUtf8(const QByteArray& bytes);
 QString dekodieren(const QByteArray& bytes, Kodierung* erkannt = nullptr);
 QByteArray kodieren(const QString& text, Kodierung kodierung);
 
