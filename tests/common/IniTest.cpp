@@ -223,11 +223,59 @@ TEST_F(IniTest, HandEditedFileKeepsEveryLineItDidNotChange) {
   EXPECT_EQ(dateiLesen(zedured()), Codec::nach1252(QString::fromUtf8(nachher)));
 }
 
-TEST_F(IniTest, LineEndsOfAnyKindAreReadAndWrittenAsCrLf) {
+// Every line keeps its own line end; new lines get CR LF, and a last line without a line end gets one
+// only when a line is added after it.
+TEST_F(IniTest, LineEndsOfAnyKindAreReadAndKept) {
   dateiSchreiben(zedured(), "[Kartulon]\nA=1\rB=2\r\nC=3");
   EXPECT_EQ(IniLesen("", "", "C", ""), "3");
   IniSchreiben("", "", "B", "zwei");
-  EXPECT_EQ(dateiLesen(zedured()), "[Kartulon]\r\nA=1\r\nB=zwei\r\nC=3\r\n");
+  EXPECT_EQ(dateiLesen(zedured()), "[Kartulon]\nA=1\rB=zwei\r\nC=3");
+  IniSchreiben("", "", "A", "eins");
+  EXPECT_EQ(dateiLesen(zedured()), "[Kartulon]\nA=eins\rB=zwei\r\nC=3");
+  IniSchreiben("", "", "D", "4");
+  EXPECT_EQ(dateiLesen(zedured()), "[Kartulon]\nA=eins\rB=zwei\r\nC=3\r\nD=4\r\n");
+}
+
+// A file that begins with a UTF-8 byte-order mark but holds Windows-1252 bytes (another program's
+// settings in the shared file): a write of one key leaves every other line's bytes as they were.
+TEST_F(IniTest, AByteOrderMarkOverWindows1252BytesCorruptsNothing) {
+  const QByteArray vorher = "\xEF\xBB\xBF[Kelvor]\r\nName=M\xFCller\nOrt=K\xF6ln\r\n\r\n[Kartulon]\r\nA=1\r\n";
+  dateiSchreiben(zedured(), vorher);
+  EXPECT_EQ(IniLesen("", "Kelvor", "Name", ""), QStringLiteral("Müller"));
+  IniSchreiben("", "", "A", QStringLiteral("Grün"));
+  EXPECT_EQ(dateiLesen(zedured()),
+            "\xEF\xBB\xBF[Kelvor]\r\nName=M\xFCller\nOrt=K\xF6ln\r\n\r\n[Kartulon]\r\nA=Gr\xFCn\r\n");
+  EXPECT_EQ(IniLesen("", "Kelvor", "Name", ""), QStringLiteral("Müller"));
+  EXPECT_EQ(IniLesen("", "", "A", ""), QStringLiteral("Grün"));
+}
+
+// A Windows-1252 settings file stays so when a write takes away the last byte that is invalid in UTF-8:
+// "GrÃ¼n" in another section does not turn into "Grün".
+TEST_F(IniTest, ASettingsFileThatHeldWindows1252BytesStaysWindows1252) {
+  dateiSchreiben(zedured(), "[Kelvor]\r\nFarbe=Gr\xC3\xBCn\r\n[Kartulon]\r\nName=M\xFCller\r\n");
+  EXPECT_EQ(IniLesen("", "Kelvor", "Farbe", ""), QString::fromUtf8("GrÃ¼n"));
+  IniSchreiben("", "", "Name", "Meier");
+  EXPECT_EQ(dateiLesen(zedured()), "[Kelvor]\r\nFarbe=Gr\xC3\xBCn\r\n[Kartulon]\r\nName=Meier\r\n");
+  EXPECT_EQ(IniLesen("", "Kelvor", "Farbe", ""), QString::fromUtf8("GrÃ¼n"));
+  IniSchreiben("", "", "Name", QStringLiteral("Müller"));
+  EXPECT_EQ(dateiLesen(zedured()), "[Kelvor]\r\nFarbe=Gr\xC3\xBCn\r\n[Kartulon]\r\nName=M\xFCller\r\n");
+}
+
+// Names with a character outside Windows-1252 (an address file "Łódź.Dat" in a key name) are reduced the
+// same way on writing and reading, so the key is found again.
+TEST_F(IniTest, NamesOutsideWindows1252AreFoundAgain) {
+  const QString reserviert = programmOrdner() + QStringLiteral("/ZurIrada.ini");
+  const QString sektion = QStringLiteral("UserJetzt_Łódź.Dat");
+  IniSchreiben(reserviert, sektion, QStringLiteral("User"), QStringLiteral("Maier"));
+  EXPECT_EQ(IniLesen(reserviert, sektion, QStringLiteral("User"), ""), QStringLiteral("Maier"));
+  const QString pos = QStringLiteral("User_Maier_Łódź_Pos");
+  IniSchreiben("", "", pos, QStringLiteral(" 17"));
+  EXPECT_EQ(IniLesen("", "", pos, "0"), QStringLiteral("17"));
+  IniSchreiben("", "", pos, QStringLiteral(" 18"));
+  EXPECT_EQ(IniLesen("", "", pos, "0"), QStringLiteral("18"));
+  const QByteArray datei = dateiLesen(zedured());
+  EXPECT_EQ(datei.count("_Pos="), 1);
+  EXPECT_TRUE(datei.contains("User_Maier_?\xF3" "dz_Pos= 18\r\n")) << datei.constData();
 }
 
 TEST_F(IniTest, KeepsTheFilesEncoding) {

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QHash>
 #include <QList>
+#include <QSet>
+#include <QStringDecoder>
 #include <QThread>
 #include <QTimer>
 #include <QtGlobal>
@@ -97,6 +99,11 @@ struct Zeile {
   // Folded name for a section header or an entry, empty for every other line.
   QString name;
   bool kopf = false;
+  // The line's bytes as the disk holds them and its line end ("\r\n", "\n", "\r", or none for a last
+  // line without one). A line that no write changed goes out with exactly these bytes.
+  QByteArray roh;
+  QByteArray ende = QByteArrayLiteral("\r\n");
+  bool geaendert = true;
 };
 
 Zeile zeileLesen(const QString& text) {
@@ -174,36 +181,63 @@ qsizetype eintragsZeile(const Datei& d, const QString& sektion, const QString& s
   return i;
 }
 
+// Files that once held a byte invalid in UTF-8 are Windows-1252 for the rest of the run, even when a
+// write took that byte away and left bytes that read as UTF-8 (other lines would change their meaning).
+QSet<QString>& bekannt1252() {
+  static QSet<QString> pfade;
+  return pfade;
+}
+
+QString zeileDekodieren(QByteArrayView bytes, Codec::Kodierung kodierung) {
+  if (kodierung != Codec::Kodierung::Utf8) return Codec::aus1252(bytes.toByteArray());
+  // A U+FEFF at the start of a line is text; only the file's first bytes are a byte-order mark.
+  QStringDecoder dekoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+  return dekoder.decode(bytes);
+}
+
 void textEinlesen(Datei& d, const QByteArray& bytes) {
   d.inhalt = bytes;
-  QByteArray rumpf = bytes;
-  d.bom = rumpf.startsWith("\xEF\xBB\xBF");
-  QString text;
-  if (d.bom) {
-    rumpf.remove(0, 3);
-    d.kodierung = Codec::Kodierung::Utf8;
-    text = QString::fromUtf8(rumpf);
-  } else {
-    text = Codec::dekodieren(rumpf, &d.kodierung);
-  }
-  const QStringList zeilen = Codec::zeilenTrennen(text);
+  d.bom = bytes.startsWith("\xEF\xBB\xBF");
+  const qsizetype start = d.bom ? 3 : 0;
+  const QByteArray rumpf = bytes.mid(start);
+  const bool gueltig = Codec::istUtf8(rumpf);
+  if (!gueltig) bekannt1252().insert(d.pfad);
+  if (bekannt1252().contains(d.pfad))
+    d.kodierung = Codec::Kodierung::Windows1252;
+  else if (d.bom)
+    // A mark in front of Windows-1252 bytes does not make them UTF-8.
+    d.kodierung = gueltig ? Codec::Kodierung::Utf8 : Codec::Kodierung::Windows1252;
+  else
+    d.kodierung = Codec::erkennen(rumpf);
+
   d.zeilen.clear();
-  d.zeilen.reserve(zeilen.size());
-  for (const QString& z : zeilen) d.zeilen.append(zeileLesen(z));
+  const char* p = rumpf.constData();
+  const qsizetype n = rumpf.size();
+  qsizetype pos = 0;
+  while (pos < n) {
+    qsizetype ende = pos;
+    while (ende < n && p[ende] != '\r' && p[ende] != '\n') ++ende;
+    qsizetype weiter = ende;
+    if (weiter < n) weiter += (p[weiter] == '\r' && weiter + 1 < n && p[weiter + 1] == '\n') ? 2 : 1;
+    Zeile z = zeileLesen(zeileDekodieren(QByteArrayView(p + pos, ende - pos), d.kodierung));
+    z.roh = QByteArray(p + pos, ende - pos);
+    z.ende = QByteArray(p + ende, weiter - ende);
+    z.geaendert = false;
+    d.zeilen.append(std::move(z));
+    pos = weiter;
+  }
   indexAufbauen(d);
 }
 
 QByteArray textAusgeben(const Datei& d) {
-  QString text;
-  qsizetype laenge = 0;
-  for (const Zeile& z : d.zeilen) laenge += z.text.size() + 2;
-  text.reserve(laenge);
-  for (const Zeile& z : d.zeilen) {
-    text += z.text;
-    text += QLatin1String("\r\n");
+  QByteArray bytes;
+  if (d.bom) bytes = QByteArrayLiteral("\xEF\xBB\xBF");
+  for (qsizetype i = 0; i < d.zeilen.size(); ++i) {
+    const Zeile& z = d.zeilen[i];
+    bytes += z.geaendert ? Codec::kodieren(z.text, d.kodierung) : z.roh;
+    // A last line without a line end gets one when lines now follow it.
+    bytes += z.ende.isEmpty() && i + 1 < d.zeilen.size() ? QByteArrayLiteral("\r\n") : z.ende;
   }
-  QByteArray bytes = Codec::kodieren(text, d.kodierung);
-  if (d.bom) bytes.prepend("\xEF\xBB\xBF");
   return bytes;
 }
 
@@ -216,10 +250,20 @@ QString darstellbar(const Datei& d, const QString& text) {
   return text;
 }
 
+// A section or key name as the file can hold it: in a Windows-1252 file a character outside the code
+// page is reduced as typed text is (base letter, else "?"), the same way for reading and writing, so
+// that a key written under such a name is found again.
+QString nameDarstellbar(const Datei& d, const QString& name) {
+  if (d.kodierung == Codec::Kodierung::Utf8) return name;
+  for (QChar c : name)
+    if (!Codec::istIn1252(c)) return Codec::auf1252Reduzieren(name);
+  return name;
+}
+
 // Applies one write to the parsed lines; false when nothing changed.
 bool anwenden(Datei& d, const Aenderung& a) {
-  const QString sektionName = darstellbar(d, einzeilig(beschnitten(a.sektion).toString()));
-  const QString schluesselName = darstellbar(d, einzeilig(beschnitten(a.schluessel).toString()));
+  const QString sektionName = nameDarstellbar(d, einzeilig(beschnitten(a.sektion).toString()));
+  const QString schluesselName = nameDarstellbar(d, einzeilig(beschnitten(a.schluessel).toString()));
   const QString wert = darstellbar(d, einzeilig(a.wert));
   const QString sektion = sektionName.toCaseFolded();
   const QString schluessel = schluesselName.toCaseFolded();
@@ -232,6 +276,7 @@ bool anwenden(Datei& d, const Aenderung& a) {
     const QString neu = beschnitten(t.left(t.indexOf(u'='))).toString() + u'=' + wert;
     if (neu == z.text) return false;
     z.text = neu;
+    z.geaendert = true;  // its line end stays
     return true;
   }
   Zeile neu{schluesselName + u'=' + wert, schluessel, false};
@@ -490,8 +535,8 @@ QString lesen(const QString& datei, const QString& sektion, const QString& schlu
   faelligeSichern();
   Datei& d = eintrag(datei);
   abgleichen(d);
-  const qsizetype i = eintragsZeile(d, beschnitten(sektion).toString().toCaseFolded(),
-                                    beschnitten(schluessel).toString().toCaseFolded());
+  const qsizetype i = eintragsZeile(d, nameDarstellbar(d, einzeilig(beschnitten(sektion).toString())).toCaseFolded(),
+                                    nameDarstellbar(d, einzeilig(beschnitten(schluessel).toString())).toCaseFolded());
   if (i < 0) return standard;
   const QStringView t = d.zeilen[i].text;
   QStringView wert = beschnitten(t.mid(t.indexOf(u'=') + 1));
@@ -552,6 +597,7 @@ void verwerfen() {
   s.immerSammeln = false;
   s.dateien.clear();
   s.mitAusstehenden.clear();
+  bekannt1252().clear();
 }
 
 }  // namespace Profil
