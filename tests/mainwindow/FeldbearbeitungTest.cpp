@@ -553,3 +553,21 @@ TEST_F(DoppeltTest, TheSearchRunsOnlyWhileANewAddressIsTyped) {
 }
 
 }  // namespace
+
+// A single-line box shows at most 32767 characters; storing the boxes after an edit of another field
+// keeps a longer stored text whole (it used to be cut to 32767). The edited box itself stores what it
+// shows.
+TEST_F(FeldbearbeitungTest, AnUneditedLongFieldIsNeverCut) {
+  const QString lang = QStringLiteral("Weg ").repeated(10000);  // 40000 characters
+  tabelle({zeileAus({{1, "Alt"}, {3, lang}, {16, "01.01.2020"}})}, 0);
+  ASSERT_EQ(m().Feld(3).Text(), lang);
+  hinein(2);
+  tippen(QStringLiteral("Hans"));
+  EXPECT_EQ(gespeichert(2), QStringLiteral("Hans"));
+  EXPECT_EQ(gespeichert(3), lang);
+  // An edit of the long box itself stores the text it holds.
+  hinein(3);
+  m().Feld(3).setSelStart(0);
+  taste(Qt::Key_Delete);
+  EXPECT_EQ(gespeichert(3), lang.left(32767).mid(1));
+}

@@ -115,7 +115,12 @@ int TextBox::vbLength(const QString& t) const {
 }
 
 QString TextBox::Text() const {
-  if (!multi_) return line_->text();
+  if (!multi_) {
+    const QString t = line_->text();
+    // Unchanged since it was set: the whole text, not the part the line holds.
+    if (!langText_.isNull() && QStringView(langText_).left(line_->maxLength()) == t) return langText_;
+    return t;
+  }
   QString t = plain_->toPlainText();
   t.replace(u'\n', QStringLiteral("\r\n"));
   return t;
@@ -136,6 +141,9 @@ void TextBox::setText(const QString& text) {
   const bool kuerzen = cutsCodeText_ && maxLength_ > 0;
   if (!multi_) {
     QString t = kuerzen ? passend(text, maxLength_) : text;
+    // A single line holds at most maxLength characters and cuts the rest; the box keeps the whole text
+    // and gives it back while nobody edits it, so that storing the boxes never shortens a field.
+    langText_ = t.size() > line_->maxLength() ? t : QString();
     if (line_->text() == t) return;
     line_->blockSignals(true);
     line_->setText(t);
@@ -327,7 +335,7 @@ void TextBox::setScrollBars(int mode) {
 }
 
 void TextBox::onTextChanged() {
-  const QString t = widgetText();
+  const QString t = multi_ ? widgetText() : Text();
   if (t == lastText_) return;
   lastText_ = t;
   if (Change) Change();

@@ -125,6 +125,7 @@ class TextBox : public QWidget {
   bool typingBlocked_ = false;
   bool cutsCodeText_ = false;
   QString lastText_;
+  QString langText_;  // a text set longer than a single line holds (null otherwise)
 };
 
 // ---------------------------------------------------------------------------------------------------

@@ -120,3 +120,26 @@ TEST_F(ControlsTest, ScriptedDialogsAnswerAndRecord) {
   EXPECT_EQ(dialoge().requests()[0].title, QStringLiteral("Titel"));
   EXPECT_EQ(dialoge().requests()[0].style, vb::vbYesNo | vb::vbQuestion);
 }
+
+// A single line holds 32767 characters; a longer text set by code comes back whole until it is edited.
+TEST_F(ControlsTest, ALongTextComesBackWholeUntilEdited) {
+  QWidget w;
+  vb::TextBox box(&w);
+  w.show();
+  box.SetFocus();
+  int aenderungen = 0;
+  box.Change = [&] { ++aenderungen; };
+  const QString lang = QString(40000, u'a');
+  box.setText(lang);
+  EXPECT_EQ(box.Text(), lang);
+  EXPECT_EQ(aenderungen, 1);
+  // Another long text that shows the same first 32767 characters is still a change.
+  box.setText(lang + u'b');
+  EXPECT_EQ(box.Text(), lang + u'b');
+  EXPECT_EQ(aenderungen, 2);
+  box.setSelStart(0);
+  QTest::keyClick(box.editor(), Qt::Key_Delete);
+  EXPECT_EQ(box.Text(), QString(32766, u'a'));
+  box.setText(QStringLiteral("kurz"));
+  EXPECT_EQ(box.Text(), QStringLiteral("kurz"));
+}
