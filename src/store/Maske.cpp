@@ -3,7 +3,9 @@
 //   {@Datum}    today, dd.mm.yyyy          {@Uhrzeit}  the time of day, hh:mm
 //   ^t          a TAB                      ~ at the start of a line but the first: removed
 // The replacements run in that order on the text as it stands, so a value's own placeholders of later
-// fields are filled too.
+// fields are filled too. That lets a record chain them (a value holding a later placeholder five times,
+// whose value holds the next one six times, ...), so the filling stops before the text would pass
+// kMaskeHoechstens characters and returns what it had filled up to there.
 #include "store/Maske.h"
 
 #include "common/Global.h"
@@ -44,7 +46,26 @@ QString maskenDatei(const QString& maske) {
   return {};
 }
 
-void ersetzen(QString& text, const QString& suche, const QString& durch) { text = Ersetzen(text, suche, durch); }
+// Replaces every occurrence (case-insensitive), unless the result would pass the bound: then the text
+// stays as it is and false is returned.
+bool ersetzen(QString& text, const QString& suche, const QString& durch) {
+  if (text.isEmpty() || suche.isEmpty()) return true;
+  qsizetype pos = text.indexOf(suche, 0, Qt::CaseInsensitive);
+  if (pos < 0) return true;
+  QString aus;
+  qsizetype von = 0;
+  while (pos >= 0) {
+    if (aus.size() + (pos - von) + durch.size() > kMaskeHoechstens) return false;
+    aus.append(QStringView(text).mid(von, pos - von));
+    aus.append(durch);
+    von = pos + suche.size();
+    pos = text.indexOf(suche, von, Qt::CaseInsensitive);
+  }
+  if (aus.size() + (text.size() - von) > kMaskeHoechstens) return false;
+  aus.append(QStringView(text).mid(von));
+  text = std::move(aus);
+  return true;
+}
 
 }  // namespace
 
@@ -57,16 +78,19 @@ QString MaskeFuellen(const QString& maske, const QString& zeile, const Bezeichnu
   for (const QString& z : Codec::zeilenTrennen(Codec::dekodieren(f.readAll()))) text += z + kCrLf;
 
   const Felder werte = FelderAusZeile(zeile);
-  for (int i = 0; i < kFeldAnzahl; ++i) {
+  bool imRahmen = true;
+  for (int i = 0; i < kFeldAnzahl && imRahmen; ++i) {
     const QString& caption = bezeichnungen[i];
     const QString& wert = werte[i];
-    ersetzen(text, u'{' + caption + u'}', wert);
-    ersetzen(text, QStringLiteral("{~") + caption + u'}', vb::Trim(wert).isEmpty() ? wert : kCrLf + wert);
+    imRahmen = ersetzen(text, u'{' + caption + u'}', wert) &&
+               ersetzen(text, QStringLiteral("{~") + caption + u'}', vb::Trim(wert).isEmpty() ? wert : kCrLf + wert);
   }
-  const QDateTime jetzt = Clock::now();
-  ersetzen(text, QStringLiteral("{@Datum}"), jetzt.date().toString(QStringLiteral("dd.MM.yyyy")));
-  ersetzen(text, QStringLiteral("{@Uhrzeit}"), jetzt.time().toString(QStringLiteral("hh:mm")));
-  ersetzen(text, QStringLiteral("^t"), QStringLiteral("\t"));
+  if (imRahmen) {
+    const QDateTime jetzt = Clock::now();
+    imRahmen = ersetzen(text, QStringLiteral("{@Datum}"), jetzt.date().toString(QStringLiteral("dd.MM.yyyy"))) &&
+               ersetzen(text, QStringLiteral("{@Uhrzeit}"), jetzt.time().toString(QStringLiteral("hh:mm")));
+  }
+  if (imRahmen) ersetzen(text, QStringLiteral("^t"), QStringLiteral("\t"));
   while (text.endsWith(u'\r') || text.endsWith(u'\n')) text.chop(1);
   ersetzen(text, QStringLiteral("\n~"), QStringLiteral("\n"));
   return vb::Trim(text);

@@ -4,6 +4,9 @@
 #include <QString>
 #include <array>
 
+// The filled text never grows past this many characters (see Maske.cpp).
+constexpr qsizetype kMaskeHoechstens = 1000000;
+
 // The 24 field captions as the window shows them; a placeholder names a field by its caption.
 using Bezeichnungen = std::array<QString, 24>;
 
