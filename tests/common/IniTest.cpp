@@ -373,3 +373,13 @@ TEST_F(IniTest, ALongRunOfWritesEndsOnDisk) {
   IniSichern();
   EXPECT_EQ(dateiLesen(zedured()), "[Kartulon]\r\nZaehler=501\r\n");
 }
+
+// A key beginning with "[" would read as a section header and move the entries after it into another
+// section: it is refused and the file stays as it was.
+TEST_F(IniTest, AKeyThatWouldReadAsASectionIsNotWritten) {
+  const QByteArray vorher = "[Kartulon]\r\nA=1\r\n";
+  dateiSchreiben(zedured(), vorher);
+  EXPECT_FALSE(Profil::schreiben(zedured(), "Kartulon", " [Fremd]", "x"));
+  EXPECT_EQ(dateiLesen(zedured()), vorher);
+  EXPECT_EQ(IniLesen("", "", "A", ""), "1");
+}

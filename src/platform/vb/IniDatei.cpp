@@ -15,6 +15,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QtGlobal>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -107,7 +108,7 @@ struct Zeile {
 };
 
 Zeile zeileLesen(const QString& text) {
-  Zeile z{text, {}, false};
+  Zeile z{text, {}, false, {}, QByteArrayLiteral("\r\n"), true};
   const QStringView t = beschnitten(text);
   if (t.startsWith(u'[')) {
     const qsizetype ende = t.lastIndexOf(u']');
@@ -260,10 +261,25 @@ QString nameDarstellbar(const Datei& d, const QString& name) {
   return name;
 }
 
+// A name as written and looked for: on one line, without blanks around it, as the file can hold it.
+QString nameBilden(const Datei& d, const QString& name) {
+  return nameDarstellbar(d, beschnitten(einzeilig(name)).toString());
+}
+
+// Whether an entry written under these names reads back under them: a key that is empty, holds "=" or
+// begins with "[" or ";" would not (it would read as another key, a section or a comment).
+bool lesbar(const Datei& d, const QString& sektion, const QString& schluessel) {
+  const QString s = nameBilden(d, sektion), k = nameBilden(d, schluessel);
+  const Zeile kopf = zeileLesen(u'[' + s + u']');
+  const Zeile eintrag = zeileLesen(k + QStringLiteral("=x"));
+  return kopf.kopf && kopf.name == s.toCaseFolded() && !eintrag.kopf && !k.isEmpty() &&
+         eintrag.name == k.toCaseFolded();
+}
+
 // Applies one write to the parsed lines; false when nothing changed.
 bool anwenden(Datei& d, const Aenderung& a) {
-  const QString sektionName = nameDarstellbar(d, einzeilig(beschnitten(a.sektion).toString()));
-  const QString schluesselName = nameDarstellbar(d, einzeilig(beschnitten(a.schluessel).toString()));
+  const QString sektionName = nameBilden(d, a.sektion);
+  const QString schluesselName = nameBilden(d, a.schluessel);
   const QString wert = darstellbar(d, einzeilig(a.wert));
   const QString sektion = sektionName.toCaseFolded();
   const QString schluessel = schluesselName.toCaseFolded();
@@ -279,11 +295,11 @@ bool anwenden(Datei& d, const Aenderung& a) {
     z.geaendert = true;  // its line end stays
     return true;
   }
-  Zeile neu{schluesselName + u'=' + wert, schluessel, false};
+  Zeile neu{schluesselName + u'=' + wert, schluessel, false, {}, QByteArrayLiteral("\r\n"), true};
   const qsizetype kopf = sektionsZeile(d, sektion);
   if (kopf < 0) {
-    if (!d.zeilen.isEmpty() && !beschnitten(d.zeilen.last().text).isEmpty()) d.zeilen.append(Zeile{});
-    d.zeilen.append(Zeile{u'[' + sektionName + u']', sektion, true});
+    if (!d.zeilen.isEmpty() && !beschnitten(d.zeilen.last().text).isEmpty()) d.zeilen.append(Zeile{{}, {}, false, {}, QByteArrayLiteral("\r\n"), true});
+    d.zeilen.append(Zeile{u'[' + sektionName + u']', sektion, true, {}, QByteArrayLiteral("\r\n"), true});
     d.zeilen.append(neu);
   } else {
     // After the section's last line that is not blank, so that blank lines before the next section stay
@@ -429,6 +445,11 @@ bool aufPlatte(Datei& d) {
   if (!d.vorhanden || ::access(QFile::encodeName(d.pfad).constData(), W_OK) == 0) {
     geschrieben = DateiSicherSchreiben(d.pfad, bytes) == 0;
   }
+  // Written as Windows-1252 with bytes beyond ASCII: it stays so, even if those bytes happen to be
+  // valid UTF-8.
+  if (geschrieben && d.kodierung == Codec::Kodierung::Windows1252 &&
+      std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+    bekannt1252().insert(d.pfad);
   if (!geschrieben) {
     qWarning("Einstellungen konnten nicht geschrieben werden: %s", qPrintable(d.pfad));
     // The parsed copy goes back to what the disk holds.
@@ -535,8 +556,7 @@ QString lesen(const QString& datei, const QString& sektion, const QString& schlu
   faelligeSichern();
   Datei& d = eintrag(datei);
   abgleichen(d);
-  const qsizetype i = eintragsZeile(d, nameDarstellbar(d, einzeilig(beschnitten(sektion).toString())).toCaseFolded(),
-                                    nameDarstellbar(d, einzeilig(beschnitten(schluessel).toString())).toCaseFolded());
+  const qsizetype i = eintragsZeile(d, nameBilden(d, sektion).toCaseFolded(), nameBilden(d, schluessel).toCaseFolded());
   if (i < 0) return standard;
   const QStringView t = d.zeilen[i].text;
   QStringView wert = beschnitten(t.mid(t.indexOf(u'=') + 1));
@@ -549,6 +569,9 @@ bool schreiben(const QString& datei, const QString& sektion, const QString& schl
   faelligeSichern();
   Datei& d = eintrag(datei);
   abgleichen(d);
+  // A key that would not read back as itself is not written: one beginning with "[" would even read as
+  // a section header and move every entry after it into another section.
+  if (!lesbar(d, sektion, schluessel)) return false;
   const Aenderung a{sektion, schluessel, wert};
   if (!anwenden(d, a)) return true;
   d.ausstehend.append(a);
@@ -591,6 +614,12 @@ bool ausstehend() {
 }
 
 void immerSammeln(bool ja) { speicher().immerSammeln = ja; }
+
+void neuEinlesen() {
+  Speicher& s = speicher();
+  s.dateien.clear();
+  s.mitAusstehenden.clear();
+}
 
 void verwerfen() {
   Speicher& s = speicher();

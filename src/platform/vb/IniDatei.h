@@ -20,7 +20,9 @@ QString lesen(const QString& datei, const QString& sektion, const QString& schlu
 // Writes "key=value" into the section: replaces the first entry of the key, else adds one after the
 // section's last line, else adds the section at the end of the file; creates a missing file. Never
 // deletes anything. false when the file could not be written (a file that is read-only, a missing
-// folder). A line break in a name or value becomes a blank: it must not start a line of its own.
+// folder) or the key would not read back as itself (empty, holding "=", beginning with "[" or ";"). A line break in a name or value
+// becomes a blank: it must not start a line of its own. A file that holds Windows-1252 bytes stays
+// Windows-1252, and every line that the write does not change keeps its bytes and its line end.
 bool schreiben(const QString& datei, const QString& sektion, const QString& schluessel, const QString& wert);
 
 // Writes every gathered change now; false when a file could not be written (its changes are then lost,
@@ -38,6 +40,9 @@ bool ausstehend();
 void immerSammeln(bool ja);
 // Forgets every parsed file and every gathered change without writing (tests, between cases).
 void verwerfen();
+// Forgets the parsed files (the next call reads the disk again) but keeps which files are known to be
+// Windows-1252 (tests that compare the disk with what was read).
+void neuEinlesen();
 
 // The full path under which a file name is read and written.
 QString pfad(const QString& datei);
