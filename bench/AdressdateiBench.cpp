@@ -94,7 +94,7 @@ void AdressdateiZerlegenUndBauen(benchmark::State& state) {
   const QByteArray bytes = f.readAll();
   for (auto _ : state) {
     const AdressdateiInhalt inhalt = AdressdateiZerlegen(bytes, QStringLiteral("Kunden"));
-    benchmark::DoNotOptimize(AdressdateiBauen(KopfzeileBilden(inhalt.beschreibung), inhalt.datensaetze));
+    benchmark::DoNotOptimize(AdressdateiBauen(KopfzeileBilden(inhalt.beschreibung, QString()), inhalt.datensaetze));
   }
   state.SetBytesProcessed(state.iterations() * bytes.size());
 }

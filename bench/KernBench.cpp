@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 namespace {
 
@@ -78,11 +79,95 @@ void Kern_Speichern(benchmark::State& state) {
   QTemporaryDir dir;
   const QString datei = dir.filePath(QStringLiteral("kunden.dat"));
   for (auto _ : state) {
-    const QByteArray bytes = AdressdateiBauen(KopfzeileBilden(QStringLiteral("Kunden")), bestand.Zeilen());
+    const QByteArray bytes = AdressdateiBauen(KopfzeileBilden(QStringLiteral("Kunden"), QString()), bestand.Zeilen());
     if (DateiSicherSchreiben(datei, bytes) != 0) state.SkipWithError("the save failed");
   }
   state.SetBytesProcessed(state.iterations() * QFile(datei).size());
 }
-BENCHMARK(Kern_Speichern)->Unit(benchmark::kMillisecond);
+BENCHMARK(Kern_Speichern)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+// The floors beside which load, save and search are judged: what any program that keeps these addresses
+// as lines of text must at least do, measured in the same run on the same machine.
+namespace {
+
+// The address file on disk, written once.
+const QString& DateiAufPlatte() {
+  static QTemporaryDir ordner;
+  static const QString pfad = [] {
+    const QString p = ordner.filePath(QStringLiteral("kunden.dat"));
+    QFile f(p);
+    if (f.open(QIODevice::WriteOnly)) f.write(Adressdatei32000());
+    return p;
+  }();
+  return pfad;
+}
+
+QByteArray Lesen(const QString& pfad) {
+  QFile f(pfad);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Reading the file and splitting it into lines of text (Qt's Latin-1 decoder, the fastest it has).
+void Boden_LesenUndTrennen(benchmark::State& state) {
+  BenchUmgebung();
+  const QString pfad = DateiAufPlatte();
+  QStringList zeilen;
+  for (auto _ : state) {
+    const QByteArray bytes = Lesen(pfad);
+    zeilen = QStringList();
+    zeilen.reserve(bytes.size() / 64);
+    qsizetype pos = 0;
+    while (pos < bytes.size()) {
+      qsizetype ende = bytes.indexOf('\n', pos);
+      if (ende < 0) ende = bytes.size();
+      zeilen.append(QString::fromLatin1(bytes.constData() + pos, ende - pos - (ende > pos && bytes[ende - 1] == '\r')));
+      pos = ende + 1;
+    }
+  }
+  if (zeilen.size() < 32000) state.SkipWithError("the file did not split whole");
+}
+BENCHMARK(Boden_LesenUndTrennen)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The load from disk: read, decode, split into the table.
+void Kern_LadenVonPlatte(benchmark::State& state) {
+  BenchUmgebung();
+  const QString pfad = DateiAufPlatte();
+  Adressbestand bestand;
+  for (auto _ : state) {
+    AdressdateiInhalt inhalt = AdressdateiZerlegen(Lesen(pfad), QStringLiteral("Kunden"));
+    bestand.setItems(std::move(inhalt.datensaetze));
+  }
+  if (bestand.Anzahl() != 32000) state.SkipWithError("the file did not load whole");
+}
+BENCHMARK(Kern_LadenVonPlatte)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Writing the same bytes into a new file and syncing them: the least a save that survives a crash costs.
+void Boden_SchreibenUndSync(benchmark::State& state) {
+  BenchUmgebung();
+  QTemporaryDir dir;
+  const QString datei = dir.filePath(QStringLiteral("boden.dat"));
+  const QByteArray& bytes = Adressdatei32000();
+  for (auto _ : state) {
+    QFile f(datei);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) || f.write(bytes) != bytes.size() ||
+        ::fsync(f.handle()) != 0)
+      state.SkipWithError("the write failed");
+  }
+}
+BENCHMARK(Boden_SchreibenUndSync)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A plain loop over the lines that looks at every character once: the floor of a search sweep.
+void Boden_Zeilenschleife(benchmark::State& state) {
+  BenchUmgebung();
+  const QStringList& zeilen = Adressen32000();
+  for (auto _ : state) {
+    qsizetype treffer = 0;
+    for (const QString& z : zeilen) treffer += z.count(u'\x01');
+    benchmark::DoNotOptimize(treffer);
+  }
+}
+BENCHMARK(Boden_Zeilenschleife)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cmath>
+#include <fcntl.h>
+#include <unistd.h>
 
 QString WindowsOrdner() { return Paths::windowsOrdner(); }
 QString SystemOrdner() { return Paths::systemOrdner(); }
@@ -100,7 +102,12 @@ bool SicherungAnlegen(const QString& datei, int modus) {
   if (ok && modus == 1 && DateiVorhanden(original)) {
     // Named as asked for, now that no copy in another case is left.
     const QString neu = Paths::aufloesen(SicherungsName(datei));
-    ok = QFile::copy(original, neu);
+    // A second name for the old file costs no copy and no sync; the save replaces the file by renaming
+    // a new one over it, so the old bytes stay under this name. A copy where the file system has no links.
+    // Through a symbolic link to the file itself, which is what the save replaces.
+    ok = ::linkat(AT_FDCWD, QFile::encodeName(original).constData(), AT_FDCWD, QFile::encodeName(neu).constData(),
+                  AT_SYMLINK_FOLLOW) == 0 ||
+         QFile::copy(original, neu);
     // A copy that came out short is no backup.
     if (ok && QFileInfo(neu).size() != QFileInfo(original).size()) {
       QFile::remove(neu);

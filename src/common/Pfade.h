@@ -34,4 +34,6 @@ QString SicherungsName(const QString& datei);
 // when that failed: an old copy that could not be removed, a copy that could not be made, or a file
 // that would be its own backup (a file named *.BAK); a save must not count on a copy then. A missing
 // file is no failure: there is nothing to copy.
+// The backup may share the file's storage (a hard link): the file must then be replaced by renaming a new
+// one over it, never rewritten in place.
 bool SicherungAnlegen(const QString& datei, int modus);

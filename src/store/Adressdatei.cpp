@@ -3,6 +3,7 @@
 #include "store/Datensatz.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -46,28 +47,10 @@ AdressdateiInhalt AdressdateiZerlegen(const QByteArray& bytes, const QString& st
     inhalt.mitBom = true;
     start = 3;
   }
-  // The whole file at once: a U+FEFF at the start of a later line is text, not a byte-order mark.
-  const QByteArrayView rumpf(bytes.constData() + start, bytes.size() - start);
-  QString text;
-  if (utf8) {
-    QStringDecoder dekoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    text = dekoder.decode(rumpf);
-  } else {
-    text = Codec::aus1252(rumpf.toByteArray());
-  }
-  const QChar* p = text.constData();
-  const qsizetype n = text.size();
-  qsizetype pos = 0;
-  inhalt.datensaetze.reserve(std::min<qsizetype>(n / 64 + 16, kMaxDatensaetze));
-
+  inhalt.datensaetze.reserve(std::min<qsizetype>(bytes.size() / 64 + 16, kMaxDatensaetze));
   bool ersteZeile = true;
-  while (pos < n) {
-    qsizetype ende = pos;
-    while (ende < n && p[ende] != u'\r' && p[ende] != u'\n') ++ende;
-    QString zeile(p + pos, ende - pos);
-    pos = ende;
-    if (pos < n) pos += (p[pos] == u'\r' && pos + 1 < n && p[pos + 1] == u'\n') ? 2 : 1;
-
+  // One line at a time; false when the table is full.
+  auto zeileNehmen = [&](QString zeile) {
     // Only the first line can be the header, even when it leaves the description empty.
     if (ersteZeile) {
       ersteZeile = false;
@@ -79,13 +62,55 @@ AdressdateiInhalt AdressdateiZerlegen(const QByteArray& bytes, const QString& st
       if (meldungen.beschreibungGesetzt) meldungen.beschreibungGesetzt(inhalt.beschreibung);
     }
     if (zeile.startsWith(u'\t')) zeile.prepend(u' ');
-    if (DatensatzZeileVerwerfen(zeile)) continue;
+    if (DatensatzZeileVerwerfen(zeile)) return true;
     if (inhalt.datensaetze.size() >= kMaxDatensaetze) {
       inhalt.abgeschnitten = true;
-      break;
+      return false;
     }
     inhalt.datensaetze.append(std::move(zeile));
     if (meldungen.datensatzGelesen) meldungen.datensatzGelesen(static_cast<int>(inhalt.datensaetze.size()));
+    return true;
+  };
+
+  if (!utf8) {
+    // Windows-1252 straight from the bytes into each line: no text of the whole file in between.
+    const char* b = bytes.constData();
+    const qsizetype n = bytes.size();
+    qsizetype pos = start;
+    // Without bytes 0x80 to 0x9F the file is Latin-1 as well, which Qt decodes many bytes at a time.
+    const bool latin1 = !Codec::hatBytes80bis9F(b, n);
+    while (pos < n) {
+      const char* lf = static_cast<const char*>(std::memchr(b + pos, '\n', n - pos));
+      qsizetype ende = lf ? lf - b : n;
+      if (const void* cr = std::memchr(b + pos, '\r', ende - pos)) ende = static_cast<const char*>(cr) - b;
+      QString zeile;
+      if (latin1) {
+        zeile = QString::fromLatin1(b + pos, ende - pos);
+      } else {
+        zeile.resize(ende - pos);
+        Codec::aus1252(b + pos, ende - pos, zeile.data());
+      }
+      pos = ende;
+      if (pos < n) pos += (b[pos] == '\r' && pos + 1 < n && b[pos + 1] == '\n') ? 2 : 1;
+      if (!zeileNehmen(std::move(zeile))) break;
+    }
+    return inhalt;
+  }
+
+  // The whole file at once: a U+FEFF at the start of a later line is text, not a byte-order mark.
+  const QByteArrayView rumpf(bytes.constData() + start, bytes.size() - start);
+  QStringDecoder dekoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+  const QString text = dekoder.decode(rumpf);
+  const QChar* p = text.constData();
+  const qsizetype n = text.size();
+  qsizetype pos = 0;
+  while (pos < n) {
+    qsizetype ende = pos;
+    while (ende < n && p[ende] != u'\r' && p[ende] != u'\n') ++ende;
+    QString zeile(p + pos, ende - pos);
+    pos = ende;
+    if (pos < n) pos += (p[pos] == u'\r' && pos + 1 < n && p[pos + 1] == u'\n') ? 2 : 1;
+    if (!zeileNehmen(std::move(zeile))) break;
   }
   return inhalt;
 }
@@ -96,10 +121,57 @@ QString KopfzeileBilden(const QString& text, const QString& ersatz) {
   return QStringLiteral("..") + (ersatz.isEmpty() ? QStringLiteral("Adressen") : ersatz);
 }
 
+namespace {
+
+// Appends one line in Windows-1252 with its CR LF; a CR, LF or CR LF inside it becomes ersatz.
+// The buffer grows only when line breaks lengthen the line beyond the size counted beforehand.
+void Zeile1252Anfuegen(QByteArray& bytes, qsizetype& n, const QString& zeile, QLatin1String ersatz) {
+  const qsizetype laenge = zeile.size();
+  if (n + laenge + 2 > bytes.size()) bytes.resize(std::max(n + laenge + 2, bytes.size() + bytes.size() / 2));
+  char* ziel = bytes.data();
+  qsizetype k = n;  // a local index: a store through char* could alias n and would force it to memory
+  const char16_t* q = reinterpret_cast<const char16_t*>(zeile.constData());
+  for (qsizetype i = 0; i < laenge; ++i) {
+    const char16_t u = q[i];
+    if (u < 0x80 && u != u'\r' && u != u'\n') {
+      ziel[k++] = static_cast<char>(u);
+      continue;
+    }
+    if (u == u'\r' || u == u'\n') {
+      if (u == u'\r' && i + 1 < laenge && q[i + 1] == u'\n') ++i;
+      const qsizetype rest = laenge - i - 1;
+      if (k + ersatz.size() + rest + 2 > bytes.size()) {
+        bytes.resize(std::max(k + ersatz.size() + rest + 2, bytes.size() + bytes.size() / 2));
+        ziel = bytes.data();
+      }
+      for (char c : ersatz) ziel[k++] = c;
+      continue;
+    }
+    if (QChar::isHighSurrogate(u) && i + 1 < laenge && QChar::isLowSurrogate(q[i + 1])) ++i;
+    const char c = Codec::nach1252Byte(u);
+    ziel[k++] = c != '\0' ? c : '?';
+  }
+  ziel[k++] = '\r';
+  ziel[k++] = '\n';
+  n = k;
+}
+
+}  // namespace
+
 QByteArray AdressdateiBauen(const QString& kopfzeile, const QStringList& datensaetze, Codec::Kodierung kodierung,
                             bool mitBom) {
   qsizetype groesse = kopfzeile.size() + 2;
   for (const QString& z : datensaetze) groesse += z.size() + 2;
+  if (kodierung == Codec::Kodierung::Windows1252) {
+    // One buffer, sized once, filled in one pass over each line.
+    QByteArray bytes(groesse, Qt::Uninitialized);
+    qsizetype n = 0;
+    Zeile1252Anfuegen(bytes, n, kopfzeile, QLatin1String(" "));
+    const QLatin1String grad2("\xB0\xB0");
+    for (const QString& z : datensaetze) Zeile1252Anfuegen(bytes, n, z, grad2);
+    bytes.truncate(n);
+    return bytes;
+  }
   QString text;
   text.reserve(groesse);
   text += ZeilenumbruchErsetzen(kopfzeile, QStringLiteral(" "));
@@ -108,7 +180,7 @@ QByteArray AdressdateiBauen(const QString& kopfzeile, const QStringList& datensa
     text += ZeilenumbruchErsetzen(z, kGrad2);
     text += kCrLf;
   }
-  QByteArray bytes = Codec::kodieren(text, kodierung);
-  if (kodierung == Codec::Kodierung::Utf8 && mitBom) bytes.prepend("\xEF\xBB\xBF");
+  QByteArray bytes = text.toUtf8();
+  if (mitBom) bytes.prepend("\xEF\xBB\xBF");
   return bytes;
 }

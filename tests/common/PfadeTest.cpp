@@ -1,4 +1,5 @@
 #include "common/Pfade.h"
+#include "platform/vb/SicheresSchreiben.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QDir>
@@ -112,4 +113,18 @@ TEST_F(PfadeTest, ABackupThatFailsSaysSo) {
   EXPECT_FALSE(SicherungAnlegen(bak, 1));
   EXPECT_FALSE(SicherungAnlegen(bak, 0));
   EXPECT_EQ(dateiLesen(bak), "wertvoll");
+}
+
+TEST_F(PfadeTest, TheBackupKeepsTheOldBytesWhenTheFileIsReplaced) {
+  // Straight and through a symbolic link: the save replaces the file the link points to.
+  const QString kunden = dateiSchreiben(programmOrdner() + "/Kunden.dat", "alt");
+  ASSERT_TRUE(QFile::link(kunden, programmOrdner() + "/Verweis.dat"));
+  for (const QString& name : {QStringLiteral("Kunden"), QStringLiteral("Verweis")}) {
+    dateiSchreiben(kunden, "alt");
+    const QString datei = programmOrdner() + "/" + name + ".dat";
+    ASSERT_TRUE(SicherungAnlegen(datei, 1));
+    ASSERT_EQ(DateiSicherSchreiben(kunden, "neu"), 0);
+    EXPECT_EQ(dateiLesen(programmOrdner() + "/" + name + ".BAK"), "alt") << name.toStdString();
+    EXPECT_EQ(dateiLesen(datei), "neu");
+  }
 }

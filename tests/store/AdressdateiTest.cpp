@@ -205,3 +205,30 @@ TEST(Adressdatei, NulBytesMarkAFileThatIsNoAddressFile) {
   EXPECT_TRUE(AdressdateiZerlegen(QByteArray("..A\r\nx\0y\t\r\n", 13), QStringLiteral("A")).keinText);
   EXPECT_TRUE(AdressdateiZerlegen(QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0", 10), QStringLiteral("A")).keinText);
 }
+
+TEST(Adressdatei, TheWriterEncodesAsLineBreaksReplacedThenWindows1252) {
+  // Lines whose breaks lengthen them past the size counted beforehand, pairs of surrogates, characters
+  // Windows-1252 lacks, U+0000 and the bytes where it differs from Latin-1.
+  const QString vieleCr(5000, u'\r');
+  const QStringList zeilen = {QString(),
+                              vieleCr,
+                              QStringLiteral("a\r\n\r\rb\n"),
+                              QString::fromUtf16(u"€‚ƒ„…†‡ˆ‰Š‹ŒŽ\x2018\x2019\x201C\x201D•–—˜™š›œžŸ äöüß"),
+                              QString::fromUtf16(u"😀 \xD800 x \xDC00 Ω \x0080 \x0081"),
+                              QString(QChar(0)) + QStringLiteral("\t")};
+  QByteArray erwartet = Codec::nach1252(ZeilenumbruchErsetzen(QStringLiteral("..K\nopf"), QStringLiteral(" "))) + "\r\n";
+  for (const QString& z : zeilen) erwartet += Codec::nach1252(ZeilenumbruchErsetzen(z, QStringLiteral("°°"))) + "\r\n";
+  EXPECT_EQ(AdressdateiBauen(QStringLiteral("..K\nopf"), zeilen), erwartet);
+}
+
+TEST(Adressdatei, LinesDecodeAlikeWithAndWithoutBytesWhereWindows1252DiffersFromLatin1) {
+  const QByteArray latin1 = "..K\r\nM\xFC" "ller\t\xE4\xDF\t\r\n";
+  const QByteArray gemischt = latin1 + "Euro\t\x80\t\r\n";
+  const AdressdateiInhalt a = AdressdateiZerlegen(latin1, QStringLiteral("X"));
+  const AdressdateiInhalt b = AdressdateiZerlegen(gemischt, QStringLiteral("X"));
+  ASSERT_EQ(a.datensaetze.size(), 1);
+  ASSERT_EQ(b.datensaetze.size(), 2);
+  EXPECT_EQ(a.datensaetze[0], QString::fromUtf16(u"Müller\täß\t"));
+  EXPECT_EQ(b.datensaetze[0], a.datensaetze[0]);
+  EXPECT_EQ(b.datensaetze[1], QString::fromUtf16(u"Euro\t€\t"));
+}

@@ -1,7 +1,7 @@
 #include "platform/vb/Codec.h"
 
-#include <QHash>
 #include <array>
+#include <cstring>
 
 namespace Codec {
 namespace {
@@ -12,35 +12,54 @@ constexpr std::array<char16_t, 32> kHoch = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-const QHash<char16_t, char>& rueckwaerts() {
-  static const QHash<char16_t, char> tabelle = [] {
-    QHash<char16_t, char> t;
-    for (int i = 0; i < 32; ++i) t.insert(kHoch[i], static_cast<char>(0x80 + i));
-    return t;
-  }();
-  return tabelle;
-}
-
 inline bool zeichenNach1252(char16_t u, char& out) {
-  if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-    out = static_cast<char>(u);
-    return true;
-  }
-  auto it = rueckwaerts().constFind(u);
-  if (it == rueckwaerts().constEnd()) return false;
-  out = *it;
-  return true;
+  out = nach1252Byte(u);
+  return out != '\0' || u == 0;
 }
 
 }  // namespace
 
+namespace detail {
+
+// Tables built once at compile time: a lookup per character and no branch or hash on the way.
+constexpr std::array<char16_t, 256> nachUnicodeBauen() {
+  std::array<char16_t, 256> t{};
+  for (int b = 0; b < 256; ++b) t[b] = (b >= 0x80 && b < 0xA0) ? kHoch[b - 0x80] : static_cast<char16_t>(b);
+  return t;
+}
+constexpr std::array<char, 0x2200> nach1252Bauen() {
+  std::array<char, 0x2200> t{};
+  for (int u = 0xA0; u <= 0xFF; ++u) t[u] = static_cast<char>(u);
+  for (int i = 0; i < 32; ++i) t[kHoch[i]] = static_cast<char>(0x80 + i);
+  return t;
+}
+extern const std::array<char16_t, 256> kNachUnicode = nachUnicodeBauen();
+extern const std::array<char, 0x2200> kNach1252 = nach1252Bauen();
+
+}  // namespace detail
+
+void aus1252(const char* bytes, qsizetype n, QChar* ziel) {
+  for (qsizetype i = 0; i < n; ++i) ziel[i] = QChar(detail::kNachUnicode[static_cast<unsigned char>(bytes[i])]);
+}
+
+bool hatBytes80bis9F(const char* bytes, qsizetype n) {
+  // Eight bytes at a time: a byte is one of them when its top three bits are 100.
+  constexpr quint64 kEins = 0x0101010101010101ULL, kHochBit = 0x8080808080808080ULL;
+  qsizetype i = 0;
+  for (; i + 8 <= n; i += 8) {
+    quint64 w;
+    std::memcpy(&w, bytes + i, 8);
+    const quint64 x = (w & 0xE0E0E0E0E0E0E0E0ULL) ^ kHochBit;  // zero where the top bits are 100
+    if ((x - kEins) & ~x & kHochBit) return true;
+  }
+  for (; i < n; ++i)
+    if ((static_cast<unsigned char>(bytes[i]) & 0xE0) == 0x80) return true;
+  return false;
+}
+
 QString aus1252(const QByteArray& bytes) {
   QString text(bytes.size(), Qt::Uninitialized);
-  QChar* ziel = text.data();
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    ziel[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHoch[b - 0x80]) : QChar(b);
-  }
+  aus1252(bytes.constData(), bytes.size(), text.data());
   return text;
 }
 

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <array>
 
 namespace Codec {
 
@@ -14,6 +15,15 @@ QString aus1252(const QByteArray& bytes);
 // Characters outside Windows-1252 become "?" (last backstop; input is reduced at the boundary).
 QByteArray nach1252(const QString& text);
 bool istIn1252(QChar c);
+
+// The byte of a character in Windows-1252, or 0 when it has none (U+0000 is byte 0 too: test it apart).
+inline char nach1252Byte(char16_t u);
+// The character of a Windows-1252 byte.
+inline char16_t aus1252Byte(unsigned char b);
+// Decodes n bytes into ziel, which has room for n characters.
+void aus1252(const char* bytes, qsizetype n, QChar* ziel);
+// Whether any of the n bytes lies in 0x80 ... 0x9F, the only bytes where Windows-1252 and Latin-1 differ.
+bool hatBytes80bis9F(const char* bytes, qsizetype n);
 
 // UTF-8 only when the bytes are valid UTF-8 and hold at least one multi-byte sequence.
 Kodierung erkennen(const QByteArray& bytes);
@@ -28,5 +38,18 @@ QString auf1252Reduzieren(const QString& text);
 
 // Splits at CR LF, LF or a lone CR; a last line without a line end counts, an empty tail does not.
 QStringList zeilenTrennen(const QString& text);
+
+namespace detail {
+extern const std::array<char16_t, 256> kNachUnicode;
+// Bytes of U+0000 ... U+21FF (every character of Windows-1252 outside ASCII lies below U+2200).
+extern const std::array<char, 0x2200> kNach1252;
+}  // namespace detail
+
+inline char16_t aus1252Byte(unsigned char b) { return detail::kNachUnicode[b]; }
+
+inline char nach1252Byte(char16_t u) {
+  if (u < 0x80) return static_cast<char>(u);
+  return u < 0x2200 ? detail::kNach1252[u] : '\0';
+}
 
 }  // namespace Codec
