@@ -4,6 +4,9 @@
 
 #include <QStringDecoder>
 #include <algorithm>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <cstring>
 
 namespace {
@@ -131,12 +134,9 @@ void Zeile1252Anfuegen(QByteArray& bytes, qsizetype& n, const QString& zeile, QL
   char* ziel = bytes.data();
   qsizetype k = n;  // a local index: a store through char* could alias n and would force it to memory
   const char16_t* q = reinterpret_cast<const char16_t*>(zeile.constData());
-  for (qsizetype i = 0; i < laenge; ++i) {
+  // One character (or a CR LF pair) from i on; returns the index after it.
+  auto einzeln = [&](qsizetype i) {
     const char16_t u = q[i];
-    if (u < 0x80 && u != u'\r' && u != u'\n') {
-      ziel[k++] = static_cast<char>(u);
-      continue;
-    }
     if (u == u'\r' || u == u'\n') {
       if (u == u'\r' && i + 1 < laenge && q[i + 1] == u'\n') ++i;
       const qsizetype rest = laenge - i - 1;
@@ -145,12 +145,38 @@ void Zeile1252Anfuegen(QByteArray& bytes, qsizetype& n, const QString& zeile, QL
         ziel = bytes.data();
       }
       for (char c : ersatz) ziel[k++] = c;
-      continue;
+      return i + 1;
     }
     if (QChar::isHighSurrogate(u) && i + 1 < laenge && QChar::isLowSurrogate(q[i + 1])) ++i;
     const char c = Codec::nach1252Byte(u);
-    ziel[k++] = c != '\0' ? c : '?';
+    ziel[k++] = (c != '\0' || u == 0) ? c : '?';
+    return i + 1;
+  };
+  qsizetype i = 0;
+#ifdef __SSE2__
+  // Eight characters at a time where they are Latin-1 outside 0x80-0x9F and hold no line break (the bytes
+  // are then the characters' low halves); any other group goes one character at a time.
+  const __m128i kHoch = _mm_set1_epi16(static_cast<short>(0xFF00));
+  const __m128i kC1Maske = _mm_set1_epi16(static_cast<short>(0xFFE0)), kC1 = _mm_set1_epi16(0x0080);
+  const __m128i kCr = _mm_set1_epi16(u'\r'), kLf = _mm_set1_epi16(u'\n');
+  while (i + 8 <= laenge) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + i));
+    const __m128i schlecht =
+        _mm_or_si128(_mm_cmpeq_epi16(_mm_and_si128(v, kC1Maske), kC1),
+                     _mm_or_si128(_mm_cmpeq_epi16(v, kCr), _mm_cmpeq_epi16(v, kLf)));
+    const __m128i hoch = _mm_and_si128(v, kHoch);
+    if (_mm_movemask_epi8(_mm_or_si128(schlecht, _mm_xor_si128(_mm_cmpeq_epi16(hoch, _mm_setzero_si128()),
+                                                                 _mm_set1_epi16(-1)))) == 0) {
+      _mm_storel_epi64(reinterpret_cast<__m128i*>(ziel + k), _mm_packus_epi16(v, v));
+      k += 8;
+      i += 8;
+      continue;
+    }
+    const qsizetype bis = i + 8;
+    while (i < bis) i = einzeln(i);
   }
+#endif
+  while (i < laenge) i = einzeln(i);
   ziel[k++] = '\r';
   ziel[k++] = '\n';
   n = k;

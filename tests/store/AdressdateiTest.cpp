@@ -215,6 +215,7 @@ TEST(Adressdatei, TheWriterEncodesAsLineBreaksReplacedThenWindows1252) {
                               QStringLiteral("a\r\n\r\rb\n"),
                               QString::fromUtf16(u"€‚ƒ„…†‡ˆ‰Š‹ŒŽ\x2018\x2019\x201C\x201D•–—˜™š›œžŸ äöüß"),
                               QString::fromUtf16(u"😀 \xD800 x \xDC00 Ω \x0080 \x0081"),
+                              QString::fromUtf16(u"Hauptstraße 12\r\nHinterhaus Nr. 5 \x2014 links oben\tTAB\t"),
                               QString(QChar(0)) + QStringLiteral("\t")};
   QByteArray erwartet = Codec::nach1252(ZeilenumbruchErsetzen(QStringLiteral("..K\nopf"), QStringLiteral(" "))) + "\r\n";
   for (const QString& z : zeilen) erwartet += Codec::nach1252(ZeilenumbruchErsetzen(z, QStringLiteral("°°"))) + "\r\n";
