@@ -59,6 +59,24 @@ void BM_SortNachNachname(benchmark::State& state) {
 }
 BENCHMARK(BM_SortNachNachname)->Unit(benchmark::kMillisecond);
 
+// The same in the shown window (offscreen), where the progress bar and the list repaint.
+void BM_SortNachNachnameImGezeigtenFenster(benchmark::State& state) {
+  Main& m = hauptfenster();
+  m.Show();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    state.PauseTiming();
+    m.Liste->setItems(adressen());
+    m.Liste->setListIndex(100);
+    QApplication::processEvents();
+    state.ResumeTiming();
+    m.mnuSort_Click(1);
+    QApplication::processEvents();
+  }
+  m.Hide();
+}
+BENCHMARK(BM_SortNachNachnameImGezeigtenFenster)->Unit(benchmark::kMillisecond);
+
 // Sorting by the changed date (field 16, keys with the date rewritten).
 void BM_SortNachAenderungsdatum(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(ZeilenSortieren(adressen(), 16));

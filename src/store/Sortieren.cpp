@@ -77,9 +77,16 @@ QStringList ZeilenSortieren(const QStringList& zeilen, int feld, const std::func
   auto prozent = [n](qsizetype p, int basis) {
     return basis + static_cast<int>((50 * p + (n - 1) / 2) / (n - 1));
   };
+  // The bar is told only when its value changes, not once per record.
+  int gemeldet = -1;
+  auto melden = [&](int wert) {
+    if (!fortschritt || n <= 1 || wert == gemeldet) return;
+    gemeldet = wert;
+    fortschritt(wert);
+  };
   std::vector<QString> zeilen24(n), schluessel(n);
   for (qsizetype p = 0; p < n; ++p) {
-    if (fortschritt && n > 1) fortschritt(prozent(p, 0));
+    melden(prozent(p, 0));
     zeilen24[p] = ZeileMit24Feldern(zeilen[p]);
     schluessel[p] = schluesselAus24(zeilen24[p], feld);
   }
@@ -91,8 +98,8 @@ QStringList ZeilenSortieren(const QStringList& zeilen, int feld, const std::func
   QStringList neu;
   neu.reserve(n);
   for (qsizetype p = 0; p < n; ++p) {
-    if (fortschritt && n > 1) fortschritt(prozent(p, 50));
-    neu.append(zeilen24[ordnung[p]]);
+    melden(prozent(p, 50));
+    neu.append(std::move(zeilen24[ordnung[p]]));
   }
   return neu;
 }
