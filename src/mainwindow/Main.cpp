@@ -4,6 +4,7 @@
 #include "platform/vb/Codec.h"
 #include "platform/dienste/Zwischenablage.h"
 #include "platform/vb/Fonts.h"
+#include "platform/kit/ThemaSymbole.h"
 #include "platform/kit/Twips.h"
 #include "store/Anschrift.h"
 #include "store/Datensatz.h"
@@ -71,7 +72,7 @@ QIcon programmSymbol() {
 }
 
 // Toolbar pictures by image key: the desktop's icon theme where it has the picture, else the program's own.
-QIcon bild(const QString& schluessel) {
+QIcon bild(const QString& schluessel, int pixel) {
   static const std::map<QString, std::pair<const char*, const char*>> bilder = {
       {QStringLiteral("Ende"), {"application-exit", "Ende"}},
       {QStringLiteral("Laden"), {"document-open", "Laden"}},
@@ -94,7 +95,8 @@ QIcon bild(const QString& schluessel) {
   auto it = bilder.find(schluessel);
   if (it == bilder.end()) return {};
   const QIcon eigenes(QStringLiteral(":/Symbole/%1.png").arg(QString::fromLatin1(it->second.second)));
-  return QIcon::fromTheme(QString::fromLatin1(it->second.first), eigenes);
+  static vb::ThemaSymbole thema(vb::ThemaSymbole::standardOrdner());
+  return thema.symbol(QString::fromLatin1(it->second.first), eigenes, pixel);
 }
 
 }  // namespace
@@ -144,8 +146,9 @@ void Main::ControlsAnlegen() {
   };
   Toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   Toolbar->setIconSize(QSize(Twips::zuPixel(300), Twips::zuPixel(300)));
+  const int pixel = Toolbar->iconSize().width();
   for (const auto& [key, tip, image] : knoepfe)
-    Toolbar->addButton(QString::fromUtf16(key), QString::fromUtf16(tip), bild(QString::fromUtf16(image)));
+    Toolbar->addButton(QString::fromUtf16(key), QString::fromUtf16(tip), bild(QString::fromUtf16(image), pixel));
   // The menu bar before the controls: those on the window itself are placed below it.
   MenueAnlegen();
 
