@@ -88,6 +88,17 @@ class VirtuellerBildschirm {
   QString anzeige_;
 };
 
+// Kills the program when a test leaves early.
+struct Aufraeumen {
+  QProcess& p;
+  ~Aufraeumen() {
+    if (p.state() != QProcess::NotRunning) {
+      p.kill();
+      p.waitForFinished();
+    }
+  }
+};
+
 }  // namespace
 
 class EndeZuEndeTest : public KartulonTest {
@@ -108,6 +119,21 @@ class EndeZuEndeTest : public KartulonTest {
     if (!p.waitForFinished(20000) || p.exitStatus() != QProcess::NormalExit) return false;
     if (ausgabe) *ausgabe = QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
     return p.exitCode() == 0;
+  }
+  // The visible window of that caption, waiting up to 30 s while the program runs; "" when none came.
+  QString fensterWarten(const QProcess& kartulon, const QString& name) {
+    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    QString fenster;
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
+      QString gefunden;
+      if (ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
+                     &gefunden))
+        fenster = gefunden.section(u'\n', 0, 0);
+      if (fenster.isEmpty()) QThread::msleep(100);
+    }
+    return fenster;
   }
   VirtuellerBildschirm bildschirm;
 };
@@ -131,15 +157,7 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
   kartulon.setProcessEnvironment(umgebung());
   kartulon.start(QStringLiteral(KARTULON_BINARY), {});
   ASSERT_TRUE(kartulon.waitForStarted());
-  struct Aufraeumen {
-    QProcess& p;
-    ~Aufraeumen() {
-      if (p.state() != QProcess::NotRunning) {
-        p.kill();
-        p.waitForFinished();
-      }
-    }
-  } aufraeumen{kartulon};
+  const Aufraeumen aufraeumen{kartulon};
 
   // The window carries the file's description as its caption once the file is loaded.
   QString fenster;
@@ -242,29 +260,9 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
   kartulon.setProcessEnvironment(env);
   kartulon.start(programm, argumente);
   ASSERT_TRUE(kartulon.waitForStarted());
-  struct Aufraeumen {
-    QProcess& p;
-    ~Aufraeumen() {
-      if (p.state() != QProcess::NotRunning) {
-        p.kill();
-        p.waitForFinished();
-      }
-    }
-  } aufraeumen{kartulon};
+  const Aufraeumen aufraeumen{kartulon};
 
-  auto warten = [&](const QString& name) {
-    QString fenster;
-    QElapsedTimer uhr;
-    uhr.start();
-    while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
-      QString gefunden;
-      if (ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
-                     &gefunden))
-        fenster = gefunden.section(u'\n', 0, 0);
-      if (fenster.isEmpty()) QThread::msleep(100);
-    }
-    return fenster;
-  };
+  auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
   // The read-only message comes first and names the folder.
   const QString meldung = warten(QStringLiteral("Kartulon, nur Leserechte"));
   ASSERT_FALSE(meldung.isEmpty()) << "no read-only message (program state " << kartulon.state() << ", exit code "
@@ -306,28 +304,8 @@ TEST_F(EndeZuEndeTest, WriteAMaskInTheEditorAndSaveIt) {
   kartulon.setProcessEnvironment(umgebung());
   kartulon.start(QStringLiteral(KARTULON_BINARY), {});
   ASSERT_TRUE(kartulon.waitForStarted());
-  struct Aufraeumen {
-    QProcess& p;
-    ~Aufraeumen() {
-      if (p.state() != QProcess::NotRunning) {
-        p.kill();
-        p.waitForFinished();
-      }
-    }
-  } aufraeumen{kartulon};
-  auto warten = [&](const QString& name) {
-    QString fenster;
-    QElapsedTimer uhr;
-    uhr.start();
-    while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
-      QString gefunden;
-      if (ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
-                     &gefunden))
-        fenster = gefunden.section(u'\n', 0, 0);
-      if (fenster.isEmpty()) QThread::msleep(100);
-    }
-    return fenster;
-  };
+  const Aufraeumen aufraeumen{kartulon};
+  auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
   auto tasten = [&](const QString& fenster, const QStringList& folge) {
     ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster}));
     for (const QString& t : folge) {

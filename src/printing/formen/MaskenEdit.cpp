@@ -216,29 +216,8 @@ void MaskenEdit::mnuSpeichern_Click() {
 }
 
 void MaskenEdit::mnuSchriftFarbe_Click() {
-  vb::WidgetFont schrift(Text1);
-  QFont f = Text1->font();
-  StdDialog->FontName = schrift.fontName().value_or(QString());
-  StdDialog->FontSize = f.pointSizeF();
-  StdDialog->FontUnderline = f.underline();
-  StdDialog->FontStrikethru = f.strikeOut();
-  StdDialog->FontItalic = f.italic();
-  StdDialog->FontBold = f.bold();
-  StdDialog->Color = vb::VbFarbe(Text1->ForeColor());
-  StdDialog->Min = 4;
-  StdDialog->Max = 25;
-  StdDialog->Flags = vb::cdlCFScreenFonts | vb::cdlCFPrinterFonts | vb::cdlCFEffects | vb::cdlCFLimitSize;
-  // A cancelled dialog leaves the preset values, so copying back keeps the font.
-  StdDialog->setAction(vb::cdlAktionSchrift);
-  schrift.setFontName(StdDialog->FontName);
-  schrift.setFontSize(StdDialog->FontSize);
-  f = Text1->font();
-  f.setUnderline(StdDialog->FontUnderline);
-  f.setStrikeOut(StdDialog->FontStrikethru);
-  f.setItalic(StdDialog->FontItalic);
-  f.setBold(StdDialog->FontBold);
-  Text1->setFont(f);
-  Text1->setForeColor(vb::QFarbe(StdDialog->Color));
+  // The font is stored only by the next save.
+  vb::SchriftDialogFuer(*StdDialog, *Text1, 4, 25);
 }
 
 void MaskenEdit::TimerHinweise_Timer() {
