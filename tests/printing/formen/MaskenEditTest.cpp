@@ -76,6 +76,7 @@ TEST_F(MaskenEditTest, LoadsWithTheFieldCaptionsSortedAnEmptyTextAndBereit) {
   EXPECT_EQ(e().Text1->font().family(), u"Arial"_s);
   EXPECT_EQ(status(), u"Bereit"_s);
   EXPECT_EQ(e().Caption(), u"Masken-Editor"_s);
+  EXPECT_EQ(vb::Forms::helpContext(e().Text1->editor()), 360);
   EXPECT_TRUE(e().TimerHinweise->Enabled());
   EXPECT_EQ(e().TimerHinweise->Interval(), 1000);
 }

@@ -90,6 +90,7 @@ TEST_F(PrinterSetTest, ThePresetFillsTheControls) {
   }
   PrinterSet& d = job();
   EXPECT_EQ(d.Caption(), u"Liste drucken"_s);
+  EXPECT_EQ(vb::Forms::helpContext(d.ComboRandX), 3005);
   EXPECT_EQ(d.ComboRandX->ListCount(), 51);
   EXPECT_EQ(d.ComboRandY->List(1), u"0,1 cm"_s);
   EXPECT_EQ(d.ComboAnzahl->ListCount(), 9);
