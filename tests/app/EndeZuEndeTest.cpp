@@ -103,6 +103,15 @@ struct Aufraeumen {
 
 class EndeZuEndeTest : public KartulonTest {
  protected:
+  // Every run needs the virtual screen, xdotool and python; without a screen the test is skipped.
+  void SetUp() override {
+    KartulonTest::SetUp();
+    if (!bildschirm.starten()) GTEST_SKIP() << "no X server could be started here (Xvfb missing or refused)";
+    ASSERT_FALSE(xdotool.isEmpty()) << "xdotool is needed (tools/deps.sh installs it)";
+    ASSERT_FALSE(python.isEmpty()) << "python3 is needed (tools/deps.sh installs it)";
+  }
+  const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+  const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
   QProcessEnvironment umgebung() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("KARTULON_HOME"), programmOrdner());
@@ -122,7 +131,6 @@ class EndeZuEndeTest : public KartulonTest {
   }
   // The visible window of that caption, waiting up to 30 s while the program runs; "" when none came.
   QString fensterWarten(const QProcess& kartulon, const QString& name) {
-    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
     QString fenster;
     QElapsedTimer uhr;
     uhr.start();
@@ -139,11 +147,6 @@ class EndeZuEndeTest : public KartulonTest {
 };
 
 TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
-  if (!bildschirm.starten()) GTEST_SKIP() << "no X server could be started here (Xvfb missing or refused)";
-  const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
-  const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
-  ASSERT_FALSE(xdotool.isEmpty()) << "xdotool is needed (tools/deps.sh installs it)";
-  ASSERT_FALSE(python.isEmpty()) << "python3 is needed (tools/deps.sh installs it)";
 
   // An automated run: no regional-settings warning, whatever the machine's locale.
   dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
@@ -204,11 +207,6 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
 // and ends on the window's close without a question, leaving the folder as it was. Where the tests run
 // as root, the program runs as the unprivileged account "nobody" through setpriv or runuser.
 TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseEnds) {
-  if (!bildschirm.starten()) GTEST_SKIP() << "no X server could be started here (Xvfb missing or refused)";
-  const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
-  const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
-  ASSERT_FALSE(xdotool.isEmpty()) << "xdotool is needed (tools/deps.sh installs it)";
-  ASSERT_FALSE(python.isEmpty()) << "python3 is needed (tools/deps.sh installs it)";
 
   QString programm = QStringLiteral(KARTULON_BINARY);
   QStringList argumente;
@@ -290,11 +288,6 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
 // A new user writes a mask: Ctrl+J opens the mask editor, the text is typed, Ctrl+S asks for a name,
 // Enter saves, Esc closes the editor. The mask file and its font key are on disk as written.
 TEST_F(EndeZuEndeTest, WriteAMaskInTheEditorAndSaveIt) {
-  if (!bildschirm.starten()) GTEST_SKIP() << "no X server could be started here (Xvfb missing or refused)";
-  const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
-  const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
-  ASSERT_FALSE(xdotool.isEmpty()) << "xdotool is needed (tools/deps.sh installs it)";
-  ASSERT_FALSE(python.isEmpty()) << "python3 is needed (tools/deps.sh installs it)";
   dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
   dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"),
                  "..Kunden und Freunde\r\n" + zeileAus({{0, "Privat"}, {1, "Meier"}, {23, "1"}}).toLatin1() + "\r\n");
