@@ -130,7 +130,8 @@ void Main::MenueAnlegen() {
 
       {u""_s, u"mnuWeiteres"_s, -1, u"&Weiteres"_s, ohne, aufruf(m, &Main::mnuWeiteres_Click)},
       {u"mnuWeiteres"_s, u"mnuSetup"_s, -1, u"&Einstellungen..."_s, ohne, aufruf(m, &Main::mnuSetup_Click)},
-      {u"mnuWeiteres"_s, u"mnuMaskenEdit"_s, -1, u"&Masken-Editor"_s, taste("Ctrl+J"), keiner},
+      {u"mnuWeiteres"_s, u"mnuMaskenEdit"_s, -1, u"&Masken-Editor"_s, taste("Ctrl+J"),
+       aufruf(m, &Main::mnuMaskenEdit_Click)},
       {u"mnuWeiteres"_s, u"mnuStrichdhf"_s, -1, u"-"_s, ohne, keiner},
       {u"mnuWeiteres"_s, u"mnuUebernahme"_s, -1, u"Über&nahme"_s, ohne, keiner},
       {u"mnuUebernahme"_s, u"mnuUebernahmePlzOrt"_s, -1, u"PLZ - &Ortsname"_s, taste("Shift+F9"), keiner},

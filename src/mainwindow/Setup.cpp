@@ -216,28 +216,7 @@ void Setup::befExtern_Click(int index) {
 void Setup::BefSetFont_Click(int index) {
   Main& m = Main::get();
   vb::TextBox& quelle = m.Feld(index == 0 ? 0 : 11);
-  vb::WidgetFont schrift(&quelle);
-  StdDialog->FontName = schrift.fontName().value_or(QString());
-  StdDialog->FontSize = schrift.fontSize().value_or(8);
-  StdDialog->FontUnderline = quelle.font().underline();
-  StdDialog->FontStrikethru = quelle.font().strikeOut();
-  StdDialog->FontItalic = quelle.font().italic();
-  StdDialog->FontBold = quelle.font().bold();
-  StdDialog->Color = vb::VbFarbe(quelle.ForeColor());
-  StdDialog->Min = 4;
-  StdDialog->Max = 16;
-  StdDialog->Flags = vb::cdlCFScreenFonts | vb::cdlCFPrinterFonts | vb::cdlCFEffects | vb::cdlCFLimitSize;
-  // A cancelled dialog keeps its preset, so writing it back changes nothing.
-  StdDialog->setAction(vb::cdlAktionSchrift);
-  schrift.setFontName(StdDialog->FontName);
-  schrift.setFontSize(StdDialog->FontSize);
-  schrift.setFontUnderline(StdDialog->FontUnderline);
-  QFont f = quelle.font();
-  f.setStrikeOut(StdDialog->FontStrikethru);
-  quelle.setFont(f);
-  schrift.setFontItalic(StdDialog->FontItalic);
-  schrift.setFontBold(StdDialog->FontBold);
-  quelle.setForeColor(vb::QFarbe(StdDialog->Color));
+  vb::SchriftDialogFuer(*StdDialog, quelle, 4, 16);
   if (index != 0) return;
   for (int i = 0; i < 24; ++i) {
     if (m.Feld(i).MultiLine() || (i >= 15 && i <= 16)) continue;

@@ -88,10 +88,30 @@ class VirtuellerBildschirm {
   QString anzeige_;
 };
 
+// Kills the program when a test leaves early.
+struct Aufraeumen {
+  QProcess& p;
+  ~Aufraeumen() {
+    if (p.state() != QProcess::NotRunning) {
+      p.kill();
+      p.waitForFinished();
+    }
+  }
+};
+
 }  // namespace
 
 class EndeZuEndeTest : public KartulonTest {
  protected:
+  // Every run needs the virtual screen, xdotool and python; without a screen the test is skipped.
+  void SetUp() override {
+    KartulonTest::SetUp();
+    if (!bildschirm.starten()) GTEST_SKIP() << "no X server could be started here (Xvfb missing or refused)";
+    ASSERT_FALSE(xdotool.isEmpty()) << "xdotool is needed (tools/deps.sh installs it)";
+    ASSERT_FALSE(python.isEmpty()) << "python3 is needed (tools/deps.sh installs it)";
+  }
+  const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+  const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
   QProcessEnvironment umgebung() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("KARTULON_HOME"), programmOrdner());
@@ -109,15 +129,24 @@ class EndeZuEndeTest : public KartulonTest {
     if (ausgabe) *ausgabe = QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
     return p.exitCode() == 0;
   }
+  // The visible window of that caption, waiting up to 30 s while the program runs; "" when none came.
+  QString fensterWarten(const QProcess& kartulon, const QString& name) {
+    QString fenster;
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
+      QString gefunden;
+      if (ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
+                     &gefunden))
+        fenster = gefunden.section(u'\n', 0, 0);
+      if (fenster.isEmpty()) QThread::msleep(100);
+    }
+    return fenster;
+  }
   VirtuellerBildschirm bildschirm;
 };
 
 TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
-  if (!bildschirm.starten()) GTEST_SKIP() << "no X server could be started here (Xvfb missing or refused)";
-  const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
-  const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
-  ASSERT_FALSE(xdotool.isEmpty()) << "xdotool is needed (tools/deps.sh installs it)";
-  ASSERT_FALSE(python.isEmpty()) << "python3 is needed (tools/deps.sh installs it)";
 
   // An automated run: no regional-settings warning, whatever the machine's locale.
   dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
@@ -131,15 +160,7 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
   kartulon.setProcessEnvironment(umgebung());
   kartulon.start(QStringLiteral(KARTULON_BINARY), {});
   ASSERT_TRUE(kartulon.waitForStarted());
-  struct Aufraeumen {
-    QProcess& p;
-    ~Aufraeumen() {
-      if (p.state() != QProcess::NotRunning) {
-        p.kill();
-        p.waitForFinished();
-      }
-    }
-  } aufraeumen{kartulon};
+  const Aufraeumen aufraeumen{kartulon};
 
   // The window carries the file's description as its caption once the file is loaded.
   QString fenster;
@@ -186,11 +207,6 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
 // and ends on the window's close without a question, leaving the folder as it was. Where the tests run
 // as root, the program runs as the unprivileged account "nobody" through setpriv or runuser.
 TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseEnds) {
-  if (!bildschirm.starten()) GTEST_SKIP() << "no X server could be started here (Xvfb missing or refused)";
-  const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
-  const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
-  ASSERT_FALSE(xdotool.isEmpty()) << "xdotool is needed (tools/deps.sh installs it)";
-  ASSERT_FALSE(python.isEmpty()) << "python3 is needed (tools/deps.sh installs it)";
 
   QString programm = QStringLiteral(KARTULON_BINARY);
   QStringList argumente;
@@ -242,29 +258,9 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
   kartulon.setProcessEnvironment(env);
   kartulon.start(programm, argumente);
   ASSERT_TRUE(kartulon.waitForStarted());
-  struct Aufraeumen {
-    QProcess& p;
-    ~Aufraeumen() {
-      if (p.state() != QProcess::NotRunning) {
-        p.kill();
-        p.waitForFinished();
-      }
-    }
-  } aufraeumen{kartulon};
+  const Aufraeumen aufraeumen{kartulon};
 
-  auto warten = [&](const QString& name) {
-    QString fenster;
-    QElapsedTimer uhr;
-    uhr.start();
-    while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
-      QString gefunden;
-      if (ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
-                     &gefunden))
-        fenster = gefunden.section(u'\n', 0, 0);
-      if (fenster.isEmpty()) QThread::msleep(100);
-    }
-    return fenster;
-  };
+  auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
   // The read-only message comes first and names the folder.
   const QString meldung = warten(QStringLiteral("Kartulon, nur Leserechte"));
   ASSERT_FALSE(meldung.isEmpty()) << "no read-only message (program state " << kartulon.state() << ", exit code "
@@ -287,4 +283,61 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
   EXPECT_EQ(kartulon.exitCode(), 0);
   EXPECT_EQ(dateiLesen(datei), vorher);
   EXPECT_EQ(QDir(daten).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kartulon.dat")});
+}
+
+// A new user writes a mask: Ctrl+J opens the mask editor, the text is typed, Ctrl+S asks for a name,
+// Enter saves, Esc closes the editor. The mask file and its font key are on disk as written.
+TEST_F(EndeZuEndeTest, WriteAMaskInTheEditorAndSaveIt) {
+  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
+  dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"),
+                 "..Kunden und Freunde\r\n" + zeileAus({{0, "Privat"}, {1, "Meier"}, {23, "1"}}).toLatin1() + "\r\n");
+  const QString skript = tempPfad(QStringLiteral("schliessen.py"));
+  dateiSchreiben(skript, kSchliessen);
+  QProcess kartulon;
+  kartulon.setProcessEnvironment(umgebung());
+  kartulon.start(QStringLiteral(KARTULON_BINARY), {});
+  ASSERT_TRUE(kartulon.waitForStarted());
+  const Aufraeumen aufraeumen{kartulon};
+  auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
+  auto tasten = [&](const QString& fenster, const QStringList& folge) {
+    ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster}));
+    for (const QString& t : folge) {
+      ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50"), t}));
+    }
+  };
+  auto schreiben = [&](const QString& text) {
+    ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text}));
+  };
+  const QString haupt = warten(QStringLiteral("Kunden und Freunde"));
+  ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
+  tasten(haupt, {QStringLiteral("ctrl+j")});
+  const QString editor = warten(QStringLiteral("Masken-Editor"));
+  ASSERT_FALSE(editor.isEmpty()) << "Ctrl+J did not open the mask editor";
+  // The list has the focus first; Tab leads past the insert button into the text.
+  tasten(editor, {QStringLiteral("Tab"), QStringLiteral("Tab")});
+  schreiben(QStringLiteral("{Vorname} {Nachname}"));
+  tasten(editor, {QStringLiteral("Return")});
+  schreiben(QStringLiteral("{PLZ} {Ort}"));
+  tasten(editor, {QStringLiteral("ctrl+s")});
+  const QString datei = warten(QStringLiteral("Datei speichern unter"));
+  ASSERT_FALSE(datei.isEmpty()) << "Ctrl+S in the text did not open the file dialog";
+  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), datei}));
+  schreiben(QStringLiteral("Brief"));
+  tasten(datei, {QStringLiteral("Return")});
+  QThread::msleep(500);
+  tasten(editor, {QStringLiteral("Escape")});
+  QThread::msleep(500);
+  QString offen;
+  EXPECT_FALSE(ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                    QStringLiteral("Masken-Editor")},
+                          &offen))
+      << "Esc left the mask editor open";
+  ASSERT_TRUE(ausfuehren(python, {skript, haupt}));
+  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
+  EXPECT_EQ(dateiLesen(programmOrdner() + QStringLiteral("/Brief.Msk")), QByteArray("{Vorname} {Nachname}\r\n{PLZ} {Ort}"));
+  // The shipped samples' fonts stay; the new mask's font joins them.
+  QFile muster(QStringLiteral(KARTULON_DATA_DIR "/Masken.Ini"));
+  ASSERT_TRUE(muster.open(QIODevice::ReadOnly));
+  EXPECT_EQ(dateiLesen(programmOrdner() + QStringLiteral("/Masken.Ini")),
+            muster.readAll() + "BRIEF=Arial;8.25;0;0;0;0;\r\n");
 }

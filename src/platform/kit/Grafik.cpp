@@ -3,6 +3,8 @@
 #include "platform/vb/Paths.h"
 #include "platform/vb/Twips.h"
 
+#include <QMouseEvent>
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -116,6 +118,16 @@ bool Zeichenflaeche::eventFilter(QObject* obj, QEvent* ev) {
 Image::Image(QWidget* parent) : QLabel(parent) {
   setAttribute(Qt::WA_TranslucentBackground);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Image::mousePressEvent(QMouseEvent* e) {
+  QLabel::mousePressEvent(e);
+  if (e->button() == Qt::LeftButton && Click) Click();
+}
+
+void Image::mouseDoubleClickEvent(QMouseEvent* e) {
+  QLabel::mouseDoubleClickEvent(e);
+  if (e->button() == Qt::LeftButton && DblClick) DblClick();
 }
 
 void Image::setPicture(const QPixmap& bild) {

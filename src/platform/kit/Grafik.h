@@ -2,12 +2,14 @@
 // What forms draw and show besides their controls: a drawing surface that keeps what was printed on it
 // (the runtime's AutoRedraw), Image controls with their pictures, and the frameless fixed window.
 #include <QColor>
+#include <QCursor>
 #include <QFont>
 #include <QImage>
 #include <QLabel>
 #include <QList>
 #include <QPixmap>
 #include <QString>
+#include <functional>
 
 namespace vb {
 
@@ -74,7 +76,8 @@ class Zeichenflaeche : public QObject {
   QList<Op> ops_;
 };
 
-// The Image control: shows its picture at the picture's own size, transparent around it.
+// The Image control: shows its picture at the picture's own size, transparent around it. Disabled, it
+// shows the picture greyed and raises no events.
 class Image : public QLabel {
   Q_OBJECT
  public:
@@ -83,6 +86,14 @@ class Image : public QLabel {
   void setPicture(const QPixmap& bild);
   // Whether a picture is loaded.
   bool hatBild() const { return !bild_.isNull(); }
+  bool Enabled() const { return isEnabled(); }
+  void setEnabled(bool an) { QLabel::setEnabled(an); }
+  // The mouse pointer over the picture (the runtime's MousePointer with a picture of its own).
+  void setMousePointer(const QCursor& zeiger) { setCursor(zeiger); }
+  std::function<void()> Click, DblClick;
+ protected:
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
  private:
   QPixmap bild_;
 };

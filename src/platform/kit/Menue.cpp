@@ -22,7 +22,16 @@ MenuItem* obersterEintrag(MenuItem* m) {
 
 MenuBaum::MenuBaum(QMainWindow* fenster, const std::vector<MenuZeile>& zeilen)
     : QObject(fenster), fenster_(fenster) {
-  QMenuBar* leiste = fenster->menuBar();
+  bauen(fenster->menuBar(), zeilen);
+}
+
+MenuBaum::MenuBaum(QWidget* fenster, QMenuBar* leiste, const std::vector<MenuZeile>& zeilen)
+    : QObject(fenster), fenster_(fenster) {
+  bauen(leiste, zeilen);
+}
+
+void MenuBaum::bauen(QMenuBar* leiste, const std::vector<MenuZeile>& zeilen) {
+  QWidget* fenster = fenster_;
   leiste->setNativeMenuBar(false);
   std::map<QString, MenuItem*> nachName;
   std::map<QString, int> kinder;

@@ -5,6 +5,7 @@
 
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QString>
 #include <functional>
 #include <map>
@@ -28,6 +29,9 @@ class MenuBaum : public QObject {
  public:
   // Builds the items in the window's own menu bar (never handed to a desktop-wide one).
   MenuBaum(QMainWindow* fenster, const std::vector<MenuZeile>& zeilen);
+  // A dialog form's menu: the items go into the given bar of that window. Their shortcuts work wherever
+  // the focus is in the window and win over a text box's own keys.
+  MenuBaum(QWidget* fenster, QMenuBar* leiste, const std::vector<MenuZeile>& zeilen);
   ~MenuBaum() override;
   // The item of that name (and index, for a menu array); nullptr when the tree has none.
   MenuItem* item(const QString& name, int index = -1) const;
@@ -39,7 +43,8 @@ class MenuBaum : public QObject {
   bool eventFilter(QObject* obj, QEvent* ev) override;
 
  private:
-  QMainWindow* fenster_;
+  void bauen(QMenuBar* leiste, const std::vector<MenuZeile>& zeilen);
+  QWidget* fenster_;
   std::vector<MenuItem*> items_;
   std::map<QString, MenuItem*> nachSchluessel_;  // "name" or "name(index)"
 };

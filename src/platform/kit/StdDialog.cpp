@@ -3,6 +3,7 @@
 #include "platform/dienste/Dialogs.h"
 #include "platform/dienste/FontObject.h"
 #include "platform/dienste/Printer.h"
+#include "platform/kit/Controls.h"
 
 namespace vb {
 
@@ -78,6 +79,30 @@ bool CommonDialog::ShowColor() {
   if (!Dialogs::service().colorDialog(c)) return false;
   Color = VbFarbe(c);
   return true;
+}
+
+void SchriftDialogFuer(CommonDialog& dialog, TextBox& box, double kleinste, double groesste) {
+  WidgetFont schrift(&box);
+  dialog.FontName = schrift.fontName().value_or(QString());
+  dialog.FontSize = schrift.fontSize().value_or(8);
+  dialog.FontUnderline = box.font().underline();
+  dialog.FontStrikethru = box.font().strikeOut();
+  dialog.FontItalic = box.font().italic();
+  dialog.FontBold = box.font().bold();
+  dialog.Color = VbFarbe(box.ForeColor());
+  dialog.Min = kleinste;
+  dialog.Max = groesste;
+  dialog.Flags = cdlCFScreenFonts | cdlCFPrinterFonts | cdlCFEffects | cdlCFLimitSize;
+  dialog.setAction(cdlAktionSchrift);
+  schrift.setFontName(dialog.FontName);
+  schrift.setFontSize(dialog.FontSize);
+  schrift.setFontUnderline(dialog.FontUnderline);
+  QFont f = box.font();
+  f.setStrikeOut(dialog.FontStrikethru);
+  box.setFont(f);
+  schrift.setFontItalic(dialog.FontItalic);
+  schrift.setFontBold(dialog.FontBold);
+  box.setForeColor(QFarbe(dialog.Color));
 }
 
 }  // namespace vb

@@ -25,6 +25,8 @@ constexpr int cdlAktionFarbe = 3;
 constexpr int cdlAktionSchrift = 4;
 constexpr int cdlAktionDrucker = 5;
 
+class TextBox;
+
 class CommonDialog : public QObject {
   Q_OBJECT
  public:
@@ -62,5 +64,11 @@ class CommonDialog : public QObject {
  private:
   bool dateiDialog(bool speichern);
 };
+
+// The font dialog for a text box: preset with the box's font (name, size, underline, strikethrough,
+// italic, bold) and text colour, sizes limited to kleinste ... groesste, screen and printer fonts with
+// effects; what it returns goes back to the box. A cancelled dialog returns its preset, so the box keeps
+// its font.
+void SchriftDialogFuer(CommonDialog& dialog, TextBox& box, double kleinste, double groesste);
 
 }  // namespace vb

@@ -5,6 +5,7 @@
 #include "support/kern/TestUmgebung.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -105,6 +106,25 @@ TEST_F(GrafikTest, ImagesTakeThePictureSizeAndMissingPicturesAreNull) {
   vb::setBilderOrdner(leer.path());
   EXPECT_TRUE(vb::BildLaden(QStringLiteral("Funkeln.png")).isNull());
   vb::setBilderOrdner(QString());
+}
+
+TEST_F(GrafikTest, AnImageRaisesClicksOnlyWhileEnabledAndKeepsItsPointer) {
+  QWidget form;
+  auto* bild = new vb::Image(&form);
+  QPixmap p(32, 32);
+  p.fill(Qt::blue);
+  bild->setPicture(p);
+  bild->setMousePointer(QCursor(Qt::PointingHandCursor));
+  form.show();
+  QStringList lauf;
+  bild->Click = [&] { lauf << "Click"; };
+  bild->DblClick = [&] { lauf << "DblClick"; };
+  QTest::mouseDClick(bild, Qt::LeftButton, {}, QPoint(5, 5));
+  bild->setEnabled(false);
+  EXPECT_FALSE(bild->Enabled());
+  QTest::mouseDClick(bild, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(lauf, QStringList({"Click", "DblClick"}));
+  EXPECT_EQ(bild->cursor().shape(), Qt::PointingHandCursor);
 }
 
 TEST_F(GrafikTest, AFramelessWindowOfAFixedSize) {
