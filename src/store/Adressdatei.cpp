@@ -210,3 +210,8 @@ QByteArray AdressdateiBauen(const QString& kopfzeile, const QStringList& datensa
   if (mitBom) bytes.prepend("\xEF\xBB\xBF");
   return bytes;
 }
+
+QByteArray DatensatzzeilenBauen(const QStringList& datensaetze, Codec::Kodierung kodierung) {
+  // An empty header line is a bare CR LF in either encoding; what follows it are the record lines.
+  return AdressdateiBauen(QString(), datensaetze, kodierung, false).sliced(2);
+}

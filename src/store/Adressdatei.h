@@ -53,3 +53,5 @@ QString KopfzeileBilden(const QString& text, const QString& ersatz);
 // a record line is written as "°°" and inside the header as a blank, so that no line can break apart.
 QByteArray AdressdateiBauen(const QString& kopfzeile, const QStringList& datensaetze,
                             Codec::Kodierung kodierung = Codec::Kodierung::Windows1252, bool mitBom = false);
+// The record lines alone, each ended by CR LF as in AdressdateiBauen: what is appended to an existing file.
+QByteArray DatensatzzeilenBauen(const QStringList& datensaetze, Codec::Kodierung kodierung);
