@@ -210,6 +210,7 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   // The settings dialog; afterwards the options it changed take effect at once.
   void mnuSetup_Click();
   void mnuMaskenEdit_Click();
+  void PulListe_Click();  // the list-print dialog
 
   // --- field editing, toolbar, clock (mainwindow) ---------------------------------------------------
   // The shared handlers of the 24 field boxes; index is the box's index.

@@ -26,6 +26,8 @@ void Main::Toolbar_ButtonClick(const QString& key) {
   } else if (key == u"OrdneAZ") {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     mnuSort_Click(0);
+  } else if (key == u"Drucken") {
+    PulListe_Click();
   } else if (key == u"Suchen") {
     PulSuchen_Click();
   } else if (key == u"ListeNeu") {

@@ -444,3 +444,14 @@ void File::DateiUmbenennen() {
       break;
     }
 }
+
+QString DateiDialogZeigen(const QString& name, const QString& kuerzel, bool laden, const QString& ordner) {
+  File& f = File::get();
+  f.Bezeichnung->setText(name);
+  f.Kürzel->setCaption(kuerzel);
+  if (laden) f.Laden->setValue(true);
+  else f.Speichern->setValue(true);
+  f.Datei1->setPath(ordner);
+  f.Show(true);
+  return f.Bezeichnung->Text();
+}

@@ -70,3 +70,7 @@ class File : public vb::DialogForm, public vb::DefaultInstance<File> {
   QWidget* Flaeche_ = nullptr;
   int codeAenderung_ = 0;
 };
+
+// The whole protocol in one call: the dialog to load or to save (laden false) a file with the extension
+// kuerzel in the folder, with the proposed name; returns the full path, or "" when the user cancelled.
+QString DateiDialogZeigen(const QString& name, const QString& kuerzel, bool laden, const QString& ordner);

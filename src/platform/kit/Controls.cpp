@@ -764,7 +764,38 @@ void ListBox::setSelected(int i, bool on) {
 }
 int ListBox::SelCount() const {
   if (selectionMode() == QAbstractItemView::SingleSelection) return listIndex_ >= 0 ? 1 : 0;
-  return static_cast<int>(selectionModel()->selectedRows().size());
+  // The ranges of a one-column list do not overlap: their heights add up without a list of every row.
+  int n = 0;
+  for (const QItemSelectionRange& r : selectionModel()->selection()) n += r.height();
+  return n;
+}
+void ListBox::setAuswahlBereiche(const QList<std::pair<int, int>>& bereiche) {
+  if (selectionMode() == QAbstractItemView::SingleSelection) return;
+  QItemSelection auswahl;
+  const int letzte = ListCount() - 1;
+  for (auto [von, bis] : bereiche) {
+    von = std::max(von, 0);
+    bis = std::min(bis, letzte);
+    if (von <= bis) auswahl.append(QItemSelectionRange(model_->index(von), model_->index(bis)));
+  }
+  settingIndex_ = true;
+  selectionModel()->select(auswahl, QItemSelectionModel::ClearAndSelect);
+  settingIndex_ = false;
+}
+void ListBox::alleWaehlen(bool an) {
+  if (an && ListCount() > 0) setAuswahlBereiche({{0, ListCount() - 1}});
+  else setAuswahlBereiche({});
+}
+QList<int> ListBox::ausgewaehlteZeilen() const {
+  QList<int> zeilen;
+  if (selectionMode() == QAbstractItemView::SingleSelection) {
+    if (listIndex_ >= 0) zeilen << listIndex_;
+    return zeilen;
+  }
+  for (const QItemSelectionRange& r : selectionModel()->selection())
+    for (int i = r.top(); i <= r.bottom(); ++i) zeilen << i;
+  std::sort(zeilen.begin(), zeilen.end());
+  return zeilen;
 }
 int ListBox::TopIndex() const {
   const QModelIndex i = indexAt(QPoint(2, 2));

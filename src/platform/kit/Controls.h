@@ -221,6 +221,12 @@ class ListBox : public QListView {
   bool Selected(int i) const;
   void setSelected(int i, bool on);
   int SelCount() const;
+  // Multi-selection in one step, however many lines: the selection becomes exactly these runs of lines
+  // (first and last included), or every line, or none. No Click is raised.
+  void setAuswahlBereiche(const QList<std::pair<int, int>>& bereiche);
+  void alleWaehlen(bool an);
+  // The selected lines in list order.
+  QList<int> ausgewaehlteZeilen() const;
   int TopIndex() const;
   void setTopIndex(int i);
   // Character positions of the tab stops used to show TAB-separated items as columns (empty: none).

@@ -175,14 +175,7 @@ void MaskenEdit::mnuLöschen_Click() {
 }
 
 QString MaskenEdit::maskeWaehlen(bool laden) {
-  File& f = File::get();
-  f.Bezeichnung->setText(MaskenName);
-  f.Kürzel->setCaption(u"Msk"_s);
-  if (laden) f.Laden->setValue(true);
-  else f.Speichern->setValue(true);
-  f.Datei1->setPath(MaskenOrdner);
-  f.Show(true);
-  return f.Bezeichnung->Text();
+  return DateiDialogZeigen(MaskenName, u"Msk"_s, laden, MaskenOrdner);
 }
 
 void MaskenEdit::mnuLaden_Click() {

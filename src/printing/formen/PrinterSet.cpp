@@ -11,6 +11,7 @@
 #include "platform/vb/Fonts.h"
 #include "platform/vb/Keys.h"
 #include "printing/Druckvorgaben.h"
+#include "printing/formen/Bausteine.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -18,6 +19,7 @@
 #include <QPainterPath>
 
 using namespace Qt::Literals::StringLiterals;
+using namespace druckformen;
 
 namespace {
 
@@ -69,30 +71,6 @@ QPixmap stapelBild() {
   return bild;
 }
 
-vb::Frame* rahmen(QWidget* eltern, const char* name, const QString& titel, int l, int t, int w, int h) {
-  auto* r = new vb::Frame(eltern);
-  r->setObjectName(QString::fromLatin1(name));
-  r->setCaption(titel);
-  Twips::setzen(r, l, t, w, h);
-  return r;
-}
-
-vb::ComboBox* liste(QWidget* eltern, const char* name, int l, int t, int w) {
-  auto* c = new vb::ComboBox(eltern, 2);
-  c->setObjectName(QString::fromLatin1(name));
-  Twips::setzen(c, l, t, w, 315);
-  return c;
-}
-
-vb::Label* beschriftung(QWidget* eltern, const char* name, const QString& text, int l, int t, int w, QWidget* zu) {
-  auto* b = new vb::Label(eltern);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setCaption(text);
-  b->setBuddy(zu);
-  Twips::setzen(b, l, t, w, 255);
-  return b;
-}
-
 }  // namespace
 
 PrinterSet::PrinterSet() {
@@ -105,7 +83,7 @@ PrinterSet::PrinterSet() {
   setProperty("HelpContextID", kHilfe);
 
   RahmenDrucker = rahmen(this, "RahmenDrucker", u"Drucker-Name"_s, 120, 120, 4335, 1455);
-  ComboDrucker = liste(RahmenDrucker, "ComboDrucker", 120, 300, 4095);
+  ComboDrucker = kombi(RahmenDrucker, "ComboDrucker", 2, 120, 300, 4095);
   bezDrucker = new vb::Label(RahmenDrucker);
   bezDrucker->setObjectName(u"bezDrucker"_s);
   Twips::setzen(bezDrucker, 120, 720, 4095, 660);
@@ -138,13 +116,13 @@ PrinterSet::PrinterSet() {
   imgAusrichtung(1).setVisible(false);
 
   RahmenRaender = rahmen(this, "RahmenRaender", u"Ränder"_s, 120, 2640, 2055, 1095);
-  ComboRandX = liste(RahmenRaender, "ComboRandX", 840, 270, 1095);
-  ComboRandY = liste(RahmenRaender, "ComboRandY", 840, 660, 1095);
+  ComboRandX = kombi(RahmenRaender, "ComboRandX", 2, 840, 270, 1095);
+  ComboRandY = kombi(RahmenRaender, "ComboRandY", 2, 840, 660, 1095);
   bezRandX = beschriftung(RahmenRaender, "bezRandX", u"&Links"_s, 120, 300, 700, ComboRandX);
   bezRandY = beschriftung(RahmenRaender, "bezRandY", u"&Oben"_s, 120, 690, 700, ComboRandY);
 
   RahmenExemplare = rahmen(this, "RahmenExemplare", u"Exemplare"_s, 2280, 2640, 2175, 1095);
-  ComboAnzahl = liste(RahmenExemplare, "ComboAnzahl", 840, 270, 615);
+  ComboAnzahl = kombi(RahmenExemplare, "ComboAnzahl", 2, 840, 270, 615);
   bezAnzahl = beschriftung(RahmenExemplare, "bezAnzahl", u"An&zahl"_s, 120, 300, 700, ComboAnzahl);
   ImageAnzahl = new vb::Image(RahmenExemplare);
   ImageAnzahl->setObjectName(u"ImageAnzahl"_s);

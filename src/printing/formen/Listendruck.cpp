@@ -1,0 +1,302 @@
+#include "printing/formen/Listendruck.h"
+
+#include "common/Fehler.h"
+#include "common/Global.h"
+#include "common/Ini.h"
+#include "common/Ton.h"
+#include "common/formen/File.h"
+#include "common/formen/Listen.h"
+#include "mainwindow/Main.h"
+#include "platform/dienste/Dialogs.h"
+#include "platform/kit/Twips.h"
+#include "platform/vb/Fonts.h"
+#include "platform/vb/Sanduhr.h"
+#include "printing/Listenauswahl.h"
+#include "printing/formen/Bausteine.h"
+#include "store/Maske.h"
+
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace druckformen;
+
+namespace {
+
+constexpr int kHilfe = 260;
+constexpr int kHilfeMasken = 265;
+constexpr int kVerlauf = 20;
+const QString kAuszugFehler = u"Es ist ein Fehler beim Speichern der Adressliste aufgetreten."_s;
+
+vb::CommandButton* knopf(QWidget* eltern, const QString& name, const QString& text, int l, int t, int w, int h) {
+  auto* b = new vb::CommandButton(eltern);
+  b->setObjectName(name);
+  b->setCaption(text);
+  Twips::setzen(b, l, t, w, h);
+  return b;
+}
+
+vb::CheckBox* kaestchen(QWidget* eltern, const char* name, const QString& text, int l, int t) {
+  auto* c = new vb::CheckBox(eltern);
+  c->setObjectName(QString::fromLatin1(name));
+  c->setCaption(text);
+  Twips::setzen(c, l, t, 4500, 255);
+  return c;
+}
+
+}  // namespace
+
+Listendruck::Listendruck() {
+  setObjectName(u"Listendruck"_s);
+  setCaption(u"Kartulonliste drucken"_s);
+  setFont(Fonts::schrift(u"MS Sans Serif"_s, 8.25));
+  setBorderStyle(3);
+  setMinButton(false);
+  setMaxButton(false);
+  setProperty("HelpContextID", kHilfe);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  Menue = new QMenuBar(this);
+  Menue->setObjectName(u"Menue"_s);
+  layout->setMenuBar(Menue);
+  auto* flaeche = new QWidget(this);
+  flaeche->setObjectName(u"Flaeche"_s);
+  layout->addWidget(flaeche);
+
+  SSTab1 = new vb::TabControl(flaeche);
+  SSTab1->setObjectName(u"SSTab1"_s);
+  Twips::setzen(SSTab1, 120, 120, 7575, 5655);
+  QWidget* auswahl = SSTab1->addTab(u"Auswahl der Kartulon"_s);
+  QWidget* optionen = SSTab1->addTab(u"Druck-Optionen"_s);
+
+  // The first tab: the list with its count, and the search.
+  RahmenListe = rahmen(auswahl, "RahmenListe", QString(), 120, 120, 7215, 3375);
+  Liste = new vb::ListBox(RahmenListe);
+  Liste->setObjectName(u"Liste"_s);
+  Liste->setMultiSelect(1);
+  // The main window's columns, in quarters of the average character width.
+  Liste->setTabStops({80, 240, 340, 500, 600, 700, 800, 900, 1000, 1100});
+  Twips::setzen(Liste, 120, 270, 6975, 2985);
+
+  RahmenAuswahl = rahmen(auswahl, "RahmenAuswahl", u"Auswahl-Optionen"_s, 120, 3600, 7215, 1575);
+  KombiName = kombi(RahmenAuswahl, "KombiName", 0, 1200, 270, 3015);
+  bezName = beschriftung(RahmenAuswahl, "bezName", u"Liste für..."_s, 120, 300, 1035, KombiName);
+  BefLöscheNamen = knopf(RahmenAuswahl, u"BefLöscheNamen"_s, u"cls"_s, 4260, 270, 495, 315);
+  KombiFilter = kombi(RahmenAuswahl, "KombiFilter", 0, 1200, 705, 3015);
+  bezFilter = beschriftung(RahmenAuswahl, "bezFilter", u"Textfilter"_s, 120, 735, 1035, KombiFilter);
+  BefLöscheFilter = knopf(RahmenAuswahl, u"BefLöscheFilter"_s, u"cls"_s, 4260, 705, 495, 315);
+  const char16_t* auswahlTexte[] = {u"Ke&ine wählen", u"A&lle wählen", u"&Neuwahl"};
+  for (int i = 0; i < 3; ++i) {
+    auto* b = knopf(RahmenAuswahl, u"BefAuswahl_%1"_s.arg(i), QString::fromUtf16(auswahlTexte[i]), 5640, 240 + 420 * i,
+                    1455, 375);
+    b->Click = [this, i] { BefAuswahl_Click(i); };
+    BefAuswahl.set(i, b);
+  }
+  BefAuswahl(2).setDefault(true);
+
+  // The second tab: mask, title and page options.
+  RahmenMaske = rahmen(optionen, "RahmenMaske", u"Listen-Typ (Maske)"_s, 120, 120, 3495, 795);
+  ComboMasken = kombi(RahmenMaske, "ComboMasken", 2, 120, 330, 3255);
+  ComboMasken->setSorted(true);
+  ComboMasken->setProperty("HelpContextID", kHilfeMasken);
+  RahmenÜberschrift = rahmen(optionen, "RahmenÜberschrift", u"Überschrift der Liste"_s, 3735, 120, 3600, 795);
+  TxtÜberschrift = new vb::TextBox(RahmenÜberschrift);
+  TxtÜberschrift->setObjectName(u"TxtÜberschrift"_s);
+  TxtÜberschrift->setMaxLength(100);
+  Twips::setzen(TxtÜberschrift, 120, 330, 3360, 315);
+  RahmenDruckoptionen = rahmen(optionen, "RahmenDruckoptionen", u"Druckoptionen"_s, 120, 1035, 7215, 915);
+  ODruckenSeiteProAdr =
+      kaestchen(RahmenDruckoptionen, "ODruckenSeiteProAdr", u"jede Adresse auf eine e&xtra Seite"_s, 120, 300);
+  ODruckenWaitForPage =
+      kaestchen(RahmenDruckoptionen, "ODruckenWaitForPage", u"Bestätigung der Seiten&wechsel"_s, 120, 570);
+  TextPrnFont = new vb::TextBox(optionen);
+  TextPrnFont->setObjectName(u"TextPrnFont"_s);
+  TextPrnFont->setFont(Fonts::schrift(u"Arial"_s, 11.25));
+  TextPrnFont->setVisible(false);
+
+  // Printing itself is wired by the list print; until then the button stands disabled.
+  BefOk = knopf(flaeche, u"BefOk"_s, u"&Drucken..."_s, 7815, 420, 1455, 375);
+  BefOk->setEnabled(false);
+  Bef2Datei = knopf(flaeche, u"Bef2Datei"_s, u"In Da&tei..."_s, 7815, 900, 1455, 375);
+  BefAbbruch = knopf(flaeche, u"BefAbbruch"_s, u"&Abbrechen"_s, 7815, 1380, 1455, 375);
+  BefAbbruch->setCancel(true);
+
+  ProgressBar = new vb::ProgressBar(flaeche);
+  ProgressBar->setObjectName(u"ProgressBar"_s);
+  ProgressBar->setRange(0, 100);
+  ProgressBar->setTextVisible(false);
+  ProgressBar->setVisible(false);
+  Twips::setzen(ProgressBar, 0, 5880, 9390, 240);
+
+  ZeitNeuauswahl = new vb::Timer(this);
+  ZeitNeuauswahl->setObjectName(u"ZeitNeuauswahl"_s);
+  ZeitNeuauswahl->setEnabled(false);
+  ZeitNeuauswahl->setInterval(333);
+  ZeitNeuauswahl->Tick = [this] { ZeitNeuauswahl_Timer(); };
+  // The person sheet's timer: its handler comes with the list print.
+  ZeitAutoPersBogen = new vb::Timer(this);
+  ZeitAutoPersBogen->setObjectName(u"ZeitAutoPersBogen"_s);
+  ZeitAutoPersBogen->setEnabled(false);
+  ZeitAutoPersBogen->setInterval(33);
+
+  const std::vector<vb::MenuZeile> tabelle = {
+      {u""_s, u"mnuSetup"_s, -1, u"&Einstellungen"_s, QKeySequence(), {}},
+      {u"mnuSetup"_s, u"mnuSetupSave"_s, -1, u"Jetzt &sichern"_s, QKeySequence(Qt::CTRL | Qt::Key_S),
+       [this](int) { mnuSetupSave_Click(); }},
+  };
+  menue_ = std::make_unique<vb::MenuBaum>(this, Menue, tabelle);
+  mnuSetup = menue_->item(u"mnuSetup"_s);
+  mnuSetupSave = menue_->item(u"mnuSetupSave"_s);
+
+  Liste->Click = [this] { Liste_Click(); };
+  Liste->DblClick = [this] { Liste_DblClick(); };
+  KombiName->Click = [this] { KombiName_Click(); };
+  KombiFilter->Click = [this] { KombiFilter_Click(); };
+  BefLöscheNamen->Click = [this] { BefLöscheNamen_Click(); };
+  BefLöscheFilter->Click = [this] { BefLöscheFilter_Click(); };
+  ODruckenSeiteProAdr->Click = [this] { ODruckenSeiteProAdr_Click(); };
+  Bef2Datei->Click = [this] { Bef2Datei_Click(); };
+  BefAbbruch->Click = [this] { befAbbruch_Click(); };
+
+  setTabOrder(Liste, KombiName);
+  setTabOrder(KombiName, BefLöscheNamen);
+  setTabOrder(BefLöscheNamen, KombiFilter);
+  setTabOrder(KombiFilter, BefLöscheFilter);
+  setTabOrder(BefLöscheFilter, &BefAuswahl(0));
+  setTabOrder(&BefAuswahl(0), &BefAuswahl(1));
+  setTabOrder(&BefAuswahl(1), &BefAuswahl(2));
+  setTabOrder(&BefAuswahl(2), ComboMasken);
+  setTabOrder(ComboMasken, TxtÜberschrift->editor());
+  setTabOrder(TxtÜberschrift->editor(), ODruckenSeiteProAdr);
+  setTabOrder(ODruckenSeiteProAdr, ODruckenWaitForPage);
+  setTabOrder(ODruckenWaitForPage, BefOk);
+  setTabOrder(BefOk, Bef2Datei);
+  setTabOrder(Bef2Datei, BefAbbruch);
+
+  resize(Twips::zuPixel(9390), Twips::zuPixel(6120) + Menue->sizeHint().height());
+}
+
+void Listendruck::Form_Load() {
+  Sanduhr sanduhr;
+  SSTab1->setTab(0);
+  if (vb::FormBase* haupt = vb::Forms::Hauptformular()) setWindowIcon(haupt->widget()->windowIcon());
+  if (NurLesen == -1) {
+    Bef2Datei->setEnabled(false);
+    BefLöscheNamen->setEnabled(false);
+    BefLöscheFilter->setEnabled(false);
+  }
+
+  // The whole table in one step, then the current address alone selected, with the line after it in view.
+  const vb::ListBox& haupt = *Main::get().Liste;
+  Liste->setItems(haupt.items());
+  const int c = haupt.ListIndex();
+  // Without a current address nothing is preselected.
+  if (c >= 0 && c < Liste->ListCount()) {
+    if (c + 1 < Liste->ListCount()) Liste->setListIndex(c + 1);
+    Liste->setListIndex(c);
+    Liste->setSelected(c, true);
+  }
+
+  // The list first, as the lowest control of the first tab; Tab leads on to the name.
+  Liste->setFocus();
+
+  ComboMasken->Clear();
+  const QStringList masken = MaskenNamen(MaskenOrdner);
+  for (const QString& name : masken) ComboMasken->AddItem(name);
+  const QString gespeichert = IniLesen(QString(), QString(), u"DruckMaske"_s, u"Liste_Standard"_s);
+  ComboMasken->setListIndex(GespeicherteMaskeFinden(masken, gespeichert));
+
+  TxtÜberschrift->setText(DateiBeschreibung);
+  TextAlsListe(*KombiName, IniLesen(QString(), QString(), u"PrnFürWen"_s, QString()));
+  TextAlsListe(*KombiFilter, IniLesen(QString(), QString(), u"PrnFilter"_s, QString()));
+  KombiName->setText(QString());
+  KombiFilter->setText(QString());
+  AuswahlAnzeigen();
+}
+
+void Listendruck::Form_QueryUnload(int& cancel, int mode) {
+  // The close box is Abbrechen: the dialog hides, and its opener unloads it.
+  if (mode == 0) {
+    cancel = 1;
+    befAbbruch_Click();
+  }
+}
+
+void Listendruck::AuswahlAnzeigen() {
+  const QString text = AuswahlZaehltext(Liste->SelCount(), Liste->ListCount());
+  if (RahmenListe->Caption() != text) RahmenListe->setCaption(text);
+  if (NurLesen != -1) Bef2Datei->setEnabled(Liste->SelCount() > 0);
+}
+
+void Listendruck::BefAuswahl_Click(int index) {
+  Sanduhr sanduhr;
+  ProgressBar->setValue(0);
+  ProgressBar->setVisible(true);
+  if (index == 0 || index == 1) {
+    Liste->alleWaehlen(index == 1);
+    ProgressBar->setValue(100);
+  } else if (index == 2) {
+    const Zeilenbereiche bereiche = NeuwahlBereiche(Liste->items(), KombiName->Text(), KombiFilter->Text(),
+                                                    [this](int prozent) { ProgressBar->setValue(prozent); });
+    QList<std::pair<int, int>> auswahl;
+    auswahl.reserve(bereiche.size());
+    for (const Zeilenbereich& b : bereiche) auswahl.append({b.von, b.bis});
+    Liste->setAuswahlBereiche(auswahl);
+    ComboVerlauf(*KombiName, kVerlauf);
+    ComboVerlauf(*KombiFilter, kVerlauf);
+  }
+  // The first selected line scrolled into view.
+  Liste->setListIndex(0);
+  const QList<int> gewaehlt = Liste->ausgewaehlteZeilen();
+  if (!gewaehlt.isEmpty()) Liste->setListIndex(gewaehlt.first());
+  ProgressBar->setVisible(false);
+  AuswahlAnzeigen();
+}
+
+void Listendruck::ZeitNeuauswahl_Timer() {
+  ZeitNeuauswahl->setEnabled(false);
+  BefAuswahl_Click(2);
+}
+
+void Listendruck::mnuSetupSave_Click() {
+  IniSchreiben(QString(), QString(), u"PrnFürWen"_s, ListeAlsText(*KombiName));
+  IniSchreiben(QString(), QString(), u"PrnFilter"_s, ListeAlsText(*KombiFilter));
+  IniSchreiben(QString(), QString(), u"DruckMaske"_s, MaskeZumSpeichern(ComboMasken->Text()));
+  TonAusgeben(u"#SystemExclamation");
+}
+
+void Listendruck::ODruckenSeiteProAdr_Click() {
+  // Pages of one address each carry no title line.
+  TxtÜberschrift->setEnabled(ODruckenSeiteProAdr->Value() == 0);
+}
+
+void Listendruck::Bef2Datei_Click() {
+  const QString pfad = DateiDialogZeigen(u"Auszug.Dat"_s, u"Dat"_s, false, DatenOrdner);
+  if (pfad.isEmpty()) return;
+  QStringList zeilen;
+  for (int i : Liste->ausgewaehlteZeilen()) zeilen << Liste->List(i);
+  QString grund;
+  int fehler;
+  {
+    Sanduhr sanduhr;
+    fehler = AuszugSchreiben(pfad, DateiBeschreibung, zeilen, &grund);
+  }
+  if (fehler != 0) {
+    // Reported once; the dialog stays open with its selection.
+    FehlerMelden(fehler, kAuszugFehler + u'~' + pfad + u'~' + grund);
+    return;
+  }
+  Hide();
+}
+
+void Listendruck::Liste_DblClick() {
+  const int zeile = Liste->ListIndex();
+  if (zeile < 0) return;
+  // Without any mask the preview is empty.
+  const QString text = ComboMasken->ListIndex() < 0
+                           ? QString()
+                           : MaskeFuellen(ComboMasken->Text(), Liste->List(zeile), Main::get().FeldBezeichnungen());
+  MsgBox(text, vb::vbOKOnly | vb::vbInformation, u"Kartulon-Vorschau"_s);
+}
