@@ -1,0 +1,151 @@
+#pragma once
+// The fixture of the end-to-end runs: the real program on a virtual X server of its own, typed into with
+// xdotool; the window system's close request sent through the X library.
+#include "store/Datensatz.h"
+#include "support/kern/TestUmgebung.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+#include <unistd.h>
+
+// Named, not anonymous: the fixture below, shared by several test files, holds one of these.
+namespace endezuende {
+
+// Sends the window the close request of the window system (what a window manager sends when the user
+// clicks the close box), through the X library itself: no window manager runs on the virtual server.
+const char* const kSchliessen = R"(import ctypes, sys
+x = ctypes.cdll.LoadLibrary("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+class Nachricht(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("l", ctypes.c_long * 5)]
+class Ereignis(ctypes.Union):
+    _fields_ = [("xclient", Nachricht), ("pad", ctypes.c_long * 24)]
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(Ereignis)]
+x.XFlush.argtypes = [ctypes.c_void_p]
+d = x.XOpenDisplay(None)
+if not d:
+    sys.exit(2)
+e = Ereignis()
+e.xclient.type = 33
+e.xclient.window = int(sys.argv[1])
+e.xclient.message_type = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
+e.xclient.format = 32
+e.xclient.l[0] = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
+x.XSendEvent(d, e.xclient.window, 0, 0, ctypes.byref(e))
+x.XFlush(d)
+)";
+
+// A virtual X server on a display number that nobody uses; stopped when the object goes.
+class VirtuellerBildschirm {
+ public:
+  bool starten() {
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty()) return false;
+    for (int n = 140 + static_cast<int>(QCoreApplication::applicationPid() % 60), versuche = 0; versuche < 40;
+         ++versuche, ++n) {
+      const QString sockel = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
+      if (QFile::exists(sockel) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) continue;
+      server_.start(xvfb, {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
+                           QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                           QStringLiteral("-dpi"), QStringLiteral("96")});
+      if (!server_.waitForStarted(5000)) return false;
+      QElapsedTimer uhr;
+      uhr.start();
+      while (uhr.elapsed() < 10000 && server_.state() == QProcess::Running && !QFile::exists(sockel))
+        QThread::msleep(50);
+      if (server_.state() == QProcess::Running && QFile::exists(sockel)) {
+        anzeige_ = QStringLiteral(":%1").arg(n);
+        return true;
+      }
+      // Another server took the number in the meantime: the next one.
+      server_.kill();
+      server_.waitForFinished();
+    }
+    return false;
+  }
+  ~VirtuellerBildschirm() {
+    if (server_.state() != QProcess::NotRunning) {
+      server_.terminate();
+      if (!server_.waitForFinished(5000)) {
+        server_.kill();
+        server_.waitForFinished();
+      }
+    }
+  }
+  QString anzeige() const { return anzeige_; }
+
+ private:
+  QProcess server_;
+  QString anzeige_;
+};
+
+// Kills the program when a test leaves early.
+struct Aufraeumen {
+  QProcess& p;
+  ~Aufraeumen() {
+    if (p.state() != QProcess::NotRunning) {
+      p.kill();
+      p.waitForFinished();
+    }
+  }
+};
+
+}  // namespace endezuende
+
+using namespace endezuende;
+
+class EndeZuEndeTest : public KartulonTest {
+ protected:
+  // Every run needs the virtual screen, xdotool and python; without a screen the test is skipped.
+  void SetUp() override {
+    KartulonTest::SetUp();
+    if (!bildschirm.starten()) GTEST_SKIP() << "no X server could be started here (Xvfb missing or refused)";
+    ASSERT_FALSE(xdotool.isEmpty()) << "xdotool is needed (tools/deps.sh installs it)";
+    ASSERT_FALSE(python.isEmpty()) << "python3 is needed (tools/deps.sh installs it)";
+  }
+  const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+  const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+  QProcessEnvironment umgebung() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KARTULON_HOME"), programmOrdner());
+    env.insert(QStringLiteral("KARTULON_WINDIR"), windowsOrdner());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("DISPLAY"), bildschirm.anzeige());
+    return env;
+  }
+  // Runs a helper on the virtual screen and returns what it printed; false when it failed.
+  bool ausfuehren(const QString& programm, const QStringList& argumente, QString* ausgabe = nullptr) {
+    QProcess p;
+    p.setProcessEnvironment(umgebung());
+    p.start(programm, argumente);
+    if (!p.waitForFinished(20000) || p.exitStatus() != QProcess::NormalExit) return false;
+    if (ausgabe) *ausgabe = QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+    return p.exitCode() == 0;
+  }
+  // The visible window of that caption, waiting up to 30 s while the program runs; "" when none came.
+  QString fensterWarten(const QProcess& kartulon, const QString& name) {
+    QString fenster;
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
+      QString gefunden;
+      if (ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
+                     &gefunden))
+        fenster = gefunden.section(u'\n', 0, 0);
+      if (fenster.isEmpty()) QThread::msleep(100);
+    }
+    return fenster;
+  }
+  VirtuellerBildschirm bildschirm;
+};

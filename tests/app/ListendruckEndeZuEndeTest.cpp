@@ -1,0 +1,51 @@
+// A new user writes an extract: Ctrl+P opens the list print, a name typed into "Liste für..." and Enter
+// choose its addresses, "In Datei..." and Enter in the file dialog write them beside the address file.
+#include "EndeZuEnde.h"
+
+TEST_F(EndeZuEndeTest, ChooseAddressesByNameAndWriteThemToAnExtractFile) {
+  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
+                 "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
+  const QList<QByteArray> zeilen = {
+      zeileAus({{0, "Privat"}, {1, "Meier"}, {9, "Maier"}, {23, "1"}}).toLatin1(),
+      zeileAus({{0, "Privat"}, {1, "Weber"}, {9, "Schulz"}, {23, "2"}}).toLatin1(),
+      zeileAus({{0, "Firma"}, {1, "B\xFC" "cher"}, {9, "Maier"}, {23, "3"}}).toLatin1(),
+  };
+  dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"),
+                 "..Kunden und Freunde\r\n" + zeilen[0] + "\r\n" + zeilen[1] + "\r\n" + zeilen[2] + "\r\n");
+  const QString skript = tempPfad(QStringLiteral("schliessen.py"));
+  dateiSchreiben(skript, kSchliessen);
+  QProcess kartulon;
+  kartulon.setProcessEnvironment(umgebung());
+  kartulon.start(QStringLiteral(KARTULON_BINARY), {});
+  ASSERT_TRUE(kartulon.waitForStarted());
+  const Aufraeumen aufraeumen{kartulon};
+  auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
+  auto tasten = [&](const QString& fenster, const QStringList& folge) {
+    ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster}));
+    for (const QString& t : folge)
+      ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50"), t}));
+  };
+  const QString haupt = warten(QStringLiteral("Kunden und Freunde"));
+  ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
+  tasten(haupt, {QStringLiteral("ctrl+p")});
+  const QString dialog = warten(QStringLiteral("Kartulonliste drucken"));
+  ASSERT_FALSE(dialog.isEmpty()) << "Ctrl+P did not open the list print";
+  // The list has the focus first; Tab leads into "Liste für...".
+  tasten(dialog, {QStringLiteral("Tab")});
+  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"),
+                                   QStringLiteral("Maier")}));
+  tasten(dialog, {QStringLiteral("Return"), QStringLiteral("alt+t")});
+  const QString datei = warten(QStringLiteral("Datei speichern unter"));
+  ASSERT_FALSE(datei.isEmpty()) << "In Datei... did not open the file dialog";
+  tasten(datei, {QStringLiteral("Return")});
+  QThread::msleep(500);
+  QString offen;
+  EXPECT_FALSE(ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                    QStringLiteral("Kartulonliste drucken")},
+                          &offen))
+      << "the list print stayed open after the extract";
+  ASSERT_TRUE(ausfuehren(python, {skript, haupt}));
+  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
+  EXPECT_EQ(dateiLesen(programmOrdner() + QStringLiteral("/Auszug.Dat")),
+            "..Auszug aus Kunden und Freunde\r\n" + zeilen[0] + "\r\n" + zeilen[2] + "\r\n");
+}
