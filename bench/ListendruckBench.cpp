@@ -4,6 +4,7 @@
 #include "common/Global.h"
 #include "common/formen/File.h"
 #include "mainwindow/Main.h"
+#include "printing/Listenauswahl.h"
 #include "printing/formen/Listendruck.h"
 
 #include <QApplication>
@@ -77,6 +78,7 @@ void Listendruck_AuszugAlle32000(benchmark::State& state) {
   const QString pfad = DatenOrdner + QStringLiteral("/Auszug.Dat");
   vb::Forms::setModalInterceptor([](vb::FormBase& form) {
     if (auto* f = dynamic_cast<File*>(&form)) {
+      f->show();
       f->Bezeichnung->setText(QStringLiteral("Auszug"));
       f->mnuOk_Click();
     }
@@ -98,5 +100,18 @@ void Listendruck_AuszugAlle32000(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * Adressen32000().size());
 }
 BENCHMARK(Listendruck_AuszugAlle32000)->Unit(benchmark::kMillisecond);
+
+// The extract's file alone: every line into a new file, written beside and renamed.
+void Kern_Auszug32000(benchmark::State& state) {
+  const QString pfad = BenchUmgebung() + QStringLiteral("/KernAuszug.Dat");
+  for (auto _ : state) {
+    state.PauseTiming();
+    QFile::remove(pfad);
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(AuszugSchreiben(pfad, QStringLiteral("Testadressen"), Adressen32000()));
+  }
+  state.counters["Bytes"] = static_cast<double>(QFile(pfad).size());
+}
+BENCHMARK(Kern_Auszug32000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
