@@ -90,11 +90,16 @@ class TextBox : public QWidget {
   std::function<void()> Change, GotFocus, LostFocus, DblClick;
   std::function<void(int& keyCode, int shift)> KeyDown, KeyUp;
   std::function<void(int& keyAscii)> KeyPress;
+  // A right click raises MouseDown before GotFocus (Qt gives the focus before the press arrives), so that
+  // the owner knows the click when the box's focus-entry handling runs.
   std::function<void(int button, int shift, int x, int y)> MouseDown;
 
   // Inserts typed or pasted text at the cursor as the user would: reduced to what the files can hold,
   // TAB as a blank, cut to the typing limit.
   void typeText(const QString& text);
+  // Text from outside (typing, the clipboard) as the box takes it: reduced to what the files can hold,
+  // TAB as a blank, line breaks as the box shows them (a blank in a box of one line).
+  QString sanitize(const QString& text) const;
 
  protected:
   bool eventFilter(QObject* obj, QEvent* ev) override;
@@ -109,12 +114,14 @@ class TextBox : public QWidget {
   void setSelectionWidget(int start, int end);
   void insertRaw(const QString& widgetText);
   void onTextChanged();
-  QString sanitize(const QString& text) const;
   // The longest start of a widget text that fits into `platz` characters (a line break counts two).
   QString passend(const QString& widgetText, int platz) const;
   // After a double-click: widens the selection to the word between blanks, TABs and line breaks.
   void wortAuswaehlen();
   bool inDoppelklick_ = false;
+  // The focus came by a mouse press whose MouseDown has not run yet: GotFocus waits for it.
+  bool gotFocusWartet_ = false;
+  void gotFocusNachholen();
 
   bool multi_;
   QLineEdit* line_ = nullptr;
@@ -396,6 +403,8 @@ class MenuItem : public QObject {
   // do a choice and a shortcut run it.
   bool Bereit() const;
   std::function<void()> Click;
+  // While a menu is open as a pop-up its items can be chosen, although the menu itself is hidden.
+  void setPopupOffen(bool on) { popupOffen_ = on; }
 
  private:
   void zustandSetzen();
@@ -405,6 +414,7 @@ class MenuItem : public QObject {
   int index_ = -1;
   bool enabled_ = true;
   bool wartend_ = false;
+  bool popupOffen_ = false;
 };
 
 // Control arrays: indexable, with gaps.
