@@ -1,5 +1,9 @@
 // The real program under a virtual X server: it opens a small file, a field is changed by typing, the
 // window is closed as a user closes it, and the program saves and ends.
+#include "mainwindow/Main.h"
+#include "platform/kit/Form.h"
+#include "platform/kit/Instanz.h"
+#include "platform/vb/Vb.h"
 #include "store/Datensatz.h"
 #include "support/kern/TestUmgebung.h"
 
@@ -88,6 +92,20 @@ class VirtuellerBildschirm {
   QString anzeige_;
 };
 
+// The settings of an automated run: the user, no regional-settings warning, no start-up window, no tip.
+const QByteArray kAutomatisch = "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n";
+
+// Kills the program at the end of a test that did not see it end.
+struct Abwuergen {
+  QProcess& p;
+  ~Abwuergen() {
+    if (p.state() != QProcess::NotRunning) {
+      p.kill();
+      p.waitForFinished();
+    }
+  }
+};
+
 }  // namespace
 
 class EndeZuEndeTest : public KartulonTest {
@@ -109,6 +127,30 @@ class EndeZuEndeTest : public KartulonTest {
     if (ausgabe) *ausgabe = QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
     return p.exitCode() == 0;
   }
+  // Waits up to 30 s, while the program runs, for a visible window whose name holds the text; returns
+  // its id, "" when none came.
+  QString fensterFinden(const QProcess& kartulon, const QString& name) {
+    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    QString fenster;
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
+      QString gefunden;
+      if (ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
+                     &gefunden))
+        fenster = gefunden.section(u'\n', 0, 0);
+      if (fenster.isEmpty()) QThread::msleep(100);
+    }
+    return fenster;
+  }
+  // Starts the program on the virtual screen and waits for its main window, which carries the test
+  // file's description "Kunden und Freunde"; "" when it did not appear.
+  QString hauptfensterStarten(QProcess& kartulon) {
+    kartulon.setProcessEnvironment(umgebung());
+    kartulon.start(QStringLiteral(KARTULON_BINARY), {});
+    if (!kartulon.waitForStarted()) return {};
+    return fensterFinden(kartulon, QStringLiteral("Kunden und Freunde"));
+  }
   VirtuellerBildschirm bildschirm;
 };
 
@@ -120,7 +162,7 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
   ASSERT_FALSE(python.isEmpty()) << "python3 is needed (tools/deps.sh installs it)";
 
   // An automated run: no regional-settings warning, whatever the machine's locale.
-  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
+  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), kAutomatisch);
   const QByteArray vorher = "..Kunden und Freunde\r\n" + zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Anna"}, {23, "1"}}).toLatin1() +
                             "\r\n" + zeileAus({{0, "Privat"}, {1, "Weber"}, {2, "Jens"}, {23, "2"}}).toLatin1() + "\r\n";
   const QString datei = dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), vorher);
@@ -128,30 +170,10 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
   dateiSchreiben(skript, kSchliessen);
 
   QProcess kartulon;
-  kartulon.setProcessEnvironment(umgebung());
-  kartulon.start(QStringLiteral(KARTULON_BINARY), {});
-  ASSERT_TRUE(kartulon.waitForStarted());
-  struct Aufraeumen {
-    QProcess& p;
-    ~Aufraeumen() {
-      if (p.state() != QProcess::NotRunning) {
-        p.kill();
-        p.waitForFinished();
-      }
-    }
-  } aufraeumen{kartulon};
+  const Abwuergen abwuergen{kartulon};
 
   // The window carries the file's description as its caption once the file is loaded.
-  QString fenster;
-  QElapsedTimer uhr;
-  uhr.start();
-  while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
-    QString gefunden;
-    if (ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("Kunden und Freunde")},
-                   &gefunden))
-      fenster = gefunden.section(u'\n', 0, 0);
-    if (fenster.isEmpty()) QThread::msleep(100);
-  }
+  const QString fenster = hauptfensterStarten(kartulon);
   ASSERT_FALSE(fenster.isEmpty()) << "the main window did not appear: "
                                   << kartulon.readAllStandardError().toStdString();
 
@@ -210,7 +232,7 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
     }
   }
 
-  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
+  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), kAutomatisch);
   const QString daten = tempPfad(QStringLiteral("daten"));
   dateiSchreiben(programmOrdner() + QStringLiteral("/Zurirada.ini"),
                  "[Ordner]\r\nDirData=" + QFile::encodeName(daten) + "\r\n");
@@ -242,29 +264,9 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
   kartulon.setProcessEnvironment(env);
   kartulon.start(programm, argumente);
   ASSERT_TRUE(kartulon.waitForStarted());
-  struct Aufraeumen {
-    QProcess& p;
-    ~Aufraeumen() {
-      if (p.state() != QProcess::NotRunning) {
-        p.kill();
-        p.waitForFinished();
-      }
-    }
-  } aufraeumen{kartulon};
+  const Abwuergen abwuergen{kartulon};
 
-  auto warten = [&](const QString& name) {
-    QString fenster;
-    QElapsedTimer uhr;
-    uhr.start();
-    while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
-      QString gefunden;
-      if (ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
-                     &gefunden))
-        fenster = gefunden.section(u'\n', 0, 0);
-      if (fenster.isEmpty()) QThread::msleep(100);
-    }
-    return fenster;
-  };
+  auto warten = [&](const QString& name) { return fensterFinden(kartulon, name); };
   // The read-only message comes first and names the folder.
   const QString meldung = warten(QStringLiteral("Kartulon, nur Leserechte"));
   ASSERT_FALSE(meldung.isEmpty()) << "no read-only message (program state " << kartulon.state() << ", exit code "
@@ -287,4 +289,94 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
   EXPECT_EQ(kartulon.exitCode(), 0);
   EXPECT_EQ(dateiLesen(datei), vorher);
   EXPECT_EQ(QDir(daten).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kartulon.dat")});
+}
+
+// A new user cuts part of a box through its context menu: a double-click selects the word, a right click
+// opens the menu, the keyboard walks to "Ausschneiden"; a click on the other record and F12 save the file.
+TEST_F(EndeZuEndeTest, CutThroughTheContextMenuIsSavedAndOnTheClipboard) {
+  if (!bildschirm.starten()) GTEST_SKIP() << "no X server could be started here (Xvfb missing or refused)";
+  const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+  const QString xclip = QStandardPaths::findExecutable(QStringLiteral("xclip"));
+  ASSERT_FALSE(xdotool.isEmpty()) << "xdotool is needed (tools/deps.sh installs it)";
+  ASSERT_FALSE(xclip.isEmpty()) << "xclip is needed (tools/deps.sh installs it)";
+
+  const QByteArray vorher =
+      "..Kunden und Freunde\r\n" +
+      zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Annegret Maria"}, {16, "01.01.2020"}, {23, "1"}}).toLatin1() +
+      "\r\n" + zeileAus({{0, "Privat"}, {1, "Weber"}, {2, "Jens"}, {23, "2"}}).toLatin1() + "\r\n";
+
+  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), kAutomatisch);
+  const QString datei = dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), vorher);
+  QProcess kartulon;
+  const Abwuergen abwuergen{kartulon};
+
+  const QString fenster = hauptfensterStarten(kartulon);
+  ASSERT_FALSE(fenster.isEmpty()) << "the main window did not appear: "
+                                  << kartulon.readAllStandardError().toStdString();
+  QString geometrie;
+  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), fenster}, &geometrie));
+  QSize groesse;
+  for (const QString& zeile : geometrie.split(u'\n')) {
+    if (zeile.startsWith(QStringLiteral("WIDTH="))) groesse.setWidth(zeile.mid(6).toInt());
+    if (zeile.startsWith(QStringLiteral("HEIGHT="))) groesse.setHeight(zeile.mid(7).toInt());
+  }
+  ASSERT_TRUE(groesse.isValid()) << geometrie.toStdString();
+
+  // The same window laid out at that size, in a program folder of its own (another copy, as far as the
+  // single-instance guard is concerned), says where the first name and the second record are.
+  QPoint vorname, zweiteZeile;
+  {
+    const QString home = tempPfad(QStringLiteral("lage/home")), win = tempPfad(QStringLiteral("lage/win"));
+    dateiSchreiben(win + QStringLiteral("/Zedured.ini"), kAutomatisch);
+    dateiSchreiben(home + QStringLiteral("/kartulon.dat"), vorher);
+    qputenv("KARTULON_HOME", home.toLocal8Bit());
+    qputenv("KARTULON_WINDIR", win.toLocal8Bit());
+    Main& w = Main::get();
+    w.show();
+    w.resize(groesse);
+    QCoreApplication::processEvents();
+    vorname = w.Feld(2).editor()->mapTo(&w, QPoint(10, w.Feld(2).editor()->height() / 2));
+    zweiteZeile = w.Liste->viewport()->mapTo(&w, w.Liste->visualRect(w.Liste->model()->index(1, 0)).center());
+    vb::Forms::UnloadAll();
+    Instanz::beenden();
+    qputenv("KARTULON_HOME", programmOrdner().toLocal8Bit());
+    qputenv("KARTULON_WINDIR", windowsOrdner().toLocal8Bit());
+  }
+
+  auto xdo = [&](QStringList argumente) {
+    ASSERT_TRUE(ausfuehren(xdotool, argumente)) << argumente.join(u' ').toStdString();
+    QThread::msleep(300);
+  };
+  auto maus = [&](QPoint p) {
+    xdo({QStringLiteral("mousemove"), QStringLiteral("--window"), fenster, QString::number(p.x()),
+         QString::number(p.y())});
+  };
+  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster}));
+  // A double-click selects the first word of the first name, a right click opens the menu there.
+  maus(vorname);
+  xdo({QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("1")});
+  xdo({QStringLiteral("click"), QStringLiteral("3")});
+  // "Vorname-Feld" is the first item, "Ausschneiden" the first of its submenu.
+  xdo({QStringLiteral("key"), QStringLiteral("Down")});
+  xdo({QStringLiteral("key"), QStringLiteral("Right")});
+  xdo({QStringLiteral("key"), QStringLiteral("Return")});
+  maus(zweiteZeile);
+  xdo({QStringLiteral("click"), QStringLiteral("1")});
+
+  // The clipboard belongs to the running program: read it before the program ends.
+  QString ablage;
+  ASSERT_TRUE(ausfuehren(xclip, {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")},
+                         &ablage));
+  EXPECT_EQ(ablage, QStringLiteral("Annegret"));
+
+  xdo({QStringLiteral("key"), QStringLiteral("--window"), fenster, QStringLiteral("F12")});
+  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "F12 did not save and end the program";
+  EXPECT_EQ(kartulon.exitCode(), 0);
+  const QStringList zeilen = QString::fromLatin1(dateiLesen(datei)).split(QStringLiteral("\r\n"));
+  ASSERT_EQ(zeilen.size(), 4) << dateiLesen(datei).toStdString();
+  const Felder geschnitten = FelderAusZeile(zeilen[1]);
+  EXPECT_EQ(vb::Trim(geschnitten[2]), QStringLiteral("Maria"));
+  EXPECT_EQ(geschnitten[1], QStringLiteral("Meier"));
+  EXPECT_EQ(geschnitten[16], QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+  EXPECT_EQ(zeilen[2], zeileAus({{0, "Privat"}, {1, "Weber"}, {2, "Jens"}, {23, "2"}}));
 }
