@@ -83,8 +83,9 @@ void Main::mnuPopFeldEinfügen_Click() {
   if (!Feld.has(MausFeldIndex) || !Zwischenablage::hatText()) return;
   vb::TextBox& box = Feld(MausFeldIndex);
   if (box.Locked()) return;
-  // Text from outside, reduced to what the file can hold, as typing and pasting by key do.
-  box.setSelText(box.sanitize(Zwischenablage::text()));
+  // As a paste by key: reduced to what the file can hold and cut to the box's limit, so that a long
+  // clipboard text cannot make the record longer than its fields allow.
+  box.typeText(Zwischenablage::text());
   AdresseAktualisieren(0);
 }
 

@@ -204,6 +204,9 @@ TEST_F(KontextmenueTest, TheItemsActOnTheClickedField) {
       {"mnuPopFeldKopieren", 3, 5, 6, std::nullopt, QStringLiteral("Hauptstraße 1"), QStringLiteral("straße"), false, 2},
       {"mnuPopFeldEinfügen", 3, 0, 5, QStringLiteral("Neben\tweg"), QStringLiteral("Neben wegstraße 1"),
        QStringLiteral("Neben\tweg"), true, 2},
+      // Cut to the box's limit (the postcode holds 8 characters), as a paste by key.
+      {"mnuPopFeldEinfügen", 4, 0, 0, QStringLiteral("123456789"), QStringLiteral("12345678"),
+       QStringLiteral("123456789"), true, 2},
       {"mnuPopFeldEinfügen", 11, 4, 0, QStringLiteral("A\nB"), QStringLiteral("einsA\r\nB\r\nzwei"),
        QStringLiteral("A\nB"), true, 2},
       {"mnuPopAdrNeu", 3, 0, 0, std::nullopt, QString(), std::nullopt, true, 3},

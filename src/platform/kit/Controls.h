@@ -97,9 +97,6 @@ class TextBox : public QWidget {
   // Inserts typed or pasted text at the cursor as the user would: reduced to what the files can hold,
   // TAB as a blank, cut to the typing limit.
   void typeText(const QString& text);
-  // Text from outside (typing, the clipboard) as the box takes it: reduced to what the files can hold,
-  // TAB as a blank, line breaks as the box shows them (a blank in a box of one line).
-  QString sanitize(const QString& text) const;
 
  protected:
   bool eventFilter(QObject* obj, QEvent* ev) override;
@@ -114,6 +111,7 @@ class TextBox : public QWidget {
   void setSelectionWidget(int start, int end);
   void insertRaw(const QString& widgetText);
   void onTextChanged();
+  QString sanitize(const QString& text) const;
   // The longest start of a widget text that fits into `platz` characters (a line break counts two).
   QString passend(const QString& widgetText, int platz) const;
   // After a double-click: widens the selection to the word between blanks, TABs and line breaks.
