@@ -56,7 +56,10 @@ void Main::FeldbearbeitungVerbinden() {
     box.KeyPress = [this, i](int& ascii) { Feld_KeyPress(i, ascii); };
     box.KeyUp = [this, i](int& code, int shift) { Feld_KeyUp(i, code, shift); };
     box.DblClick = [this, i] { Feld_DblClick(i); };
+    box.MouseDown = [this, i](int button, int shift, int x, int y) { Feld_MouseDown(i, button, shift, x, y); };
+    Bezeichnung1(i).DblClick = [this, i] { Bezeichnung1_DblClick(i); };
   }
+  befZoom->Click = [this] { befZoom_Click(); };
   Toolbar->ButtonClick = [this](const QString& key) { Toolbar_ButtonClick(key); };
   ZeitTimeOut->Tick = [this] { ZeitTimeOut_Timer(); };
 }
@@ -88,6 +91,7 @@ void Main::Feld_GotFocus(short index) {
 void Main::Feld_KeyDown(short index, int& keyCode, int shift) {
   vb::TextBox& box = Feld(index);
   if (shift == vb::vbAltMask && keyCode == vb::vbKeyReturn) Feld_DblClick(index);
+  if (shift == vb::vbCtrlMask && keyCode == vb::vbKeyF2) befZoom_Click();
   if (shift == (vb::vbShiftMask | vb::vbCtrlMask) && keyCode == vb::vbKeyRaute && index == 8)
     box.setText(Feld(7).Text());
   if (keyCode == vb::vbKeyUp && !box.MultiLine()) {

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the record table (Liste), the 24 field boxes of the current record, their captions,
 // the toolbar, the status bar and the menus. One instance for the whole run (Main::get()).
+#include "bankforms/Empfaengervorgabe.h"
 #include "platform/vb/Codec.h"
 #include "store/Adressbestand.h"
 #include "platform/kit/Controls.h"
@@ -239,6 +240,31 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   // The tip of the day and the about box, each shown modally and unloaded afterwards.
   void mnuTips_Click();
   void PulInfo_Click();
+
+  // --- zoom, field captions, special characters, the field context menu (mainwindow) ----------------
+  // The zoom editor on the field that last had the focus (the remark field after the search box).
+  void befZoom_Click();
+  // Lets the user give the field another caption, kept in Kartulon.Ini.
+  void Bezeichnung1_DblClick(short index);
+  // Puts characters chosen in the picker in place of the selection of the field that last had the focus.
+  void mnuSonderzeichenEinfg_Click();
+  // A right click on a field box opens the context menu made for the field and the record.
+  void Feld_MouseDown(short index, int button, int shift, int x, int y);
+  void mnuPopFeldAuschneiden_Click();
+  void mnuPopFeldKopieren_Click();
+  void mnuPopFeldEinfügen_Click();
+  void mnuPopAdrNeu_Click();
+  void mnuPopAdrKopieren_Click();
+  void mnuPopAdrLöschen_Click();
+  void mnuPopListenwahl_Click();
+  void mnuPopZoom_Click();
+  void mnuPopWebSite_Click();
+
+  // --- what the transfer form and the dialling dialog start with (mainwindow) ------------------------
+  // The recipient and the first purpose line (the selection of the field that last had the focus).
+  Empfaengervorgabe UeberweisungsVorgabe() const;
+  // The number to dial, with its call-by-call prefix.
+  QString TelewahlNummer() const;
 
  protected:
   void paintEvent(QPaintEvent* e) override;

@@ -21,3 +21,9 @@ QString CallByCallVorwahl(const QString& nummer, unsigned char modus) {
   if (modus == 2) return QStringLiteral(" [") + zone + u']';
   return IniLesen(datei, "CallByCall", zone, "");
 }
+
+QString WahlNummer(const QString& telefon, const QString& mobil, int feldIndex) {
+  QString n = telefon;
+  if ((feldIndex == 12 && !vb::Trim(mobil).isEmpty()) || vb::Trim(n).isEmpty()) n = mobil;
+  return vb::Trim(CallByCallVorwahl(n, 0) + u' ' + n);
+}

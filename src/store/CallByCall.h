@@ -6,3 +6,8 @@
 // modus 1: the zone's name; 2: " [" + name + "]"; anything else: the zone's dial prefix. "" when the
 // function is switched off ([Allgemein] aktiviert = 0), no zone matches or the zone has no prefix.
 QString CallByCallVorwahl(const QString& nummer, unsigned char modus);
+
+// The number the dialling dialog starts with: the mobile number when the mobile field had the focus
+// last (feldIndex 12) and holds more than blanks, or when the telephone number is blank; otherwise the
+// telephone number. The zone's dial prefix and one blank go in front; the result is trimmed.
+QString WahlNummer(const QString& telefon, const QString& mobil, int feldIndex);

@@ -1,6 +1,16 @@
 // The real program under a virtual X server: it opens a small file, a field is changed by typing, the
 // window is closed as a user closes it, and the program saves and ends.
 #include "EndeZuEnde.h"
+#include "mainwindow/Main.h"
+#include "platform/kit/Form.h"
+#include "platform/kit/Instanz.h"
+#include "platform/vb/Vb.h"
+
+namespace {
+// The settings of an automated run: the user, no regional-settings warning, no start-up window, no tip.
+const QByteArray kAutomatischerLauf =
+    "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n";
+}  // namespace
 
 TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
 
@@ -196,4 +206,94 @@ TEST_F(EndeZuEndeTest, WriteAMaskInTheEditorAndSaveIt) {
   ASSERT_TRUE(muster.open(QIODevice::ReadOnly));
   EXPECT_EQ(dateiLesen(programmOrdner() + QStringLiteral("/Masken.Ini")),
             muster.readAll() + "BRIEF=Arial;8.25;0;0;0;0;\r\n");
+}
+
+// A new user cuts part of a box through its context menu: a double-click selects the word, a right click
+// opens the menu, the keyboard walks to "Ausschneiden"; a click on the other record and F12 save the file.
+TEST_F(EndeZuEndeTest, CutThroughTheContextMenuIsSavedAndOnTheClipboard) {
+  const QString xclip = QStandardPaths::findExecutable(QStringLiteral("xclip"));
+  ASSERT_FALSE(xclip.isEmpty()) << "xclip is needed (tools/deps.sh installs it)";
+
+  const QByteArray vorher =
+      "..Kunden und Freunde\r\n" +
+      zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Annegret Maria"}, {16, "01.01.2020"}, {23, "1"}}).toLatin1() +
+      "\r\n" + zeileAus({{0, "Privat"}, {1, "Weber"}, {2, "Jens"}, {23, "2"}}).toLatin1() + "\r\n";
+
+  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), kAutomatischerLauf);
+  const QString datei = dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), vorher);
+  QProcess kartulon;
+  kartulon.setProcessEnvironment(umgebung());
+  kartulon.start(QStringLiteral(KARTULON_BINARY), {});
+  ASSERT_TRUE(kartulon.waitForStarted());
+  const Aufraeumen aufraeumen{kartulon};
+
+  const QString fenster = fensterWarten(kartulon, QStringLiteral("Kunden und Freunde"));
+  ASSERT_FALSE(fenster.isEmpty()) << "the main window did not appear: "
+                                  << kartulon.readAllStandardError().toStdString();
+  QString geometrie;
+  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), fenster}, &geometrie));
+  QSize groesse;
+  for (const QString& zeile : geometrie.split(u'\n')) {
+    if (zeile.startsWith(QStringLiteral("WIDTH="))) groesse.setWidth(zeile.mid(6).toInt());
+    if (zeile.startsWith(QStringLiteral("HEIGHT="))) groesse.setHeight(zeile.mid(7).toInt());
+  }
+  ASSERT_TRUE(groesse.isValid()) << geometrie.toStdString();
+
+  // The same window laid out at that size, in a program folder of its own (another copy, as far as the
+  // single-instance guard is concerned), says where the first name and the second record are.
+  QPoint vorname, zweiteZeile;
+  {
+    const QString home = tempPfad(QStringLiteral("lage/home")), win = tempPfad(QStringLiteral("lage/win"));
+    dateiSchreiben(win + QStringLiteral("/Zedured.ini"), kAutomatischerLauf);
+    dateiSchreiben(home + QStringLiteral("/kartulon.dat"), vorher);
+    qputenv("KARTULON_HOME", home.toLocal8Bit());
+    qputenv("KARTULON_WINDIR", win.toLocal8Bit());
+    Main& w = Main::get();
+    w.show();
+    w.resize(groesse);
+    QCoreApplication::processEvents();
+    vorname = w.Feld(2).editor()->mapTo(&w, QPoint(10, w.Feld(2).editor()->height() / 2));
+    zweiteZeile = w.Liste->viewport()->mapTo(&w, w.Liste->visualRect(w.Liste->model()->index(1, 0)).center());
+    vb::Forms::UnloadAll();
+    Instanz::beenden();
+    qputenv("KARTULON_HOME", programmOrdner().toLocal8Bit());
+    qputenv("KARTULON_WINDIR", windowsOrdner().toLocal8Bit());
+  }
+
+  auto xdo = [&](QStringList argumente) {
+    ASSERT_TRUE(ausfuehren(xdotool, argumente)) << argumente.join(u' ').toStdString();
+    QThread::msleep(300);
+  };
+  auto maus = [&](QPoint p) {
+    xdo({QStringLiteral("mousemove"), QStringLiteral("--window"), fenster, QString::number(p.x()),
+         QString::number(p.y())});
+  };
+  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster}));
+  // A double-click selects the first word of the first name, a right click opens the menu there.
+  maus(vorname);
+  xdo({QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("1")});
+  xdo({QStringLiteral("click"), QStringLiteral("3")});
+  // "Vorname-Feld" is the first item, "Ausschneiden" the first of its submenu.
+  xdo({QStringLiteral("key"), QStringLiteral("Down")});
+  xdo({QStringLiteral("key"), QStringLiteral("Right")});
+  xdo({QStringLiteral("key"), QStringLiteral("Return")});
+  maus(zweiteZeile);
+  xdo({QStringLiteral("click"), QStringLiteral("1")});
+
+  // The clipboard belongs to the running program: read it before the program ends.
+  QString ablage;
+  ASSERT_TRUE(ausfuehren(xclip, {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")},
+                         &ablage));
+  EXPECT_EQ(ablage, QStringLiteral("Annegret"));
+
+  xdo({QStringLiteral("key"), QStringLiteral("--window"), fenster, QStringLiteral("F12")});
+  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "F12 did not save and end the program";
+  EXPECT_EQ(kartulon.exitCode(), 0);
+  const QStringList zeilen = QString::fromLatin1(dateiLesen(datei)).split(QStringLiteral("\r\n"));
+  ASSERT_EQ(zeilen.size(), 4) << dateiLesen(datei).toStdString();
+  const Felder geschnitten = FelderAusZeile(zeilen[1]);
+  EXPECT_EQ(vb::Trim(geschnitten[2]), QStringLiteral("Maria"));
+  EXPECT_EQ(geschnitten[1], QStringLiteral("Meier"));
+  EXPECT_EQ(geschnitten[16], QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+  EXPECT_EQ(zeilen[2], zeileAus({{0, "Privat"}, {1, "Weber"}, {2, "Jens"}, {23, "2"}}));
 }

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTextBlock>
 #include <algorithm>
@@ -305,7 +306,17 @@ void TextBox::setTabStop(bool on) {
   setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-void TextBox::SetFocus() { editor_->setFocus(Qt::OtherFocusReason); }
+void TextBox::SetFocus() {
+  editor_->setFocus(Qt::OtherFocusReason);
+  // Already focused by the press of a right click: its focus-entry handling runs now.
+  if (editor_->hasFocus()) gotFocusNachholen();
+}
+
+void TextBox::gotFocusNachholen() {
+  if (!gotFocusWartet_) return;
+  gotFocusWartet_ = false;
+  if (editor_->hasFocus() && GotFocus) GotFocus();
+}
 bool TextBox::hasFocusNow() const { return editor_->hasFocus(); }
 
 QColor TextBox::ForeColor() const { return editor_->palette().color(QPalette::Text); }
@@ -449,6 +460,13 @@ bool TextBox::eventFilter(QObject* obj, QEvent* ev) {
     case QEvent::FocusIn: {
       auto* fe = static_cast<QFocusEvent*>(ev);
       if (fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason) return false;
+      if (fe->reason() == Qt::MouseFocusReason && (QGuiApplication::mouseButtons() & Qt::RightButton) && MouseDown) {
+        // The right press that brought the focus follows at once: MouseDown runs first. Should no press
+        // follow, GotFocus still runs once the events of this moment are done.
+        gotFocusWartet_ = true;
+        QMetaObject::invokeMethod(this, [this] { gotFocusNachholen(); }, Qt::QueuedConnection);
+        return false;
+      }
       if (GotFocus) GotFocus();
       return false;
     }
@@ -469,12 +487,18 @@ bool TextBox::eventFilter(QObject* obj, QEvent* ev) {
       return true;
     }
     case QEvent::MouseButtonPress: {
+      // A press that the text area of a box of several lines leaves comes up to the box itself: it was
+      // raised there already.
+      if (plain_ && obj == plain_) return false;
       auto* me = static_cast<QMouseEvent*>(ev);
+      const int button = me->button() == Qt::LeftButton ? 1 : me->button() == Qt::RightButton ? 2 : 4;
       if (MouseDown) {
-        const int button = me->button() == Qt::LeftButton ? 1 : me->button() == Qt::RightButton ? 2 : 4;
+        QPointer<TextBox> box(this);
         MouseDown(button, ShiftState(me->modifiers()), Twips::ausPixel(static_cast<int>(me->position().x())),
                   Twips::ausPixel(static_cast<int>(me->position().y())));
+        if (!box) return true;
       }
+      gotFocusNachholen();
       return false;
     }
     case QEvent::MouseButtonRelease: {
@@ -1110,7 +1134,7 @@ bool MenuItem::Bereit() const {
   if (wartend_) return false;
   for (const MenuItem* m = this; m; m = m->parent_) {
     // A hidden menu that is open as a pop-up lets its items be chosen.
-    const bool offen = m->menu_ && m->menu_->isVisible();
+    const bool offen = m->popupOffen_ || (m->menu_ && m->menu_->isVisible());
     if (!m->enabled_ || (!m->Visible() && !offen)) return false;
   }
   return true;

@@ -90,6 +90,8 @@ class TextBox : public QWidget {
   std::function<void()> Change, GotFocus, LostFocus, DblClick;
   std::function<void(int& keyCode, int shift)> KeyDown, KeyUp;
   std::function<void(int& keyAscii)> KeyPress;
+  // A right click raises MouseDown before GotFocus (Qt gives the focus before the press arrives), so that
+  // the owner knows the click when the box's focus-entry handling runs.
   std::function<void(int button, int shift, int x, int y)> MouseDown;
 
   // Inserts typed or pasted text at the cursor as the user would: reduced to what the files can hold,
@@ -115,6 +117,9 @@ class TextBox : public QWidget {
   // After a double-click: widens the selection to the word between blanks, TABs and line breaks.
   void wortAuswaehlen();
   bool inDoppelklick_ = false;
+  // The focus came by a mouse press whose MouseDown has not run yet: GotFocus waits for it.
+  bool gotFocusWartet_ = false;
+  void gotFocusNachholen();
 
   bool multi_;
   QLineEdit* line_ = nullptr;
@@ -402,6 +407,8 @@ class MenuItem : public QObject {
   // do a choice and a shortcut run it.
   bool Bereit() const;
   std::function<void()> Click;
+  // While a menu is open as a pop-up its items can be chosen, although the menu itself is hidden.
+  void setPopupOffen(bool on) { popupOffen_ = on; }
 
  private:
   void zustandSetzen();
@@ -411,6 +418,7 @@ class MenuItem : public QObject {
   int index_ = -1;
   bool enabled_ = true;
   bool wartend_ = false;
+  bool popupOffen_ = false;
 };
 
 // Control arrays: indexable, with gaps.

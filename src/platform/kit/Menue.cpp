@@ -1,6 +1,7 @@
 #include "platform/kit/Menue.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <map>
@@ -94,6 +95,44 @@ bool MenuBaum::eventFilter(QObject* obj, QEvent* ev) {
     break;
   }
   return false;
+}
+
+namespace {
+PopupHandler& popupHandler() {
+  static PopupHandler h;
+  return h;
+}
+}  // namespace
+
+void setPopupHandler(PopupHandler handler) { popupHandler() = std::move(handler); }
+
+void PopupMenu(MenuItem& menu, MenuItem* standard) {
+  struct Offen {
+    MenuItem& m;
+    explicit Offen(MenuItem& item) : m(item) { m.setPopupOffen(true); }
+    ~Offen() { m.setPopupOffen(false); }
+  } offen(menu);
+  if (popupHandler()) {
+    MenuItem* gewaehlt = popupHandler()(menu, standard);
+    // A choice counts only where the real menu would let it be made (visible, enabled, with a command).
+    if (gewaehlt && gewaehlt->Click && gewaehlt->Bereit()) gewaehlt->Click();
+    return;
+  }
+  QMenu* m = menu.menu();
+  QAction* fett = standard && standard->Visible() ? standard->action() : nullptr;
+  // Styles differ in how they mark the default item: its own bold font marks it in every style.
+  QFont alteSchrift;
+  if (fett) {
+    alteSchrift = fett->font();
+    QFont f = alteSchrift;
+    f.setBold(true);
+    fett->setFont(f);
+  }
+  m->setDefaultAction(fett);
+  // The chosen item's Click runs inside exec(), before it returns.
+  m->exec(QCursor::pos());
+  m->setDefaultAction(nullptr);
+  if (fett) fett->setFont(alteSchrift);
 }
 
 }  // namespace vb

@@ -49,4 +49,14 @@ class MenuBaum : public QObject {
   std::map<QString, MenuItem*> nachSchluessel_;  // "name" or "name(index)"
 };
 
+// Shows the menu's items as a context menu at the mouse, the default item (if any) drawn bold. Returns
+// when the menu has closed; an item chosen there has run its Click completely by then.
+void PopupMenu(MenuItem& menu, MenuItem* standard = nullptr);
+
+// Tests replace the showing: the handler gets the menu as it would show and its default item, and
+// returns the item to choose (nullptr: the menu is closed without a choice). An empty handler shows
+// the real menu again.
+using PopupHandler = std::function<MenuItem*(MenuItem& menu, MenuItem* standard)>;
+void setPopupHandler(PopupHandler handler);
+
 }  // namespace vb

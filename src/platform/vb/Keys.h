@@ -9,7 +9,7 @@ enum KeyCodes : int {
   vbKeyEscape = 27, vbKeySpace = 32, vbKeyPageUp = 33, vbKeyPageDown = 34, vbKeyEnd = 35,
   vbKeyHome = 36, vbKeyLeft = 37, vbKeyUp = 38, vbKeyRight = 39, vbKeyDown = 40, vbKeyInsert = 45,
   vbKeyDelete = 46, vbKey0 = 48, vbKeyA = 65, vbKeyNumpad0 = 96, vbKeyMultiply = 106, vbKeyAdd = 107,
-  vbKeySubtract = 109, vbKeyDecimal = 110, vbKeyDivide = 111, vbKeyF1 = 112,
+  vbKeySubtract = 109, vbKeyDecimal = 110, vbKeyDivide = 111, vbKeyF1 = 112, vbKeyF2 = 113,
   vbKeyRaute = 191  // the German "#" key
 };
 enum ShiftMask : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };

@@ -143,3 +143,48 @@ TEST_F(ControlsTest, ALongTextComesBackWholeUntilEdited) {
   box.setText(QStringLiteral("kurz"));
   EXPECT_EQ(box.Text(), QStringLiteral("kurz"));
 }
+
+// A click that brings the focus: a right click raises MouseDown before GotFocus (the owner then knows the
+// click while the box's focus-entry handling runs), a left click GotFocus first; a box of several lines
+// raises one MouseDown per press.
+TEST_F(ControlsTest, ARightClickReachesMouseDownBeforeGotFocus) {
+  QWidget w;
+  w.resize(300, 200);
+  vb::TextBox andere(&w);
+  vb::TextBox zeile(&w);
+  vb::TextBox mehrere(&w, true);
+  zeile.setGeometry(0, 40, 200, 30);
+  mehrere.setGeometry(0, 80, 200, 100);
+  QStringList ereignisse;
+  for (auto [box, name] : {std::pair{&zeile, "zeile"}, std::pair{&mehrere, "mehrere"}}) {
+    const QString n = QString::fromLatin1(name);
+    box->GotFocus = [&ereignisse, n] { ereignisse << n + QStringLiteral(" GotFocus"); };
+    box->MouseDown = [&ereignisse, n](int button, int, int, int) {
+      ereignisse << n + QStringLiteral(" MouseDown %1").arg(button);
+    };
+  }
+  w.show();
+  QApplication::setActiveWindow(&w);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  const struct {
+    vb::TextBox* box;
+    QWidget* flaeche;
+    Qt::MouseButton taste;
+    QStringList erwartet;
+  } faelle[] = {
+      {&zeile, zeile.editor(), Qt::RightButton, {"zeile MouseDown 2", "zeile GotFocus"}},
+      {&zeile, zeile.editor(), Qt::LeftButton, {"zeile GotFocus", "zeile MouseDown 1"}},
+      {&mehrere, static_cast<QPlainTextEdit*>(mehrere.editor())->viewport(), Qt::RightButton,
+       {"mehrere MouseDown 2", "mehrere GotFocus"}},
+  };
+  for (const auto& f : faelle) {
+    andere.SetFocus();
+    QApplication::processEvents();
+    ereignisse.clear();
+    // As the window system delivers it, so that the buttons held are known while the focus moves.
+    QTest::mouseClick(w.windowHandle(), f.taste, {}, f.flaeche->mapTo(&w, QPoint(5, 5)));
+    QApplication::processEvents();
+    EXPECT_EQ(ereignisse, f.erwartet);
+    EXPECT_TRUE(f.box->hasFocusNow());
+  }
+}

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -156,6 +157,47 @@ TEST_F(MenuBaumTest, AMenuShortcutIsNeverTypedNorUsedByTheBoxsOwnEditing) {
   QTest::keyClick(mehrzeilig->editor(), Qt::Key_M, Qt::ControlModifier);
   EXPECT_EQ(mehrzeilig->Text(), QStringLiteral("x"));
   EXPECT_EQ(gelaufen, QStringList({"Zwei:-1", "Oben:-1"}));
+}
+
+}  // namespace
+
+namespace {
+
+// A hidden top menu shown as a pop-up: its default item is bold while it shows, and the item chosen there
+// has run before the call returns; without a choice nothing runs.
+TEST_F(MenuBaumTest, APopupMarksItsDefaultItemAndRunsTheChoiceBeforeItReturns) {
+  vb::MenuItem* zweites = baum->item(QStringLiteral("Zweites"));
+  vb::MenuItem* zwei = baum->item(QStringLiteral("Zwei"));
+  zweites->setVisible(false);
+  for (const bool waehlen : {true, false}) {
+    SCOPED_TRACE(waehlen ? "chosen" : "closed");
+    gelaufen.clear();
+    bool zurueck = false;
+    bool fettGezeigt = false, standardGezeigt = false, liefVorDemEnde = false;
+    zwei->Click = [&] {
+      gelaufen << QStringLiteral("Zwei");
+      liefVorDemEnde = !zurueck;
+    };
+    QTimer::singleShot(0, [&] {
+      auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      ASSERT_NE(menue, nullptr);
+      standardGezeigt = menue->defaultAction() == zwei->action();
+      fettGezeigt = zwei->action()->font().bold();
+      if (waehlen) {
+        QTest::keyClick(menue, Qt::Key_Down);
+        QTest::keyClick(menue, Qt::Key_Return);
+      } else {
+        QTest::keyClick(menue, Qt::Key_Escape);
+      }
+    });
+    vb::PopupMenu(*zweites, zwei);
+    zurueck = true;
+    EXPECT_TRUE(standardGezeigt);
+    EXPECT_TRUE(fettGezeigt);
+    EXPECT_FALSE(zwei->action()->font().bold());
+    EXPECT_EQ(gelaufen, waehlen ? QStringList{QStringLiteral("Zwei")} : QStringList{});
+    EXPECT_EQ(liefVorDemEnde, waehlen);
+  }
 }
 
 }  // namespace

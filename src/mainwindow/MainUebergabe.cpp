@@ -1,0 +1,12 @@
+// What the transfer form and the dialling dialog start with, taken from the shown record.
+#include "common/Global.h"
+#include "mainwindow/Main.h"
+#include "store/CallByCall.h"
+
+Empfaengervorgabe Main::UeberweisungsVorgabe() const {
+  const QString auswahl = Feld.has(FeldIndex) ? Feld(FeldIndex).SelText() : QString();
+  return EmpfaengerAusAdresse(Feld(2).Text(), Feld(1).Text(), Feld(17).Text(), Feld(18).Text(), Feld(19).Text(),
+                              auswahl);
+}
+
+QString Main::TelewahlNummer() const { return WahlNummer(Feld(7).Text(), Feld(12).Text(), FeldIndex); }
