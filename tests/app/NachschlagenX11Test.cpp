@@ -158,6 +158,32 @@ TEST_F(NachschlagenX11Kind, AProgramThatOpensNoWindowGetsNoKeyAndNeitherDoWe) {
   EXPECT_TRUE(dialoge().requests()[0].text.contains(vb::FehlerBeschreibung(vb::ErrTastenOhneFokus)));
 }
 
+// In an X11 session the real service still refuses when the session says it is Wayland or xdotool is
+// missing, and the look-up then starts nothing.
+TEST_F(NachschlagenX11Kind, TheRealServiceRefusesUnderWaylandAndWithoutXdotool) {
+  IniSchreiben("", "", "DInfoPrg", loggerKopieren(tempPfad("prg")));
+  struct Fall {
+    const char* variable;
+    QByteArray wert;
+    int fehler;
+  };
+  const Fall faelle[] = {{"XDG_SESSION_TYPE", "wayland", vb::ErrTastenNurX11},
+                         {"PATH", QFile::encodeName(tempPfad("leer")), vb::ErrTastenOhneXdotool}};
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.variable);
+    dialoge().clear();
+    const QByteArray alt = qgetenv(f.variable);
+    qputenv(f.variable, f.wert);
+    EXPECT_EQ(Tastatur::service().bereitschaft(), f.fehler);
+    m().mnuAdrImpDINFO99_Click();
+    qputenv(f.variable, alt);
+    EXPECT_TRUE(shell().gestartet.isEmpty());
+    ASSERT_EQ(dialoge().requests().size(), 1);
+    EXPECT_TRUE(dialoge().requests()[0].text.contains(vb::FehlerBeschreibung(f.fehler)));
+  }
+  EXPECT_EQ(Tastatur::service().bereitschaft(), 0);
+}
+
 class NachschlagenX11Test : public KartulonTest {
  protected:
   QProcessEnvironment umgebung() const {
@@ -191,7 +217,7 @@ TEST_F(NachschlagenX11Test, TheLookUpsTypeIntoAnotherProgramUnderX11) {
   ASSERT_TRUE(kind.waitForFinished(120000));
   const QString ausgabe = QString::fromLocal8Bit(kind.readAll());
   EXPECT_EQ(kind.exitCode(), 0) << ausgabe.toStdString();
-  EXPECT_TRUE(ausgabe.contains(QStringLiteral("[  PASSED  ] 2 tests"))) << ausgabe.toStdString();
+  EXPECT_TRUE(ausgabe.contains(QStringLiteral("[  PASSED  ] 3 tests"))) << ausgabe.toStdString();
   EXPECT_FALSE(ausgabe.contains(QStringLiteral("SKIPPED"))) << ausgabe.toStdString();
 }
 

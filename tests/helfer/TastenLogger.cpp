@@ -1,7 +1,8 @@
 // A stand-in for a telephone-directory program in the keystroke tests: it opens a window, takes the
 // keyboard focus and appends each key it gets to "tasten.log" in its current folder: typed characters as
 // they are, every other key (and any key with Ctrl or Alt) as "<Name>" ("<Esc>", "<Alt+4>", "<Return>").
-// It writes its process id to "pid" and ends by itself 20 seconds after its start.
+// A key without a character is logged as "<?scan code:key symbol>". It writes its process id to "pid" and
+// ends by itself 20 seconds after its start.
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -40,6 +41,7 @@ class Logger : public QWidget {
     if (sonder) {
       const Qt::KeyboardModifiers mods = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
       eintrag = u'<' + QKeySequence(QKeyCombination(mods, Qt::Key(k->key()))).toString(QKeySequence::PortableText) + u'>';
+      if (k->key() == 0 || k->key() == Qt::Key_unknown) eintrag = QStringLiteral("<?%1:%2>").arg(k->nativeScanCode()).arg(k->nativeVirtualKey(), 0, 16);
     }
     QFile f(QStringLiteral("tasten.log"));
     if (f.open(QIODevice::Append)) f.write(eintrag.toUtf8());

@@ -12,6 +12,32 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// The X11 name of a character typed as it is; empty for a control character that is no key.
+QString zeichenName(QChar c) {
+  static const QHash<char16_t, QString> satzzeichen = {
+      {u' ', u"space"_s},       {u'!', u"exclam"_s},       {u'"', u"quotedbl"_s},    {u'#', u"numbersign"_s},
+      {u'$', u"dollar"_s},      {u'%', u"percent"_s},      {u'&', u"ampersand"_s},   {u'\'', u"apostrophe"_s},
+      {u'(', u"parenleft"_s},   {u')', u"parenright"_s},   {u'*', u"asterisk"_s},    {u'+', u"plus"_s},
+      {u',', u"comma"_s},       {u'-', u"minus"_s},        {u'.', u"period"_s},      {u'/', u"slash"_s},
+      {u':', u"colon"_s},       {u';', u"semicolon"_s},    {u'<', u"less"_s},        {u'=', u"equal"_s},
+      {u'>', u"greater"_s},     {u'?', u"question"_s},     {u'@', u"at"_s},          {u'[', u"bracketleft"_s},
+      {u'\\', u"backslash"_s},  {u']', u"bracketright"_s}, {u'^', u"asciicircum"_s}, {u'_', u"underscore"_s},
+      {u'`', u"grave"_s},       {u'{', u"braceleft"_s},    {u'|', u"bar"_s},         {u'}', u"braceright"_s},
+      {u'~', u"asciitilde"_s},  {u'\t', u"Tab"_s},         {u'\r', u"Return"_s},     {u'\n', u"Return"_s},
+  };
+  const char16_t u = c.unicode();
+  if ((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9')) return QString(c);
+  const auto it = satzzeichen.constFind(u);
+  if (it != satzzeichen.constEnd()) return *it;
+  if (u < 0x20 || u == 0x7F || c.isSurrogate()) return {};
+  // Any other character by its Unicode keysym.
+  return QStringLiteral("U%1").arg(static_cast<uint>(u), 4, 16, QChar(u'0')).toUpper();
+}
+
+}  // namespace
+
 QString Taste::text() const {
   QString t;
   if (strg) t += QStringLiteral("ctrl+");
@@ -43,28 +69,6 @@ const QHash<QString, QString>& tastenNamen() {
     return n;
   }();
   return namen;
-}
-
-// The X11 name of a character typed as it is; empty for a control character that is no key.
-QString zeichenName(QChar c) {
-  static const QHash<char16_t, QString> satzzeichen = {
-      {u' ', u"space"_s},       {u'!', u"exclam"_s},       {u'"', u"quotedbl"_s},    {u'#', u"numbersign"_s},
-      {u'$', u"dollar"_s},      {u'%', u"percent"_s},      {u'&', u"ampersand"_s},   {u'\'', u"apostrophe"_s},
-      {u'(', u"parenleft"_s},   {u')', u"parenright"_s},   {u'*', u"asterisk"_s},    {u'+', u"plus"_s},
-      {u',', u"comma"_s},       {u'-', u"minus"_s},        {u'.', u"period"_s},      {u'/', u"slash"_s},
-      {u':', u"colon"_s},       {u';', u"semicolon"_s},    {u'<', u"less"_s},        {u'=', u"equal"_s},
-      {u'>', u"greater"_s},     {u'?', u"question"_s},     {u'@', u"at"_s},          {u'[', u"bracketleft"_s},
-      {u'\\', u"backslash"_s},  {u']', u"bracketright"_s}, {u'^', u"asciicircum"_s}, {u'_', u"underscore"_s},
-      {u'`', u"grave"_s},       {u'{', u"braceleft"_s},    {u'|', u"bar"_s},         {u'}', u"braceright"_s},
-      {u'~', u"asciitilde"_s},  {u'\t', u"Tab"_s},         {u'\r', u"Return"_s},     {u'\n', u"Return"_s},
-  };
-  const char16_t u = c.unicode();
-  if ((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9')) return QString(c);
-  const auto it = satzzeichen.constFind(u);
-  if (it != satzzeichen.constEnd()) return *it;
-  if (u < 0x20 || u == 0x7F || c.isSurrogate()) return {};
-  // Any other character by its Unicode keysym.
-  return QStringLiteral("U%1").arg(static_cast<uint>(u), 4, 16, QChar(u'0')).toUpper();
 }
 
 }  // namespace
@@ -164,11 +168,20 @@ class XdotoolTastatur : public TastaturService {
     return ausfuehren(argumente) ? 0 : vb::ErrTastenGescheitert;
   }
 
+  // Each character goes as the key of its own symbol. xdotool's type command puts a character it does not
+  // find in its keyboard table on a spare key for a moment, and a program that reads the keyboard map
+  // after that moment gets a key without a character ("K?ln"); the key command finds umlauts and "ß" on
+  // the keys of a German keyboard.
   int tippen(const QString& text) override {
     if (text.isEmpty()) return 0;
     if (const int fehler = bereitschaft()) return fehler;
-    // "--": a text that begins with "-" is text, not an option.
-    return ausfuehren({QStringLiteral("type"), QStringLiteral("--"), text}) ? 0 : vb::ErrTastenGescheitert;
+    QStringList argumente{QStringLiteral("key")};
+    for (const QChar c : text) {
+      const QString name = zeichenName(c);
+      if (name.isEmpty()) return vb::ErrUngueltigerAufruf;
+      argumente.append(name);
+    }
+    return ausfuehren(argumente) ? 0 : vb::ErrTastenGescheitert;
   }
 
  private:
