@@ -131,7 +131,7 @@ TEST_F(NachschlagenX11Kind, EachLookUpTypesItsTableIntoTheOtherProgram) {
     const QString vorher = QDir::currentPath();
     (m().*f.befehl)();
     EXPECT_EQ(QDir::currentPath(), vorher);
-    EXPECT_EQ(logAbwarten(ordner, f.erwartet, 5000, true).toStdString(), f.erwartet.toStdString());
+    EXPECT_EQ(logAbwarten(ordner, f.erwartet, 15000, true).toStdString(), f.erwartet.toStdString());
     EXPECT_TRUE(dialoge().requests().isEmpty()) << dialoge().requests().value(0).text.toStdString();
     loggerBeenden(ordner);
     eigenerFokus();
