@@ -213,6 +213,13 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void mnuMaskenEdit_Click();
   void PulListe_Click();  // the list-print dialog
 
+  // --- look-ups in the registered telephone-directory program, external postcode search (datatools) ---
+  void mnuAdrImpDINFO3_Click();
+  void mnuAdrImpDINFO97_Click();
+  void mnuAdrImpKlickTel98_Click();
+  void mnuAdrImpDINFO99_Click();
+  void mnuPlzSuche_Click();
+
   // --- field editing, toolbar, clock (mainwindow) ---------------------------------------------------
   // The shared handlers of the 24 field boxes; index is the box's index.
   void Feld_GotFocus(short index);

@@ -60,6 +60,12 @@ QString FehlerBeschreibung(int nummer) {
       {482, QStringLiteral("Druckerfehler")},
       {483, QStringLiteral("Druckertreiber unterstützt die angegebene Eigenschaft nicht")},
       {484, QStringLiteral("Problem beim Abrufen von Druckerinformationen vom System")},
+      {1001, QStringLiteral("Tastatureingaben an andere Programme sind nur in einer X11-Sitzung möglich, nicht unter "
+                            "Wayland.")},
+      {1002, QStringLiteral("Für Tastatureingaben an andere Programme fehlt das Programm xdotool.")},
+      {1003, QStringLiteral("Kein Fenster eines anderen Programms hat den Fokus erhalten; es wurden keine Tasten "
+                            "gesendet.")},
+      {1004, QStringLiteral("Die Tastatureingaben an das andere Programm sind gescheitert.")},
   };
   return texte.value(nummer, QStringLiteral("Anwendungs- oder objektdefinierter Fehler"));
 }

@@ -35,6 +35,11 @@ enum Laufzeitfehler : int {
   ErrObjektErforderlich = 424,
   ErrUngueltigesBild = 481,
   ErrDrucker = 482,
+  // Keystrokes into other programs (numbers of this program's own).
+  ErrTastenNurX11 = 1001,
+  ErrTastenOhneXdotool = 1002,
+  ErrTastenOhneFokus = 1003,
+  ErrTastenGescheitert = 1004,
 };
 
 // The German description of a runtime error number; a number without one gets the general text

@@ -1,5 +1,8 @@
 #include "support/kern/Attrappen.h"
 
+#include "platform/vb/Clock.h"
+#include "platform/vb/Laufzeitfehler.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -122,6 +125,33 @@ bool RecordingShell::laeuft(qint64 prozess) {
 bool RecordingShell::inPapierkorb(const QString& pfad) {
   papierkorb.append(pfad);
   return papierkorbGelingt;
+}
+
+bool RecordingTastatur::fremderFokus() {
+  ++fokusFragen;
+  if (fokusAntwort) return fokusAntwort(fokusFragen);
+  if (fokusAbgelehnt >= 0 && fokusFragen > fokusAbgelehnt) return true;
+  Clock::advance(fokusSchrittMs);
+  return false;
+}
+
+int RecordingTastatur::senden(const QString& folge) {
+  if (!Tastenfolge::lesen(folge)) return vb::ErrUngueltigerAufruf;
+  if (fehler) return fehler;
+  aufrufe.append({QStringLiteral("senden"), folge, uhr_.elapsed()});
+  return 0;
+}
+
+int RecordingTastatur::tippen(const QString& text) {
+  if (fehler) return fehler;
+  aufrufe.append({QStringLiteral("tippen"), text, uhr_.elapsed()});
+  return 0;
+}
+
+QStringList RecordingTastatur::verlauf() const {
+  QStringList v;
+  for (const Aufruf& a : aufrufe) v.append(a.art + u':' + a.text);
+  return v;
 }
 
 FesteSysInfo::FesteSysInfo() {

@@ -6,11 +6,13 @@
 #include "platform/dienste/Shell.h"
 #include "platform/dienste/Sound.h"
 #include "platform/dienste/SysInfo.h"
+#include "platform/dienste/Tastatur.h"
 #include "platform/dienste/Zwischenablage.h"
 #include "platform/dienste/Zufall.h"
 
 #include <QColor>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QHash>
 #include <QList>
@@ -140,6 +142,38 @@ class RecordingShell : public ShellService {
 
  private:
   std::unique_ptr<ShellService> echt_;
+};
+
+// Keystrokes to other programs, recorded instead of sent. Sequences are read as the real service reads
+// them (an unreadable one is refused and not recorded). The focus check answers "another program" after
+// the number of refusals the test sets, and moves the fixed clock on at each refusal, so that waiting for
+// the focus takes no real time.
+class RecordingTastatur : public TastaturService {
+ public:
+  struct Aufruf {
+    QString art;  // "senden" (a sequence in the notation) or "tippen" (text as it stands)
+    QString text;
+    qint64 ms = 0;  // real milliseconds since the double was made
+  };
+  RecordingTastatur() { uhr_.start(); }
+  int bereitschaft() override { return bereit; }
+  bool fremderFokus() override;
+  int senden(const QString& folge) override;
+  int tippen(const QString& text) override;
+
+  // "senden:%4{Home}", "tippen:Meier", in order.
+  QStringList verlauf() const;
+  QList<Aufruf> aufrufe;
+  int bereit = 0;           // what bereitschaft() answers
+  int fokusAbgelehnt = 0;   // focus checks that answer "ours" first (-1: every one)
+  qint64 fokusSchrittMs = 500;
+  int fokusFragen = 0;
+  // When set, answers the focus check instead (the number of the check, from 1).
+  std::function<bool(int frage)> fokusAntwort;
+  int fehler = 0;           // the error number every send and type answers (0: they work)
+
+ private:
+  QElapsedTimer uhr_;
 };
 
 // A clipboard of its own: what the program puts there and what a test puts there for it to read.

@@ -38,6 +38,9 @@ void KartulonTest::SetUp() {
   auto t = std::make_unique<RecordingSound>();
   toene_ = t.get();
   Sound::install(std::move(t));
+  auto ta = std::make_unique<RecordingTastatur>();
+  tastatur_ = ta.get();
+  Tastatur::install(std::move(ta));
   auto za = std::make_unique<TestZwischenablage>();
   zwischenablage_ = za.get();
   Zwischenablage::install(std::move(za));
@@ -66,6 +69,8 @@ void KartulonTest::TearDown() {
   toene_ = nullptr;
   Zwischenablage::install(nullptr);
   zwischenablage_ = nullptr;
+  Tastatur::install(nullptr);
+  tastatur_ = nullptr;
   // A test never leaves a printer behind that could reach a real one.
   vb::installPrinterBackend(std::make_unique<vb::RecordingPrinter>());
   drucker_ = nullptr;

@@ -1,8 +1,8 @@
 #pragma once
 // The fixture of every test: a fresh program folder and Windows folder in a temporary directory, a fixed
-// clock, scripted dialogs, recorded sounds, a clipboard of its own, a recording shell and help, fixed
-// system facts (German regional settings), a recording printer, an end of the program that is recorded
-// instead of ending the test, and every form unloaded afterwards.
+// clock, scripted dialogs, recorded sounds and keystrokes, a clipboard of its own, a recording shell and
+// help, fixed system facts (German regional settings), a recording printer, an end of the program that is
+// recorded instead of ending the test, and every form unloaded afterwards.
 #include "support/kern/Attrappen.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/dienste/Help.h"
@@ -39,6 +39,8 @@ class KartulonTest : public ::testing::Test {
   FesteSysInfo& sysInfo() { return *sysInfo_; }
   // The codes of every end of the program (vb::Programm::Ende) during this test.
   const QList<int>& programmEnden() const { return enden_; }
+  // The keystroke double installed for this test: no test types into the real desktop.
+  RecordingTastatur& tastatur() { return *tastatur_; }
   // The recording sound double installed for this test.
   RecordingSound& toene() { return *toene_; }
   // The clipboard double installed for this test.
@@ -64,6 +66,7 @@ class KartulonTest : public ::testing::Test {
   FesteSysInfo* sysInfo_ = nullptr;
   QList<int> enden_;
   RecordingSound* toene_ = nullptr;
+  RecordingTastatur* tastatur_ = nullptr;
   TestZwischenablage* zwischenablage_ = nullptr;
   vb::RecordingPrinter* drucker_ = nullptr;
 };
