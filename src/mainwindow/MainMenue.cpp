@@ -111,7 +111,8 @@ void Main::MenueAnlegen() {
       {u"mnuAdrImport"_s, u"mnuAdrImpKlickTel98"_s, -1, u"&Suche bei KlickTel 98..."_s, taste("Ctrl+Shift+F7"), keiner},
       {u"mnuAdrImport"_s, u"mnuAdrImpDINFO99"_s, -1, u"&Suche bei D-Info 99..."_s, taste("Ctrl+F7"), keiner},
       {u"mnuAdrImport"_s, u"mnuImpZA"_s, -1, u"Import einer Adresse aus &Zwischenablage"_s, taste("Ctrl+F8"), keiner},
-      {u"mnuAdrImport"_s, u"mnuAdrImpListe"_s, -1, u"Import einer Adress&liste..."_s, taste("Ctrl+I"), keiner},
+      {u"mnuAdrImport"_s, u"mnuAdrImpListe"_s, -1, u"Import einer Adress&liste..."_s, taste("Ctrl+I"),
+       aufruf(m, &Main::mnuAdrImpListe_Click)},
       {u"mnuAdrImport"_s, u"Strichjd"_s, -1, u"-"_s, ohne, keiner},
       {u"mnuAdrImport"_s, u"mnuPlzSuche"_s, -1, u"Externe &PLZ Suche..."_s, taste("Ctrl+F9"), keiner},
 

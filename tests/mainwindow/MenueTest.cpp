@@ -114,7 +114,7 @@ const Zeile kBaum[] = {
     {u"mnuAdrImport", u"mnuAdrImpKlickTel98", -1, u"&Suche bei KlickTel 98...", "Ctrl+Shift+F7", true},
     {u"mnuAdrImport", u"mnuAdrImpDINFO99", -1, u"&Suche bei D-Info 99...", "Ctrl+F7", true},
     {u"mnuAdrImport", u"mnuImpZA", -1, u"Import einer Adresse aus &Zwischenablage", "Ctrl+F8", true},
-    {u"mnuAdrImport", u"mnuAdrImpListe", -1, u"Import einer Adress&liste...", "Ctrl+I", true},
+    {u"mnuAdrImport", u"mnuAdrImpListe", -1, u"Import einer Adress&liste...", "Ctrl+I", false},
     {u"mnuAdrImport", u"Strichjd", -1, u"-", "", false},
     {u"mnuAdrImport", u"mnuPlzSuche", -1, u"Externe &PLZ Suche...", "Ctrl+F9", true},
 
