@@ -163,6 +163,8 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   // --- imports (exchange) ---------------------------------------------------------------------------
   // The address list import; afterwards the record it left selected is shown.
   void mnuAdrImpListe_Click();
+  // One address from the clipboard into the shown record, stored unless cancelled.
+  void mnuImpZA_Click();
 
   // --- search, sort, masks (store) ------------------------------------------------------------------
   // Sorts the record table by the field (0 to 23), keeps the current record selected, sets Geaendert.

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -88,6 +89,17 @@ class VirtuellerBildschirm {
   QString anzeige_;
 };
 
+// Kills the program when a test leaves before it ended.
+struct Aufraeumen {
+  QProcess& p;
+  ~Aufraeumen() {
+    if (p.state() != QProcess::NotRunning) {
+      p.kill();
+      p.waitForFinished();
+    }
+  }
+};
+
 }  // namespace
 
 class EndeZuEndeTest : public KartulonTest {
@@ -108,6 +120,20 @@ class EndeZuEndeTest : public KartulonTest {
     if (!p.waitForFinished(20000) || p.exitStatus() != QProcess::NormalExit) return false;
     if (ausgabe) *ausgabe = QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
     return p.exitCode() == 0;
+  }
+  // Waits up to 30 seconds, while the program runs, for a visible window of that name; "" when none came.
+  QString fensterWarten(const QString& xdotool, const QProcess& kartulon, const QString& name) {
+    QString fenster;
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
+      QString gefunden;
+      if (ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
+                     &gefunden))
+        fenster = gefunden.section(u'\n', 0, 0);
+      if (fenster.isEmpty()) QThread::msleep(100);
+    }
+    return fenster;
   }
   VirtuellerBildschirm bildschirm;
 };
@@ -131,15 +157,7 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
   kartulon.setProcessEnvironment(umgebung());
   kartulon.start(QStringLiteral(KARTULON_BINARY), {});
   ASSERT_TRUE(kartulon.waitForStarted());
-  struct Aufraeumen {
-    QProcess& p;
-    ~Aufraeumen() {
-      if (p.state() != QProcess::NotRunning) {
-        p.kill();
-        p.waitForFinished();
-      }
-    }
-  } aufraeumen{kartulon};
+  Aufraeumen aufraeumen{kartulon};
 
   // The window carries the file's description as its caption once the file is loaded.
   QString fenster;
@@ -180,6 +198,106 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
   EXPECT_FALSE(QFile::exists(programmOrdner() + QStringLiteral("/kartulon.BAK")));
   EXPECT_EQ(QDir(programmOrdner()).entryList({QStringLiteral("*.BAK"), QStringLiteral("*.bak")}, QDir::Files),
             QStringList());
+}
+
+// A new user imports a list: Ctrl+I, the file's path typed into the file dialog, ";" as separator,
+// "Kartulon importieren", F12. Then an address copied elsewhere goes from the clipboard into the shown
+// record: Ctrl+F8, Enter, F12. The saved file is checked byte for byte.
+TEST_F(EndeZuEndeTest, AListAndAnAddressFromTheClipboardAreImported) {
+  if (!bildschirm.starten()) GTEST_SKIP() << "no X server could be started here (Xvfb missing or refused)";
+  const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+  const QString xclip = QStandardPaths::findExecutable(QStringLiteral("xclip"));
+  ASSERT_FALSE(xdotool.isEmpty()) << "xdotool is needed (tools/deps.sh installs it)";
+  ASSERT_FALSE(xclip.isEmpty()) << "xclip is needed (tools/deps.sh installs it)";
+
+  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
+                 "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n"
+                 "AdressIndex=50\r\n");
+  const QByteArray meier = zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Anna"}, {23, "1"}}).toLatin1();
+  const QString datei =
+      dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), "..Kunden und Freunde\r\n" + meier + "\r\n");
+  const QString liste = dateiSchreiben(tempPfad(QStringLiteral("Neue Kunden.txt")),
+                                       "Kunde;Schulz;Eva;Weg 1;12345;Ulm\r\n;Gr\x81n;Jan\r\n");
+
+  auto programm = [&](const std::function<void(const std::function<QString(const QString&)>&)>& bedienen) {
+    QProcess kartulon;
+    kartulon.setProcessEnvironment(umgebung());
+    kartulon.start(QStringLiteral(KARTULON_BINARY), {});
+    ASSERT_TRUE(kartulon.waitForStarted());
+    Aufraeumen aufraeumen{kartulon};
+    // Waits for a visible window of that name, gives it the focus and returns it ("" when none came).
+    auto fenster = [&](const QString& name) {
+      const QString gefunden = fensterWarten(xdotool, kartulon, name);
+      if (!gefunden.isEmpty()) {
+        ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), gefunden});
+        QThread::msleep(300);
+      }
+      return gefunden;
+    };
+    bedienen(fenster);
+    ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end on F12: "
+                                                 << kartulon.readAllStandardError().toStdString();
+    EXPECT_EQ(kartulon.exitCode(), 0);
+  };
+  auto tasten = [&](const QStringList& folge) {
+    for (const QString& t : folge) {
+      ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("key"), t}));
+      QThread::msleep(200);
+    }
+  };
+  auto tippen = [&](const QString& text) {
+    ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text}));
+    QThread::msleep(200);
+  };
+
+  programm([&](const auto& fenster) {
+    ASSERT_FALSE(fenster(QStringLiteral("Kunden und Freunde")).isEmpty());
+    tasten({QStringLiteral("ctrl+i")});
+    ASSERT_FALSE(fenster(QStringLiteral("Kartulonimport")).isEmpty());
+    tasten({QStringLiteral("alt+d")});
+    ASSERT_FALSE(fenster(QStringLiteral("Wähle Sie ein Datei zum Kartulonimport")).isEmpty());
+    tippen(liste);
+    tasten({QStringLiteral("Return")});
+    ASSERT_FALSE(fenster(QStringLiteral("Kartulonimport")).isEmpty());
+    // The separator has the focus once the file is read; Esc moves on twice, to the import button.
+    tasten({QStringLiteral("ctrl+a")});
+    tippen(QStringLiteral(";"));
+    tasten({QStringLiteral("Escape"), QStringLiteral("Escape"), QStringLiteral("space")});
+    ASSERT_FALSE(fenster(QStringLiteral("Kunden und Freunde")).isEmpty());
+    tasten({QStringLiteral("F12")});
+  });
+  const QByteArray heute = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toLatin1();
+  const QByteArray schulz = "Kunde\tSchulz\tEva\tWeg 1\t12345\tUlm\t" + QByteArray(9, '\t') + heute + "\t" + heute +
+                            "\t" + QByteArray(6, '\t') + "50\t";
+  const QByteArray gruen = "\tGr\x81n\tJan\t" + QByteArray(12, '\t') + heute + "\t" + heute + "\t" +
+                           QByteArray(6, '\t') + "51\t";
+  ASSERT_EQ(dateiLesen(datei).toStdString(),
+            ("..Kunden und Freunde\r\n" + meier + "\r\n" + schulz + "\r\n" + gruen + "\r\n").toStdString());
+
+  // The address as a Linux program puts it on the clipboard: UTF-8 with LF line ends.
+  QProcess ablage;
+  ablage.setProcessEnvironment(umgebung());
+  ablage.start(xclip, {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
+                       QStringLiteral("UTF8_STRING"), QStringLiteral("-i")});
+  ASSERT_TRUE(ablage.waitForStarted());
+  ablage.write(QStringLiteral("Müller, Hans\nHauptstr. 5\n70173 Stuttgart\n").toUtf8());
+  ablage.closeWriteChannel();
+  ASSERT_TRUE(ablage.waitForFinished(10000));
+
+  programm([&](const auto& fenster) {
+    ASSERT_FALSE(fenster(QStringLiteral("Kunden und Freunde")).isEmpty());
+    tasten({QStringLiteral("ctrl+F8")});
+    ASSERT_FALSE(fenster(QStringLiteral("Kartulon-Import aus der Zwischenablage")).isEmpty());
+    tasten({QStringLiteral("Return")});
+    ASSERT_FALSE(fenster(QStringLiteral("Kunden und Freunde")).isEmpty());
+    tasten({QStringLiteral("F12")});
+  });
+  // The record shown at the start (the first imported, where the import left the selection) took the parts.
+  QByteArray mueller = schulz;
+  mueller.replace("\tSchulz\tEva\tWeg 1\t12345\tUlm\t", "\tM\xFCller\tHans\tHauptstr. 5\t70173\tStuttgart\t");
+  // Loading gave the record with an empty first field its blank, as every load does.
+  EXPECT_EQ(dateiLesen(datei).toStdString(),
+            ("..Kunden und Freunde\r\n" + meier + "\r\n" + mueller + "\r\n " + gruen + "\r\n").toStdString());
 }
 
 // A file in a folder that the user may not write: the program says so at the start, works read-only,
@@ -242,29 +360,9 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
   kartulon.setProcessEnvironment(env);
   kartulon.start(programm, argumente);
   ASSERT_TRUE(kartulon.waitForStarted());
-  struct Aufraeumen {
-    QProcess& p;
-    ~Aufraeumen() {
-      if (p.state() != QProcess::NotRunning) {
-        p.kill();
-        p.waitForFinished();
-      }
-    }
-  } aufraeumen{kartulon};
+  Aufraeumen aufraeumen{kartulon};
 
-  auto warten = [&](const QString& name) {
-    QString fenster;
-    QElapsedTimer uhr;
-    uhr.start();
-    while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
-      QString gefunden;
-      if (ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
-                     &gefunden))
-        fenster = gefunden.section(u'\n', 0, 0);
-      if (fenster.isEmpty()) QThread::msleep(100);
-    }
-    return fenster;
-  };
+  auto warten = [&](const QString& name) { return fensterWarten(xdotool, kartulon, name); };
   // The read-only message comes first and names the folder.
   const QString meldung = warten(QStringLiteral("Kartulon, nur Leserechte"));
   ASSERT_FALSE(meldung.isEmpty()) << "no read-only message (program state " << kartulon.state() << ", exit code "
