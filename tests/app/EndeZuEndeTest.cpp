@@ -6,6 +6,8 @@
 #include "platform/kit/Instanz.h"
 #include "platform/vb/Vb.h"
 
+#include <functional>
+
 namespace {
 // The settings of an automated run: the user, no regional-settings warning, no start-up window, no tip.
 const QByteArray kAutomatischerLauf =
@@ -296,4 +298,101 @@ TEST_F(EndeZuEndeTest, CutThroughTheContextMenuIsSavedAndOnTheClipboard) {
   EXPECT_EQ(geschnitten[1], QStringLiteral("Meier"));
   EXPECT_EQ(geschnitten[16], QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
   EXPECT_EQ(zeilen[2], zeileAus({{0, "Privat"}, {1, "Weber"}, {2, "Jens"}, {23, "2"}}));
+}
+
+// A new user imports a list: Ctrl+I, the file's path typed into the file dialog, ";" as separator,
+// "Kartulon importieren", F12. Then an address copied elsewhere goes from the clipboard into the shown
+// record: Ctrl+F8, Enter, F12. The saved file is checked byte for byte.
+TEST_F(EndeZuEndeTest, AListAndAnAddressFromTheClipboardAreImported) {
+  const QString xclip = QStandardPaths::findExecutable(QStringLiteral("xclip"));
+  ASSERT_FALSE(xclip.isEmpty()) << "xclip is needed (tools/deps.sh installs it)";
+
+  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
+                 "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n"
+                 "AdressIndex=50\r\n");
+  const QByteArray meier = zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Anna"}, {23, "1"}}).toLatin1();
+  const QString datei =
+      dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), "..Kunden und Freunde\r\n" + meier + "\r\n");
+  const QString liste = dateiSchreiben(tempPfad(QStringLiteral("Neue Kunden.txt")),
+                                       "Kunde;Schulz;Eva;Weg 1;12345;Ulm\r\n;Gr\x81n;Jan\r\n");
+
+  auto programm = [&](const std::function<void(const std::function<QString(const QString&)>&)>& bedienen) {
+    QProcess kartulon;
+    kartulon.setProcessEnvironment(umgebung());
+    kartulon.start(QStringLiteral(KARTULON_BINARY), {});
+    ASSERT_TRUE(kartulon.waitForStarted());
+    const Aufraeumen aufraeumen{kartulon};
+    // Waits for a visible window of that name, gives it the focus and returns it ("" when none came).
+    auto fenster = [&](const QString& name) {
+      const QString gefunden = fensterWarten(kartulon, name);
+      if (!gefunden.isEmpty()) {
+        ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), gefunden});
+        QThread::msleep(300);
+      }
+      return gefunden;
+    };
+    bedienen(fenster);
+    ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end on F12: "
+                                                 << kartulon.readAllStandardError().toStdString();
+    EXPECT_EQ(kartulon.exitCode(), 0);
+  };
+  auto tasten = [&](const QStringList& folge) {
+    for (const QString& t : folge) {
+      ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("key"), t}));
+      QThread::msleep(200);
+    }
+  };
+  auto tippen = [&](const QString& text) {
+    ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text}));
+    QThread::msleep(200);
+  };
+
+  programm([&](const auto& fenster) {
+    ASSERT_FALSE(fenster(QStringLiteral("Kunden und Freunde")).isEmpty());
+    tasten({QStringLiteral("ctrl+i")});
+    ASSERT_FALSE(fenster(QStringLiteral("Kartulonimport")).isEmpty());
+    tasten({QStringLiteral("alt+d")});
+    ASSERT_FALSE(fenster(QStringLiteral("Wähle Sie ein Datei zum Kartulonimport")).isEmpty());
+    tippen(liste);
+    tasten({QStringLiteral("Return")});
+    ASSERT_FALSE(fenster(QStringLiteral("Kartulonimport")).isEmpty());
+    // The separator has the focus once the file is read; Esc moves on twice, to the import button.
+    tasten({QStringLiteral("ctrl+a")});
+    tippen(QStringLiteral(";"));
+    tasten({QStringLiteral("Escape"), QStringLiteral("Escape"), QStringLiteral("space")});
+    ASSERT_FALSE(fenster(QStringLiteral("Kunden und Freunde")).isEmpty());
+    tasten({QStringLiteral("F12")});
+  });
+  const QByteArray heute = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toLatin1();
+  const QByteArray schulz = "Kunde\tSchulz\tEva\tWeg 1\t12345\tUlm\t" + QByteArray(9, '\t') + heute + "\t" + heute +
+                            "\t" + QByteArray(6, '\t') + "50\t";
+  const QByteArray gruen = "\tGr\x81n\tJan\t" + QByteArray(12, '\t') + heute + "\t" + heute + "\t" +
+                           QByteArray(6, '\t') + "51\t";
+  ASSERT_EQ(dateiLesen(datei).toStdString(),
+            ("..Kunden und Freunde\r\n" + meier + "\r\n" + schulz + "\r\n" + gruen + "\r\n").toStdString());
+
+  // The address as a Linux program puts it on the clipboard: UTF-8 with LF line ends.
+  QProcess ablage;
+  ablage.setProcessEnvironment(umgebung());
+  ablage.start(xclip, {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
+                       QStringLiteral("UTF8_STRING"), QStringLiteral("-i")});
+  ASSERT_TRUE(ablage.waitForStarted());
+  ablage.write(QStringLiteral("Müller, Hans\nHauptstr. 5\n70173 Stuttgart\n").toUtf8());
+  ablage.closeWriteChannel();
+  ASSERT_TRUE(ablage.waitForFinished(10000));
+
+  programm([&](const auto& fenster) {
+    ASSERT_FALSE(fenster(QStringLiteral("Kunden und Freunde")).isEmpty());
+    tasten({QStringLiteral("ctrl+F8")});
+    ASSERT_FALSE(fenster(QStringLiteral("Kartulon-Import aus der Zwischenablage")).isEmpty());
+    tasten({QStringLiteral("Return")});
+    ASSERT_FALSE(fenster(QStringLiteral("Kunden und Freunde")).isEmpty());
+    tasten({QStringLiteral("F12")});
+  });
+  // The record shown at the start (the first imported, where the import left the selection) took the parts.
+  QByteArray mueller = schulz;
+  mueller.replace("\tSchulz\tEva\tWeg 1\t12345\tUlm\t", "\tM\xFCller\tHans\tHauptstr. 5\t70173\tStuttgart\t");
+  // Loading gave the record with an empty first field its blank, as every load does.
+  EXPECT_EQ(dateiLesen(datei).toStdString(),
+            ("..Kunden und Freunde\r\n" + meier + "\r\n" + mueller + "\r\n " + gruen + "\r\n").toStdString());
 }

@@ -80,6 +80,14 @@ void ListModel::insert(int row, const QString& text) {
   items_.insert(row, text);
   endInsertRows();
 }
+void ListModel::anhaengen(const QStringList& zeilen) {
+  if (zeilen.isEmpty()) return;
+  const int anfang = static_cast<int>(items_.size());
+  beginInsertRows({}, anfang, anfang + static_cast<int>(zeilen.size()) - 1);
+  ++revision_;
+  items_.append(zeilen);
+  endInsertRows();
+}
 void ListModel::remove(int row) {
   beginRemoveRows({}, row, row);
   ++revision_;

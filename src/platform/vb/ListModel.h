@@ -15,6 +15,8 @@ class ListModel : public QAbstractListModel {
   const QStringList& items() const { return items_; }
   void setItems(QStringList items);
   void insert(int row, const QString& text);
+  // Appends the lines at the end in one step (one change announced, not one per line).
+  void anhaengen(const QStringList& zeilen);
   void remove(int row);
   void set(int row, const QString& text);
   void clear();
