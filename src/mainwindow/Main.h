@@ -161,11 +161,13 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   // Selects the line just appended and gives it today's dates and the next index (new and copy).
   void NeuenDatensatzAuswaehlen();
 
-  // --- imports (exchange) ---------------------------------------------------------------------------
+  // --- imports and exports (exchange) ---------------------------------------------------------------
   // The address list import; afterwards the record it left selected is shown.
   void mnuAdrImpListe_Click();
   // One address from the clipboard into the shown record, stored unless cancelled.
   void mnuImpZA_Click();
+  // The selected record through a print mask to the clipboard; changes no record.
+  void PulZAdresse_Click();
 
   // --- search, sort, masks (store) ------------------------------------------------------------------
   // Sorts the record table by the field (0 to 23), keeps the current record selected, sets Geaendert.

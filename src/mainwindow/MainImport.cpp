@@ -1,7 +1,8 @@
-// The import commands of the record menu: an address list from a text file, one address from the
-// clipboard.
+// The exchange commands of the record menu: an address list from a text file, one address from the
+// clipboard, the shown address to the clipboard through a mask.
 #include "exchange/formen/AdrImport2.h"
 #include "exchange/formen/ImpZA.h"
+#include "exchange/formen/ZAexport.h"
 #include "mainwindow/Dialogbefehl.h"
 #include "mainwindow/Main.h"
 #include "platform/vb/Vb.h"
@@ -26,3 +27,5 @@ void Main::mnuImpZA_Click() {
   }
   ImpZA::Unload();
 }
+
+void Main::PulZAdresse_Click() { DialogBefehl<ZAexport>(); }

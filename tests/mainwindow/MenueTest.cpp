@@ -98,7 +98,7 @@ const Zeile kBaum[] = {
     {u"mnuxWeiterAn", u"mnueMailTo", -1, u"&eMail senden...", "Ctrl+E", true},
     {u"mnuxWeiterAn", u"mnuWebStart", -1, u"&Web-Seite aufrufen...", "", false},
     {u"PulBearbeiten", u"mnuAdrExport", -1, u"&Exportieren", "", false},
-    {u"mnuAdrExport", u"PulZAdresse", -1, u"&Anschrift in Zwischenablage...", "Ctrl+A", true},
+    {u"mnuAdrExport", u"PulZAdresse", -1, u"&Anschrift in Zwischenablage...", "Ctrl+A", false},
     {u"mnuAdrExport", u"PulZFax", -1, u"&Fax-Nr in Zwischenablage", "", false},
     {u"mnuAdrExport", u"mnuEmailSend", -1, u"&eMails versenden...", "", true},
     {u"mnuAdrExport", u"Strichihdf", -1, u"-", "", false},
@@ -414,8 +414,8 @@ TEST_F(MenueTest, ADisabledItemsShortcutDoesNothingAndTypesNothing) {
   m().Feld(11).setText(QStringLiteral("Notiz"));
   m().Feld(11).setSelStart(5);
   // Ctrl+M and Ctrl+H wait for their commands: no line break, no backspace. Ctrl+B has no template
-  // file, so its item is hidden. Ctrl+A waits too: nothing is selected.
-  for (Qt::Key k : {Qt::Key_M, Qt::Key_H, Qt::Key_B, Qt::Key_A}) taste(11, k, Qt::ControlModifier);
+  // file, so its item is hidden.
+  for (Qt::Key k : {Qt::Key_M, Qt::Key_H, Qt::Key_B}) taste(11, k, Qt::ControlModifier);
   EXPECT_EQ(m().Feld(11).Text(), QStringLiteral("Notiz"));
   EXPECT_EQ(m().Feld(11).SelLength(), 0);
   EXPECT_TRUE(dialoge().requests().isEmpty());

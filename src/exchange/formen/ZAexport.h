@@ -1,0 +1,25 @@
+#pragma once
+// The shown address to the clipboard: the selected record fills a print mask of the user's choice, the
+// user may edit the text, and "&Ok" puts it on the clipboard and remembers the mask. The dialog hides
+// itself; the main window's command unloads it.
+#include "platform/kit/Controls.h"
+#include "platform/kit/Form.h"
+
+class ZAexport : public vb::DialogForm, public vb::DefaultInstance<ZAexport> {
+  Q_OBJECT
+ public:
+  ZAexport();
+  static ZAexport& get() { return vb::DefaultInstance<ZAexport>::get(); }
+
+  vb::Label* bezMaske = nullptr;
+  vb::ComboBox* ComboMasken = nullptr;  // the mask names, without ".msk"
+  vb::TextBox* Text = nullptr;          // the filled mask, as the user edits it
+  vb::CommandButton* befOK = nullptr;
+  vb::CommandButton* befAbbrechen = nullptr;
+
+  void Form_Load() override;
+  void Form_QueryUnload(int& cancel, int mode) override;
+  void ComboMasken_Click();
+  void BefOk_Click();
+  void befAbbrechen_Click();
+};
