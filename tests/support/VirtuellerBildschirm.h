@@ -19,7 +19,10 @@ class VirtuellerBildschirm {
       if (QFile::exists(sockel) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) continue;
       server_.start(xvfb, {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
                            QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                           QStringLiteral("-dpi"), QStringLiteral("96")});
+                           QStringLiteral("-dpi"), QStringLiteral("96"),
+                           // Without it the server resets when its last client goes, and with it the
+                           // keyboard map a test set (setxkbmap) before the program connects.
+                           QStringLiteral("-noreset")});
       if (!server_.waitForStarted(5000)) return false;
       QElapsedTimer uhr;
       uhr.start();
