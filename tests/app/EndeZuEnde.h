@@ -90,6 +90,18 @@ class EndeZuEndeTest : public KartulonTest {
     if (ausgabe) *ausgabe = QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
     return p.exitCode() == 0;
   }
+  // Starts the program on the virtual screen with the test's folders; false when it did not start.
+  bool programmStarten(QProcess& kartulon) {
+    kartulon.setProcessEnvironment(umgebung());
+    kartulon.start(QStringLiteral(KARTULON_BINARY), {});
+    return kartulon.waitForStarted();
+  }
+  // Gives the window the focus and presses the keys one after the other.
+  void tastenAn(const QString& fenster, const QStringList& folge) {
+    ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster}));
+    for (const QString& t : folge)
+      ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50"), t}));
+  }
   // The visible window of that caption, waiting up to 30 s while the program runs; "" when none came.
   QString fensterWarten(const QProcess& kartulon, const QString& name) {
     QString fenster;

@@ -25,9 +25,7 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
   dateiSchreiben(skript, kSchliessen);
 
   QProcess kartulon;
-  kartulon.setProcessEnvironment(umgebung());
-  kartulon.start(QStringLiteral(KARTULON_BINARY), {});
-  ASSERT_TRUE(kartulon.waitForStarted());
+  ASSERT_TRUE(programmStarten(kartulon));
   const Aufraeumen aufraeumen{kartulon};
 
   // The window carries the file's description as its caption once the file is loaded.
@@ -162,38 +160,30 @@ TEST_F(EndeZuEndeTest, WriteAMaskInTheEditorAndSaveIt) {
   const QString skript = tempPfad(QStringLiteral("schliessen.py"));
   dateiSchreiben(skript, kSchliessen);
   QProcess kartulon;
-  kartulon.setProcessEnvironment(umgebung());
-  kartulon.start(QStringLiteral(KARTULON_BINARY), {});
-  ASSERT_TRUE(kartulon.waitForStarted());
+  ASSERT_TRUE(programmStarten(kartulon));
   const Aufraeumen aufraeumen{kartulon};
   auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
-  auto tasten = [&](const QString& fenster, const QStringList& folge) {
-    ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster}));
-    for (const QString& t : folge) {
-      ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50"), t}));
-    }
-  };
   auto schreiben = [&](const QString& text) {
     ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text}));
   };
   const QString haupt = warten(QStringLiteral("Kunden und Freunde"));
   ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
-  tasten(haupt, {QStringLiteral("ctrl+j")});
+  tastenAn(haupt, {QStringLiteral("ctrl+j")});
   const QString editor = warten(QStringLiteral("Masken-Editor"));
   ASSERT_FALSE(editor.isEmpty()) << "Ctrl+J did not open the mask editor";
   // The list has the focus first; Tab leads past the insert button into the text.
-  tasten(editor, {QStringLiteral("Tab"), QStringLiteral("Tab")});
+  tastenAn(editor, {QStringLiteral("Tab"), QStringLiteral("Tab")});
   schreiben(QStringLiteral("{Vorname} {Nachname}"));
-  tasten(editor, {QStringLiteral("Return")});
+  tastenAn(editor, {QStringLiteral("Return")});
   schreiben(QStringLiteral("{PLZ} {Ort}"));
-  tasten(editor, {QStringLiteral("ctrl+s")});
+  tastenAn(editor, {QStringLiteral("ctrl+s")});
   const QString datei = warten(QStringLiteral("Datei speichern unter"));
   ASSERT_FALSE(datei.isEmpty()) << "Ctrl+S in the text did not open the file dialog";
   ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), datei}));
   schreiben(QStringLiteral("Brief"));
-  tasten(datei, {QStringLiteral("Return")});
+  tastenAn(datei, {QStringLiteral("Return")});
   QThread::msleep(500);
-  tasten(editor, {QStringLiteral("Escape")});
+  tastenAn(editor, {QStringLiteral("Escape")});
   QThread::msleep(500);
   QString offen;
   EXPECT_FALSE(ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
@@ -224,9 +214,7 @@ TEST_F(EndeZuEndeTest, CutThroughTheContextMenuIsSavedAndOnTheClipboard) {
   dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), kAutomatischerLauf);
   const QString datei = dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), vorher);
   QProcess kartulon;
-  kartulon.setProcessEnvironment(umgebung());
-  kartulon.start(QStringLiteral(KARTULON_BINARY), {});
-  ASSERT_TRUE(kartulon.waitForStarted());
+  ASSERT_TRUE(programmStarten(kartulon));
   const Aufraeumen aufraeumen{kartulon};
 
   const QString fenster = fensterWarten(kartulon, QStringLiteral("Kunden und Freunde"));
@@ -318,9 +306,7 @@ TEST_F(EndeZuEndeTest, AListAndAnAddressFromTheClipboardAreImported) {
 
   auto programm = [&](const std::function<void(const std::function<QString(const QString&)>&)>& bedienen) {
     QProcess kartulon;
-    kartulon.setProcessEnvironment(umgebung());
-    kartulon.start(QStringLiteral(KARTULON_BINARY), {});
-    ASSERT_TRUE(kartulon.waitForStarted());
+    ASSERT_TRUE(programmStarten(kartulon));
     const Aufraeumen aufraeumen{kartulon};
     // Waits for a visible window of that name, gives it the focus and returns it ("" when none came).
     auto fenster = [&](const QString& name) {

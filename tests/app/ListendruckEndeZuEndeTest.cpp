@@ -15,29 +15,22 @@ TEST_F(EndeZuEndeTest, ChooseAddressesByNameAndWriteThemToAnExtractFile) {
   const QString skript = tempPfad(QStringLiteral("schliessen.py"));
   dateiSchreiben(skript, kSchliessen);
   QProcess kartulon;
-  kartulon.setProcessEnvironment(umgebung());
-  kartulon.start(QStringLiteral(KARTULON_BINARY), {});
-  ASSERT_TRUE(kartulon.waitForStarted());
+  ASSERT_TRUE(programmStarten(kartulon));
   const Aufraeumen aufraeumen{kartulon};
   auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
-  auto tasten = [&](const QString& fenster, const QStringList& folge) {
-    ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster}));
-    for (const QString& t : folge)
-      ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50"), t}));
-  };
   const QString haupt = warten(QStringLiteral("Kunden und Freunde"));
   ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
-  tasten(haupt, {QStringLiteral("ctrl+p")});
+  tastenAn(haupt, {QStringLiteral("ctrl+p")});
   const QString dialog = warten(QStringLiteral("Kartulonliste drucken"));
   ASSERT_FALSE(dialog.isEmpty()) << "Ctrl+P did not open the list print";
   // The list has the focus first; Tab leads into "Liste für...".
-  tasten(dialog, {QStringLiteral("Tab")});
+  tastenAn(dialog, {QStringLiteral("Tab")});
   ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"),
                                    QStringLiteral("Maier")}));
-  tasten(dialog, {QStringLiteral("Return"), QStringLiteral("alt+t")});
+  tastenAn(dialog, {QStringLiteral("Return"), QStringLiteral("alt+t")});
   const QString datei = warten(QStringLiteral("Datei speichern unter"));
   ASSERT_FALSE(datei.isEmpty()) << "In Datei... did not open the file dialog";
-  tasten(datei, {QStringLiteral("Return")});
+  tastenAn(datei, {QStringLiteral("Return")});
   QThread::msleep(500);
   QString offen;
   EXPECT_FALSE(ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
