@@ -1,8 +1,11 @@
 #include "common/Email.h"
 
 #include "common/Pfade.h"
+#include "platform/dienste/Dialogs.h"
 #include "platform/dienste/Shell.h"
 #include "platform/vb/Vb.h"
+
+#include <QFileInfo>
 
 
 namespace {
@@ -14,15 +17,28 @@ bool istWebAdresse(const QString& klein) {
          klein.contains(QStringLiteral("ftp://"));
 }
 
-QUrl mailto(const QString& adresse) {
+}  // namespace
+
+QUrl mailto(const QString& adresse, const QString& betreff) {
   QUrl url;
   url.setScheme(QStringLiteral("mailto"));
   // As a path, so that "?", "#" and "&" in the address stay part of it and start no header.
   url.setPath(adresse, QUrl::DecodedMode);
+  // Encoded whole, so that "&", "#" or "%" in the subject neither add a header nor cut it.
+  if (!betreff.isEmpty())
+    url.setQuery(QStringLiteral("subject=") + QString::fromLatin1(QUrl::toPercentEncoding(betreff)),
+                 QUrl::StrictMode);
   return url;
 }
 
-}  // namespace
+bool LinkOeffnen(const QUrl& link) {
+  if (Shell::service().oeffnen(link)) return true;
+  const QString name = link.isLocalFile() ? QFileInfo(link.toLocalFile()).fileName()
+                                          : link.toDisplayString(QUrl::RemoveQuery);
+  MsgBox(QStringLiteral("Es ist kein Programm eingerichtet, das »") + name + QStringLiteral("« öffnen kann."),
+         vb::vbExclamation);
+  return false;
+}
 
 bool EmailPruefen(const QString& adresse) {
   bool gueltig = true;

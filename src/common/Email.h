@@ -27,5 +27,13 @@ QUrl AdresseAlsUrl(const QString& text);
 // anything else, so that no text is handed to the desktop that could start a program.
 QUrl WebAdresseAlsUrl(const QString& text, bool wwwErlaubt);
 
+// A "mailto:" link to the address, with the subject when there is one. Both are carried percent-encoded:
+// no character of either can add a recipient or a header.
+QUrl mailto(const QString& adresse, const QString& betreff = QString());
+
+// Opens a document, folder or link with the desktop's program for it; when the desktop has none, the user
+// is told so. True when the desktop took it.
+bool LinkOeffnen(const QUrl& link);
+
 // Hands a web or e-mail address to the desktop; true when it did (whatever the desktop made of it).
 bool AdresseOeffnen(const QString& text);

@@ -121,3 +121,36 @@ TEST_F(EmailTest, OnlyAWholeWebAddressBecomesAWebUrl) {
   for (const Fall& f : faelle)
     EXPECT_EQ(WebAdresseAlsUrl(f.text, f.www).toString(QUrl::FullyEncoded), f.url) << f.text.toStdString();
 }
+
+TEST_F(EmailTest, MailtoLinksCarryAddressAndSubjectEncoded) {
+  struct Fall {
+    QString adresse, betreff, link;
+  };
+  const Fall faelle[] = {
+      {"anna@example.de", "", "mailto:anna@example.de"},
+      {"anna@example.de", "Grüße", "mailto:anna@example.de?subject=Gr%C3%BC%C3%9Fe"},
+      {"x@y.de?bcc=z@w.de", "Hallo", "mailto:x@y.de%3Fbcc=z@w.de?subject=Hallo"},
+      {"anna@example.de", "A & B #1 100%", "mailto:anna@example.de?subject=A%20%26%20B%20%231%20100%25"},
+      {"anna@example.de", "a=b+c?", "mailto:anna@example.de?subject=a%3Db%2Bc%3F"},
+  };
+  for (const Fall& f : faelle) {
+    const QUrl url = mailto(f.adresse, f.betreff);
+    EXPECT_EQ(url.toString(QUrl::FullyEncoded), f.link) << f.adresse.toStdString();
+    // What a mail program reads back out of the link.
+    EXPECT_EQ(url.path(QUrl::FullyDecoded), f.adresse);
+    const QString betreff = QUrl::fromPercentEncoding(url.query(QUrl::FullyEncoded).mid(8).toLatin1());
+    EXPECT_EQ(betreff, f.betreff);
+  }
+}
+
+TEST_F(EmailTest, ALinkNoProgramTakesIsReported) {
+  shell().oeffnenGelingt = true;
+  EXPECT_TRUE(LinkOeffnen(mailto("anna@example.de")));
+  EXPECT_TRUE(dialoge().requests().isEmpty());
+  shell().oeffnenGelingt = false;
+  EXPECT_FALSE(LinkOeffnen(QUrl::fromLocalFile(tempPfad("Brief 1.doc"))));
+  EXPECT_FALSE(LinkOeffnen(mailto("anna@example.de", "Hallo")));
+  ASSERT_EQ(dialoge().requests().size(), 2);
+  EXPECT_EQ(dialoge().requests()[0].text, "Es ist kein Programm eingerichtet, das »Brief 1.doc« öffnen kann.");
+  EXPECT_EQ(dialoge().requests()[1].text, "Es ist kein Programm eingerichtet, das »mailto:anna@example.de« öffnen kann.");
+}
