@@ -280,6 +280,9 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   Empfaengervorgabe UeberweisungsVorgabe() const;
   // The number to dial, with its call-by-call prefix.
   QString TelewahlNummer() const;
+  // Opens the dialling dialog with that number (also the toolbar key and the context-menu item).
+  void PulTeleWählen_Click();
+  void mnuPopTeleWahl_Click();
 
  protected:
   void paintEvent(QPaintEvent* e) override;

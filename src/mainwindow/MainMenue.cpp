@@ -43,7 +43,7 @@ void Main::MenueAnlegen() {
       {u"mnuPopUp"_s, u"mnuPopZoom"_s, -1, u"Zoom..."_s, ohne, aufruf(m, &Main::mnuPopZoom_Click)},
       {u"mnuPopUp"_s, u"mnuPopStrichConnect"_s, -1, u"-"_s, ohne, keiner},
       {u"mnuPopUp"_s, u"mnuPopBrfAnWord"_s, -1, u"Brief an Word..."_s, ohne, keiner},
-      {u"mnuPopUp"_s, u"mnuPopTeleWahl"_s, -1, u"Telefon-Nr. wählen..."_s, ohne, keiner},
+      {u"mnuPopUp"_s, u"mnuPopTeleWahl"_s, -1, u"Telefon-Nr. wählen..."_s, ohne, aufruf(m, &Main::mnuPopTeleWahl_Click)},
       {u"mnuPopUp"_s, u"mnuPopeMailTo"_s, -1, u"eMail senden..."_s, ohne, keiner},
       {u"mnuPopUp"_s, u"mnuPopWebSite"_s, -1, u"Web-Seite aufrufen..."_s, ohne, aufruf(m, &Main::mnuPopWebSite_Click)},
 
@@ -91,7 +91,8 @@ void Main::MenueAnlegen() {
       {u"PulBearbeiten"_s, u"Strich77"_s, -1, u"-"_s, ohne, keiner},
       {u"PulBearbeiten"_s, u"mnuxWeiterAn"_s, -1, u"&Weiterleitung"_s, ohne, keiner},
       {u"mnuxWeiterAn"_s, u"mnuBrfAnWord"_s, -1, u"&Brief an Word..."_s, taste("Ctrl+B"), keiner},
-      {u"mnuxWeiterAn"_s, u"PulTeleWählen"_s, -1, u"&Telefonnummer per Modem wählen..."_s, taste("Ctrl+W"), keiner},
+      {u"mnuxWeiterAn"_s, u"PulTeleWählen"_s, -1, u"&Telefonnummer per Modem wählen..."_s, taste("Ctrl+W"),
+       aufruf(m, &Main::PulTeleWählen_Click)},
       {u"mnuxWeiterAn"_s, u"mnueMailTo"_s, -1, u"&eMail senden..."_s, taste("Ctrl+E"), keiner},
       {u"mnuxWeiterAn"_s, u"mnuWebStart"_s, -1, u"&Web-Seite aufrufen..."_s, ohne, aufruf(m, &Main::mnuWebStart_Click)},
       {u"PulBearbeiten"_s, u"mnuAdrExport"_s, -1, u"&Exportieren"_s, ohne, keiner},
@@ -231,7 +232,7 @@ void Main::MenueAnlegen() {
   Menue->arrayFuellen(QStringLiteral("mnuPrg"), mnuPrg);
 
   // The toolbar keys whose commands are built later wait as their menu items do.
-  for (const char16_t* key : {u"Foto", u"Umschlag", u"Telefon"})
+  for (const char16_t* key : {u"Foto", u"Umschlag"})
     Toolbar->setButtonEnabled(QString::fromUtf16(key), false);
 
   StdDialog = new vb::CommonDialog(QStringLiteral("StdDialog"), this);

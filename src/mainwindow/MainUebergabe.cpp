@@ -1,5 +1,7 @@
 // What the transfer form and the dialling dialog start with, taken from the shown record.
 #include "common/Global.h"
+#include "exchange/formen/Telewahl.h"
+#include "mainwindow/Dialogbefehl.h"
 #include "mainwindow/Main.h"
 #include "store/CallByCall.h"
 
@@ -10,3 +12,11 @@ Empfaengervorgabe Main::UeberweisungsVorgabe() const {
 }
 
 QString Main::TelewahlNummer() const { return WahlNummer(Feld(7).Text(), Feld(12).Text(), FeldIndex); }
+
+void Main::PulTeleWählen_Click() {
+  DialogSchritte<Telewahl> s;
+  s.vorZeigen = [this](Telewahl& d) { d.txtNummer->setText(TelewahlNummer()); };
+  DialogBefehl(s);
+}
+
+void Main::mnuPopTeleWahl_Click() { PulTeleWählen_Click(); }

@@ -54,7 +54,7 @@ const Zeile kBaum[] = {
     {u"mnuPopUp", u"mnuPopZoom", -1, u"Zoom...", "", false},
     {u"mnuPopUp", u"mnuPopStrichConnect", -1, u"-", "", false},
     {u"mnuPopUp", u"mnuPopBrfAnWord", -1, u"Brief an Word...", "", true},
-    {u"mnuPopUp", u"mnuPopTeleWahl", -1, u"Telefon-Nr. wählen...", "", true},
+    {u"mnuPopUp", u"mnuPopTeleWahl", -1, u"Telefon-Nr. wählen...", "", false},
     {u"mnuPopUp", u"mnuPopeMailTo", -1, u"eMail senden...", "", true},
     {u"mnuPopUp", u"mnuPopWebSite", -1, u"Web-Seite aufrufen...", "", false},
 
@@ -94,7 +94,7 @@ const Zeile kBaum[] = {
     {u"PulBearbeiten", u"Strich77", -1, u"-", "", false},
     {u"PulBearbeiten", u"mnuxWeiterAn", -1, u"&Weiterleitung", "", false},
     {u"mnuxWeiterAn", u"mnuBrfAnWord", -1, u"&Brief an Word...", "Ctrl+B", true},
-    {u"mnuxWeiterAn", u"PulTeleWählen", -1, u"&Telefonnummer per Modem wählen...", "Ctrl+W", true},
+    {u"mnuxWeiterAn", u"PulTeleWählen", -1, u"&Telefonnummer per Modem wählen...", "Ctrl+W", false},
     {u"mnuxWeiterAn", u"mnueMailTo", -1, u"&eMail senden...", "Ctrl+E", true},
     {u"mnuxWeiterAn", u"mnuWebStart", -1, u"&Web-Seite aufrufen...", "", false},
     {u"PulBearbeiten", u"mnuAdrExport", -1, u"&Exportieren", "", false},
@@ -248,7 +248,7 @@ TEST_F(MenueTest, TheMenuBarHoldsTheTreeAsDesigned) {
   EXPECT_EQ(strich->Caption(), QStringLiteral("-"));
   EXPECT_EQ(strich->action()->text(), QString());  // a style could draw a separator's text as a title
   // The waiting toolbar keys.
-  for (const char16_t* key : {u"Foto", u"Umschlag", u"Telefon"})
+  for (const char16_t* key : {u"Foto", u"Umschlag"})
     EXPECT_FALSE(m().Toolbar->Button(QString::fromUtf16(key))->isEnabled());
 }
 

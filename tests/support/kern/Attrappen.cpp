@@ -159,3 +159,45 @@ FesteSysInfo::FesteSysInfo() {
   speicherWerte = {8LL << 30, 4LL << 30, 2LL << 30, 2LL << 30};
   prozessorWerte = {4, QStringLiteral("Testprozessor"), QStringLiteral("x86_64")};
 }
+
+RecordingSerialPort::RecordingSerialPort() : echt_(SerialPort::echt()) {}
+
+RecordingSerialPort::~RecordingSerialPort() = default;
+
+int RecordingSerialPort::aufnehmen(const QString& schritt, int fehler) {
+  verlauf.append(fehler ? schritt + QStringLiteral(" = ") + QString::number(fehler) : schritt);
+  return fehler;
+}
+
+int RecordingSerialPort::oeffnen(const QString& geraet) {
+  return aufnehmen(QStringLiteral("oeffnen ") + geraet, echt_->oeffnen(geraet));
+}
+
+int RecordingSerialPort::eingangLeeren() { return aufnehmen(QStringLiteral("leeren"), echt_->eingangLeeren()); }
+
+int RecordingSerialPort::schreiben(const QByteArray& daten) {
+  const int fehler = echt_->schreiben(daten);
+  aufnehmen(QStringLiteral("schreiben ") + QString::fromLatin1(daten).replace(u'\r', QStringLiteral("\\r")), fehler);
+  if (nachSchreiben) nachSchreiben(daten);
+  return fehler;
+}
+
+QByteArray RecordingSerialPort::lesen(int wartenMs) {
+  ++lesungen;
+  if (vorLesen) vorLesen(lesungen);
+  const QByteArray daten = echt_->lesen(wartenMs);
+  if (daten.isEmpty())
+    Clock::advance(uhrSchrittMs);
+  else
+    gelesen.append(daten);
+  return daten;
+}
+
+int RecordingSerialPort::dtr(bool an) { return aufnehmen(QStringLiteral("dtr %1").arg(an ? 1 : 0), echt_->dtr(an)); }
+
+void RecordingSerialPort::schliessen() {
+  verlauf.append(QStringLiteral("schliessen"));
+  echt_->schliessen();
+}
+
+bool RecordingSerialPort::offen() const { return echt_->offen(); }

@@ -3,6 +3,7 @@
 // facts. Tests install them through each service's install().
 #include "platform/dienste/Dialogs.h"
 #include "platform/dienste/Help.h"
+#include "platform/dienste/SerialPort.h"
 #include "platform/dienste/Shell.h"
 #include "platform/dienste/Sound.h"
 #include "platform/dienste/SysInfo.h"
@@ -230,4 +231,33 @@ class FolgeZufall : public ZufallService {
   QList<double> folge;
   int gemischt = 0;
   int gezogen = 0;
+};
+
+// The serial port through the real back end (tests give it a pseudo-terminal), with every step recorded.
+// A read that brings nothing moves a fixed clock on, so that the modem's waits take no real time.
+class RecordingSerialPort : public SerialPortService {
+ public:
+  RecordingSerialPort();
+  ~RecordingSerialPort() override;
+  int oeffnen(const QString& geraet) override;
+  int eingangLeeren() override;
+  int schreiben(const QByteArray& daten) override;
+  QByteArray lesen(int wartenMs) override;
+  int dtr(bool an) override;
+  void schliessen() override;
+  bool offen() const override;
+
+  // "oeffnen /dev/pts/3", "leeren", "schreiben ATH0\r", "dtr 0", "dtr 1", "schliessen"; each with
+  // " = <error number>" when it failed.
+  QStringList verlauf;
+  QList<QByteArray> gelesen;  // what each read brought, empty reads left out
+  int lesungen = 0;
+  // Called after each write (the modem answers here) and before each read (with the read's number, from 1).
+  std::function<void(const QByteArray& daten)> nachSchreiben;
+  std::function<void(int lesung)> vorLesen;
+  qint64 uhrSchrittMs = 1000;
+
+ private:
+  int aufnehmen(const QString& schritt, int fehler);
+  std::unique_ptr<SerialPortService> echt_;
 };
