@@ -67,7 +67,7 @@ class TelewahlTest : public KartulonTest {
     return dateiLesen(zedured());
   }
 
-  // A fresh modem on a fresh line: it reads each command the program sends and answers with the pieces,
+  // A fresh modem on a fresh line: it reads each command the program sends and answers with the chunks,
   // one before each read of the program.
   void neuesModem(QList<QByteArray> antwort = {}) {
     modem = std::make_unique<Pseudoterminal>();
@@ -162,7 +162,7 @@ TEST_F(TelewahlTest, TheModemReadsTheCommandAnswersOkAndIsHungUp) {
     QString string;
     QString nummer;
     QByteArray befehl;
-    QList<QByteArray> antwort;  // one piece per read
+    QList<QByteArray> antwort;  // one chunk per read
   };
   const QStringList liste = WaehlStringEintraege();
   const Fall faelle[] = {
