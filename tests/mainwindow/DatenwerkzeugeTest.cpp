@@ -7,6 +7,7 @@
 #include "support/kern/TestUmgebung.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QProgressBar>
 #include <cmath>
 #include <QUrlQuery>
@@ -25,6 +26,8 @@ class DatenwerkzeugeTest : public KartulonTest {
       gewaehlt << m().Liste->ListIndex();
       statusBeimWaehlen << panel();
       balken << m().ProgressBar->Value();
+      const QCursor* zeiger = QGuiApplication::overrideCursor();
+      sanduhr << (zeiger && zeiger->shape() == Qt::WaitCursor && !m().ProgressBar->isHidden());
       klick();
     };
     ausruf = ausrufAufnehmen();
@@ -46,6 +49,7 @@ class DatenwerkzeugeTest : public KartulonTest {
     gewaehlt.clear();
     statusBeimWaehlen.clear();
     balken.clear();
+    sanduhr.clear();
   }
   // The pages of the help topics, so that the help double shows them.
   void hilfeseite(int thema) {
@@ -75,6 +79,7 @@ class DatenwerkzeugeTest : public KartulonTest {
   QList<int> gewaehlt;
   QStringList statusBeimWaehlen;
   QList<int> balken;
+  QList<bool> sanduhr;  // the hourglass and the bar while a record was selected
   QStringList statusBeiMeldung;
   QList<int> toeneBeiMeldung;
 };
@@ -120,6 +125,7 @@ TEST_F(DatenwerkzeugeTest, TheEmailCheckTidiesEveryFieldAndStopsAtTheFirstImplau
 
     EXPECT_EQ(gewaehlt, f.gewaehlt);
     for (const QString& s : statusBeimWaehlen) EXPECT_EQ(s, QStringLiteral("Prüfe eMail-Kartulon"));
+    EXPECT_EQ(sanduhr, QList<bool>(f.gewaehlt.size(), true));
     // The bar stands at 100 x pass / records before each pass.
     for (int c = 0; c < balken.size(); ++c) EXPECT_EQ(balken[c], std::lround(100.0 * c / f.emails.size()));
     QStringList erwartet;
@@ -147,6 +153,7 @@ TEST_F(DatenwerkzeugeTest, TheEmailCheckTidiesEveryFieldAndStopsAtTheFirstImplau
     EXPECT_EQ(klaenge(), ausruf);
     EXPECT_EQ(panel(), QStringLiteral("Bereit"));
     EXPECT_TRUE(m().ProgressBar->isHidden());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   }
 }
 
@@ -352,8 +359,10 @@ TEST_F(DatenwerkzeugeTest, ThePostcodeDistributionShowsEachRecordAndReports) {
     }
     EXPECT_EQ(m().Liste->items(), zeilen);
     EXPECT_EQ(Geaendert, 0);
+    EXPECT_EQ(sanduhr, QList<bool>(f.plz.size(), true));
     EXPECT_EQ(panel(), QStringLiteral("Bereit"));
     EXPECT_TRUE(m().ProgressBar->isHidden());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   }
 }
 
