@@ -228,6 +228,24 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void mnuAdrImpDINFO99_Click();
   void mnuPlzSuche_Click();
 
+  // --- the data tools over the whole record table: e-mail check, mail, statistics, take-overs ---------
+  // Walks from the current record on, tidies every e-mail field, stores each record and stops at the
+  // first address that cannot be right, leaving it shown.
+  void mnuChkEmails_Click();
+  // A mail to the shown address, the selection of the field that last had the focus as its subject.
+  void mnueMailTo_Click();
+  void mnuPopeMailTo_Click();
+  // Counts the records that hold every word of a search text; OK in the report asks again.
+  void mnuStatistikFeldSuche_Click();
+  // Counts the postcodes by their first digit.
+  void mnuStatistikPLZ_Click();
+  // Take the domains, towns and area codes the records hold into the pick list and the catalogues.
+  void mnuUebernahmeEmail_Click();
+  void mnuUebernahmePlzOrt_Click();
+  void mnuUebernahmePlzVorwahl_Click();
+  vb::MenuItem* mnueMailTo = nullptr;
+  vb::MenuItem* mnuChkEmails = nullptr;
+
   // --- field editing, toolbar, clock (mainwindow) ---------------------------------------------------
   // The shared handlers of the 24 field boxes; index is the box's index.
   void Feld_GotFocus(short index);

@@ -54,9 +54,11 @@ QString PlzLesen(const QString& plz, short& wahl, const char* art, bool vorwahl,
   if (wahl != 0) wahl = 1;
   const PlzSchluessel s = Zerlegen(plz);
   if (vorwahl && vb::Val(s.schluessel) <= 0) return {};
-  const QString datei = Paths::aufloesen(s.datei(art));
-  if (!DateiVorhanden(datei)) return {};
-  const QString wert = IniLesen(datei, "PLZ", s.schluessel, "");
+  const QString name = s.datei(art);
+  if (name.isEmpty() || s.schluessel.isEmpty()) return {};
+  // A missing file reads as empty. No test for the file itself: that would first write out an entry
+  // that waits in memory, once for every record of a take-over that reads and writes the catalogues.
+  const QString wert = IniLesen(Paths::aufloesen(name), "PLZ", s.schluessel, "");
   const QStringList eintraege = Eintraege(wert);
   QString ergebnis = wert;
   if (wahl == 1 && eintraege.size() > 1) {

@@ -46,6 +46,10 @@ int MsgBox(const QString& text, int style, const QString& title, const std::func
 QString InputBox(const QString& prompt, const QString& title, const QString& standard) {
   return Dialogs::service().inputBox(prompt, title, standard);
 }
+QString InputBox(const QString& prompt, const QString& title, const QString& standard,
+                 const std::function<void()>& hilfe) {
+  return Dialogs::service().inputBoxMitHilfe(prompt, title, standard, hilfe);
+}
 
 
 

@@ -64,6 +64,12 @@ class DialogService {
   }
   // "" when cancelled.
   virtual QString inputBox(const QString& prompt, const QString& title, const QString& standard) = 0;
+  // An input box with a Help button as well: the button calls hilfe and the box stays with what was
+  // typed. Without a box of its own, the plain input box answers.
+  virtual QString inputBoxMitHilfe(const QString& prompt, const QString& title, const QString& standard,
+                                   const std::function<void()>& /*hilfe*/) {
+    return inputBox(prompt, title, standard);
+  }
   // "" when cancelled.
   virtual QString fileDialog(const FileDialogRequest& request) = 0;
   // false when cancelled.
@@ -103,5 +109,8 @@ int MsgBox(const QString& text, int style = vb::vbOKOnly, const QString& title =
 // With a Help button that calls hilfe (the box stays open).
 int MsgBox(const QString& text, int style, const QString& title, const std::function<void()>& hilfe);
 QString InputBox(const QString& prompt, const QString& title = {}, const QString& standard = {});
+// With a Help button that calls hilfe (the box stays open).
+QString InputBox(const QString& prompt, const QString& title, const QString& standard,
+                 const std::function<void()>& hilfe);
 
 Q_DECLARE_METATYPE(SchriftWahl)

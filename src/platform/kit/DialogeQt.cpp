@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -12,7 +13,9 @@
 #include <QVBoxLayout>
 #include <QFileDialog>
 #include <QFontDialog>
-#include <QInputDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -95,14 +98,48 @@ class QtDialogs : public DialogService {
   }
 
   QString inputBox(const QString& prompt, const QString& title, const QString& standard) override {
-    QInputDialog d(QApplication::activeWindow());
+    return inputBoxMitHilfe(prompt, title, standard, {});
+  }
+
+  // The runtime's input box: the prompt at the top left, OK and Abbrechen (and Hilfe) at the right, the
+  // text box across the bottom with the proposal selected.
+  QString inputBoxMitHilfe(const QString& prompt, const QString& title, const QString& standard,
+                           const std::function<void()>& hilfe) override {
+    QDialog d(QApplication::activeWindow());
+    d.setObjectName(QStringLiteral("InputBox"));
     d.setWindowTitle(title.isEmpty() ? QStringLiteral("Kartulon") : title);
-    d.setLabelText(prompt);
-    d.setTextValue(standard);
-    d.setOkButtonText(QStringLiteral("OK"));
-    d.setCancelButtonText(QStringLiteral("Abbrechen"));
+    auto* raster = new QGridLayout(&d);
+    auto* text = new QLabel(prompt, &d);
+    text->setObjectName(QStringLiteral("Prompt"));
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setMinimumWidth(300);
+    raster->addWidget(text, 0, 0, 3, 1);
+    auto* ok = new QPushButton(QStringLiteral("OK"), &d);
+    ok->setObjectName(QStringLiteral("OK"));
+    ok->setDefault(true);
+    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), &d);
+    abbrechen->setObjectName(QStringLiteral("Abbrechen"));
+    raster->addWidget(ok, 0, 1);
+    raster->addWidget(abbrechen, 1, 1);
+    if (hilfe) {
+      auto* hilfeKnopf = new QPushButton(QStringLiteral("&Hilfe"), &d);
+      hilfeKnopf->setObjectName(QStringLiteral("Hilfe"));
+      hilfeKnopf->setAutoDefault(false);
+      raster->addWidget(hilfeKnopf, 2, 1, Qt::AlignTop);
+      // The help shows beside the box; what was typed stays.
+      QObject::connect(hilfeKnopf, &QPushButton::clicked, &d, [hilfe] { hilfe(); });
+    }
+    auto* eingabe = new QLineEdit(standard, &d);
+    eingabe->setObjectName(QStringLiteral("Eingabe"));
+    eingabe->selectAll();
+    raster->addWidget(eingabe, 3, 0, 1, 2);
+    raster->setRowStretch(2, 1);
+    QObject::connect(ok, &QPushButton::clicked, &d, &QDialog::accept);
+    QObject::connect(abbrechen, &QPushButton::clicked, &d, &QDialog::reject);
+    eingabe->setFocus();
     if (d.exec() != QDialog::Accepted) return {};
-    return d.textValue();
+    return eingabe->text();
   }
 
   QString fileDialog(const FileDialogRequest& r) override {

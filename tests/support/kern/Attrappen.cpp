@@ -20,20 +20,52 @@ std::optional<QVariant> ScriptedDialogs::next(const Request& r) {
   return v;
 }
 
+std::optional<QVariant> ScriptedDialogs::nextMitHilfe(const Request& r, const std::function<void()>& hilfe) {
+  auto a = next(r);
+  while (istHilfe(a) && hilfe) {
+    hilfe();
+    // The same box, still open: its next answer follows without a new request.
+    if (answers_.empty()) return std::nullopt;
+    a = answers_.front();
+    answers_.pop_front();
+  }
+  if (istHilfe(a)) return QVariant();
+  return a;
+}
+
+namespace {
+int abbruchAntwort(int style) {
+  const int buttons = style & 0x7;
+  return buttons == vb::vbOKOnly ? vb::vbOK
+         : buttons == vb::vbYesNo ? vb::vbNo
+         : buttons == vb::vbAbortRetryIgnore ? vb::vbAbort
+                                              : vb::vbCancel;
+}
+}  // namespace
+
+int ScriptedDialogs::msgBoxMitHilfe(const QString& text, int style, const QString& title,
+                                    const std::function<void()>& hilfe) {
+  const auto a = nextMitHilfe({QStringLiteral("msgbox"), text, style, title, {}, static_cast<bool>(hilfe)}, hilfe);
+  if (!a || !a->isValid()) return abbruchAntwort(style);
+  return a->toInt();
+}
+
+QString ScriptedDialogs::inputBoxMitHilfe(const QString& prompt, const QString& title, const QString& standard,
+                                          const std::function<void()>& hilfe) {
+  const auto a = nextMitHilfe({QStringLiteral("inputbox"), prompt, 0, title, standard, static_cast<bool>(hilfe)}, hilfe);
+  if (!a || !a->isValid()) return {};
+  return a->toString();
+}
+
 int ScriptedDialogs::msgBox(const QString& text, int style, const QString& title) {
   const auto a = next({QStringLiteral("msgbox"), text, style, title, {}});
-  const int buttons = style & 0x7;
-  const int abbruch = buttons == vb::vbOKOnly ? vb::vbOK
-                      : buttons == vb::vbYesNo ? vb::vbNo
-                      : buttons == vb::vbAbortRetryIgnore ? vb::vbAbort
-                                                           : vb::vbCancel;
-  if (!a || !a->isValid()) return abbruch;
+  if (!a || !a->isValid() || istHilfe(a)) return abbruchAntwort(style);
   return a->toInt();
 }
 
 QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title, const QString& standard) {
   const auto a = next({QStringLiteral("inputbox"), prompt, 0, title, standard});
-  if (!a || !a->isValid()) return {};
+  if (!a || !a->isValid() || istHilfe(a)) return {};
   return a->toString();
 }
 

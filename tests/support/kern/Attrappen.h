@@ -37,6 +37,7 @@ class ScriptedDialogs : public DialogService {
     int style = 0;
     QString title;
     QString standard;
+    bool hilfe = false;  // the box had a Help button
   };
 
   void answer(int msgBoxAnswer) { answers_.push_back(msgBoxAnswer); }
@@ -44,6 +45,9 @@ class ScriptedDialogs : public DialogService {
   void answerFont(const QFont& f) { answers_.push_back(f); }
   void answerColor(const QColor& c) { answers_.push_back(c); }
   void answerCancel() { answers_.push_back(QVariant()); }
+  // Presses the Help button of a box that has one (the box stays and takes the next answer); on a box
+  // without one it counts as cancelling.
+  void answerHilfe() { answers_.push_back(QVariant::fromValue(HilfeKnopf{})); }
   // The printer set-up: the printer chosen and its orientation.
   void answerPrinter(const QString& drucker, int ausrichtung) {
     answers_.push_back(QVariantList{drucker, ausrichtung});
@@ -63,7 +67,11 @@ class ScriptedDialogs : public DialogService {
   std::function<void(const Request&)> onRequest;
 
   int msgBox(const QString& text, int style, const QString& title) override;
+  int msgBoxMitHilfe(const QString& text, int style, const QString& title,
+                     const std::function<void()>& hilfe) override;
   QString inputBox(const QString& prompt, const QString& title, const QString& standard) override;
+  QString inputBoxMitHilfe(const QString& prompt, const QString& title, const QString& standard,
+                           const std::function<void()>& hilfe) override;
   QString fileDialog(const FileDialogRequest& request) override;
   bool fontDialog(QFont& font) override;
   bool colorDialog(QColor& color) override;
@@ -76,7 +84,11 @@ class ScriptedDialogs : public DialogService {
   std::optional<SchriftWahl> letzteSchriftVorgabe;
 
  private:
+  struct HilfeKnopf {};
   std::optional<QVariant> next(const Request& r);
+  // The next answer of a box with a Help button: each scripted press calls hilfe first.
+  std::optional<QVariant> nextMitHilfe(const Request& r, const std::function<void()>& hilfe);
+  static bool istHilfe(const std::optional<QVariant>& a) { return a && a->metaType() == QMetaType::fromType<HilfeKnopf>(); }
   std::deque<QVariant> answers_;
   QList<Request> requests_;
   int unanswered_ = 0;
