@@ -32,6 +32,8 @@ class Lauf {
     SchriftSetzen(traeger_, IniLesen(MaskenIni(), QStringLiteral("MaskenFonts"), a_.maske, SchriftAlsText(traeger_)),
                   QStringLiteral("Alles"));
     seiteOffen_ = false;
+    // The mask is read once for all its addresses.
+    maskentext_ = MaskeLaden(a_.maske);
 
     const qsizetype anzahl = a_.zeilen.size();
     qsizetype naechste = 0;  // into the selected lines
@@ -115,7 +117,7 @@ class Lauf {
 
   void adresseDrucken(const QString& zeile) {
     // The word-wrap drops line feeds anyway; without them a rest equal to the text means nothing printed.
-    QString text = KommasVerdichten(MaskeFuellen(a_.maske, zeile, a_.bezeichnungen));
+    QString text = KommasVerdichten(MaskentextFuellen(maskentext_, zeile, a_.bezeichnungen));
     text.remove(u'\n');
     if (adresseAufSeite_ && !TextImRahmenMessen(text, 0, -1, -1, -1).isEmpty()) {
       seiteBeenden();
@@ -152,6 +154,7 @@ class Lauf {
   vb::FontObject& traeger_;
   Listendruckstand& s_;
   vb::PrinterObject& p_;
+  QString maskentext_;
   bool seiteOffen_ = false;
   bool adresseAufSeite_ = false;
   bool ende_ = false;
