@@ -8,10 +8,10 @@
 #include "printing/formen/Listendruck.h"
 #include "printing/formen/PrinterSet.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -19,7 +19,10 @@ Listendruck& listeMit(int anzahl) {
   const QString ordner = BenchUmgebung() + QStringLiteral("/masken");
   QDir().mkpath(ordner);
   QFile f(ordner + QStringLiteral("/Drei.msk"));
-  if (f.open(QIODevice::WriteOnly)) f.write("{Vorname} {Nachname}\r\n{Stra\xDF" "e}\r\n{PLZ} {Ort}");
+  if (f.open(QIODevice::WriteOnly))
+    f.write(
+        "{Vorname} {Nachname}\r\n{Stra\xDF"
+        "e}\r\n{PLZ} {Ort}");
   f.close();
   MaskenOrdner = ordner;
   NurLesen = 0;

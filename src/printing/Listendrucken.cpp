@@ -81,8 +81,8 @@ class Lauf {
     }
     if (!gelungen(p_.setFontSize(1)) || !gelungen(p_.Print(QStringLiteral(" ")))) return;
     if (!gelungen(DruckschriftUebernehmen(p_, traeger_))) return;
-    p_.setCurrentY(vb::Val(IniLesen(QString(), QStringLiteral("Drucker"), QStringLiteral("RandOben"), QStringLiteral("0"))) /
-                   10);
+    p_.setCurrentY(
+        vb::Val(IniLesen(QString(), QStringLiteral("Drucker"), QStringLiteral("RandOben"), QStringLiteral("0"))) / 10);
     if (a_.seiteProAdresse || a_.ueberschrift.isEmpty()) return;
     ++s_.SeitenNummer;
     const double groesse = traeger_.fontSize().value_or(p_.FontSize());

@@ -11,14 +11,14 @@
 #include <functional>
 
 struct Listendruckauftrag {
-  QStringList zeilen;       // every record line of the list
-  QList<int> gewaehlt;      // the selected ones, ascending
-  QString maske;            // the mask's name
-  QString ueberschrift;     // the title
+  QStringList zeilen;    // every record line of the list
+  QList<int> gewaehlt;   // the selected ones, ascending
+  QString maske;         // the mask's name
+  QString ueberschrift;  // the title
   bool seiteProAdresse = false;
   bool seitenBestaetigen = false;
-  int randX = 0;            // left margin in mm
-  int randY = 0;            // top margin in mm
+  int randX = 0;  // left margin in mm
+  int randY = 0;  // top margin in mm
   int kopien = 1;
   Bezeichnungen bezeichnungen;
   // Gets 100 * i / (lines - 1) for line i whenever that changes (only for more than one line).

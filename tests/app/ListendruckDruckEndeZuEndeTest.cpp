@@ -33,13 +33,12 @@ TEST_F(EndeZuEndeTest, PrintAllAddressesThenThePersonSheetIntoPdfFiles) {
   ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) << "pdftotext is needed";
   dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
                  "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
-  dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"),
-                 "..Kunden und Freunde\r\n" +
-                     zeileAus({{1, "Meier"}, {2, "Anna"}, {3, "Lindenweg 1"}, {4, "20095"}, {5, "Hamburg"}}).toLatin1() +
-                     "\r\n" +
-                     zeileAus({{1, "Weber"}, {2, "Jan"}, {3, "Hauptstr. 7"}, {4, "28195"}, {5, "Bremen"}}).toLatin1() +
-                     "\r\n" +
-                     zeileAus({{1, "Bücher"}, {2, "Eva"}, {4, "50667"}, {5, "Köln"}}).toLatin1() + "\r\n");
+  dateiSchreiben(
+      programmOrdner() + QStringLiteral("/kartulon.dat"),
+      "..Kunden und Freunde\r\n" +
+          zeileAus({{1, "Meier"}, {2, "Anna"}, {3, "Lindenweg 1"}, {4, "20095"}, {5, "Hamburg"}}).toLatin1() + "\r\n" +
+          zeileAus({{1, "Weber"}, {2, "Jan"}, {3, "Hauptstr. 7"}, {4, "28195"}, {5, "Bremen"}}).toLatin1() + "\r\n" +
+          zeileAus({{1, "Bücher"}, {2, "Eva"}, {4, "50667"}, {5, "Köln"}}).toLatin1() + "\r\n");
   const QString ordner = tempPfad(QStringLiteral("pdf"));
   QDir().mkpath(ordner);
   qputenv("KARTULON_PDF", ordner.toLocal8Bit());

@@ -14,18 +14,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QThread>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QThread>
 
 using namespace Qt::Literals::StringLiterals;
 using Op = vb::RecordingPrinter::Op;
 
 namespace {
 
-constexpr double kZeile = 270;                // Arial 11.25
+constexpr double kZeile = 270;  // Arial 11.25
 constexpr double kTwipsProMm = 1440 / 25.4;
 
 class ListendruckDruckTest : public KartulonTest {
@@ -52,7 +52,9 @@ class ListendruckDruckTest : public KartulonTest {
     });
   }
 
-  void maske(const QString& name, const QByteArray& text) { dateiSchreiben(MaskenOrdner + u'/' + name + u".msk"_s, text); }
+  void maske(const QString& name, const QByteArray& text) {
+    dateiSchreiben(MaskenOrdner + u'/' + name + u".msk"_s, text);
+  }
   // n addresses N001/V001/O001 ..., the first one current; a fresh dialog over them with every line
   // selected and the mask chosen.
   Listendruck& liste(int n, const QString& mask = u"Eins"_s, bool alle = true) {
@@ -85,8 +87,10 @@ class ListendruckDruckTest : public KartulonTest {
       if (o.kind == vb::RecordingPrinter::EndDoc) j.last().beendet = true;
       if (o.kind == vb::RecordingPrinter::KillDoc) j.last().verworfen = true;
       if (o.kind != vb::RecordingPrinter::Text) continue;
-      if (o.font.size == 6 && o.font.italic && o.text.contains(u"Ausdruck vom"_s)) ++j.last().fuesse;
-      else if (o.font.size != 1) j.last().texte.append(o);
+      if (o.font.size == 6 && o.font.italic && o.text.contains(u"Ausdruck vom"_s))
+        ++j.last().fuesse;
+      else if (o.font.size != 1)
+        j.last().texte.append(o);
     }
     return j;
   }
@@ -95,8 +99,10 @@ class ListendruckDruckTest : public KartulonTest {
     QStringList t;
     double y = -1;
     for (const Op& o : j.texte) {
-      if (!t.isEmpty() && o.at.twipsY == y) t.last() += o.text;
-      else t << o.text;
+      if (!t.isEmpty() && o.at.twipsY == y)
+        t.last() += o.text;
+      else
+        t << o.text;
       y = o.at.twipsY;
     }
     return t;
@@ -137,7 +143,7 @@ QString nummer(int i) { return u"%1"_s.arg(i, 3, 10, QChar(u'0')); }
 TEST_F(ListendruckDruckTest, PageBreaksKeepEveryAddressWholeAndEveryLineOnce) {
   struct Fall {
     const char* maske;
-    int zeilen;       // lines per address
+    int zeilen;  // lines per address
     bool titel;
     int adressen;
     QList<int> proSeite;
@@ -320,7 +326,7 @@ TEST_F(ListendruckDruckTest, PagesAreAskedPerCopyAndAbbrechenAtPageTwoEndsTheRun
   struct Fall {
     const char* was;
     QList<int> antworten;
-    QStringList seiten;      // the pages asked for
+    QStringList seiten;        // the pages asked for
     QList<int> letzteAdresse;  // per job, the last address printed
   };
   const Fall faelle[] = {
@@ -535,8 +541,10 @@ TEST_F(ListendruckDruckTest, ThePersonSheetPrintsTheCurrentAddressAloneThroughIt
       EXPECT_FALSE(l->TxtÜberschrift->isEnabled());
       EXPECT_FALSE(l->isVisible());
     });
-    if (f.werkzeug) Main::get().Toolbar_ButtonClick(u"Foto"_s);
-    else Main::get().Menue->item(u"mnuPrnPersBogen"_s)->action()->trigger();
+    if (f.werkzeug)
+      Main::get().Toolbar_ButtonClick(u"Foto"_s);
+    else
+      Main::get().Menue->item(u"mnuPrnPersBogen"_s)->action()->trigger();
     EXPECT_TRUE(zeitGesehen);
     EXPECT_TRUE(sanduhr);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -604,7 +612,8 @@ TEST_F(ListendruckDruckTest, AListIntoPdfFilesKeepsEveryAddressTheFooterAndTheMa
     QStringList gefunden;
     for (const QString& datei : dateien) {
       const QString pfad = ordner + u'/' + datei;
-      EXPECT_TRUE(werkzeug(u"pdfinfo"_s, {pfad}).contains(QRegularExpression(u"Pages:\\s+1\\b"_s))) << datei.toStdString();
+      EXPECT_TRUE(werkzeug(u"pdfinfo"_s, {pfad}).contains(QRegularExpression(u"Pages:\\s+1\\b"_s)))
+          << datei.toStdString();
       const QString text = werkzeug(u"pdftotext"_s, {pfad, u"-"_s});
       EXPECT_EQ(text.count(u"Ausdruck vom 10.12.2026"_s), 1) << datei.toStdString();
       EXPECT_EQ(text.count(u"Liste, Seite"_s), 1) << datei.toStdString();
