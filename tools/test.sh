@@ -5,6 +5,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 KARTULON_TESTS=ON bash tools/build.sh
 export QT_QPA_PLATFORM=offscreen
+# A print service of the tests' own for the test that prints through a queue (tools/druckdienst.sh).
+dienst=$(bash tools/druckdienst.sh start || true)
+if [ -n "$dienst" ]; then
+  eval "$dienst"
+  trap 'bash tools/druckdienst.sh stop' EXIT
+else
+  echo "Kein Druckdienst für die Tests (cups, printer-driver-cups-pdf und Root-Rechte nötig): der Druck über eine Warteschlange wird übersprungen"
+fi
 (cd build && ctest --output-on-failure -j"$(nproc)" "$@")
 if command -v clang++ >/dev/null; then
   bash tools/fuzz.sh 20

@@ -7,10 +7,51 @@
 #include "platform/dienste/Printer.h"
 #include "platform/vb/Vb.h"
 
-QString TextImRahmenDrucken(QString& text, double left, double top, double& right, double& bottom) {
-  vb::PrinterObject& p = vb::Printer();
-  if (left >= 0) p.setCurrentX(left);
-  if (top >= 0) p.setCurrentY(top);
+namespace {
+
+// The word-wrap itself, on a page that prints (Drucken) or one that only follows the position (Messen),
+// so that a caller can learn beforehand whether a text fits without a second set of rules.
+struct Drucken {
+  vb::PrinterObject& p;
+  double x() const { return p.CurrentX(); }
+  double y() const { return p.CurrentY(); }
+  void setX(double v) { p.setCurrentX(v); }
+  void setY(double v) { p.setCurrentY(v); }
+  bool zeilenende() { return p.Print(); }
+  bool wort(const QString& w) { return p.Print(w, false); }
+};
+
+struct Messen {
+  const vb::PrinterObject& p;
+  double posX = 0, posY = 0;
+  double x() const { return posX; }
+  double y() const { return posY; }
+  void setX(double v) { posX = v; }
+  void setY(double v) { posY = v; }
+  // As the printer moves: a line end, and every line break inside a word, go to the left edge of the
+  // coordinate space one line lower.
+  bool zeilenende() {
+    posX = p.ScaleLeft();
+    posY += p.TextHeight(QString());
+    return true;
+  }
+  bool wort(const QString& w) {
+    qsizetype anfang = 0;
+    for (qsizetype i = 0; i <= w.size(); ++i) {
+      if (i < w.size() && w.at(i) != u'\r') continue;
+      posX += p.TextWidth(w.mid(anfang, i - anfang));
+      if (i < w.size()) zeilenende();
+      anfang = i + 1;
+    }
+    return true;
+  }
+};
+
+template <class Seite>
+QString imRahmen(Seite& s, const vb::PrinterObject& p, QString& text, double left, double top, double& right,
+                 double& bottom) {
+  if (left >= 0) s.setX(left);
+  if (top >= 0) s.setY(top);
   // The page's edges are counted from the scale's origin, so that a scale shifted by margins still
   // keeps the box on the page and clear of the footer.
   if (right <= left || right < 0) right = p.ScaleLeft() + p.ScaleWidth() - 1;
@@ -34,27 +75,41 @@ QString TextImRahmenDrucken(QString& text, double left, double top, double& righ
       if (c != u'\n' && !c.isNull()) wort += c;
       if (c == u' ' || c == u'-' || c == u'\r' || pos >= text.size()) break;
     }
-    if (p.CurrentX() + p.TextWidth(wort + QStringLiteral("  ")) >= right) {
-      if (!p.Print() && !fehler(p.Fehler())) {
+    if (s.x() + p.TextWidth(wort + QStringLiteral("  ")) >= right) {
+      if (!s.zeilenende() && !fehler(p.Fehler())) {
         text = text.mid(pos);
         return {};
       }
-      if (left >= 0) p.setCurrentX(left);
+      if (left >= 0) s.setX(left);
     }
-    if (p.CurrentY() + 1.5 * p.TextHeight(QStringLiteral("ABCxyz")) >= bottom) {
+    if (s.y() + 1.5 * p.TextHeight(QStringLiteral("ABCxyz")) >= bottom) {
       text = text.mid(pos);
       return wort + text;
     }
-    if (!p.Print(wort, false) && !fehler(p.Fehler())) {
+    if (!s.wort(wort) && !fehler(p.Fehler())) {
       text = text.mid(pos);
       return {};
     }
     // A line that followed a CR goes back to the box's left edge. A negative left means no edge: such
     // lines start at the left edge of the coordinate space, also when a margin puts that below -1.
-    if (left >= 0 && p.CurrentX() < left) p.setCurrentX(left);
+    if (left >= 0 && s.x() < left) s.setX(left);
   } while (pos < text.size());
   text.clear();
   return {};
+}
+
+}  // namespace
+
+QString TextImRahmenDrucken(QString& text, double left, double top, double& right, double& bottom) {
+  vb::PrinterObject& p = vb::Printer();
+  Drucken seite{p};
+  return imRahmen(seite, p, text, left, top, right, bottom);
+}
+
+QString TextImRahmenMessen(QString text, double left, double top, double right, double bottom) {
+  const vb::PrinterObject& p = vb::Printer();
+  Messen seite{p, p.CurrentX(), p.CurrentY()};
+  return imRahmen(seite, p, text, left, top, right, bottom);
 }
 
 void FusszeileDrucken(double x) {

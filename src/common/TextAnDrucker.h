@@ -13,6 +13,9 @@
 // A caller that prints the rest on a new page must stop when nothing was printed: a box too low for one
 // line returns the whole text again.
 QString TextImRahmenDrucken(QString& text, double left, double top, double& right, double& bottom);
+// What TextImRahmenDrucken would leave over from the text in that box, printing nothing and leaving the
+// printer's position as it was: "" when all of it fits.
+QString TextImRahmenMessen(QString text, double left, double top, double right, double bottom);
 
 // Prints the footer "Kartulon <major version> · Ausdruck vom <today>" in Arial 6 italic, 2.5 of its
 // line heights above the bottom of the printable area, at x. The setting Fusszeile = "0" (Zedured.ini)

@@ -220,6 +220,7 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void mnuSetup_Click();
   void mnuMaskenEdit_Click();
   void PulListe_Click();  // the list-print dialog
+  void mnuPrnPersBogen_Click();  // the person sheet of the current address
 
   // --- look-ups in the registered telephone-directory program, external postcode search (datatools) ---
   void mnuAdrImpDINFO3_Click();

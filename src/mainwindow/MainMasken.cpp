@@ -1,4 +1,5 @@
-// The main window's printing commands that open a dialog: the mask editor and the list print.
+// The main window's printing commands that open a dialog: the mask editor, the list print and the person
+// sheet.
 #include "mainwindow/Dialogbefehl.h"
 #include "mainwindow/Main.h"
 #include "printing/formen/Listendruck.h"
@@ -7,3 +8,11 @@
 void Main::mnuMaskenEdit_Click() { DialogBefehl<MaskenEdit>(); }
 
 void Main::PulListe_Click() { DialogBefehl<Listendruck>(); }
+
+// The list print prints the person sheet by itself once its timer fires after the showing.
+void Main::mnuPrnPersBogen_Click() {
+  DialogSchritte<Listendruck> s;
+  s.sanduhr = true;
+  s.vorZeigen = [](Listendruck& d) { d.ZeitAutoPersBogen->setEnabled(true); };
+  DialogBefehl(s);
+}

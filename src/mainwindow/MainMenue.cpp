@@ -126,7 +126,8 @@ void Main::MenueAnlegen() {
 
       {u""_s, u"PulDrucken"_s, -1, u"D&rucken"_s, ohne, keiner},
       {u"PulDrucken"_s, u"PulListe"_s, -1, u"&Liste..."_s, taste("Ctrl+P"), aufruf(m, &Main::PulListe_Click)},
-      {u"PulDrucken"_s, u"mnuPrnPersBogen"_s, -1, u"&Personenbogen"_s, ohne, keiner},
+      {u"PulDrucken"_s, u"mnuPrnPersBogen"_s, -1, u"&Personenbogen"_s, ohne,
+       aufruf(m, &Main::mnuPrnPersBogen_Click)},
       {u"PulDrucken"_s, u"Strichxx"_s, -1, u"-"_s, ohne, keiner},
       {u"PulDrucken"_s, u"PulBriefumschlag"_s, -1, u"&Umschlag..."_s, taste("Ctrl+T"), keiner},
       {u"PulDrucken"_s, u"mnuPrnUmschlagsfenster"_s, -1, u"Umschlags&fenster"_s, ohne, keiner},
@@ -238,7 +239,7 @@ void Main::MenueAnlegen() {
   Menue->arrayFuellen(QStringLiteral("mnuPrg"), mnuPrg);
 
   // The toolbar keys whose commands are built later wait as their menu items do.
-  for (const char16_t* key : {u"Foto", u"Umschlag"})
+  for (const char16_t* key : {u"Umschlag"})
     Toolbar->setButtonEnabled(QString::fromUtf16(key), false);
 
   StdDialog = new vb::CommonDialog(QStringLiteral("StdDialog"), this);

@@ -30,6 +30,8 @@ void Main::Toolbar_ButtonClick(const QString& key) {
     PulListe_Click();
   } else if (key == u"Telefon") {
     PulTeleWählen_Click();
+  } else if (key == u"Foto") {
+    mnuPrnPersBogen_Click();
   } else if (key == u"Suchen") {
     PulSuchen_Click();
   } else if (key == u"ListeNeu") {

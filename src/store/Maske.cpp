@@ -69,14 +69,18 @@ bool ersetzen(QString& text, const QString& suche, const QString& durch) {
 
 }  // namespace
 
-QString MaskeFuellen(const QString& maske, const QString& zeile, const Bezeichnungen& bezeichnungen) {
+QString MaskeLaden(const QString& maske) {
   const QString datei = maskenDatei(maske);
   if (datei.isEmpty()) return {};
   QFile f(datei);
   if (!f.open(QIODevice::ReadOnly)) return {};
   QString text;
   for (const QString& z : Codec::zeilenTrennen(Codec::dekodieren(f.readAll()))) text += z + kCrLf;
+  return text;
+}
 
+QString MaskentextFuellen(QString text, const QString& zeile, const Bezeichnungen& bezeichnungen) {
+  if (text.isEmpty()) return {};
   const Felder werte = FelderAusZeile(zeile);
   bool imRahmen = true;
   for (int i = 0; i < kFeldAnzahl && imRahmen; ++i) {
@@ -94,4 +98,8 @@ QString MaskeFuellen(const QString& maske, const QString& zeile, const Bezeichnu
   while (text.endsWith(u'\r') || text.endsWith(u'\n')) text.chop(1);
   ersetzen(text, QStringLiteral("\n~"), QStringLiteral("\n"));
   return vb::Trim(text);
+}
+
+QString MaskeFuellen(const QString& maske, const QString& zeile, const Bezeichnungen& bezeichnungen) {
+  return MaskentextFuellen(MaskeLaden(maske), zeile, bezeichnungen);
 }

@@ -13,3 +13,7 @@ using Bezeichnungen = std::array<QString, 24>;
 // mask: the mask name, with or without ".msk", with or without a folder (looked for as named, then in
 // the mask folder); line: a record line. Returns the filled text, or "" when the mask file is missing.
 QString MaskeFuellen(const QString& maske, const QString& zeile, const Bezeichnungen& bezeichnungen);
+// The same in two steps, for a caller that fills one mask with many records: the mask's text as read
+// (each line followed by CR LF; "" when the file is missing), and that text filled with a record.
+QString MaskeLaden(const QString& maske);
+QString MaskentextFuellen(QString text, const QString& zeile, const Bezeichnungen& bezeichnungen);

@@ -106,6 +106,35 @@ TEST_F(TextImRahmenTest, ABoxTooLowForOneLinePrintsNothingAndReturnsTheText) {
   // So a caller that tries again on a new page must stop when a page gave back all it was given.
 }
 
+TEST_F(TextImRahmenTest, MeasuringGivesTheRestThatPrintingWouldAndPrintsNothing) {
+  const struct {
+    const char* name;
+    QString text;
+    double left, top, right, bottom;
+  } faelle[] = {
+      {"fits", QStringLiteral("Hallo Welt"), 1000, 1000, 5000, 8000},
+      {"wraps and stops", QStringLiteral("aa bb cc dd ee ff gg"), 0, 0, 1000, 1000},
+      {"lines by CR, the last too low", QStringLiteral("aa\r\nbb\r\ncc\r\ndd"), 0, 0, 8000, 1000},
+      {"from the current position, open edges", QStringLiteral("eins zwei\r\ndrei vier-fünf sechs"), -1, -1, -1, -1},
+      {"negative left: lines at the coordinate space's edge", QStringLiteral("aa\r\nbb cc dd"), -1, 2000, 1500, 3000},
+      {"too low for one line", QStringLiteral("Abc def"), 1000, 1000, 5000, 1300},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.name);
+    // A shifted scale as with margins, and a position that the open edges start from.
+    Printer().setScaleLeft(-500);
+    Printer().setScaleTop(-300);
+    Printer().setCurrentX(200);
+    Printer().setCurrentY(15000);
+    drucker().clear();
+    const QString gemessen = TextImRahmenMessen(f.text, f.left, f.top, f.right, f.bottom);
+    EXPECT_TRUE(drucker().ops().isEmpty());
+    EXPECT_DOUBLE_EQ(Printer().CurrentX(), 200);
+    EXPECT_DOUBLE_EQ(Printer().CurrentY(), 15000);
+    EXPECT_EQ(gemessen, drucken(f.text, f.left, f.top, f.right, f.bottom));
+  }
+}
+
 TEST_F(TextImRahmenTest, OpenEdgesBecomeThePageAndAreWrittenBack) {
   Printer().setCurrentX(300);
   Printer().setCurrentY(700);

@@ -120,7 +120,7 @@ const Zeile kBaum[] = {
 
     {u"", u"PulDrucken", -1, u"D&rucken", "", false},
     {u"PulDrucken", u"PulListe", -1, u"&Liste...", "Ctrl+P", false},
-    {u"PulDrucken", u"mnuPrnPersBogen", -1, u"&Personenbogen", "", true},
+    {u"PulDrucken", u"mnuPrnPersBogen", -1, u"&Personenbogen", "", false},
     {u"PulDrucken", u"Strichxx", -1, u"-", "", false},
     {u"PulDrucken", u"PulBriefumschlag", -1, u"&Umschlag...", "Ctrl+T", true},
     {u"PulDrucken", u"mnuPrnUmschlagsfenster", -1, u"Umschlags&fenster", "", true},
@@ -248,7 +248,7 @@ TEST_F(MenueTest, TheMenuBarHoldsTheTreeAsDesigned) {
   EXPECT_EQ(strich->Caption(), QStringLiteral("-"));
   EXPECT_EQ(strich->action()->text(), QString());  // a style could draw a separator's text as a title
   // The waiting toolbar keys.
-  for (const char16_t* key : {u"Foto", u"Umschlag"})
+  for (const char16_t* key : {u"Umschlag"})
     EXPECT_FALSE(m().Toolbar->Button(QString::fromUtf16(key))->isEnabled());
 }
 

@@ -167,6 +167,8 @@ class PrinterObject {
   bool setPrinter(const QString& deviceName);
 
   int Fehler() const { return fehler_; }
+  // Forgets the last error, so that a caller can tell whether a series of steps failed.
+  void FehlerLoeschen() { fehler_ = 0; }
 
  private:
   bool fail(int nummer);
@@ -202,8 +204,9 @@ void druckerStandardSetzen(std::function<std::unique_ptr<PrinterBackend>()> fabr
 
 // Qt's printer: the printers of the system's print service, or PDF files. With a PDF target (set here,
 // or the environment variable KARTULON_PDF) the list begins with the printer "PDF", which is then the
-// default: a target that is a folder gets one new file per job, any other target is the file of every
-// job. Text is drawn in the free fonts that stand in for the Windows fonts (Fonts::familie).
+// default: a target that is a folder gets one new file per job; any other target is the file of the
+// run's first job, and later jobs go to numbered files beside it ("Liste-002.pdf"), so that no job
+// overwrites another's pages. Text is drawn in the free fonts that stand in for the Windows fonts (Fonts::familie).
 class QtPrinterBackend : public PrinterBackend {
  public:
   explicit QtPrinterBackend(const QString& pdfTarget = {});

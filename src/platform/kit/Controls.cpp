@@ -319,7 +319,8 @@ void TextBox::gotFocusNachholen() {
 }
 bool TextBox::hasFocusNow() const { return editor_->hasFocus(); }
 
-QColor TextBox::ForeColor() const { return editor_->palette().color(QPalette::Text); }
+// The colour as set, whether the box is enabled or not (a disabled box only draws it greyed).
+QColor TextBox::ForeColor() const { return editor_->palette().color(QPalette::Active, QPalette::Text); }
 void TextBox::setForeColor(const QColor& c) {
   QPalette p = editor_->palette();
   p.setColor(QPalette::Text, c);

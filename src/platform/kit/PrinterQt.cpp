@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSet>
 #include <cmath>
 
 namespace vb {
@@ -19,6 +20,13 @@ namespace vb {
 namespace {
 
 const QString kPdf = QStringLiteral("PDF");
+
+// The PDF files that jobs of this program run wrote, whichever back end wrote them: a later job never
+// overwrites one (the pages of a list are one job each).
+QSet<QString>& geschriebenePdf() {
+  static QSet<QString> dateien;
+  return dateien;
+}
 
 QFont qtSchrift(const PrinterFontSpec& s) {
   QFont f(Fonts::familie(s.name));
@@ -68,12 +76,24 @@ struct QtPrinterBackend::Impl {
     return p;
   }
 
+  // A folder gets a new file per job; a file takes the first job of the run, and later jobs go to
+  // numbered files beside it ("Liste.pdf", "Liste-002.pdf", ...).
   QString naechsteDatei() const {
     const QFileInfo ziel(pdfTarget);
-    if (!ziel.isDir()) return pdfTarget;
-    for (int n = 1;; ++n) {
-      const QString name = ziel.absoluteFilePath() + QStringLiteral("/Kartulon-Druck-%1.pdf").arg(n, 3, 10, QLatin1Char('0'));
-      if (!QFileInfo::exists(name)) return name;
+    if (ziel.isDir()) {
+      for (int n = 1;; ++n) {
+        const QString name =
+            ziel.absoluteFilePath() + QStringLiteral("/Kartulon-Druck-%1.pdf").arg(n, 3, 10, QLatin1Char('0'));
+        if (!QFileInfo::exists(name)) return name;
+      }
+    }
+    const QString erste = ziel.absoluteFilePath();
+    if (!geschriebenePdf().contains(erste)) return erste;
+    const QString stamm = ziel.absolutePath() + u'/' + ziel.completeBaseName();
+    const QString endung = ziel.suffix().isEmpty() ? QString() : u'.' + ziel.suffix();
+    for (int n = 2;; ++n) {
+      const QString name = stamm + QStringLiteral("-%1").arg(n, 3, 10, QLatin1Char('0')) + endung;
+      if (!geschriebenePdf().contains(name)) return name;
     }
   }
 
@@ -168,6 +188,7 @@ bool QtPrinterBackend::startDoc(int orientation) {
     d_->job.reset();
     return false;
   }
+  if (d_->istPdf()) geschriebenePdf().insert(d_->lastPdf);
   d_->res = d_->job->resolution();
   return true;
 }
@@ -224,7 +245,10 @@ void QtPrinterBackend::killDoc() {
   d_->job->abort();
   if (d_->painter.isActive()) d_->painter.end();
   d_->job.reset();
-  if (d_->istPdf()) QFile::remove(d_->lastPdf);
+  if (d_->istPdf()) {
+    QFile::remove(d_->lastPdf);
+    geschriebenePdf().remove(d_->lastPdf);
+  }
 }
 
 QString QtPrinterBackend::lastPdfFile() const { return d_->lastPdf; }

@@ -20,7 +20,7 @@ std::optional<bool> WidgetFont::fontUnderline() const { return w_->font().underl
 
 std::optional<long> WidgetFont::foreColor() const {
   if (const auto* t = qobject_cast<const TextBox*>(w_)) return VbFarbe(t->ForeColor());
-  return VbFarbe(w_->palette().color(w_->foregroundRole()));
+  return VbFarbe(w_->palette().color(QPalette::Active, w_->foregroundRole()));
 }
 
 bool WidgetFont::setFontName(const QString& name) {

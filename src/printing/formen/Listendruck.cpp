@@ -5,6 +5,7 @@
 #include "common/Ini.h"
 #include "common/Ton.h"
 #include "common/formen/File.h"
+#include "common/formen/Formular.h"
 #include "common/formen/Listen.h"
 #include "mainwindow/Main.h"
 #include "platform/dienste/Dialogs.h"
@@ -12,11 +13,15 @@
 #include "platform/vb/Fonts.h"
 #include "platform/vb/Sanduhr.h"
 #include "printing/Listenauswahl.h"
+#include "printing/Listendrucken.h"
 #include "printing/formen/Bausteine.h"
+#include "printing/formen/PrinterSet.h"
 #include "store/Maske.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace druckformen;
@@ -116,9 +121,7 @@ Listendruck::Listendruck() {
   TextPrnFont->setFont(Fonts::schrift(u"Arial"_s, 11.25));
   TextPrnFont->setVisible(false);
 
-  // Printing itself is wired by the list print; until then the button stands disabled.
   BefOk = knopf(flaeche, u"BefOk"_s, u"&Drucken..."_s, 7815, 420, 1455, 375);
-  BefOk->setEnabled(false);
   Bef2Datei = knopf(flaeche, u"Bef2Datei"_s, u"In Da&tei..."_s, 7815, 900, 1455, 375);
   BefAbbruch = knopf(flaeche, u"BefAbbruch"_s, u"&Abbrechen"_s, 7815, 1380, 1455, 375);
   BefAbbruch->setCancel(true);
@@ -135,11 +138,11 @@ Listendruck::Listendruck() {
   ZeitNeuauswahl->setEnabled(false);
   ZeitNeuauswahl->setInterval(333);
   ZeitNeuauswahl->Tick = [this] { ZeitNeuauswahl_Timer(); };
-  // The person sheet's timer: its handler comes with the list print.
   ZeitAutoPersBogen = new vb::Timer(this);
   ZeitAutoPersBogen->setObjectName(u"ZeitAutoPersBogen"_s);
   ZeitAutoPersBogen->setEnabled(false);
   ZeitAutoPersBogen->setInterval(33);
+  ZeitAutoPersBogen->Tick = [this] { ZeitAutoPersBogen_Timer(); };
 
   const std::vector<vb::MenuZeile> tabelle = {
       {u""_s, u"mnuSetup"_s, -1, u"&Einstellungen"_s, QKeySequence(), {}},
@@ -157,6 +160,7 @@ Listendruck::Listendruck() {
   BefLöscheNamen->Click = [this] { BefLöscheNamen_Click(); };
   BefLöscheFilter->Click = [this] { BefLöscheFilter_Click(); };
   ODruckenSeiteProAdr->Click = [this] { ODruckenSeiteProAdr_Click(); };
+  BefOk->Click = [this] { BefOk_Click(); };
   Bef2Datei->Click = [this] { Bef2Datei_Click(); };
   BefAbbruch->Click = [this] { befAbbruch_Click(); };
 
@@ -227,7 +231,11 @@ void Listendruck::Form_QueryUnload(int& cancel, int mode) {
 void Listendruck::AuswahlAnzeigen() {
   const QString text = AuswahlZaehltext(Liste->SelCount(), Liste->ListCount());
   if (RahmenListe->Caption() != text) RahmenListe->setCaption(text);
-  if (NurLesen != -1) Bef2Datei->setEnabled(Liste->SelCount() > 0);
+  // Read-only mode leaves both as they are: printing stays offered, the extract stays off.
+  if (NurLesen == -1) return;
+  const bool gewaehlt = Liste->SelCount() > 0;
+  BefOk->setEnabled(gewaehlt);
+  Bef2Datei->setEnabled(gewaehlt);
 }
 
 void Listendruck::BefAuswahl_Click(int index) {
@@ -299,4 +307,76 @@ void Listendruck::Liste_DblClick() {
                            ? QString()
                            : MaskeFuellen(ComboMasken->Text(), Liste->List(zeile), Main::get().FeldBezeichnungen());
   MsgBox(text, vb::vbOKOnly | vb::vbInformation, u"Kartulon-Vorschau"_s);
+}
+
+void Listendruck::BefOk_Click() {
+  const QString titel = u"Kartulon drucken"_s;
+  if (Liste->SelCount() == 0) {
+    MsgBox(u"Es sind keine Kartulon zum Drucken ausgewählt!"_s, vb::vbOKOnly | vb::vbCritical, titel);
+    return;
+  }
+  if (ComboMasken->ListIndex() < 0) {
+    MsgBox(u"Bitte zuerst eine Maske auswählen."_s, vb::vbOKOnly | vb::vbCritical, titel);
+    return;
+  }
+  const QString maske = ComboMasken->Text();
+  PrinterSet::Unload();
+  PresetName = u"Kartulon_"_s + maske;
+  PrinterSet& optionen = PrinterSet::get();
+  optionen.setCaption(u"Drucken - Kartulon "_s + maske);
+  optionen.Show(true);
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  if (optionen.Abbruch->Value() != 0) {
+    PrinterSet::Unload();
+    return;
+  }
+
+  Listendruckauftrag auftrag;
+  auftrag.zeilen = Liste->items();
+  auftrag.gewaehlt = Liste->ausgewaehlteZeilen();
+  auftrag.maske = maske;
+  auftrag.ueberschrift = TxtÜberschrift->Text();
+  auftrag.seiteProAdresse = ODruckenSeiteProAdr->Value() != 0;
+  auftrag.seitenBestaetigen = ODruckenWaitForPage->Value() != 0;
+  auftrag.randX = std::max(0, optionen.ComboRandX->ListIndex());
+  auftrag.randY = std::max(0, optionen.ComboRandY->ListIndex());
+  auftrag.kopien = std::max(0, optionen.ComboAnzahl->ListIndex()) + 1;
+  auftrag.bezeichnungen = Main::get().FeldBezeichnungen();
+  auftrag.fortschritt = [this](int prozent) { ProgressBar->setValue(prozent); };
+
+  bool fertig = false;
+  {
+    Sanduhr sanduhr;
+    ProgressBar->setValue(0);
+    ProgressBar->setVisible(true);
+    FormularSperren(this, 0);
+    Listendruckstand stand{SeitenNummer, DruckAbbrechen};
+    fertig = ListeDrucken(auftrag, TextPrnFont, stand);
+    SeitenNummer = stand.SeitenNummer;
+    DruckAbbrechen = stand.DruckAbbrechen;
+    FormularSperren(this, 1);
+    // Neither one-shot timer may fire after a run: it would start a new selection or a new print.
+    ZeitNeuauswahl->setEnabled(false);
+    ZeitAutoPersBogen->setEnabled(false);
+    ProgressBar->setVisible(false);
+  }
+  PrinterSet::Unload();
+  // After an error the dialog stays open with its choice, for another try.
+  if (fertig) Hide();
+}
+
+void Listendruck::ZeitAutoPersBogen_Timer() {
+  ZeitAutoPersBogen->setEnabled(false);
+  for (int i = 0; i < ComboMasken->ListCount(); ++i)
+    if (ComboMasken->List(i).compare(u"Personenbogen"_s, Qt::CaseInsensitive) == 0) {
+      ComboMasken->setListIndex(i);
+      break;
+    }
+  ODruckenSeiteProAdr->setValue(1);
+  // The main window's current address alone.
+  Liste->alleWaehlen(false);
+  const int aktuell = Main::get().Liste->ListIndex();
+  if (aktuell >= 0 && aktuell < Liste->ListCount()) Liste->setSelected(aktuell, true);
+  AuswahlAnzeigen();
+  BefOk_Click();
 }

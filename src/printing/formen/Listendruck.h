@@ -54,6 +54,7 @@ class Listendruck : public vb::DialogForm, public vb::DefaultInstance<Listendruc
   void Form_Load() override;
   void Form_QueryUnload(int& cancel, int mode) override;
   void AuswahlAnzeigen();
+  void BefOk_Click();
   void BefAuswahl_Click(int index);
   void Bef2Datei_Click();
   void befAbbruch_Click() { Hide(); }
@@ -67,6 +68,7 @@ class Listendruck : public vb::DialogForm, public vb::DefaultInstance<Listendruc
   void mnuSetupSave_Click();
   void ODruckenSeiteProAdr_Click();
   void ZeitNeuauswahl_Timer();
+  void ZeitAutoPersBogen_Timer();
 
  private:
   static void leeren(vb::ComboBox& kombi) {

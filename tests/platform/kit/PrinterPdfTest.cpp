@@ -79,3 +79,22 @@ TEST_F(PrinterPdfTest, AKilledJobLeavesNoFileAndAFolderTargetNumbersTheJobs) {
   EXPECT_TRUE(pdftotext(ordner + QStringLiteral("/Kartulon-Druck-001.pdf")).contains(QStringLiteral("eins")));
   EXPECT_TRUE(pdftotext(ordner + QStringLiteral("/Kartulon-Druck-002.pdf")).contains(QStringLiteral("zwei")));
 }
+
+// The pages of a list are one job each: a file target takes the run's first job, and every later one,
+// also of a new back end, goes to a numbered file beside it instead of overwriting an earlier one.
+TEST_F(PrinterPdfTest, AFileTargetKeepsEveryJobOfTheRunInNumberedFilesBesideIt) {
+  const QString datei = tempPfad(QStringLiteral("Liste.pdf"));
+  const struct {
+    const char* text;
+    const char* datei;
+    bool neuerDrucker;
+  } jobs[] = {{"eins", "Liste.pdf", true}, {"zwei", "Liste-002.pdf", false}, {"drei", "Liste-003.pdf", true}};
+  for (const auto& j : jobs) {
+    if (j.neuerDrucker) vb::installPrinterBackend(std::make_unique<vb::QtPrinterBackend>(datei));
+    auto& p = vb::Printer();
+    ASSERT_TRUE(p.Print(QString::fromLatin1(j.text)));
+    ASSERT_TRUE(p.EndDoc());
+  }
+  for (const auto& j : jobs)
+    EXPECT_TRUE(pdftotext(tempPfad(QString::fromLatin1(j.datei))).contains(QString::fromLatin1(j.text))) << j.datei;
+}

@@ -90,7 +90,7 @@ TEST_F(ListendruckTest, LoadsACopyOfTheTableWithOnlyTheCurrentLineSelected) {
   EXPECT_EQ(l.SSTab1->TabCaption(0), u"Auswahl der Kartulon"_s);
   EXPECT_EQ(l.SSTab1->TabCaption(1), u"Druck-Optionen"_s);
   EXPECT_TRUE(l.Bef2Datei->isEnabled());
-  EXPECT_FALSE(l.BefOk->isEnabled());  // printing comes with the list print
+  EXPECT_TRUE(l.BefOk->isEnabled());
   EXPECT_EQ(l.BefOk->Caption(), u"&Drucken..."_s);
   EXPECT_TRUE(l.BefAuswahl(2).isDefault());
   EXPECT_TRUE(l.BefAbbruch->Cancel());
@@ -140,6 +140,8 @@ TEST_F(ListendruckTest, EmptyTableNoCurrentLineAndReadOnly) {
     EXPECT_EQ(d().Liste->ausgewaehlteZeilen(), f.gewaehlt);
     EXPECT_EQ(rahmen(), QString::fromLatin1(f.zaehler) + u" Kartulon sind zum Drucken ausgewählt"_s);
     EXPECT_EQ(d().Bef2Datei->isEnabled(), f.inDatei);
+    // Read-only mode leaves "Drucken" on whatever is selected.
+    EXPECT_EQ(d().BefOk->isEnabled(), f.inDatei || f.nurLesen == -1);
     EXPECT_EQ(d().BefLöscheNamen->isEnabled(), f.cls);
     EXPECT_EQ(d().BefLöscheFilter->isEnabled(), f.cls);
     // Read-only keeps "In Datei" off whatever is selected.
