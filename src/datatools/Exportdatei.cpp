@@ -2,7 +2,6 @@
 
 #include "common/Fehler.h"
 #include "common/Global.h"
-#include "platform/dienste/Zufall.h"
 #include "platform/vb/Codec.h"
 #include "platform/vb/Dateirechte.h"
 #include "platform/vb/Paths.h"
@@ -57,9 +56,4 @@ bool ExportSchreiben(const QString& pfad, const QByteArray& bytes, const QString
   if (nummer == 0) return true;
   FehlerMelden(systemFehler != 0 ? SystemFehlerNummer(systemFehler) : nummer, kontext);
   return false;
-}
-
-void Zufallsfortschritt(int i, int n, const Fortschritt& fortschritt) {
-  // Drawn for every record, as the walk always did, so that a seeded sequence stays in step.
-  if (Zufall::Rnd() > 0.9 && n > 1 && fortschritt) fortschritt(static_cast<int>(100LL * i / (n - 1)));
 }

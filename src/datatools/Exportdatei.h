@@ -1,7 +1,7 @@
 #pragma once
 // What the exports of the record walks share: how an export ended, the refusal of the open address file
-// as a target, the bytes of an export text, the whole-file write with its one error report, and the
-// progress of a walk that moves the bar for about one record in ten.
+// as a target, the bytes of an export text, the whole-file write with its one error report, and how a
+// walk reports its records to the walk frame.
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -19,8 +19,10 @@ struct Exportergebnis {
   QString titel;     // the title of either message box
 };
 
-// The progress bar's percentage.
-using Fortschritt = std::function<void(int prozent)>;
+// Called with each record's position in the table (0 to n - 1), in order, as the walk reaches it: the
+// frame moves the progress bar from it (the exports for about one record in ten, chosen at random; the
+// renumbering for every record).
+using Satzfortschritt = std::function<void(int satz)>;
 // A text for the status panel, shown at once.
 using Statusmeldung = std::function<void(const QString& text)>;
 
@@ -44,7 +46,3 @@ QString Auf1252(const QString& text);
 bool ExportSchreiben(const QString& pfad, const QByteArray& bytes, const QString& kontext);
 // Whether the file could be replaced; when not, the failure is reported as ExportSchreiben reports it.
 bool ExportzielBeschreibbar(const QString& pfad, const QString& kontext);
-
-// The walk's progress for record i of n: draws a random number (Rnd) and, when it exceeds 0.9, reports
-// 100 * i / (n - 1). Nothing is reported for a single record.
-void Zufallsfortschritt(int i, int n, const Fortschritt& fortschritt);

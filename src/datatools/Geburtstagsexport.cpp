@@ -98,7 +98,7 @@ bool GeburtsdatumMitJahr(const QString& text) {
 }
 
 Exportergebnis GeburtstageExportieren(const QStringList& zeilen, const Bezeichnungen& bezeichnungen,
-                                      const Statusmeldung& status, const Fortschritt& fortschritt) {
+                                      const Statusmeldung& status, const Satzfortschritt& fortschritt) {
   const QString dir = IniLesen(QString(), QStringLiteral("Kelvor"), QStringLiteral("Dir"), QString());
   if (dir.isEmpty()) return Abweisung(KelvorFehltText(), QStringLiteral("Kelvor nicht installiert."));
 
@@ -140,7 +140,7 @@ Exportergebnis GeburtstageExportieren(const QStringList& zeilen, const Bezeichnu
   int anzahl = 0;
   const int n = static_cast<int>(zeilen.size());
   for (int i = 0; i < n; ++i) {
-    Zufallsfortschritt(i, n, fortschritt);
+    if (fortschritt) fortschritt(i);
     const Felder feld = FelderAusZeile(Auf1252(zeilen[i]));
     if (!muster.passt(feld[20])) continue;
     QString eintrag = maske[GeburtsdatumMitJahr(feld[20]) ? 0 : 1];

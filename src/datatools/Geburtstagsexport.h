@@ -2,8 +2,9 @@
 // The birthdays of all records as yearly dates in the planner's date file Geburtstage.dci, in the folder
 // that Zedured.ini [Kelvor] Dir names, and the file in the planner's list of date files ([Kelvor] DCIout).
 //
-// The menu command (Ctrl+F5) around it: the hourglass, the status texts and the progress bar that the
-// call reports, "Bereit" and the normal pointer afterwards; then the result:
+// The menu command (Ctrl+F5) around it: the hourglass, the status texts that the call reports, the
+// progress bar moved for about one reported record in ten (a random number above 0.9), "Bereit" and the
+// normal pointer afterwards; then the result:
 // - Abgewiesen (the planner is not installed): `meldung` with the exclamation icon, `titel`, OK and Help
 //   (DateiSuchen("werbung.hlp"), topic 1007);
 // - Geschrieben: `meldung` ("Es wurden n Geburtstage für den Kelvor exportiert.") with the information
@@ -30,4 +31,4 @@ bool GeburtsdatumMitJahr(const QString& text);
 // Nothing is written when Dir is empty or when the folder is missing or Geburtstage.dci cannot be written
 // there (one report: "Es ist ein Fehler beim Export der Geburtstage aufgetreten.").
 Exportergebnis GeburtstageExportieren(const QStringList& zeilen, const Bezeichnungen& bezeichnungen,
-                                      const Statusmeldung& status = {}, const Fortschritt& fortschritt = {});
+                                      const Statusmeldung& status = {}, const Satzfortschritt& fortschritt = {});

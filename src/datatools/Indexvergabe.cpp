@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-Indexvergabe IndizesNeuSetzen(Adressbestand& bestand, const Fortschritt& fortschritt) {
+Indexvergabe IndizesNeuSetzen(Adressbestand& bestand, const Satzfortschritt& fortschritt) {
   const QStringList& alt = bestand.Zeilen();
   const int n = static_cast<int>(alt.size());
   std::vector<Felder> felder;
@@ -27,7 +27,7 @@ Indexvergabe IndizesNeuSetzen(Adressbestand& bestand, const Fortschritt& fortsch
   QStringList neu;
   neu.reserve(n);
   for (int i = 0; i < n; ++i) {
-    if (fortschritt && n > 1) fortschritt(static_cast<int>(100LL * i / (n - 1)));
+    if (fortschritt) fortschritt(i);
     Felder& f = felder[i];
     if (vb::Val(f[23]) <= 0) f[23] = QString::number(naechster ? (*naechster)++ : NeuerIndex(1) - 1);
     neu << DatensatzBauen(f);

@@ -2,7 +2,8 @@
 // Every record without a positive running index (field 23 read as a number) gets the next free one.
 //
 // The menu command around it: the hourglass, the status "Indizes werden neu gesetzt..." and the
-// progress bar, moved by the call for every record (letting waiting events run without user input);
+// progress bar, moved at every record the call reports (100 * k / (n - 1), not for a single record),
+// letting waiting events run without user input;
 // then the normal pointer, the bar hidden, "Bereit"; then the last record selected and shown (its line as
 // it was is the undo copy AktuellerDatensatz), the status panel set to `status` and "#SystemExclamation"
 // played. No message box.
@@ -19,5 +20,4 @@ struct Indexvergabe {
 
 // Rewrites every record line (as storing the shown record rewrites it: 24 fields, an empty first field as
 // one blank) in one change of the table, and marks the table as changed (Geaendert) when it has records.
-// fortschritt gets 100 * i / (n - 1) for every record i when there is more than one.
-Indexvergabe IndizesNeuSetzen(Adressbestand& bestand, const Fortschritt& fortschritt = {});
+Indexvergabe IndizesNeuSetzen(Adressbestand& bestand, const Satzfortschritt& fortschritt = {});

@@ -51,7 +51,7 @@ QString InternationaleNummer(const QString& nummer) {
   return n;
 }
 
-QString D2ListeText(const QStringList& zeilen, int* anzahl, const Fortschritt& fortschritt) {
+QString D2ListeText(const QStringList& zeilen, int* anzahl, const Satzfortschritt& fortschritt) {
   struct Nummer {
     int feld;
     QString zusatz;
@@ -63,7 +63,7 @@ QString D2ListeText(const QStringList& zeilen, int* anzahl, const Fortschritt& f
   int exportiert = 0;
   const int n = static_cast<int>(zeilen.size());
   for (int i = 0; i < n; ++i) {
-    Zufallsfortschritt(i, n, fortschritt);
+    if (fortschritt) fortschritt(i);
     const Felder feld = FelderAusZeile(Auf1252(zeilen[i]));
     if (!feld[9].contains(QLatin1String("mob"), Qt::CaseInsensitive)) continue;
     const QString name = vb::Trim(vb::Trim(vb::Trim(feld[1]) + u' ' + feld[2]) + u' ' + feld[10]);
@@ -82,7 +82,7 @@ QString D2ListeText(const QStringList& zeilen, int* anzahl, const Fortschritt& f
   return text;
 }
 
-Exportergebnis D2ListeExportieren(const QStringList& zeilen, const QString& datei, const Fortschritt& fortschritt) {
+Exportergebnis D2ListeExportieren(const QStringList& zeilen, const QString& datei, const Satzfortschritt& fortschritt) {
   if (const QString nein = ExportzielAbweisung(datei); !nein.isEmpty()) return Abweisung(nein, D2Titel());
   int anzahl = 0;
   const QString text = D2ListeText(zeilen, &anzahl, fortschritt);
@@ -106,7 +106,7 @@ QString TiptelAufforderung() {
 
 QString TiptelVorschlag() { return IniLesen(TiptelIni(), QStringLiteral("Export"), QStringLiteral("Datei"), QString()); }
 
-QString TiptelRegisterText(const QStringList& zeilen, const Fortschritt& fortschritt) {
+QString TiptelRegisterText(const QStringList& zeilen, const Satzfortschritt& fortschritt) {
   struct Nummer {
     int feld;
     QString zusatz;
@@ -117,7 +117,7 @@ QString TiptelRegisterText(const QStringList& zeilen, const Fortschritt& fortsch
   QString text;
   const int n = static_cast<int>(zeilen.size());
   for (int i = 0; i < n; ++i) {
-    Zufallsfortschritt(i, n, fortschritt);
+    if (fortschritt) fortschritt(i);
     const Felder feld = FelderAusZeile(Auf1252(zeilen[i]));
     if (feld[7].isEmpty() && feld[12].isEmpty() && feld[13].isEmpty()) continue;
     const QString name = Ersetzen(Ansi2Ascii(vb::Trim(feld[1] + u' ' + feld[2] + u' ' + feld[10])),
@@ -141,7 +141,7 @@ QString TiptelRegisterText(const QStringList& zeilen, const Fortschritt& fortsch
 }
 
 Exportergebnis TiptelRegisterExportieren(const QStringList& zeilen, const QString& datei,
-                                         const Fortschritt& fortschritt) {
+                                         const Satzfortschritt& fortschritt) {
   if (const QString nein = ExportzielAbweisung(datei); !nein.isEmpty()) return Abweisung(nein, TiptelTitel());
   const QString text = TiptelRegisterText(zeilen, fortschritt);
   if (!ExportSchreiben(Exportpfad(datei), Exportbytes(text), tiptelFehler()))

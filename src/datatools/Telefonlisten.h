@@ -13,7 +13,8 @@
 // The menu command around it: the input box (D2Aufforderung, the title D2Titel(), D2Vorschlag() as the
 // default, help DateiSuchen("Kartulon.Hlp") topic 292; an empty answer ends it), the refusal of
 // ExportzielAbweisung before anything else, then the walk frame (hourglass, status
-// "D2-ACardServer-Liste exportieren...", the progress bar, "Bereit") around the call, and the result:
+// "D2-ACardServer-Liste exportieren...", the progress bar moved for about one reported record in ten,
+// "Bereit") around the call, and the result:
 // Geschrieben shows `meldung` ("n Nummern nach »file« exportiert.") with the information icon and `titel`;
 // Abgewiesen shows `meldung` with the exclamation icon; Fehlgeschlagen was reported already.
 
@@ -30,16 +31,16 @@ int Speicherplatz(const QString& feld9);
 // "+49".
 QString InternationaleNummer(const QString& nummer);
 // The list's text with CR LF line ends; anzahl receives the number of lines.
-QString D2ListeText(const QStringList& zeilen, int* anzahl = nullptr, const Fortschritt& fortschritt = {});
+QString D2ListeText(const QStringList& zeilen, int* anzahl = nullptr, const Satzfortschritt& fortschritt = {});
 // Writes the list to the answered file and, when that worked, stores its name as Export_D2Liste.
-Exportergebnis D2ListeExportieren(const QStringList& zeilen, const QString& datei, const Fortschritt& fortschritt = {});
+Exportergebnis D2ListeExportieren(const QStringList& zeilen, const QString& datei, const Satzfortschritt& fortschritt = {});
 
 // ---- Telephone register ----
 //
 // The menu command around it: the input box (TiptelAufforderung(), the title TiptelTitel(),
 // TiptelVorschlag() as the default, help DateiSuchen("Kartulon.Hlp") topic 9999; an empty answer ends
-// it), the refusal of ExportzielAbweisung, the walk frame (status TiptelTitel() + "...", the progress bar,
-// "Bereit") around the call. Geschrieben shows nothing; Abgewiesen shows `meldung` with the exclamation
+// it), the refusal of ExportzielAbweisung, the walk frame (status TiptelTitel() + "...", the progress bar
+// moved for about one reported record in ten, "Bereit") around the call. Geschrieben shows nothing; Abgewiesen shows `meldung` with the exclamation
 // icon; Fehlgeschlagen was reported already.
 
 QString TiptelTitel();
@@ -49,7 +50,7 @@ QString TiptelVorschlag();
 // The path of Export_TeleTiptel195.ini in the program folder.
 QString TiptelIni();
 // The register's text with CR LF line ends: the addresses' entries, then the fixed ones.
-QString TiptelRegisterText(const QStringList& zeilen, const Fortschritt& fortschritt = {});
+QString TiptelRegisterText(const QStringList& zeilen, const Satzfortschritt& fortschritt = {});
 // Writes the register to the answered file and, when that worked, stores its name as [Export] Datei.
 Exportergebnis TiptelRegisterExportieren(const QStringList& zeilen, const QString& datei,
-                                         const Fortschritt& fortschritt = {});
+                                         const Satzfortschritt& fortschritt = {});

@@ -76,7 +76,7 @@ TkAnlageEinstellungen TkAnlageEinstellungenLesen(const QString& ini) {
 }
 
 TkAnlageTexte TkAnlageTexteBauen(const QStringList& zeilen, const TkAnlageEinstellungen& e,
-                                 const Fortschritt& fortschritt) {
+                                 const Satzfortschritt& fortschritt) {
   struct Nummer {
     int feld;
     QString zusatz;
@@ -90,7 +90,7 @@ TkAnlageTexte TkAnlageTexteBauen(const QStringList& zeilen, const TkAnlageEinste
   int zaehler = 19;
   const int n = static_cast<int>(zeilen.size());
   for (int i = 0; i < n; ++i) {
-    Zufallsfortschritt(i, n, fortschritt);
+    if (fortschritt) fortschritt(i);
     const Felder feld = FelderAusZeile(Auf1252(zeilen[i]));
     if (!feld[9].contains(u'S', Qt::CaseInsensitive)) continue;
     QString name = vb::Trim(feld[1] + QStringLiteral(", ") + feld[2]);
@@ -143,7 +143,7 @@ TkAnlageTexte TkAnlageTexteBauen(const QStringList& zeilen, const TkAnlageEinste
   return t;
 }
 
-Exportergebnis TkAnlageExportieren(const QStringList& zeilen, const QString& tkAnlageIni, const Fortschritt& fortschritt) {
+Exportergebnis TkAnlageExportieren(const QStringList& zeilen, const QString& tkAnlageIni, const Satzfortschritt& fortschritt) {
   const TkAnlageEinstellungen e = TkAnlageEinstellungenLesen(tkAnlageIni);
   for (const auto& [wert, eintrag] : {std::pair{&e.exportDatei, "[Export] Datei"}, std::pair{&e.listeDatei, "[InfoText] Datei"}})
     if (wert->isEmpty())

@@ -5,9 +5,9 @@
 // Export_Tk-Anlage.ini (`TkAnlageIni`), which this never writes.
 //
 // The menu command around it: the walk frame (hourglass, status "Export des Tk-Anlagen-Kurzwahlspeichers...",
-// the progress bar, "Bereit") around the call, then: Abgewiesen shows `meldung` with the exclamation icon
-// and `titel`; Geschrieben shows nothing (the list is already open in the text editor); Fehlgeschlagen
-// was reported already.
+// the progress bar moved for about one reported record in ten, "Bereit") around the call, then:
+// Abgewiesen shows `meldung` with the exclamation icon and `titel`; Geschrieben shows nothing (the list
+// is already open in the text editor); Fehlgeschlagen was reported already.
 #include "datatools/Exportdatei.h"
 
 #include <QString>
@@ -35,9 +35,9 @@ struct TkAnlageTexte {
 };
 // Both files' texts with CR LF line ends (the include file read as it stands now).
 TkAnlageTexte TkAnlageTexteBauen(const QStringList& zeilen, const TkAnlageEinstellungen& e,
-                                 const Fortschritt& fortschritt = {});
+                                 const Satzfortschritt& fortschritt = {});
 
 // The whole export: refused without [Export] Datei or [InfoText] Datei, or with the open address file as
 // a target; otherwise both files written and the list opened in the text editor (Z_DOS).
 Exportergebnis TkAnlageExportieren(const QStringList& zeilen, const QString& tkAnlageIni,
-                                   const Fortschritt& fortschritt = {});
+                                   const Satzfortschritt& fortschritt = {});
