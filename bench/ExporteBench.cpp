@@ -35,8 +35,10 @@ const QStringList& Exportadressen() {
   return zeilen;
 }
 
+// The export folder (and the addresses, made before any timing starts).
 QString Ordner() {
   static const QString ordner = [] {
+    Exportadressen();
     const QString o = BenchUmgebung() + QStringLiteral("/exporte");
     QDir().mkpath(o);
     QFile cbc(BenchUmgebung() + QStringLiteral("/CallByCall.ini"));
@@ -52,17 +54,32 @@ void Fehlschlag(benchmark::State& state, const Exportergebnis& e) {
   if (e.stand != Exportstand::Geschrieben) state.SkipWithError("the export was not written");
 }
 
-void Kern_Geburtstage32000(benchmark::State& state) {
-  IniSchreiben(QString(), QStringLiteral("Kelvor"), QStringLiteral("Dir"), Ordner());
-  const Bezeichnungen b = [] {
-    Bezeichnungen t;
-    for (int i = 0; i < kFeldAnzahl; ++i) t[i] = QString::fromUtf16(kFeldBezeichnung[i]);
-    return t;
-  }();
-  for (auto _ : state) Fehlschlag(state, GeburtstageExportieren(Exportadressen(), b));
-  state.SetItemsProcessed(state.iterations() * Exportadressen().size());
+Bezeichnungen Standardbezeichnungen() {
+  Bezeichnungen b;
+  for (int i = 0; i < kFeldAnzahl; ++i) b[i] = QString::fromUtf16(kFeldBezeichnung[i]);
+  return b;
 }
+
+// neu: the date file removed before each run (the first run); else it holds the last run's days.
+void Geburtstage(benchmark::State& state, bool neu) {
+  IniSchreiben(QString(), QStringLiteral("Kelvor"), QStringLiteral("Dir"), Ordner());
+  const QStringList& zeilen = Exportadressen();
+  const Bezeichnungen b = Standardbezeichnungen();
+  GeburtstageExportieren(zeilen, b);
+  for (auto _ : state) {
+    if (neu) {
+      state.PauseTiming();
+      QFile::remove(Ordner() + QStringLiteral("/Geburtstage.dci"));
+      state.ResumeTiming();
+    }
+    Fehlschlag(state, GeburtstageExportieren(zeilen, b));
+  }
+  state.SetItemsProcessed(state.iterations() * zeilen.size());
+}
+void Kern_Geburtstage32000(benchmark::State& state) { Geburtstage(state, false); }
 BENCHMARK(Kern_Geburtstage32000)->Unit(benchmark::kMillisecond);
+void Kern_GeburtstageNeueDatei32000(benchmark::State& state) { Geburtstage(state, true); }
+BENCHMARK(Kern_GeburtstageNeueDatei32000)->Unit(benchmark::kMillisecond);
 
 void Kern_D2Liste32000(benchmark::State& state) {
   const QString datei = Ordner() + QStringLiteral("/ExpD2Card.txt");
@@ -97,8 +114,7 @@ BENCHMARK(Kern_TkAnlage32000)->Unit(benchmark::kMillisecond);
 
 void Kern_Seriendruck32000(benchmark::State& state) {
   const QString datei = Ordner() + QStringLiteral("/Seriendruck.Txt");
-  Bezeichnungen b;
-  for (int i = 0; i < kFeldAnzahl; ++i) b[i] = QString::fromUtf16(kFeldBezeichnung[i]);
+  const Bezeichnungen b = Standardbezeichnungen();
   for (auto _ : state) Fehlschlag(state, SeriendruckExportieren(Exportadressen(), b, datei));
   state.SetItemsProcessed(state.iterations() * Exportadressen().size());
 }
