@@ -383,3 +383,35 @@ TEST_F(IniTest, AKeyThatWouldReadAsASectionIsNotWritten) {
   EXPECT_EQ(dateiLesen(zedured()), vorher);
   EXPECT_EQ(IniLesen("", "", "A", ""), "1");
 }
+
+// A command that writes many keys gathers them and syncs each file once; a file that cannot be written
+// then is not believed afterwards, also when it never existed.
+TEST_F(IniTest, AStapelGathersUntilItEnds) {
+  const QString neu = windowsOrdner() + "/Neu.ini";
+  const QString ohneOrdner = tempPfad("gibtsnicht/X.ini");
+  QByteArray erwartet = "[A]\r\n";
+  {
+    const Profil::Stapel stapel;
+    for (int i = 1; i <= 40; ++i) {
+      IniSchreiben(neu, "A", "k" + QString::number(i), i);
+      erwartet += "k" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\r\n";
+    }
+    EXPECT_FALSE(QFileInfo::exists(neu));
+    EXPECT_EQ(IniLesen(neu, "A", "k40", ""), "40");
+    IniSchreiben(ohneOrdner, "A", "b", "c");
+    EXPECT_EQ(IniLesen(ohneOrdner, "A", "b", "fehlt"), "c");
+    EXPECT_FALSE(Profil::sichern(ohneOrdner));
+    EXPECT_EQ(IniLesen(ohneOrdner, "A", "b", "fehlt"), "fehlt");
+  }
+  EXPECT_EQ(dateiLesen(neu), erwartet);
+}
+
+TEST_F(IniTest, ASectionReadAtOnceAnswersAsEachKeyReadAlone) {
+  dateiSchreiben(zedured(), "[Zonen]\r\n 030 = Berlin \r\nABC='x'\r\n030=zweiter\r\n;k=1\r\n[Andere]\r\nq=1\r\n"
+                            "[zonen]\r\nspaet=1\r\n");
+  const Profil::Sektion zonen = Profil::sektionLesen(zedured(), "ZONEN");
+  for (const char* k : {"030", " 030 ", "abc", "ABC", "q", "spaet", ";k", "fehlt"})
+    EXPECT_EQ(zonen.lesen(k, "-"), Profil::lesen(zedured(), "Zonen", k, "-")) << k;
+  EXPECT_EQ(zonen.lesen("030", "-"), "Berlin");
+  EXPECT_TRUE(Profil::sektionLesen(zedured(), "Fehlt").werte.isEmpty());
+}

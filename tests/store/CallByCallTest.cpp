@@ -37,3 +37,13 @@ TEST_F(CallByCallTest, SwitchedOffOrMissingGivesNothing) {
   ini("[TeleNr]\r\n030=Berlin\r\n[CallByCall]\r\nBerlin=01022\r\n");  // no switch: on
   EXPECT_EQ(CallByCallVorwahl(QStringLiteral("030 123"), 0), QStringLiteral("01022"));
 }
+
+// The settings are read as any key is read: names in any case and with blanks around, values without
+// one pair of quotes.
+TEST_F(CallByCallTest, NamesInAnyCaseAndQuotedValues) {
+  ini("[telenr]\r\n 040 = \"Hamburg\" \r\n[CALLBYCALL]\r\nHAMBURG='01088'\r\n");
+  EXPECT_EQ(CallByCallVorwahl(QStringLiteral("040 1"), 0), QStringLiteral("01088"));
+  EXPECT_EQ(CallByCallVorwahl(QStringLiteral("040 1"), 2), QStringLiteral(" [Hamburg]"));
+  const CallByCallTabelle tabelle;
+  EXPECT_EQ(tabelle.vorwahl(QStringLiteral("0401"), 0), QStringLiteral("01088"));
+}

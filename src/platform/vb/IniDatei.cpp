@@ -254,17 +254,18 @@ QString darstellbar(const Datei& d, const QString& text) {
 // A section or key name as the file can hold it: in a Windows-1252 file a character outside the code
 // page is reduced as typed text is (base letter, else "?"), the same way for reading and writing, so
 // that a key written under such a name is found again.
-QString nameDarstellbar(const Datei& d, const QString& name) {
-  if (d.kodierung == Codec::Kodierung::Utf8) return name;
+QString nameDarstellbar(Codec::Kodierung kodierung, const QString& name) {
+  if (kodierung == Codec::Kodierung::Utf8) return name;
   for (QChar c : name)
     if (!Codec::istIn1252(c)) return Codec::auf1252Reduzieren(name);
   return name;
 }
 
 // A name as written and looked for: on one line, without blanks around it, as the file can hold it.
-QString nameBilden(const Datei& d, const QString& name) {
-  return nameDarstellbar(d, beschnitten(einzeilig(name)).toString());
+QString nameBilden(Codec::Kodierung kodierung, const QString& name) {
+  return nameDarstellbar(kodierung, beschnitten(einzeilig(name)).toString());
 }
+QString nameBilden(const Datei& d, const QString& name) { return nameBilden(d.kodierung, name); }
 
 // Whether an entry written under these names reads back under them: a key that is empty, holds "=" or
 // begins with "[" or ";" would not (it would read as another key, a section or a comment).
@@ -372,7 +373,9 @@ void abgleichen(Datei& d) {
       d.pfad = Paths::aufloesen(d.angefragt);
     }
     if (::stat(QFile::encodeName(d.pfad).constData(), &st) != 0) {
-      if (d.vorhanden || !d.zeilen.isEmpty()) {
+      // A file that was not there before either holds just the gathered changes: building them up again
+      // at every call would make a long run of writes to a new file quadratic.
+      if (d.vorhanden) {
         leeren(d);
         ausstehendeAnwenden(d);
       }
@@ -425,6 +428,8 @@ struct Speicher {
   bool geplant = false;
   bool amEndeEingerichtet = false;
   bool immerSammeln = false;
+  int stapel = 0;  // open Stapel objects
+  bool sammeln() const { return immerSammeln || stapel > 0; }
 };
 
 Speicher& speicher() {
@@ -453,7 +458,7 @@ bool aufPlatte(Datei& d) {
   if (!geschrieben) {
     qWarning("Einstellungen konnten nicht geschrieben werden: %s", qPrintable(d.pfad));
     // The parsed copy goes back to what the disk holds.
-    d.vorhanden = false;
+    leeren(d);
     d.kennung = Kennung{};
     abgleichen(d);
     return false;
@@ -489,7 +494,7 @@ void faelligeSichern() {
   const qint64 jetzt = monotonMs();
   const QList<std::shared_ptr<Datei>> liste = s.mitAusstehenden;
   for (const auto& d : liste)
-    if (!d->ausstehend.isEmpty() && jetzt - d->ersteAusstehend >= kHoechstensMs && !s.immerSammeln)
+    if (!d->ausstehend.isEmpty() && jetzt - d->ersteAusstehend >= kHoechstensMs && !s.sammeln())
       aufPlatte(*d);
 }
 
@@ -552,17 +557,46 @@ QString pfad(const QString& datei) {
   return d.pfad;
 }
 
+namespace {
+
+// The value of an entry line as lesen gives it.
+QString eintragsWert(const Zeile& z) {
+  const QStringView t = z.text;
+  QStringView wert = beschnitten(t.mid(t.indexOf(u'=') + 1));
+  if (wert.size() >= 2 && (wert.front() == u'"' || wert.front() == u'\'') && wert.back() == wert.front())
+    wert = wert.mid(1, wert.size() - 2);
+  return wert.toString();
+}
+
+}  // namespace
+
 QString lesen(const QString& datei, const QString& sektion, const QString& schluessel, const QString& standard) {
   faelligeSichern();
   Datei& d = eintrag(datei);
   abgleichen(d);
   const qsizetype i = eintragsZeile(d, nameBilden(d, sektion).toCaseFolded(), nameBilden(d, schluessel).toCaseFolded());
   if (i < 0) return standard;
-  const QStringView t = d.zeilen[i].text;
-  QStringView wert = beschnitten(t.mid(t.indexOf(u'=') + 1));
-  if (wert.size() >= 2 && (wert.front() == u'"' || wert.front() == u'\'') && wert.back() == wert.front())
-    wert = wert.mid(1, wert.size() - 2);
-  return wert.toString();
+  return eintragsWert(d.zeilen[i]);
+}
+
+Sektion sektionLesen(const QString& datei, const QString& sektion) {
+  faelligeSichern();
+  Datei& d = eintrag(datei);
+  abgleichen(d);
+  Sektion ergebnis;
+  ergebnis.windows1252 = d.kodierung != Codec::Kodierung::Utf8;
+  const qsizetype kopf = sektionsZeile(d, nameBilden(d, sektion).toCaseFolded());
+  if (kopf < 0) return ergebnis;
+  for (qsizetype i = kopf + 1; i < d.zeilen.size() && !d.zeilen[i].kopf; ++i) {
+    const Zeile& z = d.zeilen[i];
+    if (!z.name.isEmpty() && !ergebnis.werte.contains(z.name)) ergebnis.werte.insert(z.name, eintragsWert(z));
+  }
+  return ergebnis;
+}
+
+QString Sektion::lesen(const QString& schluessel, const QString& standard) const {
+  const Codec::Kodierung k = windows1252 ? Codec::Kodierung::Windows1252 : Codec::Kodierung::Utf8;
+  return werte.value(nameBilden(k, schluessel).toCaseFolded(), standard);
 }
 
 bool schreiben(const QString& datei, const QString& sektion, const QString& schluessel, const QString& wert) {
@@ -578,7 +612,7 @@ bool schreiben(const QString& datei, const QString& sektion, const QString& schl
   const qint64 jetzt = monotonMs();
   d.folge = jetzt - d.letzteSchreibung < kFolgeMs ? d.folge + 1 : 0;
   d.letzteSchreibung = jetzt;
-  if (d.folge < kDirekt && !speicher().immerSammeln) return aufPlatte(d);
+  if (d.folge < kDirekt && !speicher().sammeln()) return aufPlatte(d);
   if (d.ersteAusstehend == 0) {
     d.ersteAusstehend = jetzt;
     speicher().mitAusstehenden.append(geteilt(d));
@@ -614,6 +648,11 @@ bool ausstehend() {
 }
 
 void immerSammeln(bool ja) { speicher().immerSammeln = ja; }
+
+Stapel::Stapel() { ++speicher().stapel; }
+Stapel::~Stapel() {
+  if (--speicher().stapel == 0) allesSichern();
+}
 
 void neuEinlesen() {
   Speicher& s = speicher();

@@ -10,6 +10,7 @@
 // then renamed over it), except in a long run of writes in quick succession (a loop over the records):
 // there the writes are gathered and written at the latest after 200 ms, when control returns to the
 // event loop, when the program ends, or when sichern() is called.
+#include <QHash>
 #include <QString>
 
 namespace Profil {
@@ -17,6 +18,16 @@ namespace Profil {
 // The value of the key in the section, without the blanks around it and without one pair of quotes
 // that encloses it; the default when the file, the section or the key is missing.
 QString lesen(const QString& datei, const QString& sektion, const QString& schluessel, const QString& standard);
+// One section's entries as they stood at one moment, for a loop that would otherwise read thousands of
+// keys one by one: lesen(key, default) answers as Profil::lesen would have answered then.
+struct Sektion {
+  QHash<QString, QString> werte;  // by folded name; the first entry of a name counts
+  bool windows1252 = true;
+  QString lesen(const QString& schluessel, const QString& standard) const;
+};
+// Empty when the file or the section is missing.
+Sektion sektionLesen(const QString& datei, const QString& sektion);
+
 // Writes "key=value" into the section: replaces the first entry of the key, else adds one after the
 // section's last line, else adds the section at the end of the file; creates a missing file. Never
 // deletes anything. false when the file could not be written (a file that is read-only, a missing
@@ -38,6 +49,16 @@ bool ausstehend();
 // Gathers every write until sichern() or the next return to the event loop, not only long runs (tests
 // of the gathering; false restores the usual behaviour).
 void immerSammeln(bool ja);
+// Gathers every write while it lives, and writes what it gathered when the last one ends: a command that
+// writes hundreds of keys at once syncs each file once instead of once per key. Call sichern() inside it
+// to learn whether a file could be written.
+class Stapel {
+ public:
+  Stapel();
+  ~Stapel();
+  Stapel(const Stapel&) = delete;
+  Stapel& operator=(const Stapel&) = delete;
+};
 // Forgets every parsed file and every gathered change without writing (tests, between cases).
 void verwerfen();
 // Forgets the parsed files (the next call reads the disk again) but keeps which files are known to be
