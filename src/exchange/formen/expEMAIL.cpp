@@ -224,7 +224,10 @@ void expEMAIL::befGetEmailList_Click() {
   ProgressBar->setVisible(true);
   Liste->Clear();
   EmailListe liste = EmailListeBauen(Main::get().Liste->items(), txtSuch(0).Text(), txtSuch(1).Text(),
-                                     [this](int prozent) { ProgressBar->setValue(prozent); });
+                                     [this](int prozent) {
+                                       ProgressBar->setValue(prozent);
+                                       ProgressBar->Refresh();
+                                     });
   Liste->setItemsMitMarken(liste.eintraege, std::move(liste.markiert));
   if (Liste->ListCount() > 0) Liste->setListIndex(0);
   else Liste_Click();

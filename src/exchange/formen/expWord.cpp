@@ -181,7 +181,8 @@ void expWord::BefOk_Click() {
     FehlerMelden(vb::ErrDateiNichtGefunden, kFehler);
     return;
   }
-  if (GleicheDatei(quelle, ziel)) {
+  // No name, or the template itself: nothing would be left to open but the template or a nameless file.
+  if (vb::Trim(txtDatei->Text()).isEmpty() || GleicheDatei(quelle, ziel)) {
     MsgBox(u"Bitte geben Sie einen neuen Dateinamen an."_s, vb::vbOKOnly + vb::vbExclamation, Caption());
     return;
   }

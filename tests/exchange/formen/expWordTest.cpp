@@ -196,6 +196,7 @@ TEST_F(ExpWordTest, WhatCannotBeCopiedIsReportedAndTheDialogStaysOpen) {
       {"no template", [](expWord& w) { w.Datei->setListIndex(-1); }, u"Es ist ein Fehler aufgetreten."_s},
       {"the template itself", [](expWord& w) { w.txtDatei->setText(u"_Brief"_s); w.txtSuffix->setText(u".doc"_s); },
        u"Bitte geben Sie einen neuen Dateinamen an."_s},
+      {"no name", [](expWord& w) { w.txtDatei->setText(QString()); }, u"Bitte geben Sie einen neuen Dateinamen an."_s},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
