@@ -168,6 +168,10 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void mnuImpZA_Click();
   // The selected record through a print mask to the clipboard; changes no record.
   void PulZAdresse_Click();
+  // A letter from a template to the shown address; serial e-mails to marked addresses.
+  void mnuBrfAnWord_Click();
+  void mnuPopBrfAnWord_Click() { mnuBrfAnWord_Click(); }
+  void mnuEmailSend_Click();
 
   // --- search, sort, masks (store) ------------------------------------------------------------------
   // Sorts the record table by the field (0 to 23), keeps the current record selected, sets Geaendert.

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QThread>
 
 class ShellTest : public KartulonTest {};
@@ -125,4 +126,31 @@ TEST_F(ShellTest, RealSystemFacts) {
   const Regionaleinstellungen us = SysInfo::regionalVon(QLocale(QLocale::English, QLocale::UnitedStates));
   EXPECT_EQ(us.dezimalzeichen, QStringLiteral("."));
   EXPECT_TRUE(us.datumZeitFormat.contains(u'/'));
+}
+
+TEST_F(ShellTest, NothingIsHandedToADesktopWithoutAProgramForIt) {
+  if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty())
+    GTEST_SKIP() << "xdg-mime is needed (tools/deps.sh installs xdg-utils)";
+  // A desktop of the test's own: no program for anything.
+  const QString xdg = tempPfad("xdg");
+  QDir().mkpath(xdg + "/daten/applications");
+  QDir().mkpath(xdg + "/konfig");
+  const char* namen[] = {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DATA_DIRS", "XDG_CURRENT_DESKTOP"};
+  QList<QByteArray> alt;
+  for (const char* n : namen) alt << qgetenv(n);
+  qputenv("XDG_DATA_HOME", (xdg + "/daten").toLocal8Bit());
+  qputenv("XDG_CONFIG_HOME", (xdg + "/konfig").toLocal8Bit());
+  qputenv("XDG_DATA_DIRS", (xdg + "/keine").toLocal8Bit());
+  qunsetenv("XDG_CURRENT_DESKTOP");
+
+  const QString brief = dateiSchreiben(tempPfad("Brief.doc"), "{\\rtf1 Brief}");
+  auto echt = Shell::echt();
+  for (const QUrl& url : {QUrl(QStringLiteral("mailto:a@b.de?subject=x")), QUrl::fromLocalFile(brief),
+                          QUrl::fromLocalFile(xdg)})
+    EXPECT_FALSE(echt->oeffnen(url)) << url.toString().toStdString();
+
+  for (int i = 0; i < 4; ++i) {
+    if (alt[i].isNull()) qunsetenv(namen[i]);
+    else qputenv(namen[i], alt[i]);
+  }
 }

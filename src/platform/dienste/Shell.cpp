@@ -7,8 +7,11 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QProcess>
+#include <QStandardPaths>
+#include <optional>
 
 namespace {
 
@@ -28,10 +31,51 @@ bool prozessLesen(qint64 pid, QByteArray& startzeit, bool& zombie) {
   return true;
 }
 
+// Runs xdg-mime with the arguments; its first output line, "" when it said nothing, nullopt when it could
+// not be asked.
+std::optional<QString> xdgMime(const QStringList& argumente) {
+  const QString programm = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+  if (programm.isEmpty()) return std::nullopt;
+  QProcess p;
+  p.start(programm, argumente);
+  if (!p.waitForFinished(10000)) {
+    p.kill();
+    p.waitForFinished();
+    return std::nullopt;
+  }
+  if (p.exitStatus() != QProcess::NormalExit) return std::nullopt;
+  return QString::fromLocal8Bit(p.readAllStandardOutput()).section(u'\n', 0, 0).trimmed();
+}
+
+// False when the desktop has no program for the document, folder or link, as xdg-open would look for
+// one: a file by the type xdg-mime reads from it, a link by its scheme. True when there is one or when
+// nobody can tell (no xdg-mime here). Web addresses always count: the desktop opens them in a browser
+// even without a program named for them.
+bool hatProgramm(const QUrl& adresse) {
+  QString typ;
+  if (adresse.isLocalFile()) {
+    const QString pfad = adresse.toLocalFile();
+    if (QFileInfo(pfad).isDir()) {
+      typ = QStringLiteral("inode/directory");
+    } else {
+      const auto gelesen = xdgMime({QStringLiteral("query"), QStringLiteral("filetype"), pfad});
+      if (!gelesen || gelesen->isEmpty()) return true;
+      typ = gelesen->section(u';', 0, 0).trimmed();
+    }
+  } else {
+    const QString schema = adresse.scheme().toLower();
+    if (schema.isEmpty() || schema == u"http" || schema == u"https" || schema == u"ftp") return true;
+    typ = QStringLiteral("x-scheme-handler/") + schema;
+  }
+  const auto programm = xdgMime({QStringLiteral("query"), QStringLiteral("default"), typ});
+  return !programm || !programm->isEmpty();
+}
+
 class QtShell : public ShellService {
  public:
   bool oeffnen(const QUrl& adresse) override {
     if (!adresse.isValid() || adresse.isEmpty()) return false;
+    if (!hatProgramm(adresse)) return false;
     Profil::sichern();  // the program opened may read a settings file just written
     return QDesktopServices::openUrl(adresse);
   }

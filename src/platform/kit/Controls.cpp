@@ -646,6 +646,9 @@ ListBox::ListBox(QWidget* parent) : QListView(parent), model_(new ListModel(this
 }
 
 void ListBox::modellVerbinden() {
+  connect(model_, &ListModel::markeGeaendert, this, [this] {
+    if (Click) Click();
+  });
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
     // A user's click on the selected item or a key that moves the selection.
     if (settingIndex_ || selectionMode() == QAbstractItemView::SingleSelection) return;
@@ -767,6 +770,21 @@ void ListBox::setItems(const QStringList& items) {
   showIndex(-1);
 }
 
+void ListBox::setMitMarken(bool an) {
+  settingIndex_ = true;
+  model_->setMitMarken(an);
+  settingIndex_ = false;
+  listIndex_ = -1;
+  showIndex(-1);
+}
+void ListBox::setItemsMitMarken(const QStringList& items, std::vector<char> marken) {
+  settingIndex_ = true;
+  model_->setItemsMitMarken(items, std::move(marken));
+  settingIndex_ = false;
+  listIndex_ = -1;
+  showIndex(-1);
+}
+
 void ListBox::setMultiSelect(int mode) {
   setSelectionMode(mode == 0 ? QAbstractItemView::SingleSelection
                    : mode == 1 ? QAbstractItemView::MultiSelection
@@ -774,11 +792,16 @@ void ListBox::setMultiSelect(int mode) {
 }
 bool ListBox::Selected(int i) const {
   if (i < 0 || i >= ListCount()) return false;
+  if (model_->mitMarken()) return model_->markiert(i);
   if (selectionMode() == QAbstractItemView::SingleSelection) return i == listIndex_;
   return selectionModel()->isRowSelected(i, {});
 }
 void ListBox::setSelected(int i, bool on) {
   if (i < 0 || i >= ListCount()) return;
+  if (model_->mitMarken()) {
+    model_->setMarkiert(i, on);
+    return;
+  }
   if (selectionMode() == QAbstractItemView::SingleSelection) {
     if (on) setListIndex(i);
     return;
@@ -788,6 +811,7 @@ void ListBox::setSelected(int i, bool on) {
   settingIndex_ = false;
 }
 int ListBox::SelCount() const {
+  if (model_->mitMarken()) return model_->markenAnzahl();
   if (selectionMode() == QAbstractItemView::SingleSelection) return listIndex_ >= 0 ? 1 : 0;
   // The ranges of a one-column list do not overlap: their heights add up without a list of every row.
   int n = 0;

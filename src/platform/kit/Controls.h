@@ -221,6 +221,12 @@ class ListBox : public QListView {
   quint64 revision() const { return model_->revision(); }
   bool Sorted() const { return sorted_; }
   void setSorted(bool on) { sorted_ = on; }
+  // A check box in front of every item (the runtime's check-box style): Selected(i) is then the item's
+  // mark, and a mark the user changes raises Click; ListIndex stays the highlighted item.
+  void setMitMarken(bool an);
+  bool MitMarken() const { return model_->mitMarken(); }
+  // Replaces all items and their marks at once (no Click).
+  void setItemsMitMarken(const QStringList& items, std::vector<char> marken);
   // Multi-selection (0 none, 1 simple, 2 extended).
   void setMultiSelect(int mode);
   bool Selected(int i) const;

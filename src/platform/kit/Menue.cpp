@@ -1,5 +1,7 @@
 #include "platform/kit/Menue.h"
 
+#include <QVBoxLayout>
+
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
@@ -105,6 +107,19 @@ PopupHandler& popupHandler() {
 }  // namespace
 
 void setPopupHandler(PopupHandler handler) { popupHandler() = std::move(handler); }
+
+QMenuBar* MenueLeisteAnlegen(QWidget* form, QWidget*& flaeche) {
+  auto* layout = new QVBoxLayout(form);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  auto* leiste = new QMenuBar(form);
+  leiste->setObjectName(QStringLiteral("Menue"));
+  layout->setMenuBar(leiste);
+  flaeche = new QWidget(form);
+  flaeche->setObjectName(QStringLiteral("Flaeche"));
+  layout->addWidget(flaeche);
+  return leiste;
+}
 
 void PopupMenu(MenuItem& menu, MenuItem* standard) {
   struct Offen {

@@ -53,6 +53,10 @@ class MenuBaum : public QObject {
 // when the menu has closed; an item chosen there has run its Click completely by then.
 void PopupMenu(MenuItem& menu, MenuItem* standard = nullptr);
 
+// A dialog form with a menu: its menu bar ("Menue") on top and below it the surface ("Flaeche") that
+// holds the controls, so that their twips count from below the bar as on the original's forms.
+QMenuBar* MenueLeisteAnlegen(QWidget* form, QWidget*& flaeche);
+
 // Tests replace the showing: the handler gets the menu as it would show and its default item, and
 // returns the item to choose (nullptr: the menu is closed without a choice). An empty handler shows
 // the real menu again.

@@ -66,18 +66,65 @@ int ListModel::rowCount(const QModelIndex& parent) const {
 QVariant ListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= items_.size()) return {};
   if (role == Qt::DisplayRole || role == Qt::EditRole) return items_[index.row()];
+  if (role == Qt::CheckStateRole && mitMarken_) return marken_[index.row()] ? Qt::Checked : Qt::Unchecked;
   return {};
+}
+Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags f = QAbstractListModel::flags(index);
+  if (mitMarken_ && index.isValid()) f |= Qt::ItemIsUserCheckable;
+  return f;
+}
+bool ListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!mitMarken_ || role != Qt::CheckStateRole || !index.isValid() || index.row() >= items_.size()) return false;
+  const char an = value.toInt() == Qt::Checked ? 1 : 0;
+  if (marken_[index.row()] == an) return true;
+  marken_[index.row()] = an;
+  emit dataChanged(index, index, {Qt::CheckStateRole});
+  if (!markeVonCode_) emit markeGeaendert(index.row());
+  return true;
+}
+void ListModel::setMitMarken(bool an) {
+  beginResetModel();
+  mitMarken_ = an;
+  marken_.assign(an ? items_.size() : 0, 0);
+  endResetModel();
+}
+bool ListModel::markiert(int row) const {
+  return mitMarken_ && row >= 0 && row < static_cast<int>(marken_.size()) && marken_[row];
+}
+void ListModel::setMarkiert(int row, bool an) {
+  if (!mitMarken_ || row < 0 || row >= items_.size()) return;
+  markeVonCode_ = true;
+  setData(index(row), an ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+  markeVonCode_ = false;
+}
+void ListModel::setItemsMitMarken(QStringList items, std::vector<char> marken) {
+  beginResetModel();
+  ++revision_;
+  items_ = std::move(items);
+  if (mitMarken_) {
+    marken_ = std::move(marken);
+    marken_.resize(items_.size(), 0);
+  }
+  endResetModel();
+}
+int ListModel::markenAnzahl() const {
+  int n = 0;
+  for (const char m : marken_) n += m ? 1 : 0;
+  return n;
 }
 void ListModel::setItems(QStringList items) {
   beginResetModel();
   ++revision_;
   items_ = std::move(items);
+  if (mitMarken_) marken_.assign(items_.size(), 0);
   endResetModel();
 }
 void ListModel::insert(int row, const QString& text) {
   beginInsertRows({}, row, row);
   ++revision_;
   items_.insert(row, text);
+  if (mitMarken_) marken_.insert(marken_.begin() + row, 0);
   endInsertRows();
 }
 void ListModel::anhaengen(const QStringList& zeilen) {
@@ -86,12 +133,14 @@ void ListModel::anhaengen(const QStringList& zeilen) {
   beginInsertRows({}, anfang, anfang + static_cast<int>(zeilen.size()) - 1);
   ++revision_;
   items_.append(zeilen);
+  if (mitMarken_) marken_.resize(items_.size(), 0);
   endInsertRows();
 }
 void ListModel::remove(int row) {
   beginRemoveRows({}, row, row);
   ++revision_;
   items_.removeAt(row);
+  if (mitMarken_) marken_.erase(marken_.begin() + row);
   endRemoveRows();
 }
 void ListModel::set(int row, const QString& text) {

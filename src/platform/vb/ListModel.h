@@ -3,6 +3,7 @@
 // record table is one.
 #include <QAbstractListModel>
 #include <QStringList>
+#include <vector>
 
 namespace vb {
 
@@ -12,6 +13,20 @@ class ListModel : public QAbstractListModel {
   using QAbstractListModel::QAbstractListModel;
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  // A change of a check mark by the user's view; marks set through setMarkiert come here too.
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+  // A check box in front of every line (the runtime's check-box style); off by default. Every line
+  // starts unmarked; replacing the lines clears the marks.
+  void setMitMarken(bool an);
+  bool mitMarken() const { return mitMarken_; }
+  bool markiert(int row) const;
+  // No signal but dataChanged: setting marks by code is no user's click.
+  void setMarkiert(int row, bool an);
+  // The lines with their marks in one step (marks missing at the end count as unmarked).
+  void setItemsMitMarken(QStringList items, std::vector<char> marken);
+  int markenAnzahl() const;
   const QStringList& items() const { return items_; }
   void setItems(QStringList items);
   void insert(int row, const QString& text);
@@ -28,9 +43,16 @@ class ListModel : public QAbstractListModel {
   // order (as if added one by one). Each distinct text is compared once, so 32000 lines with few
   // distinct values cost little more than a pass.
   static void sortieren(QStringList& zeilen);
+ signals:
+  // The user changed the mark of a line.
+  void markeGeaendert(int row);
+
  private:
   QStringList items_;
   quint64 revision_ = 0;
+  bool mitMarken_ = false;
+  std::vector<char> marken_;  // one per line while mitMarken_
+  bool markeVonCode_ = false;
 };
 
 }  // namespace vb

@@ -11,8 +11,8 @@
 #include "platform/vb/Fonts.h"
 #include "printing/Masken.h"
 
+#include <QLayout>
 #include <QMenuBar>
-#include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -28,15 +28,7 @@ MaskenEdit::MaskenEdit() {
   setProperty("HelpContextID", kHilfe);
   setKeyPreview(true);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  Menue = new QMenuBar(this);
-  Menue->setObjectName(u"Menue"_s);
-  layout->setMenuBar(Menue);
-  Flaeche_ = new QWidget(this);
-  Flaeche_->setObjectName(u"Flaeche"_s);
-  layout->addWidget(Flaeche_);
+  Menue = vb::MenueLeisteAnlegen(this, Flaeche_);
 
   bezFelder = new vb::Label(Flaeche_);
   bezFelder->setObjectName(u"bezFelder"_s);

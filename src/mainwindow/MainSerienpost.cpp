@@ -1,0 +1,15 @@
+// The letter from a template and the serial e-mails: both dialogs opened from the record menu.
+#include "exchange/formen/expEMAIL.h"
+#include "exchange/formen/expWord.h"
+#include "mainwindow/Dialogbefehl.h"
+#include "mainwindow/Main.h"
+#include "mainwindow/MainFelder.h"
+
+void Main::mnuBrfAnWord_Click() {
+  // The letter reads the address from the exchange files, so they hold this record before it opens.
+  DialogSchritte<expWord> schritte;
+  schritte.vorLaden = [] { DatensatzExportieren(); };
+  DialogBefehl(schritte);
+}
+
+void Main::mnuEmailSend_Click() { DialogBefehl<expEMAIL>(); }
