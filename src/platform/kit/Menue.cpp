@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QVBoxLayout>
 #include <map>
 
 namespace vb {
@@ -95,6 +96,19 @@ bool MenuBaum::eventFilter(QObject* obj, QEvent* ev) {
     break;
   }
   return false;
+}
+
+QWidget* MenueLeisteUndFlaeche(QWidget* form, QMenuBar*& leiste) {
+  auto* layout = new QVBoxLayout(form);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  leiste = new QMenuBar(form);
+  leiste->setObjectName(QStringLiteral("Menue"));
+  layout->setMenuBar(leiste);
+  auto* flaeche = new QWidget(form);
+  flaeche->setObjectName(QStringLiteral("Flaeche"));
+  layout->addWidget(flaeche);
+  return flaeche;
 }
 
 namespace {

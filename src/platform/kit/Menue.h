@@ -49,6 +49,10 @@ class MenuBaum : public QObject {
   std::map<QString, MenuItem*> nachSchluessel_;  // "name" or "name(index)"
 };
 
+// A dialog form with a menu bar: the bar on top, and below it the returned client area, which takes the
+// form's controls at their twips positions (as the design's client area starts below the menu bar).
+QWidget* MenueLeisteUndFlaeche(QWidget* form, QMenuBar*& leiste);
+
 // Shows the menu's items as a context menu at the mouse, the default item (if any) drawn bold. Returns
 // when the menu has closed; an item chosen there has run its Click completely by then.
 void PopupMenu(MenuItem& menu, MenuItem* standard = nullptr);

@@ -16,7 +16,6 @@
 #include "store/Maske.h"
 
 #include <QMenuBar>
-#include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace druckformen;
@@ -55,15 +54,7 @@ Listendruck::Listendruck() {
   setMaxButton(false);
   setProperty("HelpContextID", kHilfe);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  Menue = new QMenuBar(this);
-  Menue->setObjectName(u"Menue"_s);
-  layout->setMenuBar(Menue);
-  auto* flaeche = new QWidget(this);
-  flaeche->setObjectName(u"Flaeche"_s);
-  layout->addWidget(flaeche);
+  QWidget* flaeche = vb::MenueLeisteUndFlaeche(this, Menue);
 
   SSTab1 = new vb::TabControl(flaeche);
   SSTab1->setObjectName(u"SSTab1"_s);

@@ -28,15 +28,7 @@ MaskenEdit::MaskenEdit() {
   setProperty("HelpContextID", kHilfe);
   setKeyPreview(true);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  Menue = new QMenuBar(this);
-  Menue->setObjectName(u"Menue"_s);
-  layout->setMenuBar(Menue);
-  Flaeche_ = new QWidget(this);
-  Flaeche_->setObjectName(u"Flaeche"_s);
-  layout->addWidget(Flaeche_);
+  Flaeche_ = vb::MenueLeisteUndFlaeche(this, Menue);
 
   bezFelder = new vb::Label(Flaeche_);
   bezFelder->setObjectName(u"bezFelder"_s);
