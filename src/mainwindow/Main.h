@@ -226,6 +226,10 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void PulListe_Click();  // the list-print dialog
   void mnuPrnPersBogen_Click();  // the person sheet of the current address
 
+  // --- bank forms (bankforms) -----------------------------------------------------------------------
+  // The transfer order for the shown address, its recipient and first purpose taken from the record.
+  void mnuPrnÜberweisung_Click();
+
   // --- look-ups in the registered telephone-directory program, external postcode search (datatools) ---
   void mnuAdrImpDINFO3_Click();
   void mnuAdrImpDINFO97_Click();

@@ -42,7 +42,7 @@ expEMAIL::expEMAIL() {
   setProperty("HelpContextID", kHilfe);
   setBorderStyle(2);
 
-  Menue = vb::MenueLeisteAnlegen(this, flaeche_);
+  flaeche_ = vb::MenueLeisteUndFlaeche(this, Menue);
 
   auto beschriftung = [](QWidget* eltern, const QString& name, const QString& text) {
     auto* b = new vb::Label(eltern);

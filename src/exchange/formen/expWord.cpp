@@ -59,8 +59,7 @@ expWord::expWord() {
   setMinButton(false);
   setMaxButton(false);
 
-  QWidget* flaeche = nullptr;
-  Menue = vb::MenueLeisteAnlegen(this, flaeche);
+  QWidget* flaeche = vb::MenueLeisteUndFlaeche(this, Menue);
 
   bezVorlagen = beschriftung(flaeche, u"bezVorlagen"_s, u"Vorlagen in ..."_s, 120, 120, 4935, 255);
   Datei = new vb::FileListBox(flaeche);

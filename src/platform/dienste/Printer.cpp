@@ -172,7 +172,7 @@ bool PrinterObject::Print(const QString& text, bool lineEnd) {
     const QString& t = teile.at(i);
     if (t.isEmpty()) continue;
     // Text that would run off the bottom of the page goes on a new one, as the runtime's printer did.
-    if (posY_ > 0 && posY_ + zeile > backend_->printableTwips(orientation_).height()) {
+    if (seitenwechsel_ && posY_ > 0 && posY_ + zeile > backend_->printableTwips(orientation_).height()) {
       if (!backend_->newPage(orientation_)) return fail(FehlerDrucker);
       ++page_;
       posY_ = 0;

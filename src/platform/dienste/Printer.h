@@ -134,7 +134,8 @@ class PrinterObject {
   // Prints the text at the current position; the position moves on by the text's width. A line break
   // inside the text (CR LF, CR or LF), and the line end when asked for, move the position to the left
   // edge of the coordinate space, one line height lower. A text whose line would reach below the
-  // printable area starts a new page first. The first output of a job starts the job.
+  // printable area starts a new page first, unless that rule is off (setSeitenwechsel). The first output
+  // of a job starts the job. Positions left of or above the printable corner are printed as they are.
   bool Print(const QString& text = {}, bool lineEnd = true);
   // A line from (x1, y1) to (x2, y2), or a box with these corners; color -1 means ForeColor. The
   // current position moves to (x2, y2).
@@ -150,6 +151,10 @@ class PrinterObject {
   // The page of the job being printed (1 before the first output).
   int Page() const { return page_; }
   bool InJob() const { return inJob_; }
+  // Whether Print starts a new page for a text below the printable area (on unless switched off). A
+  // print of one fixed page switches it off: what lies below is lost at the paper edge.
+  bool Seitenwechsel() const { return seitenwechsel_; }
+  void setSeitenwechsel(bool an) { seitenwechsel_ = an; }
 
   int Orientation() const { return orientation_; }
   bool setOrientation(int orientation);  // 1 portrait, 2 landscape
@@ -188,6 +193,7 @@ class PrinterObject {
   long foreColor_ = 0;
   int orientation_ = vbPRORPortrait;
   bool inJob_ = false;
+  bool seitenwechsel_ = true;
   int page_ = 1;
   int fehler_ = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/vb/Twips.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -51,5 +52,24 @@ QRect FlaecheFuer(const QRect& fenster) {
 }
 
 void setTestFlaechen(const QList<QRect>& flaechen) { testFlaechen() = flaechen; }
+
+namespace {
+int& zeigerWert() {
+  static int z = vbDefault;
+  return z;
+}
+}  // namespace
+
+int MousePointer() { return zeigerWert(); }
+
+void setMousePointer(int zeiger) {
+  const bool vorher = zeigerWert() == vbHourglass;
+  const bool jetzt = zeiger == vbHourglass;
+  zeigerWert() = jetzt ? vbHourglass : (zeiger < 0 ? vbDefault : zeiger);
+  if (vorher == jetzt || !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+  if (jetzt) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  // The error report takes every override pointer away before it shows: then there is none to take back.
+  else if (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+}
 
 }  // namespace vb::Screen

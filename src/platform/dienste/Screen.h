@@ -15,6 +15,13 @@ int Height();
 // the rectangle lies on none of them (a screen that was removed).
 QRect FlaecheFuer(const QRect& fenster);
 
+// The mouse pointer over every window of the program, as the runtime's Screen.MousePointer: 0 the
+// default pointer, 11 the hourglass (other values show the default). It stays until set again.
+constexpr int vbDefault = 0;
+constexpr int vbHourglass = 11;
+int MousePointer();
+void setMousePointer(int zeiger);
+
 // Tests fix the screens; an empty list gives back the real ones.
 void setTestFlaechen(const QList<QRect>& flaechen);
 

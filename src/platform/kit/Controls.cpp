@@ -1005,6 +1005,16 @@ void ComboBox::showPopup() {
   QWidget* liste = view()->window();
   if (liste != window()) liste->setGeometry(mapToGlobal(QPoint(0, 0)).x(), liste->y(), width(), liste->height());
 }
+bool ComboBox::event(QEvent* e) {
+  if (e->type() == QEvent::ShortcutOverride) {
+    auto* ke = static_cast<QKeyEvent*>(e);
+    if (kannKuerzelSein(ke) && istFensterKuerzel(this, ke)) {
+      ke->ignore();
+      return true;
+    }
+  }
+  return QComboBox::event(e);
+}
 void ComboBox::keyPressEvent(QKeyEvent* e) {
   if (tastenVorlauf(*this, e)) return;
   QComboBox::keyPressEvent(e);  // arrow keys choose another item and raise Click (activated)

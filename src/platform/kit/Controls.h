@@ -313,6 +313,8 @@ class ComboBox : public QComboBox {
   std::function<void(int& keyAscii)> KeyPress;
 
  protected:
+  // A key that is a menu shortcut of the form belongs to the menu, not to the box's own editing.
+  bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;

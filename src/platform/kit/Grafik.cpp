@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QWidget>
@@ -134,6 +135,15 @@ void Image::setPicture(const QPixmap& bild) {
   bild_ = bild;
   setPixmap(bild);
   if (!bild.isNull()) resize(bild.size());
+}
+
+int Image::LoadPicture(const QString& datei) {
+  setPicture(QPixmap());
+  if (datei.isEmpty() || !QFileInfo(datei).isFile()) return 53;
+  QImage bild;
+  if (!bild.load(datei)) return 481;
+  setPicture(QPixmap::fromImage(bild));
+  return 0;
 }
 
 namespace {

@@ -86,6 +86,9 @@ class Image : public QLabel {
   void setPicture(const QPixmap& bild);
   // Whether a picture is loaded.
   bool hatBild() const { return !bild_.isNull(); }
+  // Loads the picture file (LoadPicture): 0, or the runtime's error number, 53 for a file that is not
+  // there and 481 for one that is no readable picture; the holder keeps no picture after an error.
+  int LoadPicture(const QString& datei);
   bool Enabled() const { return isEnabled(); }
   void setEnabled(bool an) { QLabel::setEnabled(an); }
   // The mouse pointer over the picture (the runtime's MousePointer with a picture of its own).

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QVBoxLayout>
 #include <map>
 
 namespace vb {
@@ -99,6 +100,19 @@ bool MenuBaum::eventFilter(QObject* obj, QEvent* ev) {
   return false;
 }
 
+QWidget* MenueLeisteUndFlaeche(QWidget* form, QMenuBar*& leiste) {
+  auto* layout = new QVBoxLayout(form);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  leiste = new QMenuBar(form);
+  leiste->setObjectName(QStringLiteral("Menue"));
+  layout->setMenuBar(leiste);
+  auto* flaeche = new QWidget(form);
+  flaeche->setObjectName(QStringLiteral("Flaeche"));
+  layout->addWidget(flaeche);
+  return flaeche;
+}
+
 namespace {
 PopupHandler& popupHandler() {
   static PopupHandler h;
@@ -107,19 +121,6 @@ PopupHandler& popupHandler() {
 }  // namespace
 
 void setPopupHandler(PopupHandler handler) { popupHandler() = std::move(handler); }
-
-QMenuBar* MenueLeisteAnlegen(QWidget* form, QWidget*& flaeche) {
-  auto* layout = new QVBoxLayout(form);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  auto* leiste = new QMenuBar(form);
-  leiste->setObjectName(QStringLiteral("Menue"));
-  layout->setMenuBar(leiste);
-  flaeche = new QWidget(form);
-  flaeche->setObjectName(QStringLiteral("Flaeche"));
-  layout->addWidget(flaeche);
-  return leiste;
-}
 
 void PopupMenu(MenuItem& menu, MenuItem* standard) {
   struct Offen {

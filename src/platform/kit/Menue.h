@@ -49,13 +49,13 @@ class MenuBaum : public QObject {
   std::map<QString, MenuItem*> nachSchluessel_;  // "name" or "name(index)"
 };
 
+// A dialog form with a menu bar: the bar on top, and below it the returned client area, which takes the
+// form's controls at their twips positions (as the design's client area starts below the menu bar).
+QWidget* MenueLeisteUndFlaeche(QWidget* form, QMenuBar*& leiste);
+
 // Shows the menu's items as a context menu at the mouse, the default item (if any) drawn bold. Returns
 // when the menu has closed; an item chosen there has run its Click completely by then.
 void PopupMenu(MenuItem& menu, MenuItem* standard = nullptr);
-
-// A dialog form with a menu: its menu bar ("Menue") on top and below it the surface ("Flaeche") that
-// holds the controls, so that their twips count from below the bar as on the original's forms.
-QMenuBar* MenueLeisteAnlegen(QWidget* form, QWidget*& flaeche);
 
 // Tests replace the showing: the handler gets the menu as it would show and its default item, and
 // returns the item to choose (nullptr: the menu is closed without a choice). An empty handler shows

@@ -60,8 +60,7 @@ Listendruck::Listendruck() {
   setMaxButton(false);
   setProperty("HelpContextID", kHilfe);
 
-  QWidget* flaeche = nullptr;
-  Menue = vb::MenueLeisteAnlegen(this, flaeche);
+  QWidget* flaeche = vb::MenueLeisteUndFlaeche(this, Menue);
 
   SSTab1 = new vb::TabControl(flaeche);
   SSTab1->setObjectName(u"SSTab1"_s);

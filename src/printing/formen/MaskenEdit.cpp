@@ -28,7 +28,7 @@ MaskenEdit::MaskenEdit() {
   setProperty("HelpContextID", kHilfe);
   setKeyPreview(true);
 
-  Menue = vb::MenueLeisteAnlegen(this, Flaeche_);
+  Flaeche_ = vb::MenueLeisteUndFlaeche(this, Menue);
 
   bezFelder = new vb::Label(Flaeche_);
   bezFelder->setObjectName(u"bezFelder"_s);

@@ -1,0 +1,44 @@
+#include "bankforms/formen/Druckrahmen.h"
+
+#include "common/Global.h"
+#include "platform/dienste/Printer.h"
+#include "platform/dienste/Screen.h"
+#include "platform/kit/Grafik.h"
+#include "printing/formen/PrinterSet.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+bool BankformDrucken(const Bankformdruck::Auftrag& auftrag, vb::Image* bildHalter) {
+  PrinterSet::Unload();
+  PresetName = auftrag.job;
+  // The first reference loads the dialog with the job's preset.
+  PrinterSet& dialog = PrinterSet::get();
+  dialog.setCaption(auftrag.titel);
+  dialog.ComboAnzahl->setEnabled(false);
+  dialog.optAusrichtung(0).setEnabled(false);
+  dialog.Show(true);
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  if (!PrinterSet::IsLoaded()) return false;
+  if (dialog.Abbruch->Value() != 0) {
+    PrinterSet::Unload();
+    return false;
+  }
+  const int randX = std::max(0, dialog.ComboRandX->ListIndex());
+  const int randY = std::max(0, dialog.ComboRandY->ListIndex());
+
+  vb::Screen::setMousePointer(vb::Screen::vbHourglass);
+  vb::PrinterObject& drucker = vb::Printer();
+  const bool seitenwechsel = drucker.Seitenwechsel();
+  drucker.setSeitenwechsel(false);
+  const bool gedruckt = Bankformdruck::SeiteDrucken(drucker, auftrag, randX, randY, [&](QImage& bild) {
+    if (!bildHalter) return 53;
+    const int fehler = bildHalter->LoadPicture(auftrag.bild);
+    if (fehler == 0) bild = bildHalter->Picture().toImage();
+    return fehler;
+  });
+  drucker.setSeitenwechsel(seitenwechsel);
+  if (auftrag.dialogEntladen || !gedruckt) PrinterSet::Unload();
+  vb::Screen::setMousePointer(vb::Screen::vbDefault);
+  return gedruckt;
+}
