@@ -3,6 +3,7 @@
 #include "bankforms/Betragsregeln.h"
 #include "common/Benutzer.h"
 #include "common/Ini.h"
+#include "common/Logbuch.h"
 #include "common/ZDos.h"
 #include "platform/vb/Codec.h"
 #include "platform/vb/Vb.h"
@@ -147,20 +148,7 @@ QString KontenLogEintrag(const Ueberweisungsdaten& d, const QDateTime& jetzt) {
   return eintrag;
 }
 
-bool KontenLogAnhaengen(const QString& pfad, const QString& eintrag) {
-  Codec::Kodierung kodierung = Codec::Kodierung::Windows1252;
-  QFile datei(pfad);
-  if (QFileInfo(pfad).isFile()) {
-    if (!datei.open(QIODevice::ReadOnly)) return false;
-    kodierung = Codec::erkennen(datei.readAll());
-    datei.close();
-  }
-  const QByteArray bytes = Codec::kodieren(eintrag, kodierung);
-  if (!datei.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
-  const bool ok = datei.write(bytes) == bytes.size() && datei.flush();
-  datei.close();
-  return ok;
-}
+bool KontenLogAnhaengen(const QString& pfad, const QString& eintrag) { return LogAnhaengen(pfad, eintrag); }
 
 QString AuftraggeberEintrag(const QString& name, const QString& kontoNr, const QString& blz, const QString& bank) {
   QStringList teile;

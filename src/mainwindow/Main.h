@@ -225,6 +225,9 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void mnuMaskenEdit_Click();
   void PulListe_Click();  // the list-print dialog
   void mnuPrnPersBogen_Click();  // the person sheet of the current address
+  void PulBriefumschlag_Click();  // the envelope dialog
+  // The current address for a window envelope, with the sender line of the open file asked for first.
+  void mnuPrnUmschlagsfenster_Click();
 
   // --- bank forms (bankforms) -----------------------------------------------------------------------
   // The transfer order for the shown address, its recipient and first purpose taken from the record.

@@ -131,8 +131,10 @@ void Main::MenueAnlegen() {
       {u"PulDrucken"_s, u"mnuPrnPersBogen"_s, -1, u"&Personenbogen"_s, ohne,
        aufruf(m, &Main::mnuPrnPersBogen_Click)},
       {u"PulDrucken"_s, u"Strichxx"_s, -1, u"-"_s, ohne, keiner},
-      {u"PulDrucken"_s, u"PulBriefumschlag"_s, -1, u"&Umschlag..."_s, taste("Ctrl+T"), keiner},
-      {u"PulDrucken"_s, u"mnuPrnUmschlagsfenster"_s, -1, u"Umschlags&fenster"_s, ohne, keiner},
+      {u"PulDrucken"_s, u"PulBriefumschlag"_s, -1, u"&Umschlag..."_s, taste("Ctrl+T"),
+       aufruf(m, &Main::PulBriefumschlag_Click)},
+      {u"PulDrucken"_s, u"mnuPrnUmschlagsfenster"_s, -1, u"Umschlags&fenster"_s, ohne,
+       aufruf(m, &Main::mnuPrnUmschlagsfenster_Click)},
       {u"PulDrucken"_s, u"mnuPrnÜberweisung"_s, -1, u"Über&weisung..."_s, taste("Ctrl+M"),
        aufruf(m, &Main::mnuPrnÜberweisung_Click)},
       {u"PulDrucken"_s, u"mnuPrnNachnahme"_s, -1, u"&Nachnahme..."_s, taste("Ctrl+H"), keiner},
@@ -240,10 +242,6 @@ void Main::MenueAnlegen() {
   Menue->arrayFuellen(QStringLiteral("mnuSort"), mnuSort);
   Menue->arrayFuellen(QStringLiteral("mnuLinks"), mnuLinks);
   Menue->arrayFuellen(QStringLiteral("mnuPrg"), mnuPrg);
-
-  // The toolbar keys whose commands are built later wait as their menu items do.
-  for (const char16_t* key : {u"Umschlag"})
-    Toolbar->setButtonEnabled(QString::fromUtf16(key), false);
 
   StdDialog = new vb::CommonDialog(QStringLiteral("StdDialog"), this);
 

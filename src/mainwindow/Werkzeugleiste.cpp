@@ -28,6 +28,8 @@ void Main::Toolbar_ButtonClick(const QString& key) {
     mnuSort_Click(0);
   } else if (key == u"Drucken") {
     PulListe_Click();
+  } else if (key == u"Umschlag") {
+    PulBriefumschlag_Click();
   } else if (key == u"Telefon") {
     PulTeleWählen_Click();
   } else if (key == u"Foto") {
