@@ -96,13 +96,13 @@ Umschlag::Umschlag() {
   Image1->setToolTip(u"Doppelklick: Umschlag drucken"_s);
   Twips::setzen(Image1, 7560, 120, 480, 480);
 
-  KombiFormat = kombi(flaeche, "KombiFormat", 2, 4800, 900, 3255);
+  KombiFormat = kombi(flaeche, "KombiFormat", 2, 4440, 900, 3615);
   KombiFormat->setProperty("HelpContextID", kHilfe);
-  bezFormat = beschriftung(flaeche, "bezFormat", u"Umschlagsformat"_s, 4800, 660, 2535, KombiFormat);
-  ComboMasken = kombi(flaeche, "ComboMasken", 2, 4800, 1515, 3255);
+  bezFormat = beschriftung(flaeche, "bezFormat", u"Umschlagsformat"_s, 4440, 660, 2535, KombiFormat);
+  ComboMasken = kombi(flaeche, "ComboMasken", 2, 4440, 1515, 3615);
   ComboMasken->setSorted(true);
   ComboMasken->setProperty("HelpContextID", kHilfe);
-  bezMasken = beschriftung(flaeche, "bezMasken", u"Maske"_s, 4800, 1275, 2535, ComboMasken);
+  bezMasken = beschriftung(flaeche, "bezMasken", u"Maske"_s, 4440, 1275, 2535, ComboMasken);
 
   TxtAnschrift = textfeld(flaeche, "TxtAnschrift", u"Anschrift"_s, 1024, 3240, 2280, 4815, 2295);
 

@@ -1,0 +1,66 @@
+// A new user prints an envelope: Ctrl+T opens the envelope dialog on the current address, Ctrl+P the print
+// options, Enter prints into a PDF file of a folder, read back with pdftotext.
+#include "EndeZuEnde.h"
+
+namespace {
+
+QString pdfText(const QString& pfad) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {pfad, QStringLiteral("-")});
+  if (!p.waitForFinished(30000)) return {};
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QStringList pdfDateien(const QString& ordner) {
+  QElapsedTimer uhr;
+  uhr.start();
+  QStringList d;
+  while (uhr.elapsed() < 30000) {
+    d = QDir(ordner).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    if (!d.isEmpty()) break;
+    QThread::msleep(100);
+  }
+  return d;
+}
+
+}  // namespace
+
+TEST_F(EndeZuEndeTest, CtrlTCtrlPAndEnterPrintTheCurrentAddressOnAnEnvelope) {
+  ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) << "pdftotext is needed";
+  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
+                 "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
+  dateiSchreiben(
+      programmOrdner() + QStringLiteral("/kartulon.dat"),
+      "..Kunden und Freunde\r\n" +
+          zeileAus({{1, "Meier"}, {2, "Anna"}, {3, "Lindenweg 1"}, {4, "20095"}, {5, "Hamburg"}}).toLatin1() + "\r\n");
+  const QString ordner = tempPfad(QStringLiteral("pdf"));
+  QDir().mkpath(ordner);
+  qputenv("KARTULON_PDF", ordner.toLocal8Bit());
+  const QString skript = tempPfad(QStringLiteral("schliessen.py"));
+  dateiSchreiben(skript, kSchliessen);
+  QProcess kartulon;
+  const bool gestartet = programmStarten(kartulon);
+  qunsetenv("KARTULON_PDF");
+  ASSERT_TRUE(gestartet);
+  const Aufraeumen aufraeumen{kartulon};
+  auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
+  const QString haupt = warten(QStringLiteral("Kunden und Freunde"));
+  ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
+
+  tastenAn(haupt, {QStringLiteral("ctrl+t")});
+  const QString umschlag = warten(QStringLiteral("Umschlag drucken"));
+  ASSERT_FALSE(umschlag.isEmpty()) << "Ctrl+T did not open the envelope dialog";
+  tastenAn(umschlag, {QStringLiteral("ctrl+p")});
+  const QString optionen = warten(QStringLiteral("Drucken - Kartulon Umschlag"));
+  ASSERT_FALSE(optionen.isEmpty()) << "Ctrl+P did not open the print options";
+  tastenAn(optionen, {QStringLiteral("Return")});
+  const QStringList dateien = pdfDateien(ordner);
+  ASSERT_EQ(dateien.size(), 1);
+  const QString text = pdfText(ordner + QLatin1Char('/') + dateien.first());
+  for (const char* s : {"Ihr Absender", "Meier", "Lindenweg 1", "20095 Hamburg"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s << "\n" << text.toStdString();
+
+  QThread::msleep(300);
+  ASSERT_TRUE(ausfuehren(python, {skript, haupt}));
+  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
+}
