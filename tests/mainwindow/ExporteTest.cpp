@@ -424,6 +424,7 @@ TEST_F(ExporteTest, RenumberingShowsTheLastRecordReportsTheNextIndexAndSounds) {
        {u"17"_s, u""_s, u"0"_s, u"-3"_s, u"abc"_s, u"42"_s},
        {u"17"_s, u"500"_s, u"501"_s, u"502"_s, u"503"_s, u"42"_s},
        "504"},
+      {"the last record gets a number: its old line is the undo copy", {u"5"_s, u""_s}, {u"5"_s, u"500"_s}, "501"},
       {"one record with its index: the bar stays", {u"7"_s}, {u"7"_s}, "500"},
       {"no record", {}, {}, "500"},
   };
