@@ -258,6 +258,19 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   vb::MenuItem* mnueMailTo = nullptr;
   vb::MenuItem* mnuChkEmails = nullptr;
 
+  // --- the exports of all records and the index renumbering -----------------------------------------
+  // The birthdays into the planner's date file (Ctrl+F5).
+  void mnuExpGeb2Kelvor_Click();
+  // The telephone numbers into the card-server list and the telephone register.
+  void mnuExportD2CardServer_Click();
+  void mnuExportTiptel195_Click();
+  // The short-dial memory of the telephone system with its printable list.
+  void mnuExportTKAnlage_Click();
+  // The tab-separated file of all records for a word processor's serial letters.
+  void mnuExpSeriendruck_Click();
+  // Every record without a running index gets the next free one.
+  void mnuIndexSetNew_Click();
+
   // --- field editing, toolbar, clock (mainwindow) ---------------------------------------------------
   // The shared handlers of the 24 field boxes; index is the box's index.
   void Feld_GotFocus(short index);

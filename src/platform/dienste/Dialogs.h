@@ -28,6 +28,7 @@ struct FileDialogRequest {
   QString fileName;
   QString filter;  // "Adressdateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*"
   bool save = false;
+  bool ueberschreibenFragen = false;  // a save dialog asks before a chosen file is replaced
 };
 
 // The printer set-up: the installed printers to choose from, the current one and its orientation

@@ -154,7 +154,9 @@ class QtDialogs : public DialogService {
       qt << teile[i] + QStringLiteral(" (") + muster + u')';
     }
     const QString start = r.fileName.isEmpty() ? r.folder : r.folder + u'/' + r.fileName;
-    return r.save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), r.title, start, qt.join(";;"))
+    return r.save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), r.title, start, qt.join(";;"), nullptr,
+                                                 r.ueberschreibenFragen ? QFileDialog::Options()
+                                                                        : QFileDialog::DontConfirmOverwrite)
                   : QFileDialog::getOpenFileName(QApplication::activeWindow(), r.title, start, qt.join(";;"), nullptr,
                                                  QFileDialog::HideNameFilterDetails);
   }

@@ -41,6 +41,7 @@ bool CommonDialog::dateiDialog(bool speichern) {
   r.fileName = FileName;
   r.filter = Filter;
   r.save = speichern;
+  r.ueberschreibenFragen = (Flags & cdlOFNOverwritePrompt) != 0;
   const QString gewaehlt = Dialogs::service().fileDialog(r);
   if (gewaehlt.isEmpty()) return false;
   FileName = gewaehlt;

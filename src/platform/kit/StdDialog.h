@@ -14,7 +14,9 @@ constexpr int cdlCFScreenFonts = 1;
 constexpr int cdlCFPrinterFonts = 2;
 constexpr int cdlCFEffects = 256;
 constexpr int cdlCFLimitSize = 8192;
-// Flags of the open-file dialog.
+// Flags of the open-file and save dialogs. Without cdlOFNOverwritePrompt the save dialog takes an
+// existing file without asking: its caller asks.
+constexpr int cdlOFNOverwritePrompt = 2;
 constexpr int cdlOFNHideReadOnly = 4;
 constexpr int cdlOFNPathMustExist = 2048;
 constexpr int cdlOFNFileMustExist = 4096;
