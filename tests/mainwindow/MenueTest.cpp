@@ -125,8 +125,8 @@ const Zeile kBaum[] = {
     {u"PulDrucken", u"PulBriefumschlag", -1, u"&Umschlag...", "Ctrl+T", true},
     {u"PulDrucken", u"mnuPrnUmschlagsfenster", -1, u"Umschlags&fenster", "", true},
     {u"PulDrucken", u"mnuPrnÜberweisung", -1, u"Über&weisung...", "Ctrl+M", false},
-    {u"PulDrucken", u"mnuPrnNachnahme", -1, u"&Nachnahme...", "Ctrl+H", true},
-    {u"PulDrucken", u"mnuPrnLastschrift", -1, u"L&astschrift...", "", true},
+    {u"PulDrucken", u"mnuPrnNachnahme", -1, u"&Nachnahme...", "Ctrl+H", false},
+    {u"PulDrucken", u"mnuPrnLastschrift", -1, u"L&astschrift...", "", false},
     {u"PulDrucken", u"Strich4", -1, u"-", "", false},
     {u"PulDrucken", u"PulDruckEinrichten", -1, u"Druckerein&richtung...", "", false},
 
