@@ -43,12 +43,12 @@ Bankformdruck::Auftrag Druck(const Lastschriftdaten& d, const QDate& heute, cons
 
 // The collection file in the data folder.
 QString SammelPfad(const QString& datenOrdner);
-// One filed debit: the tag, then each of the ten values behind a "-", each piece followed by a TAB,
+// One filed debit: the tag, then each of the ten values behind a "-", each part followed by a TAB,
 // then CR LF. A TAB, CR or LF inside a value is written as a blank, so the debit stays one line.
 QString SammelZeile(const Lastschriftdaten& d);
-// A line read back (without its line end): pieces split at TAB, empty ones dropped; nothing unless the
+// A line read back (without its line end): parts split at TAB, empty ones dropped; nothing unless the
 // first is the tag exactly and there are at least eleven. Each value loses its first character and its
-// blanks at both ends; pieces beyond the eleventh are ignored.
+// blanks at both ends; parts beyond the eleventh are ignored.
 std::optional<Lastschriftdaten> SammelZeileLesen(const QString& zeile);
 // Appends in the Windows code page. False when the file cannot be written.
 bool SammelAnhaengen(const QString& pfad, const QString& zeile);

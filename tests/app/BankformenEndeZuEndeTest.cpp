@@ -81,7 +81,7 @@ TEST_F(EndeZuEndeTest, DebitsFiledAndPrintedInOneBatchThenACashOnDeliveryCard) {
   }
   const QString frage = warten(QStringLiteral("Lastschrift-Sammeldatei löschen?"));
   ASSERT_FALSE(frage.isEmpty()) << "no delete question";
-  tastenAn(frage, {QStringLiteral("j")});
+  tastenAn(frage, {QStringLiteral("Return")});  // "Ja" is the default button
   QThread::msleep(500);
   EXPECT_FALSE(QFileInfo::exists(programmOrdner() + QStringLiteral("/LaschriftSammlung.txt")));
   tastenAn(dialog, {QStringLiteral("Escape")});

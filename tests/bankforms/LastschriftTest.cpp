@@ -35,7 +35,7 @@ Lastschriftdaten beispiel() {
   return d;
 }
 
-TEST(LastschriftTest, AFiledDebitIsOneLineOfElevenPieces) {
+TEST(LastschriftTest, AFiledDebitIsOneLineOfElevenParts) {
   EXPECT_EQ(Lastschrift::SammelZeile({}), u"Kartulon Lastschrift\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t\r\n"_s);
   EXPECT_EQ(Lastschrift::SammelZeile(beispiel()),
             u"Kartulon Lastschrift\t-Anna Meier\t-1234567890\t-37050198\t-Sparkasse\t-EUR\t-12,50\t"
@@ -67,7 +67,7 @@ TEST(LastschriftTest, ALineReadBack) {
       {"hand-edited: blanks trimmed, a first character other than - dropped",
        tag + u"\t-  Anna Meier \tX1\t-2\t-3\t-EUR\t 7,00\t-a\t-b\t-c\t-d  \t-e\t-f"_s, true, u"Anna Meier"_s, u"7,00"_s,
        u"d"_s},
-      {"empty pieces dropped: a double TAB counts once", tag + u"\t\t-A\t-1\t-2\t-3\t-EUR\t-5\t-a\t-b\t-c\t-d\t"_s,
+      {"empty parts dropped: a double TAB counts once", tag + u"\t\t-A\t-1\t-2\t-3\t-EUR\t-5\t-a\t-b\t-c\t-d\t"_s,
        true, u"A"_s, u"5"_s, u"d"_s},
       {"short", tag + u"\t-A\t-1\t-2\t-3\t-EUR\t-5\t-a\t-b\t-c\t"_s, false, {}, {}, {}},
       {"wrong case",
