@@ -1,6 +1,8 @@
 #include "bankforms/Bankformdruck.h"
 
 #include "common/Fehler.h"
+#include "common/TextAnDrucker.h"
+#include "printing/Logo.h"
 
 namespace Bankformdruck {
 
@@ -20,20 +22,58 @@ Posten Posten::vordergrund(long farbe) {
   return p;
 }
 
-Posten Posten::text(double x, double y, const QString& text) {
+Posten Posten::text(double x, double y, const QString& text, bool zeilenende) {
   Posten p;
   p.art = Text;
   p.x = x;
   p.y = y;
   p.inhalt = text;
+  p.zeilenende = zeilenende;
   return p;
 }
 
-Posten Posten::zeile(double x, const QString& text) {
+Posten Posten::zeile(double x, const QString& text, bool zeilenende) {
   Posten p;
   p.art = Zeile;
   p.x = x;
   p.inhalt = text;
+  p.zeilenende = zeilenende;
+  return p;
+}
+
+Posten Posten::name(const QString& schrift) {
+  Posten p;
+  p.art = SchriftName;
+  p.inhalt = schrift;
+  return p;
+}
+
+Posten Posten::rahmen(const QString& text, double links, double oben, double rechts, double unten) {
+  Posten p;
+  p.art = Rahmen;
+  p.inhalt = text;
+  p.x = links;
+  p.y = oben;
+  p.x2 = rechts;
+  p.y2 = unten;
+  return p;
+}
+
+Posten Posten::passend(double von, double bis, const QList<QPair<QString, double>>& breiten) {
+  Posten p;
+  p.art = Passend;
+  p.punkte = von;
+  p.bis = bis;
+  p.breiten = breiten;
+  return p;
+}
+
+Posten Posten::logo(double x, double abstand, double faktor) {
+  Posten p;
+  p.art = Logo;
+  p.x = x;
+  p.y = abstand;
+  p.punkte = faktor;
   return p;
 }
 
@@ -55,8 +95,17 @@ namespace {
 // How a failed step goes on.
 enum class Weiter { Ja, Abbruch };
 
-Weiter melden(vb::PrinterObject& drucker, int nummer) {
+struct Lauf {
+  vb::PrinterObject& drucker;
+  bool stumm;
+  int* antwort;
+};
+
+Weiter melden(const Lauf& l, int nummer) {
+  vb::PrinterObject& drucker = l.drucker;
+  if (l.stumm && nummer != vb::FehlerDrucker) return Weiter::Ja;
   const int antwort = FehlerMelden(nummer, Fehlertext());
+  if (l.antwort) *l.antwort = antwort;
   // A printer that failed once fails again at every further item: one report, and the job is dropped.
   if (nummer == vb::FehlerDrucker || antwort != 5) {
     drucker.KillDoc();
@@ -66,37 +115,41 @@ Weiter melden(vb::PrinterObject& drucker, int nummer) {
 }
 
 // The step's result: on failure the printer's error number is reported.
-bool schritt(vb::PrinterObject& drucker, bool ok) {
-  return ok || melden(drucker, drucker.Fehler() ? drucker.Fehler() : vb::FehlerDrucker) == Weiter::Ja;
+bool schritt(const Lauf& l, bool ok) {
+  return ok || melden(l, l.drucker.Fehler() ? l.drucker.Fehler() : vb::FehlerDrucker) == Weiter::Ja;
 }
 
 }  // namespace
 
 bool SeiteDrucken(vb::PrinterObject& drucker, const Auftrag& a, int randX, int randY,
-                  const std::function<int(QImage&)>& bild) {
+                  const std::function<int(QImage&)>& bild, int* antwort) {
+  if (antwort) *antwort = 0;
+  const Lauf l{drucker, a.stumm, antwort};
   const double rx = randX / 10.0, ry = randY / 10.0;
   // The shifted scale moves (0, 0) itself; the plain one leaves it at the printable corner, and every
   // position is moved here instead.
   const bool einfach = a.ursprung == Ursprung::Einfach;
   const double dx = einfach ? rx : 0, dy = einfach ? ry : 0;
 
-  if (!schritt(drucker, drucker.setScaleMode(vb::vbCentimeters))) return false;
+  if (!schritt(l, drucker.setScaleMode(vb::vbCentimeters))) return false;
   if (!einfach) {
     drucker.setScaleTop(-ry);
     drucker.setScaleLeft(-rx);
   }
-  if (!schritt(drucker, drucker.setFontSize(1))) return false;
-  // The first output starts the page.
-  if (!schritt(drucker, drucker.Print(QStringLiteral(" ")))) return false;
-  if (!schritt(drucker, drucker.setFontName(QStringLiteral("Courier New")))) return false;
-  if (!schritt(drucker, drucker.setFontName(a.schrift))) return false;
+  if (a.anfang) {
+    if (!schritt(l, drucker.setFontSize(1))) return false;
+    // The first output starts the page.
+    if (!schritt(l, drucker.Print(QStringLiteral(" ")))) return false;
+  }
+  if (!schritt(l, drucker.setFontName(QStringLiteral("Courier New")))) return false;
+  if (!schritt(l, drucker.setFontName(a.schrift))) return false;
 
   if (!a.bild.isEmpty() && bild) {
     QImage b;
     const int fehler = bild(b);
     if (fehler != 0) {
-      if (melden(drucker, fehler) == Weiter::Abbruch) return false;
-    } else if (!schritt(drucker, drucker.PaintPicture(b, a.bildX + dx, a.bildY + dy, kBildBreite, kBildHoehe))) {
+      if (melden(l, fehler) == Weiter::Abbruch) return false;
+    } else if (!schritt(l, drucker.PaintPicture(b, a.bildX + dx, a.bildY + dy, kBildBreite, kBildHoehe))) {
       return false;
     }
   }
@@ -115,19 +168,52 @@ bool SeiteDrucken(vb::PrinterObject& drucker, const Auftrag& a, int randX, int r
       case Posten::Text:
         drucker.setCurrentX(p.x + dx);
         drucker.setCurrentY(p.y + dy);
-        ok = drucker.Print(p.inhalt);
+        ok = drucker.Print(p.inhalt, p.zeilenende);
         break;
       case Posten::Zeile:
         drucker.setCurrentX(p.x + dx);
-        ok = drucker.Print(p.inhalt);
+        ok = drucker.Print(p.inhalt, p.zeilenende);
+        break;
+      case Posten::SchriftName:
+        ok = drucker.setFontName(p.inhalt);
+        break;
+      case Posten::Rahmen: {
+        QString text = p.inhalt;
+        double rechts = p.x2 < 0 ? p.x2 : p.x2 + dx;
+        double unten = p.y2 < 0 ? p.y2 : p.y2 + dy;
+        // An empty text first: a printer that fails is reported here once, not by the box print as well.
+        ok = drucker.Print(QString(), false);
+        if (ok) {
+          drucker.FehlerLoeschen();
+          TextImRahmenDrucken(text, p.x + dx, p.y + dy, rechts, unten);
+          ok = drucker.Fehler() == 0;
+        }
+        break;
+      }
+      case Posten::Passend: {
+        const auto passt = [&] {
+          for (const auto& [text, breite] : p.breiten)
+            if (drucker.TextWidth(text) > breite) return false;
+          return true;
+        };
+        double groesse = p.punkte;
+        ok = drucker.setFontSize(groesse);
+        while (ok && groesse > p.bis && !passt()) ok = drucker.setFontSize(--groesse);
+        break;
+      }
+      case Posten::Logo:
+        // Decoration: its own failures pass silently.
+        drucker.setCurrentY(drucker.CurrentY() + p.y);
+        drucker.setCurrentX(p.x + dx);
+        LogoDrucken(p.punkte);
         break;
       case Posten::Linie:
         ok = drucker.Line(p.x + dx, p.y + dy, p.x2 + dx, p.y2 + dy, p.farbe);
         break;
     }
-    if (!schritt(drucker, ok)) return false;
+    if (!schritt(l, ok)) return false;
   }
-  return schritt(drucker, drucker.EndDoc());
+  return schritt(l, drucker.EndDoc());
 }
 
 }  // namespace Bankformdruck

@@ -22,6 +22,10 @@ QString BetragVerlassen(const QString& betrag, int maxLength) {
 
 bool BetragVorDemDruck(QString& betrag, int maxLength, const std::function<void()>& fokus) {
   betrag = BetragVerlassen(betrag, maxLength);
+  return BetragFragen(betrag, fokus);
+}
+
+bool BetragFragen(const QString& betrag, const std::function<void()>& fokus) {
   if (BetragLesen(betrag) > 0) return true;
   if (fokus) fokus();
   return MsgBox(QStringLiteral("Sie haben keinen Betrag eingegeben."),

@@ -21,5 +21,8 @@ QString BetragVerlassen(const QString& betrag, int maxLength);
 // fokus runs just before the question (it puts the focus into the amount box). True when printing goes
 // on: the amount is above 0, or the user answered OK.
 bool BetragVorDemDruck(QString& betrag, int maxLength, const std::function<void()>& fokus = {});
+// The question alone, for a box that is not left once more: true when the amount is above 0 or the user
+// answered OK.
+bool BetragFragen(const QString& betrag, const std::function<void()>& fokus = {});
 
 }  // namespace Betragsregeln

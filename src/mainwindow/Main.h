@@ -232,6 +232,8 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   // --- bank forms (bankforms) -----------------------------------------------------------------------
   // The transfer order for the shown address, its recipient and first purpose taken from the record.
   void mnuPrnÜberweisung_Click();
+  void mnuPrnLastschrift_Click();
+  void mnuPrnNachnahme_Click();
 
   // --- look-ups in the registered telephone-directory program, external postcode search (datatools) ---
   void mnuAdrImpDINFO3_Click();

@@ -1,4 +1,6 @@
 // The bank forms of the print menu.
+#include "bankforms/formen/FormPrnLastschrift.h"
+#include "bankforms/formen/FormPrnNachnahme.h"
 #include "bankforms/formen/FormPrnUeberweisung.h"
 #include "mainwindow/Dialogbefehl.h"
 #include "mainwindow/Main.h"
@@ -15,3 +17,7 @@ void Main::mnuPrnÜberweisung_Click() {
   };
   DialogBefehl(s);
 }
+
+void Main::mnuPrnLastschrift_Click() { DialogBefehl<FormPrnLastschrift>(); }
+
+void Main::mnuPrnNachnahme_Click() { DialogBefehl<FormPrnNachnahme>(); }

@@ -9,7 +9,8 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-bool BankformDrucken(const Bankformdruck::Auftrag& auftrag, vb::Image* bildHalter) {
+bool BankformDrucken(const Bankformdruck::Auftrag& auftrag, vb::Image* bildHalter, int* antwort) {
+  if (antwort) *antwort = 0;
   PrinterSet::Unload();
   PresetName = auftrag.job;
   // The first reference loads the dialog with the job's preset.
@@ -36,7 +37,7 @@ bool BankformDrucken(const Bankformdruck::Auftrag& auftrag, vb::Image* bildHalte
     const int fehler = bildHalter->LoadPicture(auftrag.bild);
     if (fehler == 0) bild = bildHalter->Picture().toImage();
     return fehler;
-  });
+  }, antwort);
   drucker.setSeitenwechsel(seitenwechsel);
   if (auftrag.dialogEntladen || !gedruckt) PrinterSet::Unload();
   vb::Screen::setMousePointer(vb::Screen::vbDefault);

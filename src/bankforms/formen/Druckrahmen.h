@@ -15,5 +15,5 @@ namespace vb {
 class Image;
 }
 
-// True when a page was printed.
-bool BankformDrucken(const Bankformdruck::Auftrag& auftrag, vb::Image* bildHalter);
+// True when a page was printed. antwort, when given, gets the answer to the last error report (0: none).
+bool BankformDrucken(const Bankformdruck::Auftrag& auftrag, vb::Image* bildHalter, int* antwort = nullptr);

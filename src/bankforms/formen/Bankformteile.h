@@ -1,0 +1,21 @@
+#pragma once
+// The parts that the direct-debit and cash-on-delivery dialogs build alike: the print options with the
+// font list, the two form types (the pre-printed sheet, or the picture of the blank sheet when its file
+// is there), and the choice of the printer font.
+#include "platform/kit/Controls.h"
+
+namespace Bankformteile {
+
+// The frame "Druck-Optionen" with the label "Schriftart" and the sorted font list under it.
+vb::ComboBox* Schriftrahmen(QWidget* eltern, vb::Frame*& rahmen, const char* name, int l, int t, int w);
+// The frame "Formular-Typ" with the sheet's option (chosen) and "Formular aus &Grafik laden".
+void Formulartypen(QWidget* eltern, vb::Frame*& rahmen, const char* name, vb::ControlArray<vb::OptionButton>& opt,
+                   const QString& blatt, int l, int t, int w);
+// The picture's option is enabled only when the file exists, and keeps its path in its tag; the picture
+// is chosen when the setting asks for it and the file is there, the sheet otherwise.
+void FormularWaehlen(vb::ControlArray<vb::OptionButton>& opt, const QString& bilddatei, bool bildGewuenscht);
+// The printer's fonts; the first that contains the setting, else "Courier NEW", else "ARIAL", else the
+// first (case ignored).
+void SchriftWaehlen(vb::ComboBox& liste, const QString& gespeichert);
+
+}  // namespace Bankformteile

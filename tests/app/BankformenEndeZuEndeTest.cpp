@@ -1,0 +1,118 @@
+// A new user files two direct debits with F8, prints the collection file in one batch into a PDF and
+// deletes it with "Ja", then prints a cash-on-delivery card with Ctrl+H into a PDF.
+#include "EndeZuEnde.h"
+
+namespace {
+
+QStringList pdfsWarten(const QString& ordner, qsizetype anzahl) {
+  QElapsedTimer uhr;
+  uhr.start();
+  QStringList pdfs;
+  while (uhr.elapsed() < 30000 && pdfs.size() < anzahl) {
+    QThread::msleep(200);
+    pdfs = QDir(ordner).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time | QDir::Reversed);
+  }
+  return pdfs;
+}
+
+}  // namespace
+
+TEST_F(EndeZuEndeTest, DebitsFiledAndPrintedInOneBatchThenACashOnDeliveryCard) {
+  const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+  if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is needed";
+  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
+                 "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n"
+                 "Lastschrift_Name=Hans Maier\r\nLastschrift_KontoNr=4711\r\nNN_Name=Hans Maier\r\n"
+                 "NN_KontoNr=4711\r\nNN_PreisZustell=3,00\r\n");
+  dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), "..Kunden\r\n" +
+                                                                         zeileAus({{0, "Firma"},
+                                                                                   {1, "Meier"},
+                                                                                   {2, "Anna"},
+                                                                                   {3, "Hauptstr. 1"},
+                                                                                   {4, "50667"},
+                                                                                   {5, "Koeln"},
+                                                                                   {17, "1234567890"},
+                                                                                   {18, "37050198"},
+                                                                                   {19, "Sparkasse"},
+                                                                                   {23, "7"}})
+                                                                             .toLatin1() +
+                                                                         "\r\n");
+  const QString skript = tempPfad(QStringLiteral("schliessen.py"));
+  dateiSchreiben(skript, kSchliessen);
+  const QString pdfOrdner = tempPfad(QStringLiteral("pdf"));
+  QDir().mkpath(pdfOrdner);
+
+  QProcess kartulon;
+  QProcessEnvironment env = umgebung();
+  env.insert(QStringLiteral("KARTULON_PDF"), pdfOrdner);
+  kartulon.setProcessEnvironment(env);
+  kartulon.start(QStringLiteral(KARTULON_BINARY), {});
+  ASSERT_TRUE(kartulon.waitForStarted());
+  const Aufraeumen aufraeumen{kartulon};
+  auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
+  const QString haupt = warten(QStringLiteral("Kunden"));
+  ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
+
+  // Two debits, each typed into the amount box (five Enters from the debtor's name) and filed with F8.
+  for (const char* betrag : {"12,50", "7,25"}) {
+    tastenAn(haupt, {QStringLiteral("alt+r"), QStringLiteral("a")});
+    const QString dialog = warten(QStringLiteral("Lastschrift drucken"));
+    ASSERT_FALSE(dialog.isEmpty()) << "the menu did not open the direct debit";
+    tastenAn(dialog, {QStringLiteral("Return"), QStringLiteral("Return"), QStringLiteral("Return"),
+                      QStringLiteral("Return"), QStringLiteral("Return")});
+    ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"),
+                                     QString::fromLatin1(betrag)}));
+    tastenAn(dialog, {QStringLiteral("F8")});
+    QThread::msleep(500);
+  }
+  const QByteArray sammlung = dateiLesen(programmOrdner() + QStringLiteral("/LaschriftSammlung.txt"));
+  EXPECT_EQ(sammlung.count("Kartulon Lastschrift\t-Anna Meier\t"), 2) << sammlung.toStdString();
+
+  // The batch: one print per debit, then the delete question answered "Ja".
+  tastenAn(haupt, {QStringLiteral("alt+r"), QStringLiteral("a")});
+  const QString dialog = warten(QStringLiteral("Lastschrift drucken"));
+  ASSERT_FALSE(dialog.isEmpty());
+  tastenAn(dialog, {QStringLiteral("alt+s"), QStringLiteral("l")});
+  for (int i = 0; i < 2; ++i) {
+    const QString optionen = warten(QStringLiteral("Drucken - Kartulon Überweisung"));
+    ASSERT_FALSE(optionen.isEmpty()) << "no print options for debit " << i;
+    tastenAn(optionen, {QStringLiteral("Return")});
+    ASSERT_EQ(pdfsWarten(pdfOrdner, i + 1).size(), i + 1);
+  }
+  const QString frage = warten(QStringLiteral("Lastschrift-Sammeldatei löschen?"));
+  ASSERT_FALSE(frage.isEmpty()) << "no delete question";
+  tastenAn(frage, {QStringLiteral("Return")});  // "Ja" is the default button
+  QThread::msleep(500);
+  EXPECT_FALSE(QFileInfo::exists(programmOrdner() + QStringLiteral("/LaschriftSammlung.txt")));
+  tastenAn(dialog, {QStringLiteral("Escape")});
+  QThread::msleep(300);
+
+  // The card: Ctrl+H, the price, Drucken.
+  tastenAn(haupt, {QStringLiteral("ctrl+h")});
+  const QString karte = warten(QStringLiteral("Nachnahme drucken"));
+  ASSERT_FALSE(karte.isEmpty()) << "Ctrl+H did not open the cash-on-delivery dialog";
+  tastenAn(karte, {QStringLiteral("Return"), QStringLiteral("Return")});
+  ASSERT_TRUE(ausfuehren(
+      xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), QStringLiteral("12,50")}));
+  tastenAn(karte, {QStringLiteral("Return"), QStringLiteral("alt+d")});
+  const QString optionen = warten(QStringLiteral("Drucken - Kartulon Überweisung"));
+  ASSERT_FALSE(optionen.isEmpty()) << "Drucken did not show the print options";
+  tastenAn(optionen, {QStringLiteral("Return")});
+  const QStringList pdfs = pdfsWarten(pdfOrdner, 3);
+  ASSERT_EQ(pdfs.size(), 3);
+  ASSERT_TRUE(ausfuehren(python, {skript, haupt}));
+  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
+
+  auto text = [&](const QString& pdf) {
+    QProcess p;
+    p.start(pdftotext, {QStringLiteral("-layout"), pdfOrdner + u'/' + pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+  };
+  const QString alle = text(pdfs[0]) + text(pdfs[1]);
+  for (const char* t : {"12,50 DM", "7,25 DM", "Anna Meier", "Hans Maier", "Lastschrift"})
+    EXPECT_TRUE(alle.contains(QString::fromUtf8(t))) << t << "\n" << alle.toStdString();
+  const QString kartenText = text(pdfs[2]);
+  for (const char* t : {"Nachnahme Nr.", "Anna", "12,50 DM", "Kunde #7", "15", "50"})
+    EXPECT_TRUE(kartenText.contains(QString::fromUtf8(t))) << t << "\n" << kartenText.toStdString();
+}
