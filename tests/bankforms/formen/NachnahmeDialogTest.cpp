@@ -2,6 +2,7 @@
 // printable corner; then one real print into a PDF.
 #include "bankforms/formen/FormPrnNachnahme.h"
 #include "bankforms/formen/LastschriftFixture.h"
+#include "common/Ini.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/vb/Clock.h"
 
@@ -229,6 +230,31 @@ TEST_F(NachnahmeTest, TheCardAtTheMargins) {
     EXPECT_EQ(op(u"12,50"_s)->font.name, u"Courier New"_s);
     EXPECT_EQ(op(u"12,50"_s)->font.size, 12);
     EXPECT_EQ(op(u"Anna"_s)->font.size, 16);
+    FormPrnNachnahme::Unload();
+  }
+}
+
+TEST_F(NachnahmeTest, TheLogoOnlyWhenTheSettingIsExactlyItsName) {
+  Clock::setFixed(QDateTime(QDate(1999, 11, 15), QTime(12, 0)));
+  const double z10 = cm(RP::lineHeight(10));
+  for (const QString& wert : {u"Sorvek"_s, u"sorvek"_s, u"Sorvek2"_s, QString()}) {
+    SCOPED_TRACE(wert.toStdString());
+    IniSchreiben(QString(), QString(), u"Logo4Umschlag"_s, wert);
+    drucker().clear();
+    FormPrnNachnahme& k = ausgefuellt(u"12.5"_s);
+    druckoptionen({});
+    k.befPrnÜberweisung_Click();
+    if (wert == u"Sorvek"_s) {
+      // 0.4 cm below the line after the bank, at the bank line's x; the order number keeps its place.
+      const QPointF logo = stelle(u"Sorvek"_s);
+      EXPECT_NEAR(logo.x(), 0.0, 1e-6);
+      EXPECT_NEAR(logo.y(), 13.2 + 3 * z10 + 0.4, 1e-6);
+      ASSERT_NE(op(u"Sorvek"_s), nullptr);
+      EXPECT_NEAR(op(u"Sorvek"_s)->font.size, 17 * 1.1, 1e-6);
+    } else {
+      EXPECT_EQ(op(u"Sorvek"_s), nullptr);
+    }
+    EXPECT_NEAR(stelle(u"4711 (99-4)"_s).y(), 17.2, 1e-6);
     FormPrnNachnahme::Unload();
   }
 }
