@@ -14,6 +14,8 @@
 #include <QPrinterInfo>
 #include <QSet>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
 namespace vb {
 
@@ -95,6 +97,13 @@ struct QtPrinterBackend::Impl {
       const QString name = stamm + QStringLiteral("-%1").arg(n, 3, 10, QLatin1Char('0')) + endung;
       if (!geschriebenePdf().contains(name)) return name;
     }
+  }
+
+  // A job is written beside its file and takes the file's name only when it is whole, so that a program
+  // that watches the folder never reads half a PDF.
+  QString teilDatei() const {
+    const QFileInfo f(lastPdf);
+    return f.absolutePath() + QStringLiteral("/.") + f.fileName() + QStringLiteral(".teil");
   }
 
   double px(double twips) const { return twips * res / 1440.0; }
@@ -182,7 +191,7 @@ bool QtPrinterBackend::startDoc(int orientation) {
   if (d_->istPdf()) {
     d_->lastPdf = d_->naechsteDatei();
     QDir().mkpath(QFileInfo(d_->lastPdf).absolutePath());
-    d_->job->setOutputFileName(d_->lastPdf);
+    d_->job->setOutputFileName(d_->teilDatei());
   }
   if (!d_->painter.begin(d_->job.get())) {
     d_->job.reset();
@@ -235,8 +244,18 @@ bool QtPrinterBackend::picture(const QImage& image, const PrintPoint& at, const 
 
 bool QtPrinterBackend::endDoc() {
   if (!d_->job) return false;
-  const bool ok = d_->painter.end();
+  bool ok = d_->painter.end();
   d_->job.reset();
+  if (d_->istPdf()) {
+    std::error_code fehler;
+    if (ok) std::filesystem::rename(QFile::encodeName(d_->teilDatei()).toStdString(),
+                                   QFile::encodeName(d_->lastPdf).toStdString(), fehler);
+    if (!ok || fehler) {
+      QFile::remove(d_->teilDatei());
+      geschriebenePdf().remove(d_->lastPdf);
+      ok = false;
+    }
+  }
   return ok;
 }
 
@@ -246,7 +265,7 @@ void QtPrinterBackend::killDoc() {
   if (d_->painter.isActive()) d_->painter.end();
   d_->job.reset();
   if (d_->istPdf()) {
-    QFile::remove(d_->lastPdf);
+    QFile::remove(d_->teilDatei());
     geschriebenePdf().remove(d_->lastPdf);
   }
 }

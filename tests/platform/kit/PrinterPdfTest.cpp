@@ -2,6 +2,7 @@
 #include "platform/dienste/Printer.h"
 #include "support/kern/TestUmgebung.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -69,11 +70,15 @@ TEST_F(PrinterPdfTest, AKilledJobLeavesNoFileAndAFolderTargetNumbersTheJobs) {
   const QString ordner = tempPfad(QString());
   vb::installPrinterBackend(std::make_unique<vb::QtPrinterBackend>(ordner));
   auto& p = vb::Printer();
+  const auto alles = [&] { return QDir(ordner).entryList(QDir::Files | QDir::Hidden); };
   p.Print(QStringLiteral("weg damit"));
   p.KillDoc();
-  EXPECT_FALSE(QFileInfo::exists(ordner + QStringLiteral("/Kartulon-Druck-001.pdf")));
+  EXPECT_TRUE(alles().isEmpty()) << alles().join(u' ').toStdString();
+  // A job takes its name only when it is whole: a folder watcher never reads half a PDF.
   p.Print(QStringLiteral("eins"));
+  EXPECT_FALSE(QFileInfo::exists(ordner + QStringLiteral("/Kartulon-Druck-001.pdf")));
   p.EndDoc();
+  EXPECT_EQ(alles(), QStringList{QStringLiteral("Kartulon-Druck-001.pdf")});
   p.Print(QStringLiteral("zwei"));
   p.EndDoc();
   EXPECT_TRUE(pdftotext(ordner + QStringLiteral("/Kartulon-Druck-001.pdf")).contains(QStringLiteral("eins")));
