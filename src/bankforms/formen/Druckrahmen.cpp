@@ -6,27 +6,14 @@
 #include "platform/kit/Grafik.h"
 #include "printing/formen/PrinterSet.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 
 bool BankformDrucken(const Bankformdruck::Auftrag& auftrag, vb::Image* bildHalter, int* antwort) {
   if (antwort) *antwort = 0;
-  PrinterSet::Unload();
-  PresetName = auftrag.job;
-  // The first reference loads the dialog with the job's preset.
-  PrinterSet& dialog = PrinterSet::get();
-  dialog.setCaption(auftrag.titel);
-  dialog.ComboAnzahl->setEnabled(false);
-  dialog.optAusrichtung(0).setEnabled(false);
-  dialog.Show(true);
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  if (!PrinterSet::IsLoaded()) return false;
-  if (dialog.Abbruch->Value() != 0) {
-    PrinterSet::Unload();
-    return false;
-  }
-  const int randX = std::max(0, dialog.ComboRandX->ListIndex());
-  const int randY = std::max(0, dialog.ComboRandY->ListIndex());
+  const PrinterSet* dialog = PrinterSet::Erfragen(auftrag.job, auftrag.titel, {.kopien = true, .ausrichtung = true});
+  if (!dialog) return false;
+  const int randX = std::max(0, dialog->ComboRandX->ListIndex());
+  const int randY = std::max(0, dialog->ComboRandY->ListIndex());
 
   vb::Screen::setMousePointer(vb::Screen::vbHourglass);
   vb::PrinterObject& drucker = vb::Printer();

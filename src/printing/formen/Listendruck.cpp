@@ -18,7 +18,6 @@
 #include "printing/formen/PrinterSet.h"
 #include "store/Maske.h"
 
-#include <QCoreApplication>
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -312,16 +311,9 @@ void Listendruck::BefOk_Click() {
     return;
   }
   const QString maske = ComboMasken->Text();
-  PrinterSet::Unload();
-  PresetName = u"Kartulon_"_s + maske;
-  PrinterSet& optionen = PrinterSet::get();
-  optionen.setCaption(u"Drucken - Kartulon "_s + maske);
-  optionen.Show(true);
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  if (optionen.Abbruch->Value() != 0) {
-    PrinterSet::Unload();
-    return;
-  }
+  PrinterSet* gewaehlt = PrinterSet::Erfragen(u"Kartulon_"_s + maske, u"Drucken - Kartulon "_s + maske, {});
+  if (!gewaehlt) return;
+  const PrinterSet& optionen = *gewaehlt;
 
   Listendruckauftrag auftrag;
   auftrag.zeilen = Liste->items();

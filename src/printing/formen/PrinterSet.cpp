@@ -73,6 +73,24 @@ QPixmap stapelBild() {
 
 }  // namespace
 
+PrinterSet* PrinterSet::Erfragen(const QString& job, const QString& titel, Sperren sperren) {
+  Unload();
+  PresetName = job;
+  // The first reference loads the dialog with the job's preset.
+  PrinterSet& dialog = get();
+  dialog.setCaption(titel);
+  if (sperren.kopien) dialog.ComboAnzahl->setEnabled(false);
+  if (sperren.ausrichtung) dialog.optAusrichtung(0).setEnabled(false);
+  dialog.Show(true);
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  if (!IsLoaded()) return nullptr;
+  if (dialog.Abbruch->Value() != 0) {
+    Unload();
+    return nullptr;
+  }
+  return &dialog;
+}
+
 PrinterSet::PrinterSet() {
   setObjectName(u"PrinterSet"_s);
   setCaption(u"Drucken"_s);

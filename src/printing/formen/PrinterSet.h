@@ -1,9 +1,9 @@
 #pragma once
 // The print-options dialog: printer, orientation, margins and copies of one print job, kept as the job's
-// preset in DuroVar.ini. Every caller follows the same protocol: unload the dialog, set PresetName, set
-// the caption (which loads it), disable what the job does not allow, show it modally, and read Abbruch
-// (1 cancelled) and the lists; the printer object then already prints on the chosen printer in the
-// chosen orientation. The caller unloads the dialog after printing.
+// preset in DuroVar.ini. Every print asks through `Erfragen`: the dialog is unloaded, PresetName set, the
+// caption set (which loads it), what the job does not allow disabled, the dialog shown modally and
+// Abbruch (1 cancelled) read; the printer object then already prints on the chosen printer in the chosen
+// orientation. The caller reads the margins and copies and unloads the dialog after printing.
 #include "platform/kit/Controls.h"
 #include "platform/kit/Form.h"
 #include "platform/kit/Grafik.h"
@@ -13,6 +13,14 @@ class PrinterSet : public vb::DialogForm, public vb::DefaultInstance<PrinterSet>
  public:
   PrinterSet();
   static PrinterSet& get() { return vb::DefaultInstance<PrinterSet>::get(); }
+
+  struct Sperren {
+    bool kopien = false;       // the copies list
+    bool ausrichtung = false;  // the portrait choice (the job's orientation is fixed)
+  };
+  // Asks the print options of the job `job` under `titel`. Null when the user cancelled (the dialog is
+  // then unloaded again); else the loaded dialog with the user's choice.
+  static PrinterSet* Erfragen(const QString& job, const QString& titel, Sperren sperren);
 
   vb::Frame* RahmenDrucker = nullptr;  // "Drucker-Name"
   vb::ComboBox* ComboDrucker = nullptr;

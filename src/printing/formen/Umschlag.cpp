@@ -21,7 +21,6 @@
 #include "store/Maske.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QMenuBar>
 #include <QPainter>
 #include <optional>
@@ -242,17 +241,10 @@ void Umschlag::Form_QueryUnload(int& cancel, int mode) {
 }
 
 void Umschlag::PulDrucken_Click() {
-  PrinterSet::Unload();
-  PresetName = u"Kartulon_Umschlag"_s;
-  PrinterSet& optionen = PrinterSet::get();
-  optionen.setCaption(u"Drucken - Kartulon "_s + u"Umschlag"_s);
-  optionen.ComboAnzahl->setEnabled(false);
-  optionen.Show(true);
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  if (optionen.Abbruch->Value() != 0) {
-    PrinterSet::Unload();
-    return;
-  }
+  PrinterSet* gewaehlt =
+      PrinterSet::Erfragen(u"Kartulon_Umschlag"_s, u"Drucken - Kartulon "_s + u"Umschlag"_s, {.kopien = true});
+  if (!gewaehlt) return;
+  const PrinterSet& optionen = *gewaehlt;
 
   bool fertig = false;
   {
