@@ -2,28 +2,12 @@
 // deletes it with "Ja", then prints a cash-on-delivery card with Ctrl+H into a PDF.
 #include "EndeZuEnde.h"
 
-namespace {
-
-QStringList pdfsWarten(const QString& ordner, qsizetype anzahl) {
-  QElapsedTimer uhr;
-  uhr.start();
-  QStringList pdfs;
-  while (uhr.elapsed() < 30000 && pdfs.size() < anzahl) {
-    QThread::msleep(200);
-    pdfs = QDir(ordner).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time | QDir::Reversed);
-  }
-  return pdfs;
-}
-
-}  // namespace
-
 TEST_F(EndeZuEndeTest, DebitsFiledAndPrintedInOneBatchThenACashOnDeliveryCard) {
-  const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-  if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is needed";
-  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
-                 "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n"
-                 "Lastschrift_Name=Hans Maier\r\nLastschrift_KontoNr=4711\r\nNN_Name=Hans Maier\r\n"
-                 "NN_KontoNr=4711\r\nNN_PreisZustell=3,00\r\n");
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    GTEST_SKIP() << "pdftotext (poppler-utils) is needed";
+  einstellungenSchreiben(
+      "Lastschrift_Name=Hans Maier\r\nLastschrift_KontoNr=4711\r\nNN_Name=Hans Maier\r\n"
+      "NN_KontoNr=4711\r\nNN_PreisZustell=3,00\r\n");
   dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), "..Kunden\r\n" +
                                                                          zeileAus({{0, "Firma"},
                                                                                    {1, "Meier"},
@@ -37,17 +21,10 @@ TEST_F(EndeZuEndeTest, DebitsFiledAndPrintedInOneBatchThenACashOnDeliveryCard) {
                                                                                    {23, "7"}})
                                                                              .toLatin1() +
                                                                          "\r\n");
-  const QString skript = tempPfad(QStringLiteral("schliessen.py"));
-  dateiSchreiben(skript, kSchliessen);
-  const QString pdfOrdner = tempPfad(QStringLiteral("pdf"));
-  QDir().mkpath(pdfOrdner);
+  const QString pdfOrdner = pdfOrdnerAnlegen();
 
   QProcess kartulon;
-  QProcessEnvironment env = umgebung();
-  env.insert(QStringLiteral("KARTULON_PDF"), pdfOrdner);
-  kartulon.setProcessEnvironment(env);
-  kartulon.start(QStringLiteral(KARTULON_BINARY), {});
-  ASSERT_TRUE(kartulon.waitForStarted());
+  ASSERT_TRUE(programmStarten(kartulon, pdfOrdner));
   const Aufraeumen aufraeumen{kartulon};
   auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
   const QString haupt = warten(QStringLiteral("Kunden"));
@@ -77,7 +54,7 @@ TEST_F(EndeZuEndeTest, DebitsFiledAndPrintedInOneBatchThenACashOnDeliveryCard) {
     const QString optionen = warten(QStringLiteral("Drucken - Kartulon Überweisung"));
     ASSERT_FALSE(optionen.isEmpty()) << "no print options for debit " << i;
     tastenAn(optionen, {QStringLiteral("Return")});
-    ASSERT_EQ(pdfsWarten(pdfOrdner, i + 1).size(), i + 1);
+    ASSERT_EQ(pdfDateienWarten(pdfOrdner, i + 1).size(), i + 1);
   }
   const QString frage = warten(QStringLiteral("Lastschrift-Sammeldatei löschen?"));
   ASSERT_FALSE(frage.isEmpty()) << "no delete question";
@@ -98,17 +75,12 @@ TEST_F(EndeZuEndeTest, DebitsFiledAndPrintedInOneBatchThenACashOnDeliveryCard) {
   const QString optionen = warten(QStringLiteral("Drucken - Kartulon Überweisung"));
   ASSERT_FALSE(optionen.isEmpty()) << "Drucken did not show the print options";
   tastenAn(optionen, {QStringLiteral("Return")});
-  const QStringList pdfs = pdfsWarten(pdfOrdner, 3);
+  const QStringList pdfs = pdfDateienWarten(pdfOrdner, 3);
   ASSERT_EQ(pdfs.size(), 3);
-  ASSERT_TRUE(ausfuehren(python, {skript, haupt}));
+  ASSERT_TRUE(fensterSchliessen(haupt));
   ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
 
-  auto text = [&](const QString& pdf) {
-    QProcess p;
-    p.start(pdftotext, {QStringLiteral("-layout"), pdfOrdner + u'/' + pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-  };
+  auto text = [&](const QString& pdf) { return pdfText(pdfOrdner + u'/' + pdf, {QStringLiteral("-layout")}); };
   const QString alle = text(pdfs[0]) + text(pdfs[1]);
   for (const char* t : {"12,50 DM", "7,25 DM", "Anna Meier", "Hans Maier", "Lastschrift"})
     EXPECT_TRUE(alle.contains(QString::fromUtf8(t))) << t << "\n" << alle.toStdString();

@@ -4,8 +4,7 @@
 #include "EndeZuEnde.h"
 
 TEST_F(EndeZuEndeTest, TheEmailCheckStopsAtTheSecondAddressAndTheTownsGoIntoTheCatalogue) {
-  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
-                 "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
+  einstellungenSchreiben();
   auto zeile = [](const char* email, const char* plz, const char* ort) {
     return zeileAus({{0, "Privat"}, {1, "Meier"}, {4, plz}, {5, QString::fromUtf8(ort)}, {14, email},
                      {15, "01.01.2020"}, {16, "01.01.2020"}, {23, "1"}})

@@ -5,6 +5,7 @@
 #include "support/VirtuellerBildschirm.h"
 #include "support/kern/TestUmgebung.h"
 
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
-#include <unistd.h>
 
 // Named, not anonymous: the fixture below, shared by several test files, holds one of these.
 namespace endezuende {
@@ -90,11 +90,66 @@ class EndeZuEndeTest : public KartulonTest {
     if (ausgabe) *ausgabe = QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
     return p.exitCode() == 0;
   }
-  // Starts the program on the virtual screen with the test's folders; false when it did not start.
-  bool programmStarten(QProcess& kartulon) {
-    kartulon.setProcessEnvironment(umgebung());
+  // Zedured.ini of an automated run: user Maier, no regional-settings warning, neither title nor tip;
+  // `kartulon` adds keys to the section [Kartulon].
+  void einstellungenSchreiben(const QByteArray& kartulon = {}) {
+    dateiSchreiben(
+        windowsOrdner() + QStringLiteral("/Zedured.ini"),
+        "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n" + kartulon);
+  }
+  // Starts the program on the virtual screen with the test's folders, its prints going into PDF files of
+  // the folder `pdfOrdner` when one is given; false when it did not start.
+  bool programmStarten(QProcess& kartulon, const QString& pdfOrdner = {}) {
+    QProcessEnvironment env = umgebung();
+    if (!pdfOrdner.isEmpty()) env.insert(QStringLiteral("KARTULON_PDF"), pdfOrdner);
+    kartulon.setProcessEnvironment(env);
     kartulon.start(QStringLiteral(KARTULON_BINARY), {});
     return kartulon.waitForStarted();
+  }
+  // Sends the window the close request, as its close box does.
+  bool fensterSchliessen(const QString& fenster) {
+    const QString skript = tempPfad(QStringLiteral("schliessen.py"));
+    if (!QFile::exists(skript)) dateiSchreiben(skript, kSchliessen);
+    return ausfuehren(python, {skript, fenster});
+  }
+  // True once no visible window of that caption is left (waiting up to `ms`).
+  bool fensterZu(const QString& name, int ms = 5000) {
+    QElapsedTimer uhr;
+    uhr.start();
+    for (;;) {
+      QString offen;
+      if (!ausfuehren(xdotool,
+                      {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
+                      &offen))
+        return true;
+      if (uhr.elapsed() >= ms) return false;
+      QThread::msleep(100);
+    }
+  }
+  // A new folder for the program's PDF prints.
+  QString pdfOrdnerAnlegen() {
+    const QString ordner = tempPfad(QStringLiteral("pdf"));
+    QDir().mkpath(ordner);
+    return ordner;
+  }
+  // The PDF files of the folder, by name, once n of them are there (up to 30 s).
+  static QStringList pdfDateienWarten(const QString& ordner, int n = 1) {
+    QElapsedTimer uhr;
+    uhr.start();
+    QStringList d;
+    while (uhr.elapsed() < 30000) {
+      d = QDir(ordner).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+      if (d.size() >= n) break;
+      QThread::msleep(100);
+    }
+    return d;
+  }
+  // The text of a PDF file as pdftotext gives it (options before the file name); "" when it failed.
+  static QString pdfText(const QString& pfad, const QStringList& optionen = {}) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), optionen + QStringList{pfad, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
   }
   // Gives the window the focus and presses the keys one after the other.
   void tastenAn(const QString& fenster, const QStringList& folge) {
@@ -109,7 +164,8 @@ class EndeZuEndeTest : public KartulonTest {
     uhr.start();
     while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
       QString gefunden;
-      if (ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
+      if (ausfuehren(xdotool,
+                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
                      &gefunden))
         fenster = gefunden.section(u'\n', 0, 0);
       if (fenster.isEmpty()) QThread::msleep(100);

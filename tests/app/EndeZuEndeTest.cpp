@@ -15,30 +15,19 @@ const QByteArray kAutomatischerLauf =
 }  // namespace
 
 TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
-
   // An automated run: no regional-settings warning, whatever the machine's locale.
-  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
-  const QByteArray vorher = "..Kunden und Freunde\r\n" + zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Anna"}, {23, "1"}}).toLatin1() +
-                            "\r\n" + zeileAus({{0, "Privat"}, {1, "Weber"}, {2, "Jens"}, {23, "2"}}).toLatin1() + "\r\n";
+  einstellungenSchreiben();
+  const QByteArray vorher = "..Kunden und Freunde\r\n" +
+                            zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Anna"}, {23, "1"}}).toLatin1() + "\r\n" +
+                            zeileAus({{0, "Privat"}, {1, "Weber"}, {2, "Jens"}, {23, "2"}}).toLatin1() + "\r\n";
   const QString datei = dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), vorher);
-  const QString skript = tempPfad(QStringLiteral("schliessen.py"));
-  dateiSchreiben(skript, kSchliessen);
 
   QProcess kartulon;
   ASSERT_TRUE(programmStarten(kartulon));
   const Aufraeumen aufraeumen{kartulon};
 
   // The window carries the file's description as its caption once the file is loaded.
-  QString fenster;
-  QElapsedTimer uhr;
-  uhr.start();
-  while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
-    QString gefunden;
-    if (ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("Kunden und Freunde")},
-                   &gefunden))
-      fenster = gefunden.section(u'\n', 0, 0);
-    if (fenster.isEmpty()) QThread::msleep(100);
-  }
+  const QString fenster = fensterWarten(kartulon, QStringLiteral("Kunden und Freunde"));
   ASSERT_FALSE(fenster.isEmpty()) << "the main window did not appear: "
                                   << kartulon.readAllStandardError().toStdString();
 
@@ -48,7 +37,7 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
   ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
                                    QStringLiteral("--window"), fenster, QStringLiteral("Xaver")}));
   QThread::msleep(500);
-  ASSERT_TRUE(ausfuehren(python, {skript, fenster}));
+  ASSERT_TRUE(fensterSchliessen(fenster));
   ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
   EXPECT_EQ(kartulon.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(kartulon.exitCode(), 0);
@@ -73,7 +62,6 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
 // and ends on the window's close without a question, leaving the folder as it was. Where the tests run
 // as root, the program runs as the unprivileged account "nobody" through setpriv or runuser.
 TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseEnds) {
-
   QString programm = QStringLiteral(KARTULON_BINARY);
   QStringList argumente;
   const uint nobody = 65534;
@@ -86,18 +74,19 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
                    QStringLiteral("--clear-groups"), QStringLiteral("--"), QStringLiteral(KARTULON_BINARY)};
     } else if (!runuser.isEmpty()) {
       programm = runuser;
-      argumente = {QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--"), QStringLiteral(KARTULON_BINARY)};
+      argumente = {QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--"),
+                   QStringLiteral(KARTULON_BINARY)};
     } else {
       GTEST_SKIP() << "runs as root and neither setpriv nor runuser is there to drop the rights";
     }
   }
 
-  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
+  einstellungenSchreiben();
   const QString daten = tempPfad(QStringLiteral("daten"));
   dateiSchreiben(programmOrdner() + QStringLiteral("/Zurirada.ini"),
                  "[Ordner]\r\nDirData=" + QFile::encodeName(daten) + "\r\n");
-  const QByteArray vorher = "..Kunden und Freunde\r\n" +
-                            zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Anna"}, {23, "1"}}).toLatin1() + "\r\n";
+  const QByteArray vorher =
+      "..Kunden und Freunde\r\n" + zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Anna"}, {23, "1"}}).toLatin1() + "\r\n";
   const QString datei = dateiSchreiben(daten + QStringLiteral("/kartulon.dat"), vorher);
   // The file itself says "writable" to everybody; only its folder is closed.
   QFile::setPermissions(datei, QFileDevice::Permissions(0x6666));
@@ -108,14 +97,14 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
     ~Zurueck() { QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
   } zurueck{daten};
   if (::geteuid() == 0) {
-    QFile::setPermissions(tempPfad(QString()), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                   QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(tempPfad(QString()),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
     for (const QString& ordner : {programmOrdner(), windowsOrdner()}) {
-      ASSERT_EQ(QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("%1:%1").arg(nobody), ordner}), 0);
+      ASSERT_EQ(QProcess::execute(QStringLiteral("chown"),
+                                  {QStringLiteral("-R"), QStringLiteral("%1:%1").arg(nobody), ordner}),
+                0);
     }
   }
-  const QString skript = tempPfad(QStringLiteral("schliessen.py"));
-  dateiSchreiben(skript, kSchliessen);
 
   QProcess kartulon;
   QProcessEnvironment env = umgebung();
@@ -143,7 +132,7 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
   ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
                                    QStringLiteral("--window"), fenster, QStringLiteral("Xaver")}));
   QThread::msleep(300);
-  ASSERT_TRUE(ausfuehren(python, {skript, fenster}));
+  ASSERT_TRUE(fensterSchliessen(fenster));
   ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
   EXPECT_EQ(kartulon.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(kartulon.exitCode(), 0);
@@ -154,11 +143,9 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
 // A new user writes a mask: Ctrl+J opens the mask editor, the text is typed, Ctrl+S asks for a name,
 // Enter saves, Esc closes the editor. The mask file and its font key are on disk as written.
 TEST_F(EndeZuEndeTest, WriteAMaskInTheEditorAndSaveIt) {
-  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
+  einstellungenSchreiben();
   dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"),
                  "..Kunden und Freunde\r\n" + zeileAus({{0, "Privat"}, {1, "Meier"}, {23, "1"}}).toLatin1() + "\r\n");
-  const QString skript = tempPfad(QStringLiteral("schliessen.py"));
-  dateiSchreiben(skript, kSchliessen);
   QProcess kartulon;
   ASSERT_TRUE(programmStarten(kartulon));
   const Aufraeumen aufraeumen{kartulon};
@@ -184,15 +171,11 @@ TEST_F(EndeZuEndeTest, WriteAMaskInTheEditorAndSaveIt) {
   tastenAn(datei, {QStringLiteral("Return")});
   QThread::msleep(500);
   tastenAn(editor, {QStringLiteral("Escape")});
-  QThread::msleep(500);
-  QString offen;
-  EXPECT_FALSE(ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                    QStringLiteral("Masken-Editor")},
-                          &offen))
-      << "Esc left the mask editor open";
-  ASSERT_TRUE(ausfuehren(python, {skript, haupt}));
+  EXPECT_TRUE(fensterZu(QStringLiteral("Masken-Editor"))) << "Esc left the mask editor open";
+  ASSERT_TRUE(fensterSchliessen(haupt));
   ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
-  EXPECT_EQ(dateiLesen(programmOrdner() + QStringLiteral("/Brief.Msk")), QByteArray("{Vorname} {Nachname}\r\n{PLZ} {Ort}"));
+  EXPECT_EQ(dateiLesen(programmOrdner() + QStringLiteral("/Brief.Msk")),
+            QByteArray("{Vorname} {Nachname}\r\n{PLZ} {Ort}"));
   // The shipped samples' fonts stay; the new mask's font joins them.
   QFile muster(QStringLiteral(KARTULON_DATA_DIR "/Masken.Ini"));
   ASSERT_TRUE(muster.open(QIODevice::ReadOnly));
@@ -211,7 +194,7 @@ TEST_F(EndeZuEndeTest, CutThroughTheContextMenuIsSavedAndOnTheClipboard) {
       zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Annegret Maria"}, {16, "01.01.2020"}, {23, "1"}}).toLatin1() +
       "\r\n" + zeileAus({{0, "Privat"}, {1, "Weber"}, {2, "Jens"}, {23, "2"}}).toLatin1() + "\r\n";
 
-  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), kAutomatischerLauf);
+  einstellungenSchreiben();
   const QString datei = dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), vorher);
   QProcess kartulon;
   ASSERT_TRUE(programmStarten(kartulon));
@@ -221,7 +204,8 @@ TEST_F(EndeZuEndeTest, CutThroughTheContextMenuIsSavedAndOnTheClipboard) {
   ASSERT_FALSE(fenster.isEmpty()) << "the main window did not appear: "
                                   << kartulon.readAllStandardError().toStdString();
   QString geometrie;
-  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), fenster}, &geometrie));
+  ASSERT_TRUE(
+      ausfuehren(xdotool, {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), fenster}, &geometrie));
   QSize groesse;
   for (const QString& zeile : geometrie.split(u'\n')) {
     if (zeile.startsWith(QStringLiteral("WIDTH="))) groesse.setWidth(zeile.mid(6).toInt());
@@ -272,8 +256,8 @@ TEST_F(EndeZuEndeTest, CutThroughTheContextMenuIsSavedAndOnTheClipboard) {
 
   // The clipboard belongs to the running program: read it before the program ends.
   QString ablage;
-  ASSERT_TRUE(ausfuehren(xclip, {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")},
-                         &ablage));
+  ASSERT_TRUE(
+      ausfuehren(xclip, {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")}, &ablage));
   EXPECT_EQ(ablage, QStringLiteral("Annegret"));
 
   xdo({QStringLiteral("key"), QStringLiteral("--window"), fenster, QStringLiteral("F12")});
@@ -295,9 +279,7 @@ TEST_F(EndeZuEndeTest, AListAndAnAddressFromTheClipboardAreImported) {
   const QString xclip = QStandardPaths::findExecutable(QStringLiteral("xclip"));
   ASSERT_FALSE(xclip.isEmpty()) << "xclip is needed (tools/deps.sh installs it)";
 
-  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
-                 "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n"
-                 "AdressIndex=50\r\n");
+  einstellungenSchreiben("AdressIndex=50\r\n");
   const QByteArray meier = zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Anna"}, {23, "1"}}).toLatin1();
   const QString datei =
       dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), "..Kunden und Freunde\r\n" + meier + "\r\n");
@@ -318,8 +300,8 @@ TEST_F(EndeZuEndeTest, AListAndAnAddressFromTheClipboardAreImported) {
       return gefunden;
     };
     bedienen(fenster);
-    ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end on F12: "
-                                                 << kartulon.readAllStandardError().toStdString();
+    ASSERT_TRUE(kartulon.waitForFinished(30000))
+        << "the program did not end on F12: " << kartulon.readAllStandardError().toStdString();
     EXPECT_EQ(kartulon.exitCode(), 0);
   };
   auto tasten = [&](const QStringList& folge) {
@@ -352,8 +334,8 @@ TEST_F(EndeZuEndeTest, AListAndAnAddressFromTheClipboardAreImported) {
   const QByteArray heute = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toLatin1();
   const QByteArray schulz = "Kunde\tSchulz\tEva\tWeg 1\t12345\tUlm\t" + QByteArray(9, '\t') + heute + "\t" + heute +
                             "\t" + QByteArray(6, '\t') + "50\t";
-  const QByteArray gruen = "\tGr\x81n\tJan\t" + QByteArray(12, '\t') + heute + "\t" + heute + "\t" +
-                           QByteArray(6, '\t') + "51\t";
+  const QByteArray gruen =
+      "\tGr\x81n\tJan\t" + QByteArray(12, '\t') + heute + "\t" + heute + "\t" + QByteArray(6, '\t') + "51\t";
   ASSERT_EQ(dateiLesen(datei).toStdString(),
             ("..Kunden und Freunde\r\n" + meier + "\r\n" + schulz + "\r\n" + gruen + "\r\n").toStdString());
 

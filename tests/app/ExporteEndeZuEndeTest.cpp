@@ -11,10 +11,7 @@
 TEST_F(EndeZuEndeTest, BirthdaysToThePlannerAndTheSerialLetterFile) {
   const QString planer = tempPfad(QStringLiteral("Kelvor"));
   QDir().mkpath(planer);
-  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
-                 "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n"
-                 "[Kelvor]\r\nDir=" +
-                     planer.toUtf8() + "\\\r\n");
+  einstellungenSchreiben("[Kelvor]\r\nDir=" + planer.toUtf8() + "\\\r\n");
   const QByteArray meier = zeileAus({{0, "Privat"},
                                      {1, "Meier"},
                                      {2, "Hans"},

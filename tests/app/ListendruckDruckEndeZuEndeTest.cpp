@@ -3,51 +3,18 @@
 // folder, read back with pdftotext.
 #include "EndeZuEnde.h"
 
-#include <QRegularExpression>
-
-namespace {
-
-QString pdfText(const QString& pfad) {
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"), {pfad, QStringLiteral("-")});
-  if (!p.waitForFinished(30000)) return {};
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-// The PDF files of the folder, oldest name first, once n of them are there (up to 30 s).
-QStringList dateienWarten(const QString& ordner, int n) {
-  QElapsedTimer uhr;
-  uhr.start();
-  QStringList d;
-  while (uhr.elapsed() < 30000) {
-    d = QDir(ordner).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
-    if (d.size() >= n) break;
-    QThread::msleep(100);
-  }
-  return d;
-}
-
-}  // namespace
-
 TEST_F(EndeZuEndeTest, PrintAllAddressesThenThePersonSheetIntoPdfFiles) {
   ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) << "pdftotext is needed";
-  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
-                 "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
+  einstellungenSchreiben();
   dateiSchreiben(
       programmOrdner() + QStringLiteral("/kartulon.dat"),
       "..Kunden und Freunde\r\n" +
           zeileAus({{1, "Meier"}, {2, "Anna"}, {3, "Lindenweg 1"}, {4, "20095"}, {5, "Hamburg"}}).toLatin1() + "\r\n" +
           zeileAus({{1, "Weber"}, {2, "Jan"}, {3, "Hauptstr. 7"}, {4, "28195"}, {5, "Bremen"}}).toLatin1() + "\r\n" +
           zeileAus({{1, "Bücher"}, {2, "Eva"}, {4, "50667"}, {5, "Köln"}}).toLatin1() + "\r\n");
-  const QString ordner = tempPfad(QStringLiteral("pdf"));
-  QDir().mkpath(ordner);
-  qputenv("KARTULON_PDF", ordner.toLocal8Bit());
-  const QString skript = tempPfad(QStringLiteral("schliessen.py"));
-  dateiSchreiben(skript, kSchliessen);
+  const QString ordner = pdfOrdnerAnlegen();
   QProcess kartulon;
-  const bool gestartet = programmStarten(kartulon);
-  qunsetenv("KARTULON_PDF");
-  ASSERT_TRUE(gestartet);
+  ASSERT_TRUE(programmStarten(kartulon, ordner));
   const Aufraeumen aufraeumen{kartulon};
   auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
   const QString haupt = warten(QStringLiteral("Kunden und Freunde"));
@@ -60,7 +27,7 @@ TEST_F(EndeZuEndeTest, PrintAllAddressesThenThePersonSheetIntoPdfFiles) {
   const QString optionen = warten(QStringLiteral("Drucken - Kartulon Liste_Standard"));
   ASSERT_FALSE(optionen.isEmpty()) << "Drucken... did not open the print options";
   tastenAn(optionen, {QStringLiteral("Return")});
-  const QStringList liste = dateienWarten(ordner, 1);
+  const QStringList liste = pdfDateienWarten(ordner, 1);
   ASSERT_EQ(liste.size(), 1) << "three addresses are one page, one job";
   const QString listenText = pdfText(ordner + QLatin1Char('/') + liste.first());
   for (const char* n : {"Anna Meier", "Lindenweg 1", "20095 Hamburg", "Jan Weber", "28195 Bremen", "Eva B\u00fccher",
@@ -73,7 +40,7 @@ TEST_F(EndeZuEndeTest, PrintAllAddressesThenThePersonSheetIntoPdfFiles) {
   const QString bogen = warten(QStringLiteral("Drucken - Kartulon Personenbogen"));
   ASSERT_FALSE(bogen.isEmpty()) << "Personenbogen did not reach the print options";
   tastenAn(bogen, {QStringLiteral("Return")});
-  const QStringList alle = dateienWarten(ordner, 2);
+  const QStringList alle = pdfDateienWarten(ordner, 2);
   ASSERT_EQ(alle.size(), 2);
   const QString bogenText = pdfText(ordner + QLatin1Char('/') + alle.last());
   EXPECT_TRUE(bogenText.contains(QStringLiteral("Personenbogen vom"))) << bogenText.toStdString();
@@ -82,6 +49,6 @@ TEST_F(EndeZuEndeTest, PrintAllAddressesThenThePersonSheetIntoPdfFiles) {
   EXPECT_FALSE(bogenText.contains(QStringLiteral("Seite 1")));  // one address per page: no title line
 
   QThread::msleep(300);
-  ASSERT_TRUE(ausfuehren(python, {skript, haupt}));
+  ASSERT_TRUE(fensterSchliessen(haupt));
   ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
 }

@@ -16,16 +16,14 @@ TEST_F(TelewahlEndeZuEndeTest, CtrlWEnterEnterDialsThroughTheModemAndHangsUp) {
   const QByteArray leitung = modem.readLine().trimmed();
   ASSERT_TRUE(leitung.startsWith("/dev/")) << leitung.toStdString();
 
-  const QByteArray allgemein = "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\nCOM2Dial=" + leitung +
-                               "\r\nDialString=AT DT ; Tonwahl\r\n";
+  const QByteArray allgemein =
+      "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\nCOM2Dial=" + leitung + "\r\nDialString=AT DT ; Tonwahl\r\n";
   dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
                  allgemein + "[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
   dateiSchreiben(programmOrdner() + QStringLiteral("/ZurIrada.ini"), "[Allgemein]\r\nNoInstanceWatch=1\r\n");
-  dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"),
-                 "..Kunden und Freunde\r\n" + zeileAus({{0, "Privat"}, {1, "Meier"}, {7, "030 / 123 45-67"}}).toLatin1() +
-                     "\r\n");
-  const QString skript = tempPfad(QStringLiteral("schliessen.py"));
-  dateiSchreiben(skript, kSchliessen);
+  dateiSchreiben(
+      programmOrdner() + QStringLiteral("/kartulon.dat"),
+      "..Kunden und Freunde\r\n" + zeileAus({{0, "Privat"}, {1, "Meier"}, {7, "030 / 123 45-67"}}).toLatin1() + "\r\n");
 
   QProcess kartulon;
   // Started in its program folder, where the handset sound lies.
@@ -49,15 +47,16 @@ TEST_F(TelewahlEndeZuEndeTest, CtrlWEnterEnterDialsThroughTheModemAndHangsUp) {
   QString offen = dialog;
   while (!offen.isEmpty() && uhr.elapsed() < 20000) {
     QThread::msleep(200);
-    if (!ausfuehren(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                              QString::fromUtf8("Telefonnummer wählen")},
+    if (!ausfuehren(xdotool,
+                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                     QString::fromUtf8("Telefonnummer wählen")},
                     &offen))
       offen.clear();
   }
   EXPECT_TRUE(offen.isEmpty()) << "the dialling dialog stayed open";
   EXPECT_EQ(dateiLesen(log), "AT DT0301234567;\rATH0\r");
 
-  ASSERT_TRUE(ausfuehren(python, {skript, haupt}));
+  ASSERT_TRUE(fensterSchliessen(haupt));
   ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
   // The section of the choices as the dialog left it: the port and the dial string as shown.
   const QByteArray zedured = dateiLesen(windowsOrdner() + QStringLiteral("/Zedured.ini"));

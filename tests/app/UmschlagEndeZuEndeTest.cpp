@@ -2,46 +2,16 @@
 // options, Enter prints into a PDF file of a folder, read back with pdftotext.
 #include "EndeZuEnde.h"
 
-namespace {
-
-QString pdfText(const QString& pfad) {
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"), {pfad, QStringLiteral("-")});
-  if (!p.waitForFinished(30000)) return {};
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QStringList pdfDateien(const QString& ordner) {
-  QElapsedTimer uhr;
-  uhr.start();
-  QStringList d;
-  while (uhr.elapsed() < 30000) {
-    d = QDir(ordner).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
-    if (!d.isEmpty()) break;
-    QThread::msleep(100);
-  }
-  return d;
-}
-
-}  // namespace
-
 TEST_F(EndeZuEndeTest, CtrlTCtrlPAndEnterPrintTheCurrentAddressOnAnEnvelope) {
   ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) << "pdftotext is needed";
-  dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
-                 "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
+  einstellungenSchreiben();
   dateiSchreiben(
       programmOrdner() + QStringLiteral("/kartulon.dat"),
       "..Kunden und Freunde\r\n" +
           zeileAus({{1, "Meier"}, {2, "Anna"}, {3, "Lindenweg 1"}, {4, "20095"}, {5, "Hamburg"}}).toLatin1() + "\r\n");
-  const QString ordner = tempPfad(QStringLiteral("pdf"));
-  QDir().mkpath(ordner);
-  qputenv("KARTULON_PDF", ordner.toLocal8Bit());
-  const QString skript = tempPfad(QStringLiteral("schliessen.py"));
-  dateiSchreiben(skript, kSchliessen);
+  const QString ordner = pdfOrdnerAnlegen();
   QProcess kartulon;
-  const bool gestartet = programmStarten(kartulon);
-  qunsetenv("KARTULON_PDF");
-  ASSERT_TRUE(gestartet);
+  ASSERT_TRUE(programmStarten(kartulon, ordner));
   const Aufraeumen aufraeumen{kartulon};
   auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
   const QString haupt = warten(QStringLiteral("Kunden und Freunde"));
@@ -54,13 +24,13 @@ TEST_F(EndeZuEndeTest, CtrlTCtrlPAndEnterPrintTheCurrentAddressOnAnEnvelope) {
   const QString optionen = warten(QStringLiteral("Drucken - Kartulon Umschlag"));
   ASSERT_FALSE(optionen.isEmpty()) << "Ctrl+P did not open the print options";
   tastenAn(optionen, {QStringLiteral("Return")});
-  const QStringList dateien = pdfDateien(ordner);
+  const QStringList dateien = pdfDateienWarten(ordner);
   ASSERT_EQ(dateien.size(), 1);
   const QString text = pdfText(ordner + QLatin1Char('/') + dateien.first());
   for (const char* s : {"Ihr Absender", "Meier", "Lindenweg 1", "20095 Hamburg"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s << "\n" << text.toStdString();
 
   QThread::msleep(300);
-  ASSERT_TRUE(ausfuehren(python, {skript, haupt}));
+  ASSERT_TRUE(fensterSchliessen(haupt));
   ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
 }
