@@ -44,14 +44,7 @@ TEST_F(LastschriftTest, TheMenuCommandFillsTheDebitFromTheRecordAndUnloadsTheDia
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
     m().Liste->setListIndex(f.satz);
-    if (f.feld >= 0) {
-      FeldIndex = f.feld;
-      m().Feld(f.feld).setSelStart(0);
-      m().Feld(f.feld).setSelLength(static_cast<int>(m().Feld(f.feld).Text().size()));
-    } else {
-      m().Feld(0).setSelLength(0);
-      FeldIndex = 0;
-    }
+    feldWaehlen(f.feld);
     int mal = 0;
     druckoptionen({}, [&](FormPrnLastschrift& l) {
       ++mal;
@@ -243,15 +236,7 @@ class LastschriftTastenTest : public LastschriftTest {
  protected:
   void SetUp() override {
     LastschriftTest::SetUp();
-    FormPrnLastschrift& l = d();
-    l.show();
-    QApplication::setActiveWindow(&l);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&l));
-  }
-  static QWidget* fokus() { return QApplication::focusWidget(); }
-  static void taste(Qt::Key key, Qt::KeyboardModifiers mod = Qt::NoModifier, const QString& text = {}) {
-    QTest::sendKeyEvent(QTest::Press, fokus(), key, text, mod);
-    QTest::sendKeyEvent(QTest::Release, fokus(), key, text, mod);
+    ASSERT_NO_FATAL_FAILURE(aktivZeigen(d()));
   }
 };
 

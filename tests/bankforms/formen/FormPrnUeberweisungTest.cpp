@@ -29,14 +29,7 @@ TEST_F(UeberweisungTest, TheMenuCommandPutsInTheShownRecordsRecipientAndTheSelec
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
     m().Liste->setListIndex(f.satz);
-    if (f.feld >= 0) {
-      FeldIndex = f.feld;
-      m().Feld(f.feld).setSelStart(0);
-      m().Feld(f.feld).setSelLength(static_cast<int>(m().Feld(f.feld).Text().size()));
-    } else {
-      m().Feld(0).setSelLength(0);
-      FeldIndex = 0;
-    }
+    feldWaehlen(f.feld);
     oeffnen([&](FormPrnUeberweisung& u) {
       EXPECT_EQ(u.TxtEmpfängerName->Text(), f.empfaenger);
       EXPECT_EQ(u.TxtEmpfängerKontoNr->Text(), f.konto);
@@ -210,15 +203,7 @@ class UeberweisungTastenTest : public UeberweisungTest {
  protected:
   void SetUp() override {
     UeberweisungTest::SetUp();
-    FormPrnUeberweisung& u = bereit();
-    u.show();
-    QApplication::setActiveWindow(&u);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&u));
-  }
-  static QWidget* fokus() { return QApplication::focusWidget(); }
-  static void taste(Qt::Key key, Qt::KeyboardModifiers mod = Qt::NoModifier, const QString& text = {}) {
-    QTest::sendKeyEvent(QTest::Press, fokus(), key, text, mod);
-    QTest::sendKeyEvent(QTest::Release, fokus(), key, text, mod);
+    ASSERT_NO_FATAL_FAILURE(aktivZeigen(bereit()));
   }
 };
 

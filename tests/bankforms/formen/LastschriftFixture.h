@@ -3,30 +3,19 @@
 // menu command or loaded directly, the print-options dialog answered with margins or a cancel, and the
 // collection file in the data folder.
 #include "bankforms/formen/FormPrnLastschrift.h"
-#include "mainwindow/AdressdateiFixture.h"
-#include "platform/vb/Codec.h"
-#include "printing/formen/PrinterSet.h"
+#include "bankforms/formen/BankformFixture.h"
 
 #include <QFile>
 
-class LastschriftTest : public AdressdateiTest {
+class LastschriftTest : public BankformTest {
  protected:
   void SetUp() override {
-    AdressdateiTest::SetUp();
-    QStringList zeilen;
-    for (const QString& z : saetze) zeilen << z;
-    adressdatei(Codec::nach1252(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
-    m().DatenLaden();
-    ASSERT_EQ(m().Liste->ListCount(), saetze.size());
+    BankformTest::SetUp();
+    ASSERT_NO_FATAL_FAILURE(saetzeLaden(saetze));
   }
 
   FormPrnLastschrift& d() { return FormPrnLastschrift::get(); }
 
-  // What each print-options dialog is answered with; the margins in mm.
-  struct Druckoptionen {
-    int randX = 0, randY = 0;
-    bool abbrechen = false;
-  };
   int optionenGezeigt = 0;
   QStringList titel, jobs;
   // Answers the print-options dialogs in turn (the last answer for every further one); the debit dialog,
@@ -48,13 +37,7 @@ class LastschriftTest : public AdressdateiTest {
       ++optionenGezeigt;
       titel << p->Caption();
       jobs << PresetName;
-      if (o.abbrechen) {
-        p->befAbbrechen->click();
-        return;
-      }
-      p->ComboRandX->setListIndex(o.randX);
-      p->ComboRandY->setListIndex(o.randY);
-      p->befOk->click();
+      beantworten(*p, o);
     });
   }
 
@@ -69,11 +52,7 @@ class LastschriftTest : public AdressdateiTest {
     f.write(bytes);
   }
   QString bildDatei() const { return programmOrdner() + QStringLiteral("/FormPrn_Lastschrift.bmp"); }
-  void bildAnlegen() {
-    QImage bild(4, 6, QImage::Format_RGB32);
-    bild.fill(Qt::green);
-    ASSERT_TRUE(bild.save(bildDatei(), "BMP"));
-  }
+  void bildAnlegen() { BankformTest::bildAnlegen(bildDatei()); }
   void einstellen(const char* schluessel, const QString& wert) {
     IniSchreiben(QString(), QString(), QString::fromUtf8(schluessel), wert);
   }

@@ -69,14 +69,7 @@ TEST_F(NachnahmeTest, TheDialogStartsWithTheRecipientAndTheSettings) {
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
     m().Liste->setListIndex(f.satz);
-    if (f.feld >= 0) {
-      FeldIndex = f.feld;
-      m().Feld(f.feld).setSelStart(0);
-      m().Feld(f.feld).setSelLength(static_cast<int>(m().Feld(f.feld).Text().size()));
-    } else {
-      m().Feld(0).setSelLength(0);
-      FeldIndex = 0;
-    }
+    feldWaehlen(f.feld);
     int mal = 0;
     vb::Forms::setModalInterceptor([&](vb::FormBase& fb) {
       auto* k = dynamic_cast<FormPrnNachnahme*>(&fb);
@@ -297,18 +290,14 @@ TEST_F(NachnahmeTest, AFailingPrinterGivesOneMessageAndTheDialogStays) {
 }
 
 TEST_F(NachnahmeTest, ARealPrintIntoAPdf) {
-  const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
-  if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is needed";
+  if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is needed";
   const QString pdf = tempPfad(u"nachnahme.pdf"_s);
   vb::installPrinterBackend(std::make_unique<vb::QtPrinterBackend>(pdf));
   FormPrnNachnahme& k = ausgefuellt(u"12.5"_s);
   druckoptionen({{10, 10}});
   k.befPrnÜberweisung_Click();
   ASSERT_TRUE(QFileInfo::exists(pdf));
-  QProcess p;
-  p.start(pdftotext, {u"-layout"_s, pdf, u"-"_s});
-  ASSERT_TRUE(p.waitForFinished(30000));
-  const QString text = QString::fromUtf8(p.readAllStandardOutput());
+  const QString text = pdfText(pdf);
   for (const QString& t : {u"Anna Meier"_s, u"Nachnahme Nr. 4711"_s, u"12,50 DM"_s, u"Hans Maier"_s, u"Postbank"_s})
     EXPECT_TRUE(text.contains(t)) << t.toStdString() << "\n" << text.toStdString();
   EXPECT_EQ(text.count(u'\f'), 1) << "one page";

@@ -377,8 +377,7 @@ TEST_F(UeberweisungDruckTest, ATopMarginOf50mmStaysOnePage) {
 // ---------------------------------------------------------------------------------------------------
 // One real print of each form through Qt's printer into a PDF, read back as text.
 TEST_F(UeberweisungDruckTest, EachFormPrintsIntoAPdf) {
-  const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
-  if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is needed";
+  if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is needed";
   bildAnlegen();
   struct Fall {
     int typ;
@@ -398,10 +397,7 @@ TEST_F(UeberweisungDruckTest, EachFormPrintsIntoAPdf) {
     FormPrnUeberweisung& u = ausgefuellt(f.typ);
     drucken(u, {10, 10});
     ASSERT_TRUE(QFileInfo::exists(pdf));
-    QProcess p;
-    p.start(pdftotext, {u"-layout"_s, pdf, u"-"_s});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    const QString text = pdfText(pdf);
     for (const QString& t : f.texte) EXPECT_TRUE(text.contains(t)) << t.toStdString() << "\n" << text.toStdString();
     EXPECT_EQ(text.count(u'\f'), 1) << "one page";
     FormPrnUeberweisung::Unload();

@@ -3,21 +3,15 @@
 // dialog opened by the menu command or loaded directly, and the print-options dialog answered by the
 // modal interceptor with margins or a cancel.
 #include "bankforms/formen/FormPrnUeberweisung.h"
-#include "mainwindow/AdressdateiFixture.h"
-#include "platform/vb/Codec.h"
-#include "printing/formen/PrinterSet.h"
+#include "bankforms/formen/BankformFixture.h"
 
 #include <QDir>
 
-class UeberweisungTest : public AdressdateiTest {
+class UeberweisungTest : public BankformTest {
  protected:
   void SetUp() override {
-    AdressdateiTest::SetUp();
-    QStringList zeilen;
-    for (const QString& z : saetze) zeilen << z;
-    adressdatei(Codec::nach1252(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
-    m().DatenLaden();
-    ASSERT_EQ(m().Liste->ListCount(), saetze.size());
+    BankformTest::SetUp();
+    ASSERT_NO_FATAL_FAILURE(saetzeLaden(saetze));
   }
 
   FormPrnUeberweisung& d() { return FormPrnUeberweisung::get(); }
@@ -44,11 +38,7 @@ class UeberweisungTest : public AdressdateiTest {
     u.TxtAuftraggeberBank->setText(QStringLiteral("Postbank"));
   }
 
-  // What the print-options dialog is answered with, and what it showed.
-  struct Druckoptionen {
-    int randX = 0, randY = 0;  // mm
-    bool abbrechen = false;
-  };
+  // What the print-options dialog showed.
   struct Gezeigt {
     QString titel;
     QString job;
@@ -75,13 +65,7 @@ class UeberweisungTest : public AdressdateiTest {
       g.anzahlGesperrt = !p->ComboAnzahl->isEnabled();
       g.ausrichtungGesperrt = !p->optAusrichtung(0).isEnabled() && !p->optAusrichtung(1).isEnabled();
       gezeigt << g;
-      if (o.abbrechen) {
-        p->befAbbrechen->click();
-        return;
-      }
-      p->ComboRandX->setListIndex(o.randX);
-      p->ComboRandY->setListIndex(o.randY);
-      p->befOk->click();
+      beantworten(*p, o);
     });
   }
 
@@ -104,12 +88,7 @@ class UeberweisungTest : public AdressdateiTest {
     IniSchreiben(QString(), QString(), QStringLiteral("User_Maier") + schluessel, wert);
   }
   QString bildDatei() const { return programmOrdner() + QStringLiteral("/FormPrn_Ueberweisung.bmp"); }
-  // A picture of 4 x 6 pixels as the blank sheet.
-  void bildAnlegen() {
-    QImage bild(4, 6, QImage::Format_RGB32);
-    bild.fill(Qt::green);
-    ASSERT_TRUE(bild.save(bildDatei(), "BMP"));
-  }
+  void bildAnlegen() { BankformTest::bildAnlegen(bildDatei()); }
 
   const QList<QString> saetze = {
       zeileAus({{0, "Firma"}, {1, "Meier"}, {2, "Anna"}, {11, "Rechnung 12°°vom 1.12."}, {17, "1234567890"},
