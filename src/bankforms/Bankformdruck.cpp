@@ -7,85 +7,35 @@
 namespace Bankformdruck {
 
 Posten Posten::schrift(double punkte, bool fett, bool kursiv) {
-  Posten p;
-  p.art = Schrift;
-  p.punkte = punkte;
-  p.fett = fett;
-  p.kursiv = kursiv;
-  return p;
+  return {.art = Schrift, .punkte = punkte, .fett = fett, .kursiv = kursiv};
 }
 
-Posten Posten::vordergrund(long farbe) {
-  Posten p;
-  p.art = Farbe;
-  p.farbe = farbe;
-  return p;
-}
+Posten Posten::vordergrund(long farbe) { return {.art = Farbe, .farbe = farbe}; }
 
 Posten Posten::text(double x, double y, const QString& text, bool zeilenende) {
-  Posten p;
-  p.art = Text;
-  p.x = x;
-  p.y = y;
-  p.inhalt = text;
-  p.zeilenende = zeilenende;
-  return p;
+  return {.art = Text, .x = x, .y = y, .inhalt = text, .zeilenende = zeilenende};
 }
 
 Posten Posten::zeile(double x, const QString& text, bool zeilenende) {
-  Posten p;
-  p.art = Zeile;
-  p.x = x;
-  p.inhalt = text;
-  p.zeilenende = zeilenende;
-  return p;
+  return {.art = Zeile, .x = x, .inhalt = text, .zeilenende = zeilenende};
 }
 
-Posten Posten::name(const QString& schrift) {
-  Posten p;
-  p.art = SchriftName;
-  p.inhalt = schrift;
-  return p;
-}
+Posten Posten::name(const QString& schrift) { return {.art = SchriftName, .inhalt = schrift}; }
 
 Posten Posten::rahmen(const QString& text, double links, double oben, double rechts, double unten) {
-  Posten p;
-  p.art = Rahmen;
-  p.inhalt = text;
-  p.x = links;
-  p.y = oben;
-  p.x2 = rechts;
-  p.y2 = unten;
-  return p;
+  return {.art = Rahmen, .x = links, .y = oben, .x2 = rechts, .y2 = unten, .inhalt = text};
 }
 
 Posten Posten::passend(double von, double bis, const QList<QPair<QString, double>>& breiten) {
-  Posten p;
-  p.art = Passend;
-  p.punkte = von;
-  p.bis = bis;
-  p.breiten = breiten;
-  return p;
+  return {.art = Passend, .punkte = von, .bis = bis, .breiten = breiten};
 }
 
 Posten Posten::logo(double x, double abstand, double faktor) {
-  Posten p;
-  p.art = Logo;
-  p.x = x;
-  p.y = abstand;
-  p.punkte = faktor;
-  return p;
+  return {.art = Logo, .x = x, .y = abstand, .punkte = faktor};
 }
 
 Posten Posten::linie(double x1, double y1, double x2, double y2, long farbe) {
-  Posten p;
-  p.art = Linie;
-  p.x = x1;
-  p.y = y1;
-  p.x2 = x2;
-  p.y2 = y2;
-  p.farbe = farbe;
-  return p;
+  return {.art = Linie, .x = x1, .y = y1, .x2 = x2, .y2 = y2, .farbe = farbe};
 }
 
 QString Fehlertext() { return QStringLiteral("Es ist ein Fehler aufgetreten."); }

@@ -39,7 +39,7 @@ struct Posten {
   Art art = Text;
   double x = 0, y = 0;     // Text: its top-left corner; Zeile: its x, one line below the text before
   double x2 = 0, y2 = 0;   // Linie: from (x, y) to (x2, y2); Rahmen: right and bottom (negative: the page's)
-  QString inhalt;          // Text, Zeile, Rahmen; SchriftName: the font's name
+  QString inhalt{};        // Text, Zeile, Rahmen; SchriftName: the font's name
   bool zeilenende = true;  // Text, Zeile: the position moves to the next line after the text
   double punkte = 0;       // Schrift: size
   bool fett = false, kursiv = false;
@@ -47,7 +47,7 @@ struct Posten {
   // Passend: the size goes down from punkte by 1 point, to bis at the least, until every text is at most
   // as wide as its width in centimetres.
   double bis = 0;
-  QList<QPair<QString, double>> breiten;
+  QList<QPair<QString, double>> breiten{};
 
   static Posten schrift(double punkte, bool fett, bool kursiv = false);
   static Posten vordergrund(long farbe);
