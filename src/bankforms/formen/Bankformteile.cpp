@@ -1,13 +1,42 @@
 #include "bankforms/formen/Bankformteile.h"
 
+#include "bankforms/formen/Feldregeln.h"
+#include "common/Global.h"
 #include "common/Pfade.h"
+#include "common/Text.h"
 #include "common/formen/Listen.h"
+#include "mainwindow/Main.h"
 #include "platform/kit/Twips.h"
+#include "platform/vb/Vb.h"
 #include "printing/formen/Bausteine.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace Bankformteile {
+
+vb::TextBox* Eingabefeld(QWidget* eltern, const QString& name, int laenge, int l, int t, int w) {
+  auto* b = new vb::TextBox(eltern);
+  b->setObjectName(name);
+  Feldregeln::FeldLaenge(*b, laenge);
+  Twips::setzen(b, l, t, w, 315);
+  return b;
+}
+
+void Beschriftung(QWidget* eltern, const char* name, const QString& text, int l, int t, int w, QWidget* box) {
+  druckformen::beschriftung(eltern, name, text, l, t + 45, w, box);
+}
+
+void Tabfolge(const QList<QWidget*>& reihe) {
+  for (qsizetype i = 1; i < reihe.size(); ++i) QWidget::setTabOrder(reihe[i - 1], reihe[i]);
+}
+
+QString Feldtext(int index) { return Main::IsLoaded() ? Main::get().Feld(index).Text() : QString(); }
+
+QString Auswahl() {
+  QString auswahl;
+  if (Main::IsLoaded() && Main::get().Feld.has(FeldIndex)) auswahl = Main::get().Feld(FeldIndex).SelText();
+  return Ersetzen(vb::Trim(auswahl), u"\r\n"_s, u" "_s);
+}
 
 vb::ComboBox* Schriftrahmen(QWidget* eltern, vb::Frame*& rahmen, const char* name, int l, int t, int w) {
   rahmen = druckformen::rahmen(eltern, name, u"Druck-Optionen"_s, l, t, w, 975);

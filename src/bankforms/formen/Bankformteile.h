@@ -1,10 +1,24 @@
 #pragma once
-// The parts that the direct-debit and cash-on-delivery dialogs build alike: the print options with the
-// font list, the two form types (the pre-printed sheet, or the picture of the blank sheet when its file
-// is there), and the choice of the printer font.
+// The parts that the bank-form dialogs build alike: their text boxes and labels, the tab order, what
+// they take from the shown record, the print options with the font list, the two form types (the
+// pre-printed sheet, or the picture of the blank sheet when its file is there), and the choice of the
+// printer font.
 #include "platform/kit/Controls.h"
 
+#include <QList>
+
 namespace Bankformteile {
+
+// A text box one line high, its typing limited to `laenge` characters.
+vb::TextBox* Eingabefeld(QWidget* eltern, const QString& name, int laenge, int l, int t, int w);
+// A label to the left of its box, its text on the box's base line.
+void Beschriftung(QWidget* eltern, const char* name, const QString& text, int l, int t, int w, QWidget* box);
+// Tab leads through the controls in this order.
+void Tabfolge(const QList<QWidget*>& reihe);
+// The text of the shown record's field; "" without a main window.
+QString Feldtext(int index);
+// What is selected in the main window's current field, line breaks as blanks, without outer blanks.
+QString Auswahl();
 
 // The frame "Druck-Optionen" with the label "Schriftart" and the sorted font list under it.
 vb::ComboBox* Schriftrahmen(QWidget* eltern, vb::Frame*& rahmen, const char* name, int l, int t, int w);

@@ -25,13 +25,14 @@
 #include <QFile>
 
 using namespace Qt::Literals::StringLiterals;
+using Bankformteile::Beschriftung;
+using Bankformteile::Eingabefeld;
 using druckformen::rahmen;
 
 namespace {
 
 constexpr int kHilfe = 293;
 constexpr int kHilfeKnoepfe = 290;
-constexpr int kBoxHoehe = 315;
 
 // A caption above its box, on white: red on the debtor's side, blue for the creditor.
 QLabel* ueber(QWidget* eltern, const char* name, const QString& text, int l, int t, int w, QWidget* zu,
@@ -45,16 +46,6 @@ QLabel* ueber(QWidget* eltern, const char* name, const QString& text, int l, int
   Twips::setzen(b, l, t, w, 210);
   return b;
 }
-
-vb::TextBox* feld(QWidget* eltern, const QString& name, int laenge, int l, int t, int w) {
-  auto* b = new vb::TextBox(eltern);
-  b->setObjectName(name);
-  Feldregeln::FeldLaenge(*b, laenge);
-  Twips::setzen(b, l, t, w, kBoxHoehe);
-  return b;
-}
-
-QString feldText(int index) { return Main::IsLoaded() ? Main::get().Feld(index).Text() : QString(); }
 
 }  // namespace
 
@@ -81,26 +72,26 @@ FormPrnLastschrift::FormPrnLastschrift() {
 
   // Caption above, box below: the debtor, the debit, the creditor.
   constexpr int L = 180, B = 5460;
-  TxtAbsName = feld(f, u"TxtAbsName"_s, kNameLaenge, L, 330, B);
+  TxtAbsName = Eingabefeld(f, u"TxtAbsName"_s, kNameLaenge, L, 330, B);
   ueber(f, "bezAbsName", u"Zahlungspflichtiger"_s, L, 120, 2400, TxtAbsName);
-  TxtAbsKontoNr = feld(f, u"TxtAbsKontoNr"_s, kKontoLaenge, L, 930, 1800);
+  TxtAbsKontoNr = Eingabefeld(f, u"TxtAbsKontoNr"_s, kKontoLaenge, L, 930, 1800);
   ueber(f, "bezAbsKontoNr", u"Konto-Nr."_s, L, 720, 1800, TxtAbsKontoNr);
-  TxtAbsBLZ = feld(f, u"TxtAbsBLZ"_s, kBlzLaenge, 2160, 930, 1500);
+  TxtAbsBLZ = Eingabefeld(f, u"TxtAbsBLZ"_s, kBlzLaenge, 2160, 930, 1500);
   ueber(f, "bezAbsBLZ", u"Bankleitzahl"_s, 2160, 720, 1500, TxtAbsBLZ);
-  TxtAbsBank = feld(f, u"TxtAbsBank"_s, kBankLaenge, L, 1530, B);
+  TxtAbsBank = Eingabefeld(f, u"TxtAbsBank"_s, kBankLaenge, L, 1530, B);
   ueber(f, "bezAbsBank", u"Kreditinstitut"_s, L, 1320, 2400, TxtAbsBank);
   TxtWährung = druckformen::kombi(f, "TxtWährung", 0, L, 2130, 1200);
   TxtWährung->setSorted(true);
   ueber(f, "BezWährung", u"Währung"_s, L, 1920, 1200, TxtWährung);
-  TxtBetrag = feld(f, u"TxtBetrag"_s, kBetragLaenge, 1560, 2130, 1800);
+  TxtBetrag = Eingabefeld(f, u"TxtBetrag"_s, kBetragLaenge, 1560, 2130, 1800);
   ueber(f, "bezBetrag", u"Betrag"_s, 1560, 1920, 1800, TxtBetrag);
-  TxtVerwendung1 = feld(f, u"TxtVerwendung1"_s, Lastschrift::kVerwendungLaenge, L, 2730, B);
+  TxtVerwendung1 = Eingabefeld(f, u"TxtVerwendung1"_s, Lastschrift::kVerwendungLaenge, L, 2730, B);
   ueber(f, "bezVerwendung1", u"Verwendungszweck"_s, L, 2520, 2400, TxtVerwendung1);
-  TxtVerwendung2 = feld(f, u"TxtVerwendung2"_s, Lastschrift::kVerwendungLaenge, L, 3330, B);
+  TxtVerwendung2 = Eingabefeld(f, u"TxtVerwendung2"_s, Lastschrift::kVerwendungLaenge, L, 3330, B);
   ueber(f, "bezVerwendung2", u"noch Verwendungszweck"_s, L, 3120, 2400, TxtVerwendung2);
   TxtEmpName = druckformen::kombi(f, "TxtEmpName", 0, L, 3930, 3600);
   ueber(f, "bezEmpName", u"Zahlungsempfänger"_s, L, 3720, 2400, TxtEmpName, true);
-  TxtEmpKontoNr = feld(f, u"TxtEmpKontoNr"_s, kKontoLaenge, 3960, 3930, 1680);
+  TxtEmpKontoNr = Eingabefeld(f, u"TxtEmpKontoNr"_s, kKontoLaenge, 3960, 3930, 1680);
   ueber(f, "bezEmpKontoNr", u"Konto-Nr."_s, 3960, 3720, 1680, TxtEmpKontoNr, true);
 
   ComboSchrift = Bankformteile::Schriftrahmen(f, Frame2, "Frame2", 6000, 60, 2880);
@@ -162,7 +153,7 @@ FormPrnLastschrift::FormPrnLastschrift() {
                                  befAbbrechen,
                                  &optFormular(0),
                                  &optFormular(1)};
-  for (qsizetype i = 1; i < reihe.size(); ++i) setTabOrder(reihe[i - 1], reihe[i]);
+  Bankformteile::Tabfolge(reihe);
 
   setFixedSize(Twips::zuPixel(9000), Twips::zuPixel(4500) + Menue->sizeHint().height());
 }
@@ -182,14 +173,13 @@ void FormPrnLastschrift::Form_Load() {
   if (TxtWährung->ListCount() > 0) TxtWährung->setListIndex(0);
   TxtWährung->setText(e.waehrung);
 
-  TxtAbsName->setText(Lastschrift::Schuldnername(feldText(2), feldText(1), feldText(10)));
-  TxtAbsKontoNr->setText(feldText(17));
-  TxtAbsBLZ->setText(feldText(18));
-  TxtAbsBank->setText(feldText(19));
-  QString auswahl;
-  if (Main::IsLoaded() && Main::get().Feld.has(FeldIndex)) auswahl = Main::get().Feld(FeldIndex).SelText();
-  TxtVerwendung1->setText(Ersetzen(vb::Trim(auswahl), u"\r\n"_s, u" "_s));
-  TxtVerwendung2->setText(u"Lastschrift Kunde "_s + feldText(23));
+  TxtAbsName->setText(
+      Lastschrift::Schuldnername(Bankformteile::Feldtext(2), Bankformteile::Feldtext(1), Bankformteile::Feldtext(10)));
+  TxtAbsKontoNr->setText(Bankformteile::Feldtext(17));
+  TxtAbsBLZ->setText(Bankformteile::Feldtext(18));
+  TxtAbsBank->setText(Bankformteile::Feldtext(19));
+  TxtVerwendung1->setText(Bankformteile::Auswahl());
+  TxtVerwendung2->setText(u"Lastschrift Kunde "_s + Bankformteile::Feldtext(23));
   TxtEmpName->setText(e.name);
   TxtEmpKontoNr->setText(e.kontoNr);
 
@@ -225,10 +215,10 @@ Lastschriftdaten FormPrnLastschrift::Daten() const {
   d.verwendung2 = TxtVerwendung2->Text();
   d.empName = TxtEmpName->Text();
   d.empKontoNr = TxtEmpKontoNr->Text();
-  d.strasse = feldText(3);
-  d.plz = feldText(4);
-  d.ort = feldText(5);
-  d.kundenNr = feldText(23);
+  d.strasse = Bankformteile::Feldtext(3);
+  d.plz = Bankformteile::Feldtext(4);
+  d.ort = Bankformteile::Feldtext(5);
+  d.kundenNr = Bankformteile::Feldtext(23);
   d.sammelDruck = SammelDruck;
   return d;
 }

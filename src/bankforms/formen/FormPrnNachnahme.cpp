@@ -20,6 +20,8 @@
 #include "printing/formen/Bausteine.h"
 
 using namespace Qt::Literals::StringLiterals;
+using Bankformteile::Beschriftung;
+using Bankformteile::Eingabefeld;
 using druckformen::rahmen;
 
 float NachnahmeGebühr() {
@@ -31,22 +33,7 @@ namespace {
 
 constexpr int kHilfe = 290;
 constexpr int kHilfeWaehrung = 1000;
-constexpr int kBoxHoehe = 315;
 constexpr int kLabelX = 120, kLabelBreite = 1140, kBoxX = 1320, kBoxBreite = 4440;
-
-vb::TextBox* feld(QWidget* eltern, const QString& name, int laenge, int l, int t, int w) {
-  auto* b = new vb::TextBox(eltern);
-  b->setObjectName(name);
-  Feldregeln::FeldLaenge(*b, laenge);
-  Twips::setzen(b, l, t, w, kBoxHoehe);
-  return b;
-}
-
-void label(QWidget* eltern, const char* name, const QString& text, int l, int t, int w, QWidget* box) {
-  druckformen::beschriftung(eltern, name, text, l, t + 45, w, box);
-}
-
-QString feldText(int index) { return Main::IsLoaded() ? Main::get().Feld(index).Text() : QString(); }
 
 }  // namespace
 
@@ -67,25 +54,25 @@ FormPrnNachnahme::FormPrnNachnahme() {
   QWidget* a = RahmenAnschrift;
   txtArtikel1 = druckformen::kombi(a, "txtArtikel1", 0, kBoxX, 270, kBoxBreite);
   txtArtikel1->setSorted(true);
-  label(a, "bezArtikel1", u"Verwendung"_s, kLabelX, 270, kLabelBreite, txtArtikel1);
+  Beschriftung(a, "bezArtikel1", u"Verwendung"_s, kLabelX, 270, kLabelBreite, txtArtikel1);
   txtArtikel2 = druckformen::kombi(a, "txtArtikel2", 0, kBoxX, 630, kBoxBreite);
   txtArtikel2->setSorted(true);
-  label(a, "bezArtikel2", u"Verwendung"_s, kLabelX, 630, kLabelBreite, txtArtikel2);
-  txtPreis = feld(a, u"txtPreis"_s, kPreisLaenge, kBoxX, 990, 1320);
-  label(a, "bezPreis", u"Preis"_s, kLabelX, 990, kLabelBreite, txtPreis);
+  Beschriftung(a, "bezArtikel2", u"Verwendung"_s, kLabelX, 630, kLabelBreite, txtArtikel2);
+  txtPreis = Eingabefeld(a, u"txtPreis"_s, kPreisLaenge, kBoxX, 990, 1320);
+  Beschriftung(a, "bezPreis", u"Preis"_s, kLabelX, 990, kLabelBreite, txtPreis);
   ComboWährung = druckformen::kombi(a, "ComboWährung", 0, 2760, 990, 1080);
   ComboWährung->setProperty("HelpContextID", kHilfeWaehrung);
-  txtPreisZustell = feld(a, u"txtPreisZustell"_s, kPreisLaenge, kBoxX, 1350, 1320);
-  label(a, "bezPlus", u"+"_s, 1080, 1350, 180, txtPreisZustell);
-  label(a, "bezZustell", u"Zustellgebebühr"_s, 2760, 1350, 1800, txtPreisZustell);
-  txtAuftragsnummer = feld(a, u"txtAuftragsnummer"_s, kAuftragLaenge, kBoxX, 1710, 1320);
-  label(a, "bezAuftrag", u"Auftragsnr."_s, kLabelX, 1710, kLabelBreite, txtAuftragsnummer);
-  TxtName = feld(a, u"TxtName"_s, kZeileLaenge, kBoxX, 2130, kBoxBreite);
-  label(a, "bezName", u"Name"_s, kLabelX, 2130, kLabelBreite, TxtName);
-  txtStrasse = feld(a, u"txtStrasse"_s, kZeileLaenge, kBoxX, 2490, kBoxBreite);
-  label(a, "bezStrasse", u"Straße"_s, kLabelX, 2490, kLabelBreite, txtStrasse);
-  txtOrt = feld(a, u"txtOrt"_s, kZeileLaenge, kBoxX, 2850, kBoxBreite);
-  label(a, "bezOrt", u"Ort"_s, kLabelX, 2850, kLabelBreite, txtOrt);
+  txtPreisZustell = Eingabefeld(a, u"txtPreisZustell"_s, kPreisLaenge, kBoxX, 1350, 1320);
+  Beschriftung(a, "bezPlus", u"+"_s, 1080, 1350, 180, txtPreisZustell);
+  Beschriftung(a, "bezZustell", u"Zustellgebebühr"_s, 2760, 1350, 1800, txtPreisZustell);
+  txtAuftragsnummer = Eingabefeld(a, u"txtAuftragsnummer"_s, kAuftragLaenge, kBoxX, 1710, 1320);
+  Beschriftung(a, "bezAuftrag", u"Auftragsnr."_s, kLabelX, 1710, kLabelBreite, txtAuftragsnummer);
+  TxtName = Eingabefeld(a, u"TxtName"_s, kZeileLaenge, kBoxX, 2130, kBoxBreite);
+  Beschriftung(a, "bezName", u"Name"_s, kLabelX, 2130, kLabelBreite, TxtName);
+  txtStrasse = Eingabefeld(a, u"txtStrasse"_s, kZeileLaenge, kBoxX, 2490, kBoxBreite);
+  Beschriftung(a, "bezStrasse", u"Straße"_s, kLabelX, 2490, kLabelBreite, txtStrasse);
+  txtOrt = Eingabefeld(a, u"txtOrt"_s, kZeileLaenge, kBoxX, 2850, kBoxBreite);
+  Beschriftung(a, "bezOrt", u"Ort"_s, kLabelX, 2850, kLabelBreite, txtOrt);
 
   RahmenAbsender = rahmen(f, "RahmenAbsender", u"Absender"_s, 120, 3420, 5940, 2460);
   QWidget* b = RahmenAbsender;
@@ -103,8 +90,8 @@ FormPrnNachnahme::FormPrnNachnahme() {
                   {&AbsKontoNr, u"AbsKontoNr", "bezAbsKontoNr", u"Konto-Nr.", kKontoLaenge, 1800}};
   int y = 270;
   for (const auto& z : absender) {
-    *z.box = feld(b, QString::fromUtf16(z.name), z.laenge, kBoxX, y, z.breite);
-    label(b, z.bez, QString::fromUtf16(z.text), kLabelX, y, kLabelBreite, *z.box);
+    *z.box = Eingabefeld(b, QString::fromUtf16(z.name), z.laenge, kBoxX, y, z.breite);
+    Beschriftung(b, z.bez, QString::fromUtf16(z.text), kLabelX, y, kLabelBreite, *z.box);
     y += 360;
   }
 
@@ -162,7 +149,7 @@ FormPrnNachnahme::FormPrnNachnahme() {
                                  befAbbrechen,
                                  &optFormular(0),
                                  &optFormular(1)};
-  for (qsizetype i = 1; i < reihe.size(); ++i) setTabOrder(reihe[i - 1], reihe[i]);
+  Bankformteile::Tabfolge(reihe);
 
   setFixedSize(Twips::zuPixel(9120), Twips::zuPixel(6960) + Menue->sizeHint().height());
 }
@@ -193,17 +180,16 @@ void FormPrnNachnahme::Form_Load() {
 
   Bankformteile::FormularWaehlen(optFormular, Paths::aufloesen(ProgrammOrdner() + u"/FormPrn_Nachnahme.bmp"_s), e.bild);
 
-  TxtName->setText(Lastschrift::Schuldnername(feldText(2), feldText(1), feldText(10)));
-  txtStrasse->setText(vb::Trim(feldText(3)));
-  txtOrt->setText(vb::Trim(feldText(4) + u' ' + feldText(5)));
+  TxtName->setText(
+      Lastschrift::Schuldnername(Bankformteile::Feldtext(2), Bankformteile::Feldtext(1), Bankformteile::Feldtext(10)));
+  txtStrasse->setText(vb::Trim(Bankformteile::Feldtext(3)));
+  txtOrt->setText(vb::Trim(Bankformteile::Feldtext(4) + u' ' + Bankformteile::Feldtext(5)));
 
   Bankformteile::SchriftWaehlen(*ComboSchrift, e.schrift);
 
   txtArtikel1->AddItem(u"Bestellung"_s);
   txtArtikel1->AddItem(u"Auftrag"_s);
-  QString auswahl;
-  if (Main::IsLoaded() && Main::get().Feld.has(FeldIndex)) auswahl = Main::get().Feld(FeldIndex).SelText();
-  txtArtikel1->setText(Ersetzen(vb::Trim(auswahl), u"\r\n"_s, u" "_s));
+  txtArtikel1->setText(Bankformteile::Auswahl());
 }
 
 void FormPrnNachnahme::Form_Paint() { vb::Screen::setMousePointer(vb::Screen::vbDefault); }
@@ -242,7 +228,7 @@ Nachnahmedaten FormPrnNachnahme::Daten() const {
   d.absBlz = AbsBLZ->Text();
   d.absBank = AbsBank->Text();
   d.absKontoNr = AbsKontoNr->Text();
-  d.kundenNr = feldText(23);
+  d.kundenNr = Bankformteile::Feldtext(23);
   d.logo = IniLesen(QString(), QString(), QStringLiteral("Logo4Umschlag"), QString()) == QStringLiteral("Sorvek");
   return d;
 }

@@ -1,6 +1,7 @@
 #include "bankforms/formen/FormPrnUeberweisung.h"
 
 #include "bankforms/Empfaengervorgabe.h"
+#include "bankforms/formen/Bankformteile.h"
 #include "bankforms/formen/Druckrahmen.h"
 #include "bankforms/formen/Feldregeln.h"
 #include "common/Global.h"
@@ -19,6 +20,8 @@
 #include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
+using Bankformteile::Beschriftung;
+using Bankformteile::Eingabefeld;
 using druckformen::rahmen;
 
 namespace {
@@ -30,20 +33,6 @@ constexpr int kBeschriftungX = 120;
 constexpr int kBeschriftungBreite = 1920;
 constexpr int kBoxX = 2100;
 constexpr int kBoxBreite = 4080;
-constexpr int kBoxHoehe = 315;
-
-// A label to the left of its box, its text on the box's base line.
-void label(QWidget* eltern, const char* name, const QString& text, int l, int t, int w, QWidget* box) {
-  druckformen::beschriftung(eltern, name, text, l, t + 45, w, box);
-}
-
-vb::TextBox* feld(QWidget* eltern, const QString& name, int laenge, int l, int t, int w) {
-  auto* b = new vb::TextBox(eltern);
-  b->setObjectName(name);
-  Feldregeln::FeldLaenge(*b, laenge);
-  Twips::setzen(b, l, t, w, kBoxHoehe);
-  return b;
-}
 
 }  // namespace
 
@@ -61,38 +50,41 @@ FormPrnUeberweisung::FormPrnUeberweisung() {
 
   // Recipient, amount, purposes and payer, in the order of a transfer form.
   const int zeile[] = {120, 510, 900, 1290, 1800, 2190, 2700, 3090, 3480};
-  TxtEmpfängerName = feld(f, u"TxtEmpfängerName"_s, kEmpfaengerNameLaenge, kBoxX, zeile[0], kBoxBreite);
-  label(f, "bezEmpfängerName", u"Empfänger"_s, kBeschriftungX, zeile[0], kBeschriftungBreite, TxtEmpfängerName);
-  TxtEmpfängerKontoNr = feld(f, u"TxtEmpfängerKontoNr"_s, kEmpfaengerKontoLaenge, kBoxX, zeile[1], 1320);
-  label(f, "bezEmpfängerKontoNr", u"Konto-Nr. Empfänger"_s, kBeschriftungX, zeile[1], kBeschriftungBreite,
-        TxtEmpfängerKontoNr);
-  TxtEmpfängerBLZ = feld(f, u"TxtEmpfängerBLZ"_s, kEmpfaengerBlzLaenge, 4860, zeile[1], 1320);
-  label(f, "bezEmpfängerBLZ", u"Bankleitzahl"_s, 3540, zeile[1], 1140, TxtEmpfängerBLZ);
-  TxtEmpfängerBank = feld(f, u"TxtEmpfängerBank"_s, kEmpfaengerBankLaenge, kBoxX, zeile[2], kBoxBreite);
-  label(f, "bezEmpfängerBank", u"Kreditinstitut"_s, kBeschriftungX, zeile[2], kBeschriftungBreite, TxtEmpfängerBank);
+  TxtEmpfängerName = Eingabefeld(f, u"TxtEmpfängerName"_s, kEmpfaengerNameLaenge, kBoxX, zeile[0], kBoxBreite);
+  Beschriftung(f, "bezEmpfängerName", u"Empfänger"_s, kBeschriftungX, zeile[0], kBeschriftungBreite, TxtEmpfängerName);
+  TxtEmpfängerKontoNr = Eingabefeld(f, u"TxtEmpfängerKontoNr"_s, kEmpfaengerKontoLaenge, kBoxX, zeile[1], 1320);
+  Beschriftung(f, "bezEmpfängerKontoNr", u"Konto-Nr. Empfänger"_s, kBeschriftungX, zeile[1], kBeschriftungBreite,
+               TxtEmpfängerKontoNr);
+  TxtEmpfängerBLZ = Eingabefeld(f, u"TxtEmpfängerBLZ"_s, kEmpfaengerBlzLaenge, 4860, zeile[1], 1320);
+  Beschriftung(f, "bezEmpfängerBLZ", u"Bankleitzahl"_s, 3540, zeile[1], 1140, TxtEmpfängerBLZ);
+  TxtEmpfängerBank = Eingabefeld(f, u"TxtEmpfängerBank"_s, kEmpfaengerBankLaenge, kBoxX, zeile[2], kBoxBreite);
+  Beschriftung(f, "bezEmpfängerBank", u"Kreditinstitut"_s, kBeschriftungX, zeile[2], kBeschriftungBreite,
+               TxtEmpfängerBank);
 
   TxtWährung = druckformen::kombi(f, "TxtWährung", 0, kBoxX, zeile[3], 1080);
   TxtWährung->setSorted(true);
-  label(f, "bezWährung", u"Währung"_s, kBeschriftungX, zeile[3], kBeschriftungBreite, TxtWährung);
-  TxtBetrag = feld(f, u"TxtBetrag"_s, 30, 3900, zeile[3], 2280);
-  label(f, "bezBetrag", u"Betrag"_s, 3300, zeile[3], 600, TxtBetrag);
+  Beschriftung(f, "bezWährung", u"Währung"_s, kBeschriftungX, zeile[3], kBeschriftungBreite, TxtWährung);
+  TxtBetrag = Eingabefeld(f, u"TxtBetrag"_s, 30, 3900, zeile[3], 2280);
+  Beschriftung(f, "bezBetrag", u"Betrag"_s, 3300, zeile[3], 600, TxtBetrag);
 
-  TxtVerwendung1 = feld(f, u"TxtVerwendung1"_s, kVerwendungLaenge, kBoxX, zeile[4], kBoxBreite);
-  label(f, "bezVerwendung1", u"Verwendungszweck"_s, kBeschriftungX, zeile[4], kBeschriftungBreite, TxtVerwendung1);
-  TxtVerwendung2 = feld(f, u"TxtVerwendung2"_s, kVerwendungLaenge, kBoxX, zeile[5], kBoxBreite);
-  label(f, "bezVerwendung2", u"noch Verwendungszweck"_s, kBeschriftungX, zeile[5], kBeschriftungBreite, TxtVerwendung2);
+  TxtVerwendung1 = Eingabefeld(f, u"TxtVerwendung1"_s, kVerwendungLaenge, kBoxX, zeile[4], kBoxBreite);
+  Beschriftung(f, "bezVerwendung1", u"Verwendungszweck"_s, kBeschriftungX, zeile[4], kBeschriftungBreite,
+               TxtVerwendung1);
+  TxtVerwendung2 = Eingabefeld(f, u"TxtVerwendung2"_s, kVerwendungLaenge, kBoxX, zeile[5], kBoxBreite);
+  Beschriftung(f, "bezVerwendung2", u"noch Verwendungszweck"_s, kBeschriftungX, zeile[5], kBeschriftungBreite,
+               TxtVerwendung2);
 
-  TxtAuftraggeberName = feld(f, u"TxtAuftraggeberName"_s, kEmpfaengerNameLaenge, kBoxX, zeile[6], kBoxBreite);
-  label(f, "bezAuftraggeberName", u"Auftraggeber"_s, kBeschriftungX, zeile[6], kBeschriftungBreite,
-        TxtAuftraggeberName);
-  TxtAuftraggeberKontoNr = feld(f, u"TxtAuftraggeberKontoNr"_s, kEmpfaengerKontoLaenge, kBoxX, zeile[7], 1320);
-  label(f, "bezAuftraggeberKontoNr", u"Konto-Nr. Auftraggeber"_s, kBeschriftungX, zeile[7], kBeschriftungBreite,
-        TxtAuftraggeberKontoNr);
-  TxtAuftraggeberBLZ = feld(f, u"TxtAuftraggeberBLZ"_s, kEmpfaengerBlzLaenge, 4860, zeile[7], 1320);
-  label(f, "bezAuftraggeberBLZ", u"Bankleitzahl"_s, 3540, zeile[7], 1140, TxtAuftraggeberBLZ);
-  TxtAuftraggeberBank = feld(f, u"TxtAuftraggeberBank"_s, kEmpfaengerBankLaenge, kBoxX, zeile[8], kBoxBreite);
-  label(f, "bezAuftraggeberBank", u"Kreditinstitut"_s, kBeschriftungX, zeile[8], kBeschriftungBreite,
-        TxtAuftraggeberBank);
+  TxtAuftraggeberName = Eingabefeld(f, u"TxtAuftraggeberName"_s, kEmpfaengerNameLaenge, kBoxX, zeile[6], kBoxBreite);
+  Beschriftung(f, "bezAuftraggeberName", u"Auftraggeber"_s, kBeschriftungX, zeile[6], kBeschriftungBreite,
+               TxtAuftraggeberName);
+  TxtAuftraggeberKontoNr = Eingabefeld(f, u"TxtAuftraggeberKontoNr"_s, kEmpfaengerKontoLaenge, kBoxX, zeile[7], 1320);
+  Beschriftung(f, "bezAuftraggeberKontoNr", u"Konto-Nr. Auftraggeber"_s, kBeschriftungX, zeile[7], kBeschriftungBreite,
+               TxtAuftraggeberKontoNr);
+  TxtAuftraggeberBLZ = Eingabefeld(f, u"TxtAuftraggeberBLZ"_s, kEmpfaengerBlzLaenge, 4860, zeile[7], 1320);
+  Beschriftung(f, "bezAuftraggeberBLZ", u"Bankleitzahl"_s, 3540, zeile[7], 1140, TxtAuftraggeberBLZ);
+  TxtAuftraggeberBank = Eingabefeld(f, u"TxtAuftraggeberBank"_s, kEmpfaengerBankLaenge, kBoxX, zeile[8], kBoxBreite);
+  Beschriftung(f, "bezAuftraggeberBank", u"Kreditinstitut"_s, kBeschriftungX, zeile[8], kBeschriftungBreite,
+               TxtAuftraggeberBank);
 
   // The print options and the form type beside the fields, the buttons below them.
   RahmenDruckOptionen = rahmen(f, "RahmenDruckOptionen", u"Druck-Optionen"_s, 6360, 60, 2880, 1335);
@@ -213,7 +205,7 @@ FormPrnUeberweisung::FormPrnUeberweisung() {
                                  ComboAuftraggeber,
                                  befDrucken,
                                  befZurück};
-  for (qsizetype i = 1; i < reihe.size(); ++i) setTabOrder(reihe[i - 1], reihe[i]);
+  Bankformteile::Tabfolge(reihe);
 
   setFixedSize(Twips::zuPixel(9360), Twips::zuPixel(4755) + Menue->sizeHint().height());
 }
