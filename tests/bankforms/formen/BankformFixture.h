@@ -5,12 +5,22 @@
 // active for keys.
 #include "mainwindow/AdressdateiFixture.h"
 #include "platform/vb/Codec.h"
+#include "platform/dienste/Printer.h"
 #include "printing/formen/PrinterSet.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QProcess>
 #include <QTest>
+
+// Twips as centimetres.
+inline double cm(double twips) { return twips * 2.54 / 1440; }
+
+// A printed text and where it stands, in centimetres from the printable corner.
+struct Stelle {
+  QString text;
+  double x, y;
+};
 
 class BankformTest : public AdressdateiTest {
  protected:
@@ -62,6 +72,29 @@ class BankformTest : public AdressdateiTest {
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
     return QString::fromUtf8(p.readAllStandardOutput());
+  }
+
+  // The recording printer's operations of one kind.
+  QList<vb::RecordingPrinter::Op> ops(vb::RecordingPrinter::Kind art) {
+    QList<vb::RecordingPrinter::Op> l;
+    for (const auto& o : drucker().ops())
+      if (o.kind == art) l << o;
+    return l;
+  }
+  // The printed texts after the blank that starts the page.
+  QList<Stelle> texte() {
+    QList<Stelle> l;
+    const auto t = drucker().texts();
+    for (qsizetype i = 1; i < t.size(); ++i) l << Stelle{t[i].text, cm(t[i].at.twipsX), cm(t[i].at.twipsY)};
+    return l;
+  }
+  static void vergleichen(const QList<Stelle>& ist, const QList<Stelle>& soll) {
+    ASSERT_EQ(ist.size(), soll.size());
+    for (qsizetype i = 0; i < ist.size(); ++i) {
+      EXPECT_EQ(ist[i].text, soll[i].text) << i;
+      EXPECT_NEAR(ist[i].x, soll[i].x, 1e-6) << ist[i].text.toStdString();
+      EXPECT_NEAR(ist[i].y, soll[i].y, 1e-6) << ist[i].text.toStdString();
+    }
   }
 
   // The dialog shown and active, so that keys reach its focused control.

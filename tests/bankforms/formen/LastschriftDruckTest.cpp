@@ -14,13 +14,7 @@ using RP = vb::RecordingPrinter;
 
 namespace {
 
-double cm(double twips) { return twips * 2.54 / 1440; }
 constexpr long kMagenta = 0xFF00FF;
-
-struct Stelle {
-  QString text;
-  double x, y;
-};
 
 class LastschriftDruckTest : public LastschriftTest {
  protected:
@@ -32,18 +26,6 @@ class LastschriftDruckTest : public LastschriftTest {
     l.TxtVerwendung1->setText(u"Rechnung 12"_s);
     l.TxtEmpName->setText(u"Hans Maier"_s);
     l.TxtEmpKontoNr->setText(u"4711"_s);
-    return l;
-  }
-  QList<Op> ops(RP::Kind art) {
-    QList<Op> l;
-    for (const Op& o : drucker().ops())
-      if (o.kind == art) l << o;
-    return l;
-  }
-  QList<Stelle> texte() {
-    QList<Stelle> l;
-    const QList<Op> t = drucker().texts();
-    for (qsizetype i = 1; i < t.size(); ++i) l << Stelle{t[i].text, cm(t[i].at.twipsX), cm(t[i].at.twipsY)};
     return l;
   }
 };
@@ -123,13 +105,7 @@ TEST_F(LastschriftDruckTest, BothFormsTheCutMarkAndTheStripAtTheMargins) {
     EXPECT_EQ(ops(RP::EndDoc).size(), 1);
     const QString streifen = f.betrag.isEmpty() ? u"0,00"_s : f.betrag;
     const QList<Stelle> soll = seite(f.rx, f.ry, f.betrag, streifen, u"Hauptstr. 1"_s, u"50667 Köln"_s, u"Kunde #7"_s);
-    const QList<Stelle> ist = texte();
-    ASSERT_EQ(ist.size(), soll.size());
-    for (qsizetype i = 0; i < ist.size(); ++i) {
-      EXPECT_EQ(ist[i].text, soll[i].text) << i;
-      EXPECT_NEAR(ist[i].x, soll[i].x, 1e-6) << ist[i].text.toStdString();
-      EXPECT_NEAR(ist[i].y, soll[i].y, 1e-6) << ist[i].text.toStdString();
-    }
+    vergleichen(texte(), soll);
     for (const Op& o : drucker().texts().mid(1)) {
       const bool strip = cm(o.at.twipsX) > f.rx / 10.0 + 14;
       EXPECT_EQ(o.font.size, strip ? 9 : 13) << o.text.toStdString();
@@ -168,12 +144,7 @@ TEST_F(LastschriftDruckTest, ABatchStripLeavesOutTheMainWindowsAddress) {
   l.befPrnLastschrift_Click();
   EXPECT_TRUE(l.isVisible()) << "a print after a batch leaves the dialog open";
   const QList<Stelle> soll = seite(0, 0, u"12,50"_s, u"12,50"_s, {}, {}, u"Kunde #"_s);
-  const QList<Stelle> ist = texte();
-  ASSERT_EQ(ist.size(), soll.size());
-  for (qsizetype i = 0; i < ist.size(); ++i) {
-    EXPECT_EQ(ist[i].text, soll[i].text) << i;
-    EXPECT_NEAR(ist[i].y, soll[i].y, 1e-6) << ist[i].text.toStdString();
-  }
+  vergleichen(texte(), soll);
 }
 
 TEST_F(LastschriftDruckTest, ACancelOrAFailingPrinterLeavesTheDialogOpen) {

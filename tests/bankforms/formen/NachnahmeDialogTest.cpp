@@ -17,7 +17,6 @@ using RP = vb::RecordingPrinter;
 
 namespace {
 
-double cm(double twips) { return twips * 2.54 / 1440; }
 
 class NachnahmeTest : public LastschriftTest {
  protected:

@@ -17,13 +17,7 @@ using RP = vb::RecordingPrinter;
 
 namespace {
 
-double cm(double twips) { return twips * 2.54 / 1440; }
 constexpr long kBlau = 0xFF0000;
-
-struct Stelle {
-  QString text;
-  double x, y;  // cm
-};
 
 class UeberweisungDruckTest : public UeberweisungTest {
  protected:
@@ -40,27 +34,6 @@ class UeberweisungDruckTest : public UeberweisungTest {
     dialoge().clear();
     if (!(Betragsregeln::BetragLesen(u.TxtBetrag->Text()) > 0)) dialoge().answer(vb::vbOK);
     u.mnuDrucken_Click();
-  }
-  QList<Op> ops(RP::Kind art) {
-    QList<Op> l;
-    for (const Op& o : drucker().ops())
-      if (o.kind == art) l << o;
-    return l;
-  }
-  // The texts after the blank that starts the page.
-  QList<Stelle> texte() {
-    QList<Stelle> l;
-    const QList<Op> t = drucker().texts();
-    for (qsizetype i = 1; i < t.size(); ++i) l << Stelle{t[i].text, cm(t[i].at.twipsX), cm(t[i].at.twipsY)};
-    return l;
-  }
-  static void vergleichen(const QList<Stelle>& ist, const QList<Stelle>& soll) {
-    ASSERT_EQ(ist.size(), soll.size());
-    for (qsizetype i = 0; i < ist.size(); ++i) {
-      EXPECT_EQ(ist[i].text, soll[i].text) << i;
-      EXPECT_NEAR(ist[i].x, soll[i].x, 1e-6) << ist[i].text.toStdString();
-      EXPECT_NEAR(ist[i].y, soll[i].y, 1e-6) << ist[i].text.toStdString();
-    }
   }
   // The job: started once, one page, ended.
   void einSeitigerJob() {
