@@ -4,8 +4,8 @@
 // margins or a cancel, a picture of the blank sheet, a print read back from its PDF, and a dialog made
 // active for keys.
 #include "mainwindow/AdressdateiFixture.h"
-#include "platform/vb/Codec.h"
 #include "platform/dienste/Printer.h"
+#include "platform/vb/Codec.h"
 #include "printing/formen/PrinterSet.h"
 
 #include <QApplication>

@@ -17,7 +17,6 @@ using RP = vb::RecordingPrinter;
 
 namespace {
 
-
 class NachnahmeTest : public LastschriftTest {
  protected:
   FormPrnNachnahme& n() { return FormPrnNachnahme::get(); }
