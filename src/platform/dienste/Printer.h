@@ -212,7 +212,8 @@ void druckerStandardSetzen(std::function<std::unique_ptr<PrinterBackend>()> fabr
 // or the environment variable KARTULON_PDF) the list begins with the printer "PDF", which is then the
 // default: a target that is a folder gets one new file per job; any other target is the file of the
 // run's first job, and later jobs go to numbered files beside it ("Liste-002.pdf"), so that no job
-// overwrites another's pages. Text is drawn in the free fonts that stand in for the Windows fonts (Fonts::familie).
+// overwrites another's pages; a file takes its name only when its job is whole. Text is drawn in the
+// free fonts that stand in for the Windows fonts (Fonts::familie).
 class QtPrinterBackend : public PrinterBackend {
  public:
   explicit QtPrinterBackend(const QString& pdfTarget = {});
