@@ -4,10 +4,12 @@
 #include "mainwindow/Main.h"
 #include "platform/vb/Codec.h"
 #include "platform/vb/ListModel.h"
+#include "support/VirtuellerBildschirm.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -33,50 +35,22 @@ QString ausgabe(const QString& programm, const QStringList& argumente, const QPr
 class BedienungTest : public KartulonTest {
  protected:
   void TearDown() override {
-    for (QProcess* p : {programm_.get(), xserver_.get()}) {
-      if (p && p->state() != QProcess::NotRunning) {
-        p->kill();
-        p->waitForFinished(5000);
-      }
+    if (programm_ && programm_->state() != QProcess::NotRunning) {
+      programm_->kill();
+      programm_->waitForFinished(5000);
     }
     KartulonTest::TearDown();
   }
 
-  // Starts an X server on a display number it chooses itself; false when none can be started.
   bool xServerStarten(QString& warum) {
-    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-    if (xvfb.isEmpty()) {
-      warum = QStringLiteral("Xvfb is not installed");
-      return false;
-    }
-    xserver_ = std::make_unique<QProcess>();
-    // -displayfd 1: the server picks a free display and writes its number once it accepts clients.
-    xserver_->start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                           QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                           QStringLiteral("tcp")});
-    if (!xserver_->waitForStarted(5000)) {
-      warum = QStringLiteral("Xvfb does not start");
-      return false;
-    }
-    QByteArray gelesen;
-    for (int i = 0; i < 100 && !gelesen.contains('\n'); ++i) {
-      xserver_->waitForReadyRead(100);
-      gelesen += xserver_->readAllStandardOutput();
-      if (xserver_->state() == QProcess::NotRunning) break;
-    }
-    bool ok = false;
-    const int nummer = gelesen.trimmed().toInt(&ok);
-    if (!ok) {
-      warum = QStringLiteral("Xvfb gave no display: ") + QString::fromLocal8Bit(xserver_->readAllStandardError());
-      return false;
-    }
-    display_ = QStringLiteral(":%1").arg(nummer);
-    return true;
+    if (bildschirm_.starten()) return true;
+    warum = bildschirm_.warum();
+    return false;
   }
 
   QProcessEnvironment umgebung() const {
     QProcessEnvironment u = QProcessEnvironment::systemEnvironment();
-    u.insert(QStringLiteral("DISPLAY"), display_);
+    u.insert(QStringLiteral("DISPLAY"), bildschirm_.anzeige());
     u.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     u.insert(QStringLiteral("KARTULON_HOME"), lauf(QStringLiteral("programm")));
     u.insert(QStringLiteral("KARTULON_WINDIR"), lauf(QStringLiteral("windows")));
@@ -86,6 +60,32 @@ class BedienungTest : public KartulonTest {
     const QString s = ausgabe(QStringLiteral("xdotool"), argumente, umgebung());
     QThread::msleep(150);  // the program handles what it was sent
     return s;
+  }
+  // What the search finds first, asked again until it finds something (up to 30 s, while the program
+  // runs); "" when nothing came.
+  QString warten(const QStringList& suche) {
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < 30000 && programm_->state() != QProcess::NotRunning) {
+      const QString gefunden = xdotool(QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + suche)
+                                   .section(u'\n', 0, 0);
+      if (!gefunden.isEmpty()) return gefunden;
+    }
+    return {};
+  }
+  // The program's first visible window.
+  QString programmFenster() { return warten({QStringLiteral("--pid"), QString::number(programm_->processId())}); }
+  // The first visible window whose caption matches the pattern.
+  QString fensterNamens(const QString& muster) { return warten({QStringLiteral("--name"), muster}); }
+  // True once no visible window's caption matches the pattern (up to 30 s).
+  bool fensterZu(const QString& muster) {
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < 30000)
+      if (xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), muster})
+              .isEmpty())
+        return true;
+    return false;
   }
   void tippen(const QString& text) { xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), QStringLiteral("--"), text}); }
   void taste(const QString& tasten) { xdotool(QStringList{QStringLiteral("key")} + tasten.split(u' ')); }
@@ -114,12 +114,7 @@ class BedienungTest : public KartulonTest {
       ADD_FAILURE() << "the program does not start";
       return {};
     }
-    for (int i = 0; i < 100 && fenster_.isEmpty(); ++i) {
-      fenster_ = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                          QString::number(programm_->processId())})
-                     .section(u'\n', 0, 0);
-      if (programm_->state() == QProcess::NotRunning) break;
-    }
+    fenster_ = programmFenster();
     if (fenster_.isEmpty()) {
       ADD_FAILURE() << "the program shows no window: " << programm_->readAllStandardError().toStdString();
       return {};
@@ -142,8 +137,9 @@ class BedienungTest : public KartulonTest {
   QString lauf(const QString& name) const { return laufOrdner_.path() + u'/' + name; }
 
   QTemporaryDir laufOrdner_;
-  std::unique_ptr<QProcess> xserver_, programm_;
-  QString display_, fenster_;
+  VirtuellerBildschirm bildschirm_;
+  std::unique_ptr<QProcess> programm_;
+  QString fenster_;
 };
 
 QByteArray zeile(std::initializer_list<std::pair<int, QString>> felder) {
@@ -170,12 +166,7 @@ TEST_F(BedienungTest, APersonEditsAddressesAndEndsTheProgram) {
   programm_->setProcessEnvironment(umgebung());
   programm_->start(QStringLiteral(KARTULON_BINARY), {});
   ASSERT_TRUE(programm_->waitForStarted(5000));
-  for (int i = 0; i < 100 && fenster_.isEmpty(); ++i) {
-    fenster_ = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                        QString::number(programm_->processId())})
-                   .section(u'\n', 0, 0);
-    if (programm_->state() == QProcess::NotRunning) break;
-  }
+  fenster_ = programmFenster();
   ASSERT_FALSE(fenster_.isEmpty()) << "the program shows no window: "
                                    << programm_->readAllStandardError().toStdString();
   xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster_});
@@ -279,19 +270,12 @@ TEST_F(BedienungTest, ASettingChangedInTheSettingsDialog) {
   ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) << "xdotool is not installed";
   const QString pfad = starten({}, "..Testadressen\r\n" + zeile({{1, "Meier"}, {23, "1"}}));
   ASSERT_FALSE(pfad.isEmpty());
-  auto dialog = [&] {
-    return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                    QStringLiteral("^Einstellungen$")});
-  };
   taste(QStringLiteral("alt+w"));
   taste(QStringLiteral("e"));
-  QString fenster;
-  for (int i = 0; i < 50 && fenster.isEmpty(); ++i) fenster = dialog();
-  ASSERT_FALSE(fenster.isEmpty()) << "the settings dialog did not open";
+  ASSERT_FALSE(fensterNamens(QStringLiteral("^Einstellungen$")).isEmpty()) << "the settings dialog did not open";
   taste(QStringLiteral("alt+l"));
   taste(QStringLiteral("Return"));
-  for (int i = 0; i < 50 && !fenster.isEmpty(); ++i) fenster = dialog();
-  EXPECT_TRUE(fenster.isEmpty()) << "Return did not close the settings dialog";
+  EXPECT_TRUE(fensterZu(QStringLiteral("^Einstellungen$"))) << "Return did not close the settings dialog";
   // Without a window manager nobody gives the main window the focus back.
   xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster_});
   taste(QStringLiteral("alt+d"));
@@ -338,12 +322,7 @@ TEST_F(BedienungTest, APersonPicksACountryFromTheSampleListWithTheKeyboard) {
   programm_->setProcessEnvironment(umgebung());
   programm_->start(QStringLiteral(KARTULON_BINARY), {});
   ASSERT_TRUE(programm_->waitForStarted(5000));
-  for (int i = 0; i < 100 && fenster_.isEmpty(); ++i) {
-    fenster_ = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                        QString::number(programm_->processId())})
-                   .section(u'\n', 0, 0);
-    if (programm_->state() == QProcess::NotRunning) break;
-  }
+  fenster_ = programmFenster();
   ASSERT_FALSE(fenster_.isEmpty()) << "the program shows no window: "
                                    << programm_->readAllStandardError().toStdString();
   xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster_});
@@ -357,11 +336,7 @@ TEST_F(BedienungTest, APersonPicksACountryFromTheSampleListWithTheKeyboard) {
 
   klick(&m.Feld(6));
   taste(QStringLiteral("alt+Return"));
-  QString liste;
-  for (int i = 0; i < 50 && liste.isEmpty(); ++i)
-    liste = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                     QStringLiteral("^Land-Auswahl$")})
-                .section(u'\n', 0, 0);
+  const QString liste = fensterNamens(QStringLiteral("^Land-Auswahl$"));
   ASSERT_FALSE(liste.isEmpty()) << "Alt+Enter in the box Land shows no pick list";
   xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), liste});
   QStringList runter;
