@@ -77,7 +77,7 @@ TEST_F(EndeZuEndeTest, DebitsFiledAndPrintedInOneBatchThenACashOnDeliveryCard) {
   tastenAn(optionen, {QStringLiteral("Return")});
   const QStringList pdfs = pdfDateienWarten(pdfOrdner, 3);
   ASSERT_EQ(pdfs.size(), 3);
-  ASSERT_TRUE(fensterSchliessen(haupt));
+  ASSERT_TRUE(fensterSchliessen(kartulon, haupt));
   ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
 
   auto text = [&](const QString& pdf) { return pdfText(pdfOrdner + u'/' + pdf, {QStringLiteral("-layout")}); };

@@ -106,8 +106,20 @@ class EndeZuEndeTest : public KartulonTest {
     kartulon.start(QStringLiteral(KARTULON_BINARY), {});
     return kartulon.waitForStarted();
   }
-  // Sends the window the close request, as its close box does.
-  bool fensterSchliessen(const QString& fenster) {
+  // Sends the window the close request, as its close box does, once it is the program's only visible
+  // window (up to 30 s): a window under a modal dialog ignores the request, as it does for a user.
+  bool fensterSchliessen(const QProcess& kartulon, const QString& fenster) {
+    QElapsedTimer uhr;
+    uhr.start();
+    QString sichtbar;
+    while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running) {
+      ausfuehren(xdotool,
+                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                  QString::number(kartulon.processId())},
+                 &sichtbar);
+      if (sichtbar == fenster) break;
+      QThread::msleep(100);
+    }
     const QString skript = tempPfad(QStringLiteral("schliessen.py"));
     if (!QFile::exists(skript)) dateiSchreiben(skript, kSchliessen);
     return ausfuehren(python, {skript, fenster});

@@ -37,7 +37,7 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
   ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
                                    QStringLiteral("--window"), fenster, QStringLiteral("Xaver")}));
   QThread::msleep(500);
-  ASSERT_TRUE(fensterSchliessen(fenster));
+  ASSERT_TRUE(fensterSchliessen(kartulon, fenster));
   ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
   EXPECT_EQ(kartulon.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(kartulon.exitCode(), 0);
@@ -132,7 +132,7 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
   ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
                                    QStringLiteral("--window"), fenster, QStringLiteral("Xaver")}));
   QThread::msleep(300);
-  ASSERT_TRUE(fensterSchliessen(fenster));
+  ASSERT_TRUE(fensterSchliessen(kartulon, fenster));
   ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
   EXPECT_EQ(kartulon.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(kartulon.exitCode(), 0);
@@ -172,7 +172,7 @@ TEST_F(EndeZuEndeTest, WriteAMaskInTheEditorAndSaveIt) {
   QThread::msleep(500);
   tastenAn(editor, {QStringLiteral("Escape")});
   EXPECT_TRUE(fensterZu(QStringLiteral("Masken-Editor"))) << "Esc left the mask editor open";
-  ASSERT_TRUE(fensterSchliessen(haupt));
+  ASSERT_TRUE(fensterSchliessen(kartulon, haupt));
   ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
   EXPECT_EQ(dateiLesen(programmOrdner() + QStringLiteral("/Brief.Msk")),
             QByteArray("{Vorname} {Nachname}\r\n{PLZ} {Ort}"));

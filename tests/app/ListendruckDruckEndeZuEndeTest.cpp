@@ -49,6 +49,6 @@ TEST_F(EndeZuEndeTest, PrintAllAddressesThenThePersonSheetIntoPdfFiles) {
   EXPECT_FALSE(bogenText.contains(QStringLiteral("Seite 1")));  // one address per page: no title line
 
   QThread::msleep(300);
-  ASSERT_TRUE(fensterSchliessen(haupt));
+  ASSERT_TRUE(fensterSchliessen(kartulon, haupt));
   ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
 }

@@ -56,7 +56,7 @@ TEST_F(TelewahlEndeZuEndeTest, CtrlWEnterEnterDialsThroughTheModemAndHangsUp) {
   EXPECT_TRUE(offen.isEmpty()) << "the dialling dialog stayed open";
   EXPECT_EQ(dateiLesen(log), "AT DT0301234567;\rATH0\r");
 
-  ASSERT_TRUE(fensterSchliessen(haupt));
+  ASSERT_TRUE(fensterSchliessen(kartulon, haupt));
   ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
   // The section of the choices as the dialog left it: the port and the dial string as shown.
   const QByteArray zedured = dateiLesen(windowsOrdner() + QStringLiteral("/Zedured.ini"));

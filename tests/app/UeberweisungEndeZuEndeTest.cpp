@@ -49,7 +49,7 @@ TEST_F(EndeZuEndeTest, ATransferOrderTypedAsASumIsPrintedAndLogged) {
   ASSERT_EQ(pdfs.size(), 1) << "no PDF was written";
   EXPECT_TRUE(fensterZu(QStringLiteral("Überweisungsauftrag drucken")))
       << "the transfer order stayed open after the sheet was printed";
-  ASSERT_TRUE(fensterSchliessen(haupt));
+  ASSERT_TRUE(fensterSchliessen(kartulon, haupt));
   ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
 
   const QString text = pdfText(pdfOrdner + u'/' + pdfs.first(), {QStringLiteral("-layout")});
