@@ -33,7 +33,8 @@ class Nachricht(ctypes.Structure):
 class Ereignis(ctypes.Union):
     _fields_ = [("xclient", Nachricht), ("pad", ctypes.c_long * 24)]
 x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(Ereignis)]
-x.XFlush.argtypes = [ctypes.c_void_p]
+x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+x.XCloseDisplay.argtypes = [ctypes.c_void_p]
 d = x.XOpenDisplay(None)
 if not d:
     sys.exit(2)
@@ -44,7 +45,9 @@ e.xclient.message_type = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
 e.xclient.format = 32
 e.xclient.l[0] = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
 x.XSendEvent(d, e.xclient.window, 0, 0, ctypes.byref(e))
-x.XFlush(d)
+# A round trip: the server has handled the request before the connection goes.
+x.XSync(d, 0)
+x.XCloseDisplay(d)
 )";
 
 // Kills the program when a test leaves early.
@@ -123,6 +126,20 @@ class EndeZuEndeTest : public KartulonTest {
     const QString skript = tempPfad(QStringLiteral("schliessen.py"));
     if (!QFile::exists(skript)) dateiSchreiben(skript, kSchliessen);
     return ausfuehren(python, {skript, fenster});
+  }
+  // The program's visible windows with their captions, for a failure's message.
+  QString fensterListe(const QProcess& kartulon) {
+    QString ids, liste;
+    ausfuehren(xdotool,
+               {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                QString::number(kartulon.processId())},
+               &ids);
+    for (const QString& id : ids.split(u'\n', Qt::SkipEmptyParts)) {
+      QString name;
+      ausfuehren(xdotool, {QStringLiteral("getwindowname"), id}, &name);
+      liste += id + QStringLiteral(" \"") + name + QStringLiteral("\"; ");
+    }
+    return liste;
   }
   // True once no visible window of that caption is left (waiting up to `ms`).
   bool fensterZu(const QString& name, int ms = 5000) {

@@ -32,13 +32,13 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
                                   << kartulon.readAllStandardError().toStdString();
 
   // The focus starts in the search box; Tab leads into the first name of the shown record.
-  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster}));
-  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("key"), QStringLiteral("--window"), fenster, QStringLiteral("Tab")}));
+  tastenAn(fenster, {QStringLiteral("Tab")});
   ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
-                                   QStringLiteral("--window"), fenster, QStringLiteral("Xaver")}));
+                                   QStringLiteral("Xaver")}));
   QThread::msleep(500);
   ASSERT_TRUE(fensterSchliessen(kartulon, fenster));
-  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
+  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed; its windows: "
+      << fensterListe(kartulon).toStdString();
   EXPECT_EQ(kartulon.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(kartulon.exitCode(), 0);
 
@@ -127,13 +127,13 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
   ASSERT_FALSE(fenster.isEmpty()) << "the main window did not appear read-only: "
                                   << kartulon.readAllStandardError().toStdString();
   // Typing changes nothing; the close ends at once.
-  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster}));
-  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("key"), QStringLiteral("--window"), fenster, QStringLiteral("Tab")}));
+  tastenAn(fenster, {QStringLiteral("Tab")});
   ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
-                                   QStringLiteral("--window"), fenster, QStringLiteral("Xaver")}));
+                                   QStringLiteral("Xaver")}));
   QThread::msleep(300);
   ASSERT_TRUE(fensterSchliessen(kartulon, fenster));
-  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
+  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed; its windows: "
+      << fensterListe(kartulon).toStdString();
   EXPECT_EQ(kartulon.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(kartulon.exitCode(), 0);
   EXPECT_EQ(dateiLesen(datei), vorher);
@@ -173,7 +173,8 @@ TEST_F(EndeZuEndeTest, WriteAMaskInTheEditorAndSaveIt) {
   tastenAn(editor, {QStringLiteral("Escape")});
   EXPECT_TRUE(fensterZu(QStringLiteral("Masken-Editor"))) << "Esc left the mask editor open";
   ASSERT_TRUE(fensterSchliessen(kartulon, haupt));
-  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed";
+  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed; its windows: "
+      << fensterListe(kartulon).toStdString();
   EXPECT_EQ(dateiLesen(programmOrdner() + QStringLiteral("/Brief.Msk")),
             QByteArray("{Vorname} {Nachname}\r\n{PLZ} {Ort}"));
   // The shipped samples' fonts stay; the new mask's font joins them.
