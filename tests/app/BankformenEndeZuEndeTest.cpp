@@ -23,11 +23,7 @@ TEST_F(EndeZuEndeTest, DebitsFiledAndPrintedInOneBatchThenACashOnDeliveryCard) {
                                                                          "\r\n");
   const QString pdfOrdner = pdfOrdnerAnlegen();
 
-  QProcess kartulon;
-  ASSERT_TRUE(programmStarten(kartulon, pdfOrdner));
-  const Aufraeumen aufraeumen{kartulon};
-  auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
-  const QString haupt = warten(QStringLiteral("Kunden"));
+  const QString haupt = hauptfensterStarten(QStringLiteral("Kunden"), pdfOrdner);
   ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
 
   // Two debits, each typed into the amount box (five Enters from the debtor's name) and filed with F8.

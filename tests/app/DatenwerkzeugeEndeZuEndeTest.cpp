@@ -15,11 +15,7 @@ TEST_F(EndeZuEndeTest, TheEmailCheckStopsAtTheSecondAddressAndTheTownsGoIntoTheC
   const QByteArray dritte = zeile("", "50667", "K\xc3\xb6ln");
   dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"),
                  "..Kunden\r\n" + erste + "\r\n" + zweite + "\r\n" + dritte + "\r\n");
-  QProcess kartulon;
-  ASSERT_TRUE(programmStarten(kartulon));
-  const Aufraeumen aufraeumen{kartulon};
-  auto warten = [&](const char* name) { return fensterWarten(kartulon, QString::fromUtf8(name)); };
-  const QString haupt = warten("Kunden");
+  const QString haupt = hauptfensterStarten(QStringLiteral("Kunden"));
   ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
 
   tastenAn(haupt, {QStringLiteral("shift+F4")});

@@ -93,6 +93,13 @@ class EndeZuEndeTest : public KartulonTest {
     if (ausgabe) *ausgabe = QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
     return p.exitCode() == 0;
   }
+  void TearDown() override {
+    if (kartulon.state() != QProcess::NotRunning) {
+      kartulon.kill();
+      kartulon.waitForFinished();
+    }
+    KartulonTest::TearDown();
+  }
   // Zedured.ini of an automated run: user Maier, no regional-settings warning, neither title nor tip;
   // `kartulon` adds keys to the section [Kartulon].
   void einstellungenSchreiben(const QByteArray& kartulon = {}) {
@@ -109,6 +116,14 @@ class EndeZuEndeTest : public KartulonTest {
     kartulon.start(QStringLiteral(KARTULON_BINARY), {});
     return kartulon.waitForStarted();
   }
+  // Starts the program as `kartulon` (its prints into PDF files of `pdfOrdner` when given) and waits for
+  // its main window of that caption; "" when it did not start or no window came.
+  QString hauptfensterStarten(const QString& titel, const QString& pdfOrdner = {}) {
+    if (!programmStarten(kartulon, pdfOrdner)) return {};
+    return fensterWarten(kartulon, titel);
+  }
+  // The visible window of the program `kartulon` of that caption (see fensterWarten).
+  QString warten(const QString& name) { return fensterWarten(kartulon, name); }
   // Sends the window the close request, as its close box does, once it is the program's only visible
   // window (up to 30 s): a window under a modal dialog ignores the request, as it does for a user.
   bool fensterSchliessen(const QProcess& kartulon, const QString& fenster) {
@@ -202,4 +217,6 @@ class EndeZuEndeTest : public KartulonTest {
     return fenster;
   }
   VirtuellerBildschirm bildschirm;
+  // The program under test; killed at the end when a test leaves early.
+  QProcess kartulon;
 };

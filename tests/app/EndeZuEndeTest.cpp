@@ -22,12 +22,8 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
                             zeileAus({{0, "Privat"}, {1, "Weber"}, {2, "Jens"}, {23, "2"}}).toLatin1() + "\r\n";
   const QString datei = dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), vorher);
 
-  QProcess kartulon;
-  ASSERT_TRUE(programmStarten(kartulon));
-  const Aufraeumen aufraeumen{kartulon};
-
   // The window carries the file's description as its caption once the file is loaded.
-  const QString fenster = fensterWarten(kartulon, QStringLiteral("Kunden und Freunde"));
+  const QString fenster = hauptfensterStarten(QStringLiteral("Kunden und Freunde"));
   ASSERT_FALSE(fenster.isEmpty()) << "the main window did not appear: "
                                   << kartulon.readAllStandardError().toStdString();
 
@@ -146,14 +142,10 @@ TEST_F(EndeZuEndeTest, WriteAMaskInTheEditorAndSaveIt) {
   einstellungenSchreiben();
   dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"),
                  "..Kunden und Freunde\r\n" + zeileAus({{0, "Privat"}, {1, "Meier"}, {23, "1"}}).toLatin1() + "\r\n");
-  QProcess kartulon;
-  ASSERT_TRUE(programmStarten(kartulon));
-  const Aufraeumen aufraeumen{kartulon};
-  auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
   auto schreiben = [&](const QString& text) {
     ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text}));
   };
-  const QString haupt = warten(QStringLiteral("Kunden und Freunde"));
+  const QString haupt = hauptfensterStarten(QStringLiteral("Kunden und Freunde"));
   ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
   tastenAn(haupt, {QStringLiteral("ctrl+j")});
   const QString editor = warten(QStringLiteral("Masken-Editor"));
@@ -197,11 +189,7 @@ TEST_F(EndeZuEndeTest, CutThroughTheContextMenuIsSavedAndOnTheClipboard) {
 
   einstellungenSchreiben();
   const QString datei = dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), vorher);
-  QProcess kartulon;
-  ASSERT_TRUE(programmStarten(kartulon));
-  const Aufraeumen aufraeumen{kartulon};
-
-  const QString fenster = fensterWarten(kartulon, QStringLiteral("Kunden und Freunde"));
+  const QString fenster = hauptfensterStarten(QStringLiteral("Kunden und Freunde"));
   ASSERT_FALSE(fenster.isEmpty()) << "the main window did not appear: "
                                   << kartulon.readAllStandardError().toStdString();
   QString geometrie;

@@ -31,11 +31,7 @@ TEST_F(EndeZuEndeTest, BirthdaysToThePlannerAndTheSerialLetterFile) {
                                  .toLatin1();
   const QString adressen = programmOrdner() + QStringLiteral("/kartulon.dat");
   dateiSchreiben(adressen, "..Kunden\r\n" + meier + "\r\n" + mueller + "\r\n");
-  QProcess kartulon;
-  ASSERT_TRUE(programmStarten(kartulon));
-  const Aufraeumen aufraeumen{kartulon};
-  auto warten = [&](const char* name) { return fensterWarten(kartulon, QString::fromUtf8(name)); };
-  const QString haupt = warten("Kunden");
+  const QString haupt = hauptfensterStarten(QStringLiteral("Kunden"));
   ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
   const QDateTime beginn = QDateTime::currentDateTime().addSecs(-1);
 

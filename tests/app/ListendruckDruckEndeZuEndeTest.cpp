@@ -13,11 +13,7 @@ TEST_F(EndeZuEndeTest, PrintAllAddressesThenThePersonSheetIntoPdfFiles) {
           zeileAus({{1, "Weber"}, {2, "Jan"}, {3, "Hauptstr. 7"}, {4, "28195"}, {5, "Bremen"}}).toLatin1() + "\r\n" +
           zeileAus({{1, "Bücher"}, {2, "Eva"}, {4, "50667"}, {5, "Köln"}}).toLatin1() + "\r\n");
   const QString ordner = pdfOrdnerAnlegen();
-  QProcess kartulon;
-  ASSERT_TRUE(programmStarten(kartulon, ordner));
-  const Aufraeumen aufraeumen{kartulon};
-  auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
-  const QString haupt = warten(QStringLiteral("Kunden und Freunde"));
+  const QString haupt = hauptfensterStarten(QStringLiteral("Kunden und Freunde"), ordner);
   ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
 
   tastenAn(haupt, {QStringLiteral("ctrl+p")});

@@ -17,11 +17,7 @@ TEST_F(EndeZuEndeTest, ChooseAddressesByNameAndWriteThemToAnExtractFile) {
   };
   dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"),
                  "..Kunden und Freunde\r\n" + zeilen[0] + "\r\n" + zeilen[1] + "\r\n" + zeilen[2] + "\r\n");
-  QProcess kartulon;
-  ASSERT_TRUE(programmStarten(kartulon));
-  const Aufraeumen aufraeumen{kartulon};
-  auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
-  const QString haupt = warten(QStringLiteral("Kunden und Freunde"));
+  const QString haupt = hauptfensterStarten(QStringLiteral("Kunden und Freunde"));
   ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
   tastenAn(haupt, {QStringLiteral("ctrl+p")});
   const QString dialog = warten(QStringLiteral("Kartulonliste drucken"));

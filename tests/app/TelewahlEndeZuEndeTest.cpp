@@ -25,13 +25,9 @@ TEST_F(TelewahlEndeZuEndeTest, CtrlWEnterEnterDialsThroughTheModemAndHangsUp) {
       programmOrdner() + QStringLiteral("/kartulon.dat"),
       "..Kunden und Freunde\r\n" + zeileAus({{0, "Privat"}, {1, "Meier"}, {7, "030 / 123 45-67"}}).toLatin1() + "\r\n");
 
-  QProcess kartulon;
   // Started in its program folder, where the handset sound lies.
   kartulon.setWorkingDirectory(programmOrdner());
-  ASSERT_TRUE(programmStarten(kartulon));
-  const Aufraeumen aufraeumen{kartulon};
-  auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
-  const QString haupt = warten(QStringLiteral("Kunden und Freunde"));
+  const QString haupt = hauptfensterStarten(QStringLiteral("Kunden und Freunde"));
   ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
   tastenAn(haupt, {QStringLiteral("ctrl+w")});
   const QString dialog = warten(QString::fromUtf8("Telefonnummer wählen"));

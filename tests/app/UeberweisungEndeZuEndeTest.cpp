@@ -22,11 +22,7 @@ TEST_F(EndeZuEndeTest, ATransferOrderTypedAsASumIsPrintedAndLogged) {
                      "\r\n" + zeileAus({{0, "Privat"}, {1, "Schulz"}, {23, "8"}}).toLatin1() + "\r\n");
   const QString pdfOrdner = pdfOrdnerAnlegen();
 
-  QProcess kartulon;
-  ASSERT_TRUE(programmStarten(kartulon, pdfOrdner));
-  const Aufraeumen aufraeumen{kartulon};
-  auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
-  const QString haupt = warten(QStringLiteral("Kunden"));
+  const QString haupt = hauptfensterStarten(QStringLiteral("Kunden"), pdfOrdner);
   ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
 
   tastenAn(haupt, {QStringLiteral("ctrl+m")});

@@ -10,11 +10,7 @@ TEST_F(EndeZuEndeTest, CtrlTCtrlPAndEnterPrintTheCurrentAddressOnAnEnvelope) {
       "..Kunden und Freunde\r\n" +
           zeileAus({{1, "Meier"}, {2, "Anna"}, {3, "Lindenweg 1"}, {4, "20095"}, {5, "Hamburg"}}).toLatin1() + "\r\n");
   const QString ordner = pdfOrdnerAnlegen();
-  QProcess kartulon;
-  ASSERT_TRUE(programmStarten(kartulon, ordner));
-  const Aufraeumen aufraeumen{kartulon};
-  auto warten = [&](const QString& name) { return fensterWarten(kartulon, name); };
-  const QString haupt = warten(QStringLiteral("Kunden und Freunde"));
+  const QString haupt = hauptfensterStarten(QStringLiteral("Kunden und Freunde"), ordner);
   ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
 
   tastenAn(haupt, {QStringLiteral("ctrl+t")});
