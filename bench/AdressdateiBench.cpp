@@ -6,6 +6,7 @@
 #include "mainwindow/Main.h"
 #include "store/Adressdatei.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -13,7 +14,6 @@
 #include <QLocale>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <memory>
 
 namespace {
@@ -32,7 +32,8 @@ struct Umgebung {
     IniDatei = ordner.path() + QStringLiteral("/Kartulon.Ini");
     AktuelleDatei = ordner.path() + QStringLiteral("/kunden.dat");
     QString skript = QStringLiteral(KARTULON_TOOLS_DIR "/make-addresses.py");
-    if (!QFileInfo::exists(skript)) skript = qEnvironmentVariable("KARTULON_TOOLS_DIR") + QStringLiteral("/make-addresses.py");
+    if (!QFileInfo::exists(skript))
+      skript = qEnvironmentVariable("KARTULON_TOOLS_DIR") + QStringLiteral("/make-addresses.py");
     QProcess p;
     p.start(QStringLiteral("python3"), {skript, QStringLiteral("32000"), AktuelleDatei});
     if (QFileInfo::exists(skript) && p.waitForFinished(120000) && p.exitCode() == 0) datei = AktuelleDatei;

@@ -2,15 +2,15 @@
 
 #include "common/Ini.h"
 #include "platform/dienste/Dialogs.h"
-#include "support/kern/Attrappen.h"
 #include "platform/vb/Fonts.h"
+#include "support/kern/Attrappen.h"
 
 #include "platform/vb/Codec.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QProcess>
 #include <QLocale>
+#include <QProcess>
 #include <QTemporaryDir>
 
 QString BenchUmgebung() {

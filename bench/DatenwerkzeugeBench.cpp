@@ -11,8 +11,8 @@
 #include "store/Kataloge.h"
 #include "support/kern/Attrappen.h"
 
-#include <QDir>
 #include <benchmark/benchmark.h>
+#include <QDir>
 
 namespace {
 

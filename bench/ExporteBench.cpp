@@ -14,9 +14,9 @@
 #include "store/Datensatz.h"
 #include "support/kern/Attrappen.h"
 
+#include <benchmark/benchmark.h>
 #include <QDir>
 #include <QFile>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -43,8 +43,9 @@ QString Ordner() {
     QDir().mkpath(o);
     QFile cbc(BenchUmgebung() + QStringLiteral("/CallByCall.ini"));
     if (cbc.open(QIODevice::WriteOnly))
-      cbc.write("[TeleNr]\r\n030=Berlin\r\n040=Hamburg\r\n089=Muenchen\r\n0171=D1\r\n0172=D2\r\n"
-                "[CallByCall]\r\nBerlin=01013\r\nHamburg=01088\r\nMuenchen=01070\r\n");
+      cbc.write(
+          "[TeleNr]\r\n030=Berlin\r\n040=Hamburg\r\n089=Muenchen\r\n0171=D1\r\n0172=D2\r\n"
+          "[CallByCall]\r\nBerlin=01013\r\nHamburg=01088\r\nMuenchen=01070\r\n");
     return o;
   }();
   return ordner;
@@ -99,10 +100,13 @@ void Kern_TkAnlage32000(benchmark::State& state) {
   const QString ini = Ordner() + QStringLiteral("/Export_Tk-Anlage.ini");
   QFile f(ini);
   if (f.open(QIODevice::WriteOnly))
-    f.write(("[Allgemein]\r\nTk-Anlage=Haus\r\n[Export]\r\nDatei=" + Ordner() + "/tk.txt\r\nTextKopf=KOPF\r\n"
-             "Datensatz=KW {Speicher};{Nummer};{Name}\r\nTextFuss=ENDE\r\n[InfoText]\r\nDatei=" + Ordner() +
+    f.write(("[Allgemein]\r\nTk-Anlage=Haus\r\n[Export]\r\nDatei=" + Ordner() +
+             "/tk.txt\r\nTextKopf=KOPF\r\n"
+             "Datensatz=KW {Speicher};{Nummer};{Name}\r\nTextFuss=ENDE\r\n[InfoText]\r\nDatei=" +
+             Ordner() +
              "/tkliste.txt\r\nTelInfo=Telefon\r\nFaxInfo=Telefax\r\nMobInfo=Mobil\r\nFusszeile1=Stand~heute\r\n"
-             "[Speicher]\r\nTelOffset=100\r\nMobOffset=150\r\nFaxOffset=200\r\n").toUtf8());
+             "[Speicher]\r\nTelOffset=100\r\nMobOffset=150\r\nFaxOffset=200\r\n")
+                .toUtf8());
   f.close();
   // The list goes to a recorded shell, not to the desktop's editor.
   auto alt = Shell::install(std::make_unique<RecordingShell>());

@@ -10,8 +10,8 @@
 #include "platform/vb/Codec.h"
 #include "support/kern/Attrappen.h"
 
-#include <QFile>
 #include <benchmark/benchmark.h>
+#include <QFile>
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include "common/Ini.h"
 #include "platform/vb/IniDatei.h"
 
+#include <benchmark/benchmark.h>
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include "store/Sortieren.h"
 #include "store/Suchen.h"
 
+#include <benchmark/benchmark.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-#include <unistd.h>
 
 namespace {
 
@@ -35,7 +35,8 @@ void Kern_SucheOhneTreffer(benchmark::State& state) {
   Adressbestand bestand;
   bestand.setItems(Adressen32000());
   const SatzSuche suche(QStringLiteral("xyzzy"), false);
-  for (auto _ : state) benchmark::DoNotOptimize(AdresseSuchen(bestand, suche, 0, [](qsizetype, qsizetype) { return true; }));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(AdresseSuchen(bestand, suche, 0, [](qsizetype, qsizetype) { return true; }));
   state.SetItemsProcessed(state.iterations() * bestand.Anzahl());
 }
 BENCHMARK(Kern_SucheOhneTreffer)->Unit(benchmark::kMillisecond);
@@ -58,7 +59,9 @@ void Kern_MaskeFuerJedenDatensatz(benchmark::State& state) {
   const QString maske = ordner + QStringLiteral("/Bench.msk");
   QFile f(maske);
   if (!f.open(QIODevice::WriteOnly)) return state.SkipWithError("no mask file");
-  f.write("{Vorname} {Nachname}\r\n{Stra\xdf""e}\r\n{PLZ} {Ort}\r\nTel. {Telefon}\r\n{@Datum}\r\n");
+  f.write(
+      "{Vorname} {Nachname}\r\n{Stra\xdf"
+      "e}\r\n{PLZ} {Ort}\r\nTel. {Telefon}\r\n{@Datum}\r\n");
   f.close();
   Bezeichnungen bezeichnungen;
   for (int i = 0; i < kFeldAnzahl; ++i) bezeichnungen[i] = QString::fromUtf16(kFeldBezeichnung[i]);

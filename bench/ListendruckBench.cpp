@@ -7,10 +7,10 @@
 #include "printing/Listenauswahl.h"
 #include "printing/formen/Listendruck.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <benchmark/benchmark.h>
 
 namespace {
 

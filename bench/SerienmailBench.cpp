@@ -10,8 +10,8 @@
 #include "platform/dienste/Dialogs.h"
 #include "support/kern/Attrappen.h"
 
-#include <QDir>
 #include <benchmark/benchmark.h>
+#include <QDir>
 
 namespace {
 

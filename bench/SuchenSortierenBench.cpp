@@ -6,11 +6,11 @@
 #include "store/Sortieren.h"
 #include "store/Suchen.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 

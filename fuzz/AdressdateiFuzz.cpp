@@ -16,8 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       AdressdateiBauen(KopfzeileBilden(a.beschreibung, standard), a.datensaetze, a.kodierung, a.mitBom);
   // The next load knows the encoding the file was saved with.
   const AdressdateiInhalt b = AdressdateiZerlegen(gespeichert, standard, {}, a.kodierung);
-  FUZZ_PRUEFEN(b.datensaetze == a.datensaetze,
-               QStringLiteral("%1 Datensätze geladen, %2 nach dem Speichern").arg(a.datensaetze.size()).arg(b.datensaetze.size()));
+  FUZZ_PRUEFEN(b.datensaetze == a.datensaetze, QStringLiteral("%1 Datensätze geladen, %2 nach dem Speichern")
+                                                   .arg(a.datensaetze.size())
+                                                   .arg(b.datensaetze.size()));
   FUZZ_PRUEFEN(b.kodierung == a.kodierung, QStringLiteral("Kodierung gewechselt"));
   FUZZ_PRUEFEN(b.mitBom == a.mitBom, QStringLiteral("Byte-Order-Mark gewechselt"));
   FUZZ_PRUEFEN(!b.abgeschnitten, QString());

@@ -19,8 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_PRUEFEN(vb::IsDate(text) == datum.isValid(), QStringLiteral("IsDate/CDate(\"%1\")").arg(text));
   if (datum.isValid() && datum.year() >= 1000 && datum.year() <= 9999) {
     const QString geschrieben = vb::DatumText(datum);
-    FUZZ_PRUEFEN(vb::CDate(geschrieben) == datum,
-                 QStringLiteral("\"%1\" -> %2 -> %3").arg(text, geschrieben, vb::CDate(geschrieben).toString(Qt::ISODate)));
+    FUZZ_PRUEFEN(
+        vb::CDate(geschrieben) == datum,
+        QStringLiteral("\"%1\" -> %2 -> %3").arg(text, geschrieben, vb::CDate(geschrieben).toString(Qt::ISODate)));
   }
 
   const double wert = vb::Val(text);
@@ -34,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::memcpy(&zahl, data, sizeof zahl);
     if (std::isfinite(zahl) && (zahl == 0 || std::fabs(zahl) >= 1e-300)) {
       const QString zahlText = QString::number(zahl, 'g', 17);
-      FUZZ_PRUEFEN(vb::Val(zahlText) == zahl, QStringLiteral("Val(\"%1\") = %2").arg(zahlText).arg(vb::Val(zahlText), 0, 'g', 17));
+      FUZZ_PRUEFEN(vb::Val(zahlText) == zahl,
+                   QStringLiteral("Val(\"%1\") = %2").arg(zahlText).arg(vb::Val(zahlText), 0, 'g', 17));
     }
   }
   return 0;

@@ -46,7 +46,7 @@ inline QByteArray bytes(const uint8_t* data, size_t size) {
 }  // namespace fuzz
 
 // Stops the run when the property does not hold; detail says what was seen.
-#define FUZZ_PRUEFEN(bedingung, detail) \
-  do {                                  \
+#define FUZZ_PRUEFEN(bedingung, detail)                                       \
+  do {                                                                        \
     if (!(bedingung)) fuzz::fehler(#bedingung, __FILE__, __LINE__, (detail)); \
   } while (0)

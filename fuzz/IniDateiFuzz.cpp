@@ -5,11 +5,11 @@
 #include "platform/vb/Codec.h"
 #include "platform/vb/IniDatei.h"
 
+#include <fuzzer/FuzzedDataProvider.h>
 #include <QFile>
 #include <QList>
 #include <QPair>
 #include <QSet>
-#include <fuzzer/FuzzedDataProvider.h>
 
 namespace {
 
@@ -22,7 +22,8 @@ QList<QByteArray> zeilen(const QByteArray& bytes) {
   while (pos < bytes.size()) {
     qsizetype ende = pos;
     while (ende < bytes.size() && bytes[ende] != '\r' && bytes[ende] != '\n') ++ende;
-    if (ende < bytes.size()) ende += (bytes[ende] == '\r' && ende + 1 < bytes.size() && bytes[ende + 1] == '\n') ? 2 : 1;
+    if (ende < bytes.size())
+      ende += (bytes[ende] == '\r' && ende + 1 < bytes.size() && bytes[ende + 1] == '\n') ? 2 : 1;
     liste << bytes.mid(pos, ende - pos);
     pos = ende;
   }
@@ -130,20 +131,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ++ende;
   const qsizetype altMitte = alt.size() - anfang - ende;
   const qsizetype neuMitte = jetzt.size() - anfang - ende;
-  FUZZ_PRUEFEN(altMitte <= 1 && neuMitte <= 3,
-               QStringLiteral("%1 alte Zeilen durch %2 neue ersetzt, ab Zeile %3").arg(altMitte).arg(neuMitte).arg(anfang));
+  FUZZ_PRUEFEN(
+      altMitte <= 1 && neuMitte <= 3,
+      QStringLiteral("%1 alte Zeilen durch %2 neue ersetzt, ab Zeile %3").arg(altMitte).arg(neuMitte).arg(anfang));
 
   // Read from the disk afresh (what the engine learned about the encoding stays).
   Profil::neuEinlesen();
   const QString vonPlatte = Profil::lesen(pfad, ziel.first, ziel.second, kFehlt);
-  FUZZ_PRUEFEN(vonPlatte == gelesen, QStringLiteral("[%1] %2 = \"%3\" geschrieben, \"%4\" gelesen, \"%5\" von der Platte\n%6\n%7")
-                                         .arg(ziel.first, ziel.second, wert, gelesen, vonPlatte,
-                                              QString::fromLatin1(vorher.toHex(' ')), QString::fromLatin1(nachher.toHex(' '))));
+  FUZZ_PRUEFEN(vonPlatte == gelesen,
+               QStringLiteral("[%1] %2 = \"%3\" geschrieben, \"%4\" gelesen, \"%5\" von der Platte\n%6\n%7")
+                   .arg(ziel.first, ziel.second, wert, gelesen, vonPlatte, QString::fromLatin1(vorher.toHex(' ')),
+                        QString::fromLatin1(nachher.toHex(' '))));
   for (qsizetype i = 0; i < alle.size(); ++i) {
     const Name& n = alle[i];
     if (gleichBenannt(n.first, ziel.first) && gleichBenannt(n.second, ziel.second)) continue;
     const QString jetztGelesen = Profil::lesen(pfad, n.first, n.second, kFehlt);
-    FUZZ_PRUEFEN(jetztGelesen == werte[i], QStringLiteral("[%1] %2: \"%3\" wurde \"%4\"").arg(n.first, n.second, werte[i], jetztGelesen));
+    FUZZ_PRUEFEN(jetztGelesen == werte[i],
+                 QStringLiteral("[%1] %2: \"%3\" wurde \"%4\"").arg(n.first, n.second, werte[i], jetztGelesen));
   }
   return 0;
 }

@@ -61,8 +61,10 @@ struct Referenz {
       } else if (p == u'[') {
         const qsizetype ende = muster.indexOf(u']', i + 1);
         const QStringView liste = muster.mid(i + 1, ende - i - 1);
-        if (liste.isEmpty()) ja = passt(ende + 1, j);
-        else ja = j < text.size() && inListe(liste, text[j]) && passt(ende + 1, j + 1);
+        if (liste.isEmpty())
+          ja = passt(ende + 1, j);
+        else
+          ja = j < text.size() && inListe(liste, text[j]) && passt(ende + 1, j + 1);
       } else if (j == text.size()) {
         ja = false;
       } else if (p == u'?') {
@@ -99,8 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QString muster = QString::fromUtf8(bytes.left(trenner));
   const QString text = QString::fromUtf8(bytes.mid(trenner + 1));
   const bool ist = vb::Like(text, muster);
-  FUZZ_PRUEFEN(ist == referenz(text, muster),
-               QStringLiteral("Like(\"%1\", \"%2\") = %3").arg(text, muster).arg(ist));
+  FUZZ_PRUEFEN(ist == referenz(text, muster), QStringLiteral("Like(\"%1\", \"%2\") = %3").arg(text, muster).arg(ist));
   const vb::LikeMuster m(muster);
   FUZZ_PRUEFEN(m.passt(text) == ist, QStringLiteral("LikeMuster::passt"));
   QString klein = text;

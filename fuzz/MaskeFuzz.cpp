@@ -12,10 +12,10 @@
 namespace {
 
 const Bezeichnungen& bezeichnungen() {
-  static const Bezeichnungen b = {"Rubrik", "Nachname", "Vorname", "Straße", "PLZ", "Ort", "Land", "Telefon",
-                                  "Fax", "Mobil", "Zusatz", "Bemerkung", "Firma", "Abteilung", "E-Mail",
-                                  "Angelegt", "Geändert", "Konto", "BLZ", "Bank", "Geburtstag", "Anrede",
-                                  "Internet", "Index"};
+  static const Bezeichnungen b = {"Rubrik", "Nachname",  "Vorname",    "Straße",   "PLZ",      "Ort",
+                                  "Land",   "Telefon",   "Fax",        "Mobil",    "Zusatz",   "Bemerkung",
+                                  "Firma",  "Abteilung", "E-Mail",     "Angelegt", "Geändert", "Konto",
+                                  "BLZ",    "Bank",      "Geburtstag", "Anrede",   "Internet", "Index"};
   return b;
 }
 

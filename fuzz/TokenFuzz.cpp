@@ -63,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_PRUEFEN(anzahl == n && TokenAnzahl == n,
                QStringLiteral("%1 Stücke, erwartet %2 in \"%3\"").arg(anzahl).arg(erwartet.size()).arg(text));
   for (int i = 1; i < n; ++i)
-    FUZZ_PRUEFEN(Token[i] == erwartet[i - 1], QStringLiteral("Token(%1) = \"%2\", erwartet \"%3\"").arg(i).arg(Token[i], erwartet[i - 1]));
+    FUZZ_PRUEFEN(Token[i] == erwartet[i - 1],
+                 QStringLiteral("Token(%1) = \"%2\", erwartet \"%3\"").arg(i).arg(Token[i], erwartet[i - 1]));
   if (n > 0) FUZZ_PRUEFEN(Token[n] == erwartet.last(), QStringLiteral("letztes Stück"));
   for (int i = n + 1; i <= 50; ++i) FUZZ_PRUEFEN(Token[i].isEmpty(), QStringLiteral("Token(%1) nicht geleert").arg(i));
   return 0;

@@ -51,16 +51,15 @@ const Tabellen& tabellen() {
                     Konstante{QStringLiteral("e"), QStringLiteral("2.71828182845904523536")},
                     Konstante{QStringLiteral("@TODAY"), QString()}};
     // A name that contains a shorter one stands before it.
-    t.funktionen = {QStringLiteral("ARCSINH"), QStringLiteral("ARCCOSH"), QStringLiteral("ARCTANH"),
-                    QStringLiteral("ARCSECH"), QStringLiteral("ARCCSCH"), QStringLiteral("ARCCOTH"),
-                    QStringLiteral("ARCSIN"),  QStringLiteral("ARCCOS"),  QStringLiteral("ARCSEC"),
-                    QStringLiteral("ARCCSC"),  QStringLiteral("ARCCOT"),  QStringLiteral("SINH"),
-                    QStringLiteral("TANH"),    QStringLiteral("SECH"),    QStringLiteral("CSCH"),
-                    QStringLiteral("COTH"),    QStringLiteral("SEC"),     QStringLiteral("CSC"),
-                    QStringLiteral("COT"),     QStringLiteral("SIN"),     QStringLiteral("COS"),
-                    QStringLiteral("TAN"),     QStringLiteral("ATN"),     QStringLiteral("LOG"),
-                    QStringLiteral("EXP"),     QStringLiteral("SQR"),     QStringLiteral("CLG"),
-                    QStringLiteral("ABS"),     QStringLiteral("NOT")};
+    t.funktionen = {
+        QStringLiteral("ARCSINH"), QStringLiteral("ARCCOSH"), QStringLiteral("ARCTANH"), QStringLiteral("ARCSECH"),
+        QStringLiteral("ARCCSCH"), QStringLiteral("ARCCOTH"), QStringLiteral("ARCSIN"),  QStringLiteral("ARCCOS"),
+        QStringLiteral("ARCSEC"),  QStringLiteral("ARCCSC"),  QStringLiteral("ARCCOT"),  QStringLiteral("SINH"),
+        QStringLiteral("TANH"),    QStringLiteral("SECH"),    QStringLiteral("CSCH"),    QStringLiteral("COTH"),
+        QStringLiteral("SEC"),     QStringLiteral("CSC"),     QStringLiteral("COT"),     QStringLiteral("SIN"),
+        QStringLiteral("COS"),     QStringLiteral("TAN"),     QStringLiteral("ATN"),     QStringLiteral("LOG"),
+        QStringLiteral("EXP"),     QStringLiteral("SQR"),     QStringLiteral("CLG"),     QStringLiteral("ABS"),
+        QStringLiteral("NOT")};
     t.logik = {QStringLiteral("AND"), QStringLiteral("OR")};
     t.piHalbe = 2 * std::atan(1.0);
     t.ln10 = std::log(10.0);
@@ -122,8 +121,10 @@ QString grossschreiben(const QString& text) {
 int klammerTiefe(const QString& text) {
   int tiefe = 0, tiefste = 0;
   for (QChar c : text) {
-    if (c == u'(') tiefste = std::max(tiefste, ++tiefe);
-    else if (c == u')') --tiefe;
+    if (c == u'(')
+      tiefste = std::max(tiefste, ++tiefe);
+    else if (c == u')')
+      --tiefe;
   }
   return tiefste;
 }
@@ -464,10 +465,14 @@ void Auswertung::vorzeichenZusammenfassen() {
   bool ersetzt = false;
   for (;;) {
     qsizetype p;
-    if ((p = t_.indexOf(QStringLiteral("++"))) >= 0) t_.replace(p, 2, QStringLiteral("+ "));
-    else if ((p = t_.indexOf(QStringLiteral("-+"))) >= 0) t_.replace(p, 2, QStringLiteral("- "));
-    else if ((p = t_.indexOf(QStringLiteral("--"))) >= 0) t_.replace(p, 2, QStringLiteral("+ "));
-    else break;
+    if ((p = t_.indexOf(QStringLiteral("++"))) >= 0)
+      t_.replace(p, 2, QStringLiteral("+ "));
+    else if ((p = t_.indexOf(QStringLiteral("-+"))) >= 0)
+      t_.replace(p, 2, QStringLiteral("- "));
+    else if ((p = t_.indexOf(QStringLiteral("--"))) >= 0)
+      t_.replace(p, 2, QStringLiteral("+ "));
+    else
+      break;
     ersetzt = true;
   }
   if (ersetzt) t_ = Compact(t_);
@@ -656,9 +661,12 @@ Zahl ZahlLesen(QStringView s) {
     leer();
     if (i >= n) break;
     const QChar c = s[i];
-    if (istZiffer(c)) (punkt ? bruch : ganz) += static_cast<char>(c.unicode());
-    else if (c == u'.' && !punkt) punkt = true;
-    else break;
+    if (istZiffer(c))
+      (punkt ? bruch : ganz) += static_cast<char>(c.unicode());
+    else if (c == u'.' && !punkt)
+      punkt = true;
+    else
+      break;
   }
   if (ganz.empty() && bruch.empty()) return {};
   long exponent = 0;

@@ -43,9 +43,9 @@ QString BenutzerName() {
 
   if (kandidat.isEmpty()) {
     TonAusgeben(u"#SystemQuestion");
-    kandidat = InputBox(QStringLiteral("Wählen Sie bitte einen Benutzernamen aus."),
-                        QStringLiteral("Benutzername"), kandidat)
-                   .left(laengsterName);
+    kandidat =
+        InputBox(QStringLiteral("Wählen Sie bitte einen Benutzernamen aus."), QStringLiteral("Benutzername"), kandidat)
+            .left(laengsterName);
     // Cancelled, or no name given: rather than ask for ever, take the account's own name.
     if (vb::Trim(kandidat).isEmpty()) {
       kandidat = GrossKlein(vb::Trim(SysInfo::service().anmeldeName()).left(laengsterName));

@@ -52,17 +52,18 @@ bool GleicherOrdner(const QString& alt, const QString& neu) {
 }
 
 bool DatenOrdnerVerlegen(const std::function<bool()>& offeneDateiSichern) {
-  QString frage = QStringLiteral("Derzeit werden die ") + QStringLiteral("Kartulon") + QStringLiteral("-Daten im Ordner »") +
-                  DatenOrdner + QStringLiteral("« abgelegt.~~") +
-                  QStringLiteral("Wenn Sie einen neuen Ordner festlegen, dann wählen Sie bitte einen, der nur für die ") +
-                  QStringLiteral("Kartulon") + QStringLiteral("-Daten reserviert ist.~~") +
-                  QStringLiteral("Möchten Sie jetzt einen neuen Ordner festlegen?");
+  QString frage =
+      QStringLiteral("Derzeit werden die ") + QStringLiteral("Kartulon") + QStringLiteral("-Daten im Ordner »") +
+      DatenOrdner + QStringLiteral("« abgelegt.~~") +
+      QStringLiteral("Wenn Sie einen neuen Ordner festlegen, dann wählen Sie bitte einen, der nur für die ") +
+      QStringLiteral("Kartulon") + QStringLiteral("-Daten reserviert ist.~~") +
+      QStringLiteral("Möchten Sie jetzt einen neuen Ordner festlegen?");
   frage = Ersetzen(frage, QStringLiteral("~"), QStringLiteral("\r\n"));
   if (MsgBox(frage, vb::vbOKCancel | vb::vbQuestion | vb::vbDefaultButton2, kTitel) != vb::vbOK) return false;
 
   const QString alt = DatenOrdner;
-  QString eingabe = InputBox(QStringLiteral("Geben Sie bitte einen neuen Ordner für die ") + QStringLiteral("Kartulon") +
-                                 QStringLiteral("-Daten ein."),
+  QString eingabe = InputBox(QStringLiteral("Geben Sie bitte einen neuen Ordner für die ") +
+                                 QStringLiteral("Kartulon") + QStringLiteral("-Daten ein."),
                              kTitel, DatenOrdner);
   if (eingabe.isEmpty()) return false;
   if (eingabe.size() > 1 && (eingabe.endsWith(u'\\') || eingabe.endsWith(u'/'))) eingabe.chop(1);

@@ -13,7 +13,9 @@ QString lesen(const char16_t* schluessel, const QString& standard) {
   return IniLesen(QString(), QString(), schluessel, standard);
 }
 
-int schalter(const char16_t* schluessel, const QString& standard) { return vb::Val(lesen(schluessel, standard)) != 0 ? 1 : 0; }
+int schalter(const char16_t* schluessel, const QString& standard) {
+  return vb::Val(lesen(schluessel, standard)) != 0 ? 1 : 0;
+}
 
 // The number text with its sign position: " 1", " 0", "-1".
 QString zahlText(int wert) { return vb::Str(static_cast<double>(wert)); }
@@ -38,9 +40,10 @@ const QList<SortAmEnde>& SortAmEndeListe() {
 QString SortAmEndeEintrag(const SortAmEnde& s) { return s.caption + QString(50, u' ') + s.code; }
 
 const QStringList& AutoFormatCaseListe() {
-  static const QStringList liste = {QString::fromUtf16(u"Unverändert"), QString::fromUtf16(u"Wortanfänge in Großschrift"),
-                                    QString::fromUtf16(u"Feldanfänge in Großschrift"),
-                                    QString::fromUtf16(u"Alles in Großschrift"), QStringLiteral("Alles in Kleinschrift")};
+  static const QStringList liste = {
+      QString::fromUtf16(u"Unverändert"), QString::fromUtf16(u"Wortanfänge in Großschrift"),
+      QString::fromUtf16(u"Feldanfänge in Großschrift"), QString::fromUtf16(u"Alles in Großschrift"),
+      QStringLiteral("Alles in Kleinschrift")};
   return liste;
 }
 
@@ -84,14 +87,19 @@ EinstellungsWerte EinstellungenLesen() {
   w.autoFormatTrim = schalter(u"AutoFormatTrim", QStringLiteral("0"));
   w.autoNameDoppelt = schalter(u"AutoSucheDoppeltenNamen", QStringLiteral("0"));
 
-  w.callByCallSichtbar = !IniLesen(CallByCallIni(), QStringLiteral("Allgemein"), QStringLiteral("aktiviert"), QString()).isEmpty();
-  w.callByCall =
-      vb::Val(IniLesen(CallByCallIni(), QStringLiteral("Allgemein"), QStringLiteral("aktiviert"), QStringLiteral("1"))) != 0 ? 1 : 0;
+  w.callByCallSichtbar =
+      !IniLesen(CallByCallIni(), QStringLiteral("Allgemein"), QStringLiteral("aktiviert"), QString()).isEmpty();
+  w.callByCall = vb::Val(IniLesen(CallByCallIni(), QStringLiteral("Allgemein"), QStringLiteral("aktiviert"),
+                                  QStringLiteral("1"))) != 0
+                     ? 1
+                     : 0;
   return w;
 }
 
 void EinstellungenSchreiben(const EinstellungsWerte& w, bool sortGewaehlt, bool katalogGewaehlt) {
-  auto schreiben = [](const char16_t* schluessel, const QString& wert) { IniSchreiben(QString(), QString(), schluessel, wert); };
+  auto schreiben = [](const char16_t* schluessel, const QString& wert) {
+    IniSchreiben(QString(), QString(), schluessel, wert);
+  };
   schreiben(u"AuswahlÖffnen", zahlText(w.auswahlOeffnen));
   schreiben(u"OrtAusPlz", zahlText(w.ortAusPlz));
   schreiben(u"AutoSucheDoppeltenNamen", zahlText(w.autoNameDoppelt));
@@ -102,7 +110,8 @@ void EinstellungenSchreiben(const EinstellungsWerte& w, bool sortGewaehlt, bool 
     const auto& liste = SortAmEndeListe();
     if (w.sortAmEnde >= 0 && w.sortAmEnde < liste.size()) schreiben(u"SortAtClose", liste[w.sortAmEnde].code);
   }
-  if (!(w.katalogUnbekannt && !katalogGewaehlt)) schreiben(u"KatalogStdLand", KatalogLaenderListe().value(w.katalogLand));
+  if (!(w.katalogUnbekannt && !katalogGewaehlt))
+    schreiben(u"KatalogStdLand", KatalogLaenderListe().value(w.katalogLand));
   if (w.callByCallSichtbar)
     IniSchreiben(CallByCallIni(), QStringLiteral("Allgemein"), QStringLiteral("aktiviert"), zahlText(w.callByCall));
 }

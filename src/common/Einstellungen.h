@@ -17,16 +17,16 @@ const QStringList& AutoFormatCaseListe();
 const QStringList& KatalogLaenderListe();
 
 struct EinstellungsWerte {
-  int auswahlOeffnen = 0;        // check boxes: 1 or 0
+  int auswahlOeffnen = 0;  // check boxes: 1 or 0
   int ortAusPlz = 1;
   int autoNameDoppelt = 0;
   int autoFormatTrim = 0;
-  int autoFormatCase = 0;        // list position, -1 when the stored value names none
-  int sortAmEnde = 0;            // index in SortAmEndeListe()
-  bool sortUnbekannt = false;    // the stored code matches no entry
-  QString sortGespeichert;       // the last two characters of three blanks and the stored value
-  int katalogLand = 0;           // index in KatalogLaenderListe()
-  bool katalogUnbekannt = false; // the stored prefix is none of the list's
+  int autoFormatCase = 0;         // list position, -1 when the stored value names none
+  int sortAmEnde = 0;             // index in SortAmEndeListe()
+  bool sortUnbekannt = false;     // the stored code matches no entry
+  QString sortGespeichert;        // the last two characters of three blanks and the stored value
+  int katalogLand = 0;            // index in KatalogLaenderListe()
+  bool katalogUnbekannt = false;  // the stored prefix is none of the list's
   QString katalogGespeichert;
   bool callByCallSichtbar = false;
   int callByCall = 0;

@@ -7,9 +7,7 @@
 
 #include <QFileInfo>
 
-
 namespace {
-
 
 bool istWebAdresse(const QString& klein) {
   if (klein.size() <= 15) return false;
@@ -26,15 +24,14 @@ QUrl mailto(const QString& adresse, const QString& betreff) {
   url.setPath(adresse, QUrl::DecodedMode);
   // Encoded whole, so that "&", "#" or "%" in the subject neither add a header nor cut it.
   if (!betreff.isEmpty())
-    url.setQuery(QStringLiteral("subject=") + QString::fromLatin1(QUrl::toPercentEncoding(betreff)),
-                 QUrl::StrictMode);
+    url.setQuery(QStringLiteral("subject=") + QString::fromLatin1(QUrl::toPercentEncoding(betreff)), QUrl::StrictMode);
   return url;
 }
 
 bool LinkOeffnen(const QUrl& link) {
   if (Shell::service().oeffnen(link)) return true;
-  const QString name = link.isLocalFile() ? QFileInfo(link.toLocalFile()).fileName()
-                                          : link.toDisplayString(QUrl::RemoveQuery);
+  const QString name =
+      link.isLocalFile() ? QFileInfo(link.toLocalFile()).fileName() : link.toDisplayString(QUrl::RemoveQuery);
   MsgBox(QStringLiteral("Es ist kein Programm eingerichtet, das »") + name + QStringLiteral("« öffnen kann."),
          vb::vbExclamation);
   return false;
@@ -75,8 +72,7 @@ QUrl AdresseAlsUrl(const QString& text) {
   if (art & TextArtWeb) {
     const QUrl url(t, QUrl::TolerantMode);
     const QString schema = url.scheme().toLower();
-    if (url.isValid() && !url.host().isEmpty() &&
-        (schema == u"http" || schema == u"https" || schema == u"ftp"))
+    if (url.isValid() && !url.host().isEmpty() && (schema == u"http" || schema == u"https" || schema == u"ftp"))
       return url;
   }
   return {};

@@ -6,18 +6,18 @@
 #include "common/Pfade.h"
 #include "common/Text.h"
 #include "common/Ton.h"
-#include "platform/vb/Clock.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/dienste/Help.h"
-#include "platform/vb/Paths.h"
-#include "platform/vb/Sanduhr.h"
 #include "platform/dienste/Shell.h"
 #include "platform/dienste/SysInfo.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Paths.h"
+#include "platform/vb/Sanduhr.h"
 #include "platform/vb/Vb.h"
 
 #include <QCursor>
-#include <QGuiApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QUrl>
 
 namespace {
@@ -30,15 +30,19 @@ struct Seite {
 constexpr const char16_t* kStandardSeite = u"index.html";
 constexpr Seite kSeiten[] = {
     {u"homepage", u"index.html"},
-    {u"kartulon", u"kartulon.html"},         {u"kartulonupdate", u"kartulon.html#update"},
-    {u"spindra", u"spindra.html"},           {u"spindraupdate", u"spindra.html#update"},
-    {u"kelvor", u"kelvor.html"},             {u"kelvorupdate", u"kelvor.html#update"},
-    {u"murelkan", u"murelkan.html"},         {u"murelkanupdate", u"murelkan.html#update"},
+    {u"kartulon", u"kartulon.html"},
+    {u"kartulonupdate", u"kartulon.html#update"},
+    {u"spindra", u"spindra.html"},
+    {u"spindraupdate", u"spindra.html#update"},
+    {u"kelvor", u"kelvor.html"},
+    {u"kelvorupdate", u"kelvor.html#update"},
+    {u"murelkan", u"murelkan.html"},
+    {u"murelkanupdate", u"murelkan.html#update"},
 };
 
 // Section in Zedured.ini and program file of each program of the family.
-constexpr const char16_t* kProgramme[] = {u"kartulon;kartulon.exe", u"spindra;spindra.exe",
-                                          u"kelvor;kelvorin.exe", u"murelkan;murelkan.exe"};
+constexpr const char16_t* kProgramme[] = {u"kartulon;kartulon.exe", u"spindra;spindra.exe", u"kelvor;kelvorin.exe",
+                                          u"murelkan;murelkan.exe"};
 constexpr const char16_t* kNamen[] = {u"Kartulon", u"Spindra", u"Kelvor", u"Murelkan"};
 
 QString stempel(const QDateTime& wann) { return QLocale::c().toString(wann, QStringLiteral("dd.MM.yyyy HH:mm:ss")); }
@@ -57,9 +61,10 @@ void InternetSeite(const QString& schluessel) {
   const QString adresse = kFamilienSeite + InternetSeitePfad(schluessel);
   if (FrageFaellig(QStringLiteral("Browser1stHTML2nd"), 60)) {
     const QString text = QStringLiteral("Es wird jetzt versucht die Seite »") + adresse +
-                         QStringLiteral("« im Internet aufzurufen.\r\rFalls Ihr System die Verbindung zum "
-                                        "Internet nicht automatisch herstellt, so sollten Sie dies zuvor "
-                                        "manuell erledigen.\r\rMöchten Sie fortfahren?");
+                         QStringLiteral(
+                             "« im Internet aufzurufen.\r\rFalls Ihr System die Verbindung zum "
+                             "Internet nicht automatisch herstellt, so sollten Sie dies zuvor "
+                             "manuell erledigen.\r\rMöchten Sie fortfahren?");
     if (MsgBox(text, vb::vbOKCancel, QStringLiteral("Internet-Seite aufrufen")) != vb::vbOK) return;
   }
   Sanduhr sanduhr;
@@ -120,14 +125,15 @@ void PrgStarten(short nummer) {
     while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
     const QString name = QString::fromUtf16(kNamen[nummer]);
     QString text = QStringLiteral("Das Programm ") + name +
-                   QStringLiteral(" ist auf diesem System nicht installiert.~~Sie können die aktuelle Version "
-                                  "kostenlos aus dem Internet unter der URL ") +
+                   QStringLiteral(
+                       " ist auf diesem System nicht installiert.~~Sie können die aktuelle Version "
+                       "kostenlos aus dem Internet unter der URL ") +
                    kFamilienSeite + QStringLiteral(" laden.~~Starten Sie ") + name +
-                   QStringLiteral(" bitte nach der Installation einmal manuell, damit ") +
-                   QStringLiteral("Kartulon") + QStringLiteral(" es auf Ihrem System finden kann.");
+                   QStringLiteral(" bitte nach der Installation einmal manuell, damit ") + QStringLiteral("Kartulon") +
+                   QStringLiteral(" es auf Ihrem System finden kann.");
     text = Ersetzen(text, QStringLiteral("~"), QStringLiteral("\r\n"));
-    MsgBox(text, vb::vbOKOnly + vb::vbExclamation + vb::vbMsgBoxHelpButton, name + QStringLiteral(" nicht installiert."),
-           [] { HilfeZeigen(QStringLiteral("werbung.hlp"), 1007); });
+    MsgBox(text, vb::vbOKOnly + vb::vbExclamation + vb::vbMsgBoxHelpButton,
+           name + QStringLiteral(" nicht installiert."), [] { HilfeZeigen(QStringLiteral("werbung.hlp"), 1007); });
   } else {
     // Started in its own folder; this program's current folder stays as it is.
     if (Shell::service().starten(pfad, {}, DateiTeil(pfad, -1)) == 0)

@@ -5,8 +5,8 @@
 #include "common/Ini.h"
 #include "common/Text.h"
 #include "common/Ton.h"
-#include "platform/vb/Clock.h"
 #include "platform/dienste/Dialogs.h"
+#include "platform/vb/Clock.h"
 #include "platform/vb/Laufzeitfehler.h"
 
 #include <QCursor>
@@ -27,16 +27,22 @@ struct EigenerSchritt {
 
 QString tipp(int nummer) {
   switch (nummer) {
-    case 482: return QStringLiteral("Tip: Ist der Drucker angeschaltet?");
+    case 482:
+      return QStringLiteral("Tip: Ist der Drucker angeschaltet?");
     case 52:
     case 53:
     case 64:
     case 75:
-    case 76: return QStringLiteral("Tip: Ist der Dateiname in Ordnung?");
-    case 70: return QStringLiteral("Tip: Ist der Schreibschutz entfernt?");
-    case 71: return QStringLiteral("Tip: Ist eine Diskette eingelegt?");
-    case 380: return QStringLiteral("Tip: Evtl. andere Schriftart wählen.");
-    default: return {};
+    case 76:
+      return QStringLiteral("Tip: Ist der Dateiname in Ordnung?");
+    case 70:
+      return QStringLiteral("Tip: Ist der Schreibschutz entfernt?");
+    case 71:
+      return QStringLiteral("Tip: Ist eine Diskette eingelegt?");
+    case 380:
+      return QStringLiteral("Tip: Evtl. andere Schriftart wählen.");
+    default:
+      return {};
   }
 }
 
@@ -53,9 +59,9 @@ int FehlerMelden(int nummer, const QString& text) {
   normalerMauszeiger();
 
   const QString t = text.isEmpty() ? QString() : text + QStringLiteral("~~");
-  const QString d = nummer > 0 ? FehlerText(nummer) + QStringLiteral(" (") + QString::number(nummer) +
-                                     QStringLiteral(").~~")
-                               : QString();
+  const QString d = nummer > 0
+                        ? FehlerText(nummer) + QStringLiteral(" (") + QString::number(nummer) + QStringLiteral(").~~")
+                        : QString();
   QString h = tipp(nummer);
   if (!h.isEmpty()) h += QStringLiteral("~~");
 
@@ -72,16 +78,17 @@ int FehlerMelden(int nummer, const QString& text) {
     TonAusgeben(u"#SystemHand");
   }
 
-  const QString e = QStringLiteral("Es ist ein Fehler im Programm ") + programmName +
-                    QStringLiteral(" aufgetreten.~~") + t + d + h;
-  const QString anzeige =
-      Ersetzen(e + QStringLiteral("Möchten Sie die Meldung ausdrucken?"), "~", "\r\n", 0);
+  const QString e =
+      QStringLiteral("Es ist ein Fehler im Programm ") + programmName + QStringLiteral(" aufgetreten.~~") + t + d + h;
+  const QString anzeige = Ersetzen(e + QStringLiteral("Möchten Sie die Meldung ausdrucken?"), "~", "\r\n", 0);
   const int stil = vb::vbYesNoCancel | vb::vbCritical | vb::vbDefaultButton2 | vb::vbSystemModal;
   const int antwort = MsgBox(anzeige, stil, QStringLiteral("Fehler im Programm ") + programmName);
   if (antwort == vb::vbYes) {
     EigenerSchritt schritt;
-    if (FehlerBerichtDrucker()) FehlerBerichtDrucker()(e);
-    else FehlerDrucken(e);
+    if (FehlerBerichtDrucker())
+      FehlerBerichtDrucker()(e);
+    else
+      FehlerDrucken(e);
     return 5;
   }
   if (antwort == vb::vbNo) return 5;

@@ -4,10 +4,10 @@
 #include "common/Global.h"
 #include "common/Pfade.h"
 #include "common/Text.h"
-#include "platform/vb/Clock.h"
-#include "platform/vb/Paths.h"
 #include "platform/dienste/Printer.h"
 #include "platform/dienste/SysInfo.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Paths.h"
 #include "platform/vb/Vb.h"
 
 #include <QDir>
@@ -34,9 +34,8 @@ struct ProzessorTyp {
 };
 // Tested in this order; a later match replaces an earlier one. 386 is tested only without 486.
 const ProzessorTyp kProzessoren[] = {
-    {586, "Pentium"},        {860, "Intel 860"},    {2000, "MIPS R2000"}, {3000, "MIPS R3000"},
-    {4000, "MIPS R3000"},    {21064, "ALPHA 21064"}, {601, "PPC 601"},     {603, "PPC 603"},
-    {604, "PPC 604"},        {620, "PPC 620"},
+    {586, "Pentium"},       {860, "Intel 860"}, {2000, "MIPS R2000"}, {3000, "MIPS R3000"}, {4000, "MIPS R3000"},
+    {21064, "ALPHA 21064"}, {601, "PPC 601"},   {603, "PPC 603"},     {604, "PPC 604"},     {620, "PPC 620"},
 };
 
 QString label(const char* text) { return QString::fromUtf8(text).leftJustified(12); }
@@ -47,9 +46,12 @@ QString systemZahl(const QString& deutsch) {
   const Regionaleinstellungen r = SysInfo::service().regionaleEinstellungen();
   QString t;
   for (const QChar c : deutsch) {
-    if (c == u',') t += r.dezimalzeichen;
-    else if (c == u'.') t += r.gruppenzeichen;
-    else t += c;
+    if (c == u',')
+      t += r.dezimalzeichen;
+    else if (c == u'.')
+      t += r.gruppenzeichen;
+    else
+      t += c;
   }
   return t;
 }
@@ -88,8 +90,10 @@ qint64 SpeicherGroesse(short welche) {
 QString ProzessorNameAusTyp(long typ) {
   QString name;
   const auto passt = [typ](long code) { return (typ & code) == code; };
-  if (passt(486)) name = QStringLiteral("486");
-  else if (passt(386)) name = QStringLiteral("386");
+  if (passt(486))
+    name = QStringLiteral("486");
+  else if (passt(386))
+    name = QStringLiteral("386");
   for (const ProzessorTyp& p : kProzessoren)
     if (passt(p.code)) name = QString::fromLatin1(p.name);
   return name;
@@ -127,10 +131,17 @@ QString WindowsVersionAus(const WindowsVersionsDaten& d) {
   const QString s = u' ' + d.servicePack.left(d.servicePack.indexOf(QChar(0))).trimmed().toLower();
   QString t;
   switch (d.plattform) {
-    case 0: t = QStringLiteral("3.1 Win32s") + s; break;
-    case 1: t = (d.major + d.minor / 100.0 >= 4.1 ? QStringLiteral("98") : QStringLiteral("95")) + s; break;
-    case 2: t = QStringLiteral("NT") + s; break;
-    default: break;
+    case 0:
+      t = QStringLiteral("3.1 Win32s") + s;
+      break;
+    case 1:
+      t = (d.major + d.minor / 100.0 >= 4.1 ? QStringLiteral("98") : QStringLiteral("95")) + s;
+      break;
+    case 2:
+      t = QStringLiteral("NT") + s;
+      break;
+    default:
+      break;
   }
   const long build = d.plattform == 2 ? d.build : (d.build & 0xFFFF);
   return t + u' ' + vb::Format(static_cast<double>(d.major), QStringLiteral("##0")) + u'.' +

@@ -41,24 +41,24 @@ struct ProgrammZustand {
 ProgrammZustand& programmZustand();
 
 // Paths and the open file.
-extern QString& AktuelleDatei;  // full path of the open address file
-extern QString& DatenOrdner;    // the data folder, without a trailing "/"
-extern QString& MaskenOrdner;   // the mask folder (the data folder)
-extern QString& IniDatei;       // the path of Kartulon.Ini in the program folder
-extern QString& Feldtrenner;    // the field separator of record lines: one TAB
+extern QString& AktuelleDatei;      // full path of the open address file
+extern QString& DatenOrdner;        // the data folder, without a trailing "/"
+extern QString& MaskenOrdner;       // the mask folder (the data folder)
+extern QString& IniDatei;           // the path of Kartulon.Ini in the program folder
+extern QString& Feldtrenner;        // the field separator of record lines: one TAB
 extern QString& DateiBeschreibung;  // the open file's description line
 
 // State of the open file.
-extern int& Geaendert;  // 1 while the record table has unsaved changes
-extern int& NurLesen;   // -1 in read-only mode, else 0
+extern int& Geaendert;               // 1 while the record table has unsaved changes
+extern int& NurLesen;                // -1 in read-only mode, else 0
 extern QString& AktuellerDatensatz;  // the record line as it was when selected (undo)
 extern float& TimeOutSekunden;       // idle time-out of the open file in seconds, 0 = none
 extern float& LeerlaufSekunden;      // idle seconds
 extern QString& ReservierteDatei;    // the file name this program holds reserved in ZurIrada.ini, "" none
 
 // Field editing.
-extern short& FeldIndex;  // the field box that last had the focus (0..23)
-extern short& FeldFokus;  // 1 when a field box had the focus last
+extern short& FeldIndex;         // the field box that last had the focus (0..23)
+extern short& FeldFokus;         // 1 when a field box had the focus last
 extern QString& KatalogStdLand;  // default country prefix of the catalogues ("D-")
 extern int& OrtAusPlz;           // fill the town from the postcode
 extern short& AutoFormatUCase;   // case rule on leaving a field box, 0..4
@@ -66,10 +66,10 @@ extern short& AutoFormatTrim;    // 1: trim a field box's text on leaving it
 extern short& MausFeldIndex;     // the field box under the last right mouse-down, -1 none
 
 // Files the main window names at start-up.
-extern QString& VorlagenIni;   // the letter templates' settings file, "" when there is none
-extern QString& TkAnlageIni;   // the telephone system export's settings file
-extern QString& AdrIniDatei;   // the exchange file the current record is exported to
-extern QString& HilfeDatei;    // the program's help file (F1 and the help menu)
+extern QString& VorlagenIni;  // the letter templates' settings file, "" when there is none
+extern QString& TkAnlageIni;  // the telephone system export's settings file
+extern QString& AdrIniDatei;  // the exchange file the current record is exported to
+extern QString& HilfeDatei;   // the program's help file (F1 and the help menu)
 
 // Printing.
 extern QString& PresetName;

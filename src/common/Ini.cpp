@@ -29,8 +29,8 @@ QString zeilenumbruecheAlsSterne(QString text) {
 }
 
 // Checks the call; false (after the report) for a bad one.
-bool aufrufPruefen(const QString& datei, const QString& sektion, const QString& schluessel,
-                   const IniWert& a, const IniWert& b, const IniWert& c, const IniWert& d) {
+bool aufrufPruefen(const QString& datei, const QString& sektion, const QString& schluessel, const IniWert& a,
+                   const IniWert& b, const IniWert& c, const IniWert& d) {
   if (!datei.isEmpty() && !sektion.isEmpty() && !vb::Trim(schluessel).isEmpty()) return true;
   QString text = QStringLiteral("Segmentierungsfehler beim Ini-Lesen");
   for (const IniWert* w : {&a, &b, &c, &d}) text += QLatin1String("\r\n|") + w->text() + u'|';

@@ -21,6 +21,7 @@ class IniWert {
   IniWert(unsigned long long zahl);
   IniWert(double zahl);
   const QString& text() const { return text_; }
+
  private:
   QString text_;
 };

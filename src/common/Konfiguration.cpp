@@ -4,19 +4,19 @@
 #include "common/Pfade.h"
 #include "common/Text.h"
 #include "platform/dienste/Dialogs.h"
+#include "platform/dienste/Shell.h"
 #include "platform/vb/Paths.h"
 #include "platform/vb/Programm.h"
-#include "platform/dienste/Shell.h"
 #include "platform/vb/Vb.h"
 
+#include <unistd.h>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
-#include <unistd.h>
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include "platform/vb/Sanduhr.h"
 #include "platform/vb/Vb.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cmath>
-#include <fcntl.h>
-#include <unistd.h>
 
 QString WindowsOrdner() { return Paths::windowsOrdner(); }
 QString SystemOrdner() { return Paths::systemOrdner(); }
@@ -40,16 +40,22 @@ QString DateiTeil(const QString& eingabe, int teil) {
   const QString name = rest.mid(letzter + 1);
   const qsizetype punkt = name.indexOf(u'.');
   switch (teil) {
-    case -2: return laufwerk;
+    case -2:
+      return laufwerk;
     case -1: {
       const QString beides = laufwerk + ordner;
       return beides.isEmpty() ? QString() : beides.left(beides.size() - 1);
     }
-    case 0: return laufwerk + ordner;
-    case 1: return punkt < 0 ? name : name.left(punkt);
-    case 2: return punkt < 0 ? QString() : name.mid(punkt + 1);
-    case 3: return name;
-    default: return {};
+    case 0:
+      return laufwerk + ordner;
+    case 1:
+      return punkt < 0 ? name : name.left(punkt);
+    case 2:
+      return punkt < 0 ? QString() : name.mid(punkt + 1);
+    case 3:
+      return name;
+    default:
+      return {};
   }
 }
 
@@ -94,8 +100,7 @@ bool SicherungAnlegen(const QString& datei, int modus) {
   const QString original = Paths::aufloesen(Paths::normalisieren(vb::Trim(datei)));
   // A file named like its own backup copy: removing the "copy" would remove the file itself.
   const QFileInfo s(sicherung), o(original);
-  if (sicherung == original ||
-      (s.exists() && o.exists() && s.canonicalFilePath() == o.canonicalFilePath()))
+  if (sicherung == original || (s.exists() && o.exists() && s.canonicalFilePath() == o.canonicalFilePath()))
     return false;
   bool ok = true;
   if (s.exists() || s.isSymLink()) ok = QFile::remove(sicherung);

@@ -7,10 +7,10 @@
 #include <optional>
 
 struct InstallationsFakten {
-  QString benutzer;        // "" leaves the user line out
-  QString datenOrdner;     // "" names the program folder instead
+  QString benutzer;     // "" leaves the user line out
+  QString datenOrdner;  // "" names the program folder instead
   QString programmOrdner;
-  QString modulPaket;      // Zedured.ini [Allgemein] ModulPaket32, "?" when missing
+  QString modulPaket;  // Zedured.ini [Allgemein] ModulPaket32, "?" when missing
   VersionNummern version;
   std::optional<QDate> freigabe;  // the program file's last change; none leaves the line out
 };

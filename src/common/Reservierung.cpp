@@ -8,10 +8,10 @@
 #include "common/Text.h"
 #include "common/Ton.h"
 #include "common/ZahlTexte.h"
-#include "platform/vb/Clock.h"
-#include "platform/vb/Codec.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/dienste/Help.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Codec.h"
 #include "platform/vb/Paths.h"
 #include "platform/vb/Programm.h"
 #include "platform/vb/Vb.h"
@@ -68,9 +68,7 @@ QDateTime ReservierungsZeit(const QString& seit) {
 }
 
 qint64 MinutenGrenzen(const QDateTime& von, const QDateTime& bis) {
-  const auto minute = [](const QDateTime& t) {
-    return static_cast<qint64>(std::floor(sekundenAufKalender(t) / 60.0));
-  };
+  const auto minute = [](const QDateTime& t) { return static_cast<qint64>(std::floor(sekundenAufKalender(t) / 60.0)); };
   return minute(bis) - minute(von);
 }
 
@@ -83,8 +81,8 @@ void NurLesenPruefen() {
   if (Befehlszeile.toLower().contains(QLatin1String("readonly"))) NurLesen = -1;
 
   // A read-only installation: the first *.dat file the program folder lists has no write bit at all.
-  const QFileInfoList dateien = QDir(ProgrammOrdner())
-                                    .entryInfoList({QStringLiteral("*.dat")}, QDir::Files, QDir::Unsorted);
+  const QFileInfoList dateien =
+      QDir(ProgrammOrdner()).entryInfoList({QStringLiteral("*.dat")}, QDir::Files, QDir::Unsorted);
   if (!dateien.isEmpty()) {
     const QFileInfo& erste = dateien.first();
     if (DateiVorhanden(erste.absoluteFilePath()) && ohneSchreibrecht(erste)) NurLesen = -1;

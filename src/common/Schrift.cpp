@@ -80,8 +80,12 @@ void SchriftSetzen(vb::FontTarget objekt, QString& beschreibung, QString& was) {
     beschreibung.remove(0, ende + 1);
     if (wert.isEmpty() || !(feld == 6 ? farbe : schrift)) continue;
     switch (feld) {
-      case 1: objekt->setFontName(wert); break;
-      case 2: objekt->setFontSize(groesseLesen(wert)); break;
+      case 1:
+        objekt->setFontName(wert);
+        break;
+      case 2:
+        objekt->setFontSize(groesseLesen(wert));
+        break;
       case 3:
         if (const auto b = wahrheitAusText(wert)) objekt->setFontBold(*b);
         break;

@@ -3,10 +3,10 @@
 #include "common/Ini.h"
 #include "common/Pfade.h"
 #include "common/Text.h"
-#include "platform/vb/Clock.h"
 #include "platform/dienste/Dialogs.h"
-#include "platform/vb/Paths.h"
 #include "platform/dienste/SysInfo.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Paths.h"
 #include "platform/vb/Vb.h"
 
 #include <QRegularExpression>
@@ -25,9 +25,12 @@ bool datumAkzeptiert(const QString& text, const QString& form) {
   int tag = 0, monat = 0, jahr = 0;
   for (int i = 0; i < 3; ++i) {
     const int wert = zahlen[i].toInt();
-    if (ordnung[i].second == 'd') tag = wert;
-    else if (ordnung[i].second == 'M') monat = wert;
-    else jahr = wert;
+    if (ordnung[i].second == 'd')
+      tag = wert;
+    else if (ordnung[i].second == 'M')
+      monat = wert;
+    else
+      jahr = wert;
   }
   return QDate(jahr, monat, tag).isValid();
 }
@@ -52,14 +55,15 @@ QString LaenderPruefen(int flag) {
                "Die Software erwartet eine Ländereinstellung, wie sie im deutschsprachigen Gebiet üblich "
                "ist.~~") +
            text +
-           QStringLiteral("Die Einstellungen können Sie innerhalb der Systemsteuerung / Ländereinstellungen "
-                          "vornehmen.");
+           QStringLiteral(
+               "Die Einstellungen können Sie innerhalb der Systemsteuerung / Ländereinstellungen "
+               "vornehmen.");
     if (flag != 0) text += QStringLiteral("~~Diesen Hinweis als Erinnerung weiterhin anzeigen?");
     text = Ersetzen(text, QStringLiteral("~"), QStringLiteral("\r\n"));
   }
   if (!text.isEmpty() && flag != 0 &&
-      vb::Val(IniLesen(QString(), QStringLiteral("Allgemein"), QStringLiteral("LänderHinweis"),
-                       QStringLiteral("1"))) != 0) {
+      vb::Val(IniLesen(QString(), QStringLiteral("Allgemein"), QStringLiteral("LänderHinweis"), QStringLiteral("1"))) !=
+          0) {
     if (MsgBox(text, vb::vbYesNo + vb::vbCritical, QStringLiteral("Ländereinstellung")) == vb::vbNo)
       IniSchreiben(QString(), QStringLiteral("Allgemein"), QStringLiteral("LänderHinweis"), QStringLiteral("0"));
   }

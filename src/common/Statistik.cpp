@@ -5,8 +5,8 @@
 #include "common/Ini.h"
 #include "common/Text.h"
 #include "common/ZahlTexte.h"
-#include "platform/vb/Clock.h"
 #include "platform/dienste/SysInfo.h"
+#include "platform/vb/Clock.h"
 #include "platform/vb/Vb.h"
 
 #include <QFileInfo>
@@ -18,7 +18,9 @@ const QString kKeineDaten = QStringLiteral("Sorry, aber keine Datengrundlage vor
 QString lesen(const char16_t* schluessel, const QString& standard = QString()) {
   return IniLesen(QString(), QString(), schluessel, standard);
 }
-void schreiben(const char16_t* schluessel, const QString& wert) { IniSchreiben(QString(), QString(), schluessel, wert); }
+void schreiben(const char16_t* schluessel, const QString& wert) {
+  IniSchreiben(QString(), QString(), schluessel, wert);
+}
 
 QString zeitText(const QDateTime& t) { return vb::Format(t, QStringLiteral("dd.mm.yyyy hh:nn:ss")); }
 

@@ -43,8 +43,8 @@ QString VorwahlAusTelefon(const QString& eingabe) {
 }
 
 QString TelefonFormatieren(const QString& eingabe) {
-  const QString nummer = Ersetzen(Ersetzen(eingabe, QStringLiteral("-"), QStringLiteral("/")),
-                                  QStringLiteral("."), QStringLiteral("/"));
+  const QString nummer =
+      Ersetzen(Ersetzen(eingabe, QStringLiteral("-"), QStringLiteral("/")), QStringLiteral("."), QStringLiteral("/"));
   const qsizetype strich = nummer.indexOf(u'/');
   const QString vorwahl = strich < 0 ? QString() : NurZeichen(nummer.left(strich), ziffern());
   const QString rufnummer = NurZeichen(strich < 0 ? nummer : nummer.mid(strich + 1), ziffern());

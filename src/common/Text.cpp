@@ -95,7 +95,10 @@ QString ZeichenErsetzen(const QString& text, const QString& such, const QString&
 }
 
 QString DosUmlaute(const QString& text) {
-  static const struct { int code; char16_t umlaut; } tabelle[] = {
+  static const struct {
+    int code;
+    char16_t umlaut;
+  } tabelle[] = {
       {132, u'ä'}, {148, u'ö'}, {129, u'ü'}, {225, u'ß'}, {142, u'Ä'}, {153, u'Ö'}, {154, u'Ü'},
   };
   QString aus = text;

@@ -3,8 +3,8 @@
 #include "common/Fehler.h"
 #include "common/Fehlerbericht.h"
 #include "common/Ini.h"
-#include "platform/vb/Clock.h"
 #include "platform/dienste/Printer.h"
+#include "platform/vb/Clock.h"
 #include "platform/vb/Vb.h"
 
 namespace {

@@ -48,8 +48,7 @@ QString TippText(const QString& roh) {
 
 QString TippKopf(const QString& header, int major) {
   QString k = header;
-  return k.replace(QStringLiteral("{Major}"), QStringLiteral("%1").arg(major, 2, 10, QChar(u'0')),
-                   Qt::CaseInsensitive);
+  return k.replace(QStringLiteral("{Major}"), QStringLiteral("%1").arg(major, 2, 10, QChar(u'0')), Qt::CaseInsensitive);
 }
 
 TippAnzeige NaechsterTipp(const QString& tipsDatei, int major) {

@@ -3,8 +3,8 @@
 #include "common/Fehler.h"
 #include "common/Ini.h"
 #include "common/Pfade.h"
-#include "platform/vb/Laufzeitfehler.h"
 #include "platform/dienste/Sound.h"
+#include "platform/vb/Laufzeitfehler.h"
 
 #include <utility>
 
@@ -12,9 +12,9 @@ namespace {
 
 // The built-in names and the message-box icon whose system sound they give. Case matters.
 const std::pair<QString, int> eingebauteToene[] = {
-    {QStringLiteral("#RingOut"), 48},       {QStringLiteral("#RingIn"), 32},
+    {QStringLiteral("#RingOut"), 48},           {QStringLiteral("#RingIn"), 32},
     {QStringLiteral("#SystemExclamation"), 48}, {QStringLiteral("#SystemQuestion"), 32},
-    {QStringLiteral("#SystemHand"), 16},    {QStringLiteral("#SystemAsterisk"), 64},
+    {QStringLiteral("#SystemHand"), 16},        {QStringLiteral("#SystemAsterisk"), 64},
 };
 
 // A failed step is reported (except "path not found", which is usual for a stale sound setting); the

@@ -4,9 +4,9 @@
 #include "common/Hilfe.h"
 #include "common/Ini.h"
 #include "common/Pfade.h"
+#include "platform/dienste/Shell.h"
 #include "platform/vb/Paths.h"
 #include "platform/vb/Sanduhr.h"
-#include "platform/dienste/Shell.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,8 +25,9 @@ namespace {
 bool istStandardEditor(const QString& editor) {
   const QStringList teile = QProcess::splitCommand(editor);
   if (teile.size() != 1) return false;
-  return QFileInfo(Paths::normalisieren(teile[0])).completeBaseName().compare(QStringLiteral("notepad"),
-                                                                               Qt::CaseInsensitive) == 0;
+  return QFileInfo(Paths::normalisieren(teile[0]))
+             .completeBaseName()
+             .compare(QStringLiteral("notepad"), Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace
@@ -62,9 +63,8 @@ qint64 ProgrammStarten(const QStringList& teile, const QString& ordner, const QS
   TaskId = programm.isEmpty() ? 0 : Shell::service().starten(programm, teile.mid(1), arbeitsordner);
   if (TaskId == 0) {
     // Never the handle of an earlier program: a failed start gives 0 whatever the answer.
-    const bool gefunden = !programm.isEmpty() &&
-                          (QFileInfo(QDir(arbeitsordner).absoluteFilePath(programm)).isFile() ||
-                           !QStandardPaths::findExecutable(programm).isEmpty());
+    const bool gefunden = !programm.isEmpty() && (QFileInfo(QDir(arbeitsordner).absoluteFilePath(programm)).isFile() ||
+                                                  !QStandardPaths::findExecutable(programm).isEmpty());
     FehlerMelden(gefunden ? 75 : 53, meldung);
   }
   return TaskId;
@@ -85,8 +85,9 @@ void ProzessAbwarten(qint64 prozess, float sekunden) {
 }
 
 void TextDateiBearbeiten(const QString& datei, bool warten) {
-  const QString editor = IniLesen(QString(), QStringLiteral("Allgemein"), QStringLiteral("PrgTxtEdit"),
-                                  QStringLiteral("NotePad")).trimmed();
+  const QString editor =
+      IniLesen(QString(), QStringLiteral("Allgemein"), QStringLiteral("PrgTxtEdit"), QStringLiteral("NotePad"))
+          .trimmed();
   const QString pfad = Paths::normalisieren(datei);
   if (editor.isEmpty() || istStandardEditor(editor)) {
     Shell::service().oeffnen(QUrl::fromLocalFile(QFileInfo(pfad).absoluteFilePath()));

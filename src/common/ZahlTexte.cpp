@@ -25,12 +25,13 @@ const std::array<NamensListe, 4>& namensListen() {
       {"mo",
        {QStringLiteral("Januar"), QStringLiteral("Februar"), QStringLiteral("März"), QStringLiteral("April"),
         QStringLiteral("Mai"), QStringLiteral("Juni"), QStringLiteral("Juli"), QStringLiteral("August"),
-        QStringLiteral("September"), QStringLiteral("Oktober"), QStringLiteral("November"),
-        QStringLiteral("Dezember"), QStringLiteral("Monat???")}},
+        QStringLiteral("September"), QStringLiteral("Oktober"), QStringLiteral("November"), QStringLiteral("Dezember"),
+        QStringLiteral("Monat???")}},
       {"mo3",
-       {QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mär"), QStringLiteral("Apr"), QStringLiteral("Mai"),
-        QStringLiteral("Jun"), QStringLiteral("Jul"), QStringLiteral("Aug"), QStringLiteral("Sep"), QStringLiteral("Okt"),
-        QStringLiteral("Nov"), QStringLiteral("Dez"), QStringLiteral("???")}},
+       {QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mär"), QStringLiteral("Apr"),
+        QStringLiteral("Mai"), QStringLiteral("Jun"), QStringLiteral("Jul"), QStringLiteral("Aug"),
+        QStringLiteral("Sep"), QStringLiteral("Okt"), QStringLiteral("Nov"), QStringLiteral("Dez"),
+        QStringLiteral("???")}},
   }};
   return listen;
 }
@@ -55,7 +56,11 @@ QString DauerText(double& sekunden) {
   const double wert = gerundet(std::fabs(sekunden));
   sekunden = wert;
   QString text = wert == 1 ? QStringLiteral("1 Sekunde") : vb::Format(wert, "0") + QStringLiteral(" Sekunden");
-  struct Stufe { double ab; double teiler; const char* wort; };
+  struct Stufe {
+    double ab;
+    double teiler;
+    const char* wort;
+  };
   static const Stufe stufen[] = {
       {61, 60, " Minuten"}, {3600, 3600, " Stunden"}, {129600, 86400, " Tagen"}, {31557600, 31557600, " Jahren"}};
   for (const Stufe& s : stufen)
@@ -77,7 +82,12 @@ QString TageText(double tage) {
   } else {
     text = vb::Format(betrag, "0") + QStringLiteral(" Tagen");
   }
-  struct Stufe { const char* schluessel; const char* standard; double teiler; const char* wort; };
+  struct Stufe {
+    const char* schluessel;
+    const char* standard;
+    double teiler;
+    const char* wort;
+  };
   static const Stufe stufen[] = {{"TageInWochen", "31", 7, " Wochen"},
                                  {"TageInMonaten", "170", 30.436875, " Monaten"},
                                  {"TageInJahren", "438", 365.2425, " Jahren"}};
@@ -113,8 +123,14 @@ QString ZahlKuerzen(double zahl, const QString& muster) {
   bool entfernt = true;
   while (entfernt && text.size() >= 2) {
     entfernt = false;
-    if (text.startsWith(u'0')) { text.remove(0, 1); entfernt = true; }
-    if (text.startsWith(u'.')) { text.remove(0, 1); entfernt = true; }
+    if (text.startsWith(u'0')) {
+      text.remove(0, 1);
+      entfernt = true;
+    }
+    if (text.startsWith(u'.')) {
+      text.remove(0, 1);
+      entfernt = true;
+    }
   }
   return text.rightJustified(breite, u' ');
 }

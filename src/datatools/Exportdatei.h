@@ -14,9 +14,9 @@ enum class Exportstand {
 
 struct Exportergebnis {
   Exportstand stand = Exportstand::Geschrieben;
-  int anzahl = 0;    // what the export counts: numbers, birthdays, ...
-  QString meldung;   // the closing message (information icon), or the reason of a refusal
-  QString titel;     // the title of either message box
+  int anzahl = 0;   // what the export counts: numbers, birthdays, ...
+  QString meldung;  // the closing message (information icon), or the reason of a refusal
+  QString titel;    // the title of either message box
 };
 
 // Called with each record's position in the table (0 to n - 1), in order, as the walk reaches it: the

@@ -78,12 +78,13 @@ QString GeburtstagMaske0Standard() {
 QString GeburtstagMaske1Standard() { return QStringLiteral("Geburtstag: {Vorname} {Nachname}"); }
 
 QString KelvorFehltText() {
-  const QString text =
-      QStringLiteral("Das Programm Kelvor ist auf diesem System nicht installiert.~~Sie können die aktuelle "
-                     "Version kostenlos aus dem Internet unter der URL ") +
-      kFamilienSeite + InternetSeitePfad(QStringLiteral("Kelvor")) +
-      QStringLiteral(" laden.~~Starten Sie den Kelvor bitte nach der Installation einmal manuell, damit "
-                     "Kartulon es auf Ihrem System finden kann.");
+  const QString text = QStringLiteral(
+                           "Das Programm Kelvor ist auf diesem System nicht installiert.~~Sie können die aktuelle "
+                           "Version kostenlos aus dem Internet unter der URL ") +
+                       kFamilienSeite + InternetSeitePfad(QStringLiteral("Kelvor")) +
+                       QStringLiteral(
+                           " laden.~~Starten Sie den Kelvor bitte nach der Installation einmal manuell, damit "
+                           "Kartulon es auf Ihrem System finden kann.");
   return Ersetzen(text, QStringLiteral("~"), QStringLiteral("\r\n"));
 }
 
@@ -119,12 +120,15 @@ Exportergebnis GeburtstageExportieren(const QStringList& zeilen, const Bezeichnu
   if (status) status(QStringLiteral("Geburtstage exportieren: lösche alte Daten"));
   for (int m = 1; m <= 12; ++m)
     for (int d = 1; d <= 31; ++d) {
-      const QString schluessel = QStringLiteral("%1.%2").arg(d, 2, 10, QLatin1Char('0')).arg(m, 2, 10, QLatin1Char('0'));
-      if (!IniLesen(ziel, kZyklisch, schluessel, QString()).isEmpty()) IniSchreiben(ziel, kZyklisch, schluessel, QString());
+      const QString schluessel =
+          QStringLiteral("%1.%2").arg(d, 2, 10, QLatin1Char('0')).arg(m, 2, 10, QLatin1Char('0'));
+      if (!IniLesen(ziel, kZyklisch, schluessel, QString()).isEmpty())
+        IniSchreiben(ziel, kZyklisch, schluessel, QString());
     }
   neuSchreiben(ziel, kDaten, QStringLiteral("Maske0"), GeburtstagMaske0Standard());
   neuSchreiben(ziel, kDaten, QStringLiteral("Maske1"), GeburtstagMaske1Standard());
-  IniSchreiben(ziel, kDaten, QStringLiteral("Zuletzt"), vb::Format(Clock::now(), QStringLiteral("dd.mm.yyyy hh:nn:ss")));
+  IniSchreiben(ziel, kDaten, QStringLiteral("Zuletzt"),
+               vb::Format(Clock::now(), QStringLiteral("dd.mm.yyyy hh:nn:ss")));
   neuSchreiben(ziel, kAllgemein, QStringLiteral("Beschreibung"), QStringLiteral("Geburtstage"));
   neuSchreiben(ziel, kAllgemein, QStringLiteral("DruckFarbe"), QStringLiteral("Blau"));
 

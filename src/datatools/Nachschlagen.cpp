@@ -118,9 +118,15 @@ QStringList Darstellung(const Ablauf& ablauf) {
   QStringList d;
   for (const Schritt& s : ablauf) {
     switch (s.art) {
-      case Schritt::Senden: d.append(QStringLiteral("senden:") + Darstellung(s.folge)); break;
-      case Schritt::Ereignisse: d.append(QStringLiteral("ereignisse")); break;
-      case Schritt::Pause: d.append(QStringLiteral("pause")); break;
+      case Schritt::Senden:
+        d.append(QStringLiteral("senden:") + Darstellung(s.folge));
+        break;
+      case Schritt::Ereignisse:
+        d.append(QStringLiteral("ereignisse"));
+        break;
+      case Schritt::Pause:
+        d.append(QStringLiteral("pause"));
+        break;
     }
   }
   return d;

@@ -24,13 +24,15 @@ QString tiptelFehler() { return QStringLiteral("Es ist ein Fehler aufgetreten. "
 QString D2Titel() { return QStringLiteral("D2-CardServer-V1.0-Liste exportieren"); }
 
 QString D2Aufforderung(const QString& bezeichnungFeld9) {
-  return QStringLiteral("Geben Sie bitte eine Exportdatei an.\r\n\r\nEs werden alle Rufnummern exportiert in "
-                        "dessen »") +
+  return QStringLiteral(
+             "Geben Sie bitte eine Exportdatei an.\r\n\r\nEs werden alle Rufnummern exportiert in "
+             "dessen »") +
          bezeichnungFeld9 + QStringLiteral("« der Text »Mob« vorkommt.");
 }
 
 QString D2Vorschlag() {
-  return IniLesen(QString(), QString(), QStringLiteral("Export_D2Liste"), ProgrammOrdner() + QStringLiteral("/ExpD2Card.txt"));
+  return IniLesen(QString(), QString(), QStringLiteral("Export_D2Liste"),
+                  ProgrammOrdner() + QStringLiteral("/ExpD2Card.txt"));
 }
 
 int Speicherplatz(const QString& feld9) {
@@ -99,12 +101,15 @@ QString TiptelTitel() { return QStringLiteral("Tiptel 195 Telefonregister 1000 e
 QString TiptelIni() { return ProgrammOrdner() + QStringLiteral("/Export_TeleTiptel195.ini"); }
 
 QString TiptelAufforderung() {
-  return QStringLiteral("Geben Sie bitte eine Exportdatei an.\r\n\r\nWeitere Einstellmöglichkeiten finden Sie "
-                        "in der Datei »") +
+  return QStringLiteral(
+             "Geben Sie bitte eine Exportdatei an.\r\n\r\nWeitere Einstellmöglichkeiten finden Sie "
+             "in der Datei »") +
          TiptelIni() + QStringLiteral("«.");
 }
 
-QString TiptelVorschlag() { return IniLesen(TiptelIni(), QStringLiteral("Export"), QStringLiteral("Datei"), QString()); }
+QString TiptelVorschlag() {
+  return IniLesen(TiptelIni(), QStringLiteral("Export"), QStringLiteral("Datei"), QString());
+}
 
 QString TiptelRegisterText(const QStringList& zeilen, const Satzfortschritt& fortschritt) {
   struct Nummer {
@@ -132,7 +137,8 @@ QString TiptelRegisterText(const QStringList& zeilen, const Satzfortschritt& for
   }
   const QString ini = TiptelIni();
   for (int k = 0; k <= 99; ++k) {
-    QString eintrag = IniLesen(ini, QStringLiteral("Manuel"), QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0')), QString());
+    QString eintrag =
+        IniLesen(ini, QStringLiteral("Manuel"), QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0')), QString());
     if (eintrag.isEmpty()) continue;
     TextZerlegen(eintrag, QStringLiteral(";"));
     text += Token[1] + kCrLf + Token[2] + kCrLf + kCrLf;

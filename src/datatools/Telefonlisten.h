@@ -33,15 +33,16 @@ QString InternationaleNummer(const QString& nummer);
 // The list's text with CR LF line ends; anzahl receives the number of lines.
 QString D2ListeText(const QStringList& zeilen, int* anzahl = nullptr, const Satzfortschritt& fortschritt = {});
 // Writes the list to the answered file and, when that worked, stores its name as Export_D2Liste.
-Exportergebnis D2ListeExportieren(const QStringList& zeilen, const QString& datei, const Satzfortschritt& fortschritt = {});
+Exportergebnis D2ListeExportieren(const QStringList& zeilen, const QString& datei,
+                                  const Satzfortschritt& fortschritt = {});
 
 // ---- Telephone register ----
 //
 // The menu command around it: the input box (TiptelAufforderung(), the title TiptelTitel(),
 // TiptelVorschlag() as the default, help DateiSuchen("Kartulon.Hlp") topic 9999; an empty answer ends
 // it), the refusal of ExportzielAbweisung, the walk frame (status TiptelTitel() + "...", the progress bar
-// moved for about one reported record in ten, "Bereit") around the call. Geschrieben shows nothing; Abgewiesen shows `meldung` with the exclamation
-// icon; Fehlgeschlagen was reported already.
+// moved for about one reported record in ten, "Bereit") around the call. Geschrieben shows nothing; Abgewiesen shows
+// `meldung` with the exclamation icon; Fehlgeschlagen was reported already.
 
 QString TiptelTitel();
 QString TiptelAufforderung();

@@ -64,7 +64,8 @@ TkAnlageEinstellungen TkAnlageEinstellungenLesen(const QString& ini) {
   e.datensatz = lesen("Export", QStringLiteral("Datensatz"));
   e.fuss = lesen("Export", QStringLiteral("TextFuss"));
   e.listeDatei = lesen("InfoText", QStringLiteral("Datei"));
-  e.rand = std::clamp(ganzeZahl(lesen("InfoText", QStringLiteral("LinkerRand"), QStringLiteral("10"))), 0, kHoechsterRand);
+  e.rand =
+      std::clamp(ganzeZahl(lesen("InfoText", QStringLiteral("LinkerRand"), QStringLiteral("10"))), 0, kHoechsterRand);
   e.telInfo = lesen("InfoText", QStringLiteral("TelInfo"));
   e.faxInfo = lesen("InfoText", QStringLiteral("FaxInfo"));
   e.mobInfo = lesen("InfoText", QStringLiteral("MobInfo"));
@@ -82,7 +83,8 @@ TkAnlageTexte TkAnlageTexteBauen(const QStringList& zeilen, const TkAnlageEinste
     QString zusatz;
     int versatz;
   };
-  const Nummer nummern[] = {{7, QString(), 100}, {8, QStringLiteral(" (Fax)"), 200}, {12, QStringLiteral(" (Mobil)"), 150}};
+  const Nummer nummern[] = {
+      {7, QString(), 100}, {8, QStringLiteral(" (Fax)"), 200}, {12, QStringLiteral(" (Mobil)"), 150}};
   const CallByCallTabelle callByCall;
   TkAnlageTexte t;
   t.exportText = e.kopf + kCrLf;
@@ -143,9 +145,11 @@ TkAnlageTexte TkAnlageTexteBauen(const QStringList& zeilen, const TkAnlageEinste
   return t;
 }
 
-Exportergebnis TkAnlageExportieren(const QStringList& zeilen, const QString& tkAnlageIni, const Satzfortschritt& fortschritt) {
+Exportergebnis TkAnlageExportieren(const QStringList& zeilen, const QString& tkAnlageIni,
+                                   const Satzfortschritt& fortschritt) {
   const TkAnlageEinstellungen e = TkAnlageEinstellungenLesen(tkAnlageIni);
-  for (const auto& [wert, eintrag] : {std::pair{&e.exportDatei, "[Export] Datei"}, std::pair{&e.listeDatei, "[InfoText] Datei"}})
+  for (const auto& [wert, eintrag] :
+       {std::pair{&e.exportDatei, "[Export] Datei"}, std::pair{&e.listeDatei, "[InfoText] Datei"}})
     if (wert->isEmpty())
       return Abweisung(QStringLiteral("In der Datei »") + tkAnlageIni + QStringLiteral("« fehlt der Eintrag ") +
                            QString::fromLatin1(eintrag) + u'.',

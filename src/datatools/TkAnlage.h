@@ -15,14 +15,14 @@
 #include <array>
 
 struct TkAnlageEinstellungen {
-  QString anlage;       // [Allgemein] Tk-Anlage
-  QString exportDatei;  // [Export] Datei
-  QString include;      // [Export] DateiInclude
+  QString anlage;                 // [Allgemein] Tk-Anlage
+  QString exportDatei;            // [Export] Datei
+  QString include;                // [Export] DateiInclude
   QString kopf, datensatz, fuss;  // [Export] TextKopf, Datensatz, TextFuss
-  QString listeDatei;   // [InfoText] Datei
-  int rand = 10;        // [InfoText] LinkerRand, whole blanks, never below 0
+  QString listeDatei;             // [InfoText] Datei
+  int rand = 10;                  // [InfoText] LinkerRand, whole blanks, never below 0
   QString telInfo, faxInfo, mobInfo;
-  std::array<QString, 9> fusszeilen;  // [InfoText] Fusszeile1 ... Fusszeile9
+  std::array<QString, 9> fusszeilen;                // [InfoText] Fusszeile1 ... Fusszeile9
   int telOffset = 0, mobOffset = 0, faxOffset = 0;  // [Speicher]
 };
 

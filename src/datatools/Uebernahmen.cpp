@@ -154,4 +154,6 @@ QString OrteBericht(int anzahl) {
          (anzahl != 1 ? QStringLiteral("n") : QString()) + QStringLiteral(" übernommen.");
 }
 
-QString VorwahlenBericht(int anzahl) { return anzahlText(anzahl) + QStringLiteral(" PLZ-Vorwahlen wurden übernommen."); }
+QString VorwahlenBericht(int anzahl) {
+  return anzahlText(anzahl) + QStringLiteral(" PLZ-Vorwahlen wurden übernommen.");
+}

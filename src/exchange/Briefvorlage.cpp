@@ -24,8 +24,7 @@ VorlagenOrt VorlagenOrtAus(const QString& wordVorlagen) {
 }
 
 QString DokumentVorschlag(const QString& docName1, const QString& docNummer, const QString& docName2,
-                          const QString& docName3, const QString& nachname, const QDate& heute,
-                          int* anfangNachname) {
+                          const QString& docName3, const QString& nachname, const QDate& heute, int* anfangNachname) {
   QString name = Ersetzen(docName1, u"{jj}"_s, vb::Format(heute, u"yy"_s));
   name = Ersetzen(name, u"{jjjj}"_s, vb::Format(heute, u"yyyy"_s));
   name += vb::Format(vb::Val(docNummer), docName2) + docName3;
@@ -83,7 +82,8 @@ KopieErgebnis VorlageKopieren(const QString& quelle, const QString& ziel, int* f
   const QString von = Paths::aufloesen(Paths::normalisieren(quelle));
   if (vb::Trim(DateiTeil(quelle, 3)).isEmpty() || QFileInfo(von).isDir()) return misslungen(vb::ErrDateiNichtGefunden);
   QFile q(von);
-  if (!q.open(QIODevice::ReadOnly)) return misslungen(q.exists() ? vb::ErrZugriffVerweigert : vb::ErrDateiNichtGefunden);
+  if (!q.open(QIODevice::ReadOnly))
+    return misslungen(q.exists() ? vb::ErrZugriffVerweigert : vb::ErrDateiNichtGefunden);
   const QByteArray bytes = q.readAll();
   if (q.error() != QFileDevice::NoError) return misslungen(vb::ErrGeraeteEA);
   q.close();

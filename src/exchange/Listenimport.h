@@ -47,8 +47,8 @@ Felder ImportFelder(const Importspalten& spalten, const Importzuordnung& zuordnu
 QString ImportZeile(const Felder& felder);
 
 struct Importergebnis {
-  int zeilen = 0;      // lines offered
-  int angefuegt = 0;   // records appended
+  int zeilen = 0;     // lines offered
+  int angefuegt = 0;  // records appended
 };
 
 // Appends the lines to the record table, as many as the table has room for (the first ones). An empty

@@ -97,8 +97,8 @@ QString EmailVorschau(const QString& vorlage, const Felder& felder, const Bezeic
 }
 
 QString EmailDateiName(const QString& ordner, const QDateTime& zeit, int position) {
-  return ordner + u"/X-eMail-"_s + vb::Format(zeit, u"yyyymmddhhnnss"_s) + u'-' +
-         vb::Format(position, u"00000"_s) + u".txt"_s;
+  return ordner + u"/X-eMail-"_s + vb::Format(zeit, u"yyyymmddhhnnss"_s) + u'-' + vb::Format(position, u"00000"_s) +
+         u".txt"_s;
 }
 
 QByteArray EmailDateiInhalt(const QString& adresse, const QString& betreff, const QString& text) {

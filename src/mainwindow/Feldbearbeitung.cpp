@@ -4,13 +4,13 @@
 #include "common/Global.h"
 #include "common/GrossKlein.h"
 #include "common/Ini.h"
-#include "common/formen/MsgDoppelt.h"
 #include "common/Text.h"
 #include "common/Ton.h"
+#include "common/formen/MsgDoppelt.h"
 #include "mainwindow/Main.h"
+#include "platform/dienste/Dialogs.h"
 #include "platform/vb/Clock.h"
 #include "platform/vb/Codec.h"
-#include "platform/dienste/Dialogs.h"
 #include "platform/vb/Keys.h"
 #include "platform/vb/Sanduhr.h"
 #include "platform/vb/Vb.h"
@@ -36,8 +36,19 @@ QString Klein(const QString& text) {
 // Characters that a mail address rarely holds (Windows-1252 codes).
 bool UngewoehnlichInMail(int code) {
   switch (code) {
-    case ' ': case '/': case ':': case ',': case ';': case '*':
-    case 228: case 246: case 252: case 196: case 214: case 220: case 223:
+    case ' ':
+    case '/':
+    case ':':
+    case ',':
+    case ';':
+    case '*':
+    case 228:
+    case 246:
+    case 252:
+    case 196:
+    case 214:
+    case 220:
+    case 223:
       return true;
     default:
       return false;
@@ -70,13 +81,15 @@ void Main::Feld_GotFocus(short index) {
   // The focus is moved after this event has finished: moving it inside its own focus-in would leave
   // Qt's focus bookkeeping and the box's events out of step.
   if (NurLesen == -1) {
-    QMetaObject::invokeMethod(this, [this] { TxtSuche->SetFocus(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { TxtSuche->SetFocus(); }, Qt::QueuedConnection);
     return;
   }
   vb::TextBox& box = Feld(index);
   if (box.Locked() && index != 1) {
     // A locked box hands the focus on to the last name; FeldIndex is set there, never to a locked box.
-    QMetaObject::invokeMethod(this, [this] { Feld(1).SetFocus(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Feld(1).SetFocus(); }, Qt::QueuedConnection);
     return;
   }
   if (MausFeldIndex != index && !box.MultiLine() &&
@@ -154,11 +167,20 @@ void Main::Feld_LostFocus(short index) {
     QString s = t;
     if (vb::ShiftKey() == 0 && !s.isEmpty()) {
       switch (AutoFormatUCase) {
-        case 1: s = WortAnfaengeGross(s); break;
-        case 2: s = Gross(s.left(1)) + s.mid(1); break;
-        case 3: s = Gross(s); break;
-        case 4: s = Klein(s); break;
-        default: break;
+        case 1:
+          s = WortAnfaengeGross(s);
+          break;
+        case 2:
+          s = Gross(s.left(1)) + s.mid(1);
+          break;
+        case 3:
+          s = Gross(s);
+          break;
+        case 4:
+          s = Klein(s);
+          break;
+        default:
+          break;
       }
     }
     if (AutoFormatTrim != 0) s = vb::Trim(s);

@@ -116,5 +116,6 @@ void Info::befLizenz_Click() {
 }
 
 void Info::CopyrightHinweis_DblClick() {
-  Dialogs::service().msgBox(StatistikText(0), vb::vbOKOnly + vb::vbInformation, QStringLiteral("Kartulon, Anwender-Statistik"));
+  Dialogs::service().msgBox(StatistikText(0), vb::vbOKOnly + vb::vbInformation,
+                            QStringLiteral("Kartulon, Anwender-Statistik"));
 }

@@ -15,7 +15,8 @@ namespace {
 void ersteKopieZeigen() {
   if (!Main::IsLoaded()) return;
   Main& fenster = Main::get();
-  if (fenster.isMinimized()) fenster.QMainWindow::setWindowState(fenster.QMainWindow::windowState() & ~Qt::WindowMinimized);
+  if (fenster.isMinimized())
+    fenster.QMainWindow::setWindowState(fenster.QMainWindow::windowState() & ~Qt::WindowMinimized);
   if (fenster.isVisible()) {
     fenster.raise();
     fenster.activateWindow();
@@ -26,8 +27,8 @@ void ersteKopieZeigen() {
 
 void InstanzPruefen() {
   const QString reservierung = Paths::aufloesen(Paths::verbinden(ProgrammOrdner(), QStringLiteral("ZurIrada.ini")));
-  const QString wert = IniLesen(reservierung, QStringLiteral("Allgemein"), QStringLiteral("NoInstanceWatch"),
-                                QStringLiteral("0"));
+  const QString wert =
+      IniLesen(reservierung, QStringLiteral("Allgemein"), QStringLiteral("NoInstanceWatch"), QStringLiteral("0"));
   IniSchreiben(reservierung, QStringLiteral("Allgemein"), QStringLiteral("NoInstanceWatch"), wert);
   if (vb::Val(wert) == 1) return;
   if (!Instanz::andereKopieAktivieren(ersteKopieZeigen)) return;

@@ -1,9 +1,9 @@
 // The main window's layout on every size change, and the display and editing options it loads from and
 // stores in Zedured.ini.
-#include "common/formen/FormPosition.h"
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "common/Schrift.h"
+#include "common/formen/FormPosition.h"
 #include "mainwindow/Main.h"
 #include "platform/dienste/FontObject.h"
 #include "platform/kit/Twips.h"
@@ -25,7 +25,9 @@ QString lesen(const char16_t* schluessel, const QString& standard) {
   return IniLesen(QString(), QString(), schluessel, standard);
 }
 
-void schreiben(const char16_t* schluessel, const QString& wert) { IniSchreiben(QString(), QString(), schluessel, wert); }
+void schreiben(const char16_t* schluessel, const QString& wert) {
+  IniSchreiben(QString(), QString(), schluessel, wert);
+}
 
 // A setting read as a switch: 0 when it reads as 0, else 1.
 short schalter(const char16_t* schluessel, const QString& standard) {
@@ -42,9 +44,7 @@ short ganzzahl(double wert) {
 
 int Main::ScaleWidth() const { return Twips::ausPixel(width()); }
 
-int Main::ScaleHeight() const {
-  return Twips::ausPixel(height() - Twips::menuHoehe(this));
-}
+int Main::ScaleHeight() const { return Twips::ausPixel(height() - Twips::menuHoehe(this)); }
 
 void Main::Form_Resize() {
   if (!Liste) return;
@@ -88,14 +88,16 @@ void Main::OptionenLaden() {
   SchriftSetzen(&Feld(11), lesen(u"SchriftBem", SchriftAlsText(&Feld(11))), QStringLiteral("Alles"));
   SchriftSetzen(BezListeStd, lesen(u"SchriftStd", SchriftAlsText(BezListeStd)), QStringLiteral("Schrift"));
   SchriftSetzen(BezListeKom, lesen(u"SchriftKom", SchriftAlsText(BezListeKom)), QStringLiteral("Schrift"));
-  const double farbe = vb::Val(lesen(u"SchriftBackCol", vb::Str(static_cast<double>(vb::VbFarbe(Feld(0).BackColor())))));
+  const double farbe =
+      vb::Val(lesen(u"SchriftBackCol", vb::Str(static_cast<double>(vb::VbFarbe(Feld(0).BackColor())))));
   if (std::isfinite(farbe)) Feld(0).setBackColor(vb::QFarbe(static_cast<long>(std::nearbyint(farbe))));
 
   // The other boxes share the font, text colour and background of the first; locked boxes keep their
   // background, the multi-line box its font, the two date boxes their design font.
   for (int i = 1; i < 24; ++i) {
     if (!Feld(i).Locked()) Feld(i).setBackColor(Feld(0).BackColor());
-    if ((i < 15 || i > 16) && !Feld(i).MultiLine()) SchriftSetzen(&Feld(i), SchriftAlsText(&Feld(0)), QStringLiteral("Alles"));
+    if ((i < 15 || i > 16) && !Feld(i).MultiLine())
+      SchriftSetzen(&Feld(i), SchriftAlsText(&Feld(0)), QStringLiteral("Alles"));
   }
 }
 

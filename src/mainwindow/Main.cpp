@@ -1,16 +1,16 @@
 #include "mainwindow/Main.h"
 
 #include "common/Global.h"
-#include "platform/vb/Codec.h"
 #include "platform/dienste/Zwischenablage.h"
-#include "platform/vb/Fonts.h"
 #include "platform/kit/ThemaSymbole.h"
 #include "platform/kit/Twips.h"
+#include "platform/vb/Codec.h"
+#include "platform/vb/Fonts.h"
 #include "store/Anschrift.h"
 #include "store/Datensatz.h"
 
-#include <QFile>
 #include <QApplication>
+#include <QFile>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStyle>
@@ -21,24 +21,20 @@ namespace {
 struct FeldLage {
   int rahmen;  // -1: the window itself
   int left, top, width, height;
-  int tab;  // place in the tab order, 0: not a tab stop
+  int tab;    // place in the tab order, 0: not a tab stop
   int hilfe;  // help topic of F1 in the box, 0: none
 };
 
 // Containers, geometry (twips) and tab places of the 24 field boxes.
 constexpr std::array<FeldLage, 24> kFeldLage = {{
-    {2, 120, 480, 2175, 330, 19, 200},   {3, 2400, 480, 2895, 315, 3, 200},
-    {3, 120, 480, 2175, 315, 2, 200},    {3, 120, 1080, 5175, 315, 4, 200},
-    {3, 120, 1680, 855, 315, 5, 30},     {3, 1080, 1680, 4215, 315, 6, 200},
-    {3, 120, 2280, 1455, 315, 7, 200},   {1, 120, 480, 1695, 315, 10, 200},
-    {1, 120, 1080, 1695, 315, 11, 200},  {2, 120, 1080, 2175, 315, 20, 200},
-    {3, 1680, 2280, 1935, 315, 8, 200},  {4, 120, 720, 3615, 2055, 22, 200},
-    {1, 1920, 480, 1815, 315, 12, 200},  {1, 1920, 1080, 1815, 315, 13, 200},
-    {1, 120, 1680, 1695, 315, 14, 0},    {-1, 3720, 5280, 975, 225, 0, 200},
-    {-1, 3720, 5520, 975, 225, 0, 200},  {6, 120, 480, 1215, 315, 16, 200},
-    {6, 1560, 480, 1215, 315, 17, 200},  {6, 120, 1080, 2655, 315, 18, 200},
-    {4, 1080, 240, 1215, 315, 21, 200},  {3, 3720, 2280, 1575, 315, 9, 200},
-    {1, 1920, 1680, 1815, 315, 15, 0},   {-1, 8760, 240, 975, 225, 0, 200},
+    {2, 120, 480, 2175, 330, 19, 200},  {3, 2400, 480, 2895, 315, 3, 200},   {3, 120, 480, 2175, 315, 2, 200},
+    {3, 120, 1080, 5175, 315, 4, 200},  {3, 120, 1680, 855, 315, 5, 30},     {3, 1080, 1680, 4215, 315, 6, 200},
+    {3, 120, 2280, 1455, 315, 7, 200},  {1, 120, 480, 1695, 315, 10, 200},   {1, 120, 1080, 1695, 315, 11, 200},
+    {2, 120, 1080, 2175, 315, 20, 200}, {3, 1680, 2280, 1935, 315, 8, 200},  {4, 120, 720, 3615, 2055, 22, 200},
+    {1, 1920, 480, 1815, 315, 12, 200}, {1, 1920, 1080, 1815, 315, 13, 200}, {1, 120, 1680, 1695, 315, 14, 0},
+    {-1, 3720, 5280, 975, 225, 0, 200}, {-1, 3720, 5520, 975, 225, 0, 200},  {6, 120, 480, 1215, 315, 16, 200},
+    {6, 1560, 480, 1215, 315, 17, 200}, {6, 120, 1080, 2655, 315, 18, 200},  {4, 1080, 240, 1215, 315, 21, 200},
+    {3, 3720, 2280, 1575, 315, 9, 200}, {1, 1920, 1680, 1815, 315, 15, 0},   {-1, 8760, 240, 975, 225, 0, 200},
 }};
 
 // A design font by its Windows name: the settings store that name, the substitution draws a free font.
@@ -169,12 +165,18 @@ void Main::ControlsAnlegen() {
   Rahmen6 = rahmen("Rahmen6", QStringLiteral("Bankverbindung"), 2640, 3480, 2895, 1575);
   auto container = [&](int nr) -> QWidget* {
     switch (nr) {
-      case 1: return Rahmen1;
-      case 2: return Rahmen2;
-      case 3: return Rahmen3;
-      case 4: return Rahmen4;
-      case 6: return Rahmen6;
-      default: return Flaeche;
+      case 1:
+        return Rahmen1;
+      case 2:
+        return Rahmen2;
+      case 3:
+        return Rahmen3;
+      case 4:
+        return Rahmen4;
+      case 6:
+        return Rahmen6;
+      default:
+        return Flaeche;
     }
   };
 
@@ -201,12 +203,18 @@ void Main::ControlsAnlegen() {
     Twips::setzen(box, lage.left, lage.top, lage.width, lage.height);
     if (lage.hilfe > 0) box->setProperty("HelpContextID", lage.hilfe);
     if (i == 11) box->setScrollBars(3);
-    if (i == 0) box->setFont(entwurf(QStringLiteral("Arial"), 9));
-    else if (i == 11) box->setFont(entwurf(QStringLiteral("Courier New"), 9.75));
-    else if (i == 15 || i == 16 || i == 23) box->setFont(normal);
-    else box->setFont(arial);
-    if (kFeldLaenge[i] > 0) box->setMaxLength(kFeldLaenge[i]);
-    else box->setMaxLength(1024);
+    if (i == 0)
+      box->setFont(entwurf(QStringLiteral("Arial"), 9));
+    else if (i == 11)
+      box->setFont(entwurf(QStringLiteral("Courier New"), 9.75));
+    else if (i == 15 || i == 16 || i == 23)
+      box->setFont(normal);
+    else
+      box->setFont(arial);
+    if (kFeldLaenge[i] > 0)
+      box->setMaxLength(kFeldLaenge[i]);
+    else
+      box->setMaxLength(1024);
     if (lage.tab == 0) {
       box->setTabStop(false);
       box->setLocked(true);
@@ -222,9 +230,12 @@ void Main::ControlsAnlegen() {
     label->setProperty("Index", i);
     label->setFont(normal);
     label->setCaption(QString::fromUtf16(kFeldBezeichnung[i]));
-    if (i == 15 || i == 16) Twips::setzen(label, 2760, lage.top, 975, 195);
-    else if (i == 20) Twips::setzen(label, 120, 300, 975, 195);
-    else Twips::setzen(label, lage.left, lage.top - 210, lage.width, 195);
+    if (i == 15 || i == 16)
+      Twips::setzen(label, 2760, lage.top, 975, 195);
+    else if (i == 20)
+      Twips::setzen(label, 120, 300, 975, 195);
+    else
+      Twips::setzen(label, lage.left, lage.top - 210, lage.width, 195);
     if (i == 11 || i == 23) label->setVisible(false);
     Bezeichnung1.set(i, label);
   }
@@ -285,7 +296,6 @@ void Main::ControlsAnlegen() {
     ListeSort->setPalette(p);
   }
   ListeSort->setVisible(false);
-
 
   StatusBar = new vb::StatusBar(this);
   StatusBar->setObjectName(QStringLiteral("StatusBar"));

@@ -2,12 +2,12 @@
 // The main window: the record table (Liste), the 24 field boxes of the current record, their captions,
 // the toolbar, the status bar and the menus. One instance for the whole run (Main::get()).
 #include "bankforms/Empfaengervorgabe.h"
-#include "platform/vb/Codec.h"
-#include "store/Adressbestand.h"
 #include "platform/kit/Controls.h"
 #include "platform/kit/Form.h"
 #include "platform/kit/Menue.h"
 #include "platform/kit/StdDialog.h"
+#include "platform/vb/Codec.h"
+#include "store/Adressbestand.h"
 
 #include <QMainWindow>
 #include <optional>
@@ -21,14 +21,14 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   QWidget* widget() override { return this; }
 
   // --- controls ----------------------------------------------------------------------------------
-  Adressbestand* Bestand = nullptr;  // the record table, one record line per item, in file order
-  vb::ListBox* Liste = nullptr;      // its view
-  vb::ListBox* ListeSort = nullptr;  // hidden sorted buffer of the sort
-  vb::ControlArray<vb::TextBox> Feld;         // the 24 field boxes
-  vb::ControlArray<vb::Label> Bezeichnung1;   // their captions
-  vb::ControlArray<vb::Label> bezInfo2;       // element 20: the age beside the birthday
-  vb::Label* bezZeit1 = nullptr;              // days since creation
-  vb::Label* bezZeit2 = nullptr;              // days since the last change
+  Adressbestand* Bestand = nullptr;          // the record table, one record line per item, in file order
+  vb::ListBox* Liste = nullptr;              // its view
+  vb::ListBox* ListeSort = nullptr;          // hidden sorted buffer of the sort
+  vb::ControlArray<vb::TextBox> Feld;        // the 24 field boxes
+  vb::ControlArray<vb::Label> Bezeichnung1;  // their captions
+  vb::ControlArray<vb::Label> bezInfo2;      // element 20: the age beside the birthday
+  vb::Label* bezZeit1 = nullptr;             // days since creation
+  vb::Label* bezZeit2 = nullptr;             // days since the last change
   vb::Label* BezListeStd = nullptr;
   vb::Label* BezListeKom = nullptr;
   vb::Frame* Rahmen0 = nullptr;  // "Adresse suchen"
@@ -212,19 +212,19 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void PulWerbung_Click();
   void mnuURLHomePage_Click();
   void mnuURLUpdate_Click();
-  void mnuWeiteres_Click();         // the menu "&Weiteres" opens: idle reset, the family's programs
-  void mnuPrg_Click(short index);   // starts a program of the family (0 this one, 1 to 3 the others)
-  void mnuLinks_Click(short index); // the directory-enquiry link of Links.txt
-  void mnuWebStart_Click();         // the record's web page
-  void PulZFax_Click();             // the fax number to the clipboard
+  void mnuWeiteres_Click();          // the menu "&Weiteres" opens: idle reset, the family's programs
+  void mnuPrg_Click(short index);    // starts a program of the family (0 this one, 1 to 3 the others)
+  void mnuLinks_Click(short index);  // the directory-enquiry link of Links.txt
+  void mnuWebStart_Click();          // the record's web page
+  void PulZFax_Click();              // the fax number to the clipboard
   // What follows the settings dialog: the window's current fonts, colours and geometry are stored, then
   // every display and editing option is read back and applied.
   void NachEinstellungen();
   // The settings dialog; afterwards the options it changed take effect at once.
   void mnuSetup_Click();
   void mnuMaskenEdit_Click();
-  void PulListe_Click();  // the list-print dialog
-  void mnuPrnPersBogen_Click();  // the person sheet of the current address
+  void PulListe_Click();          // the list-print dialog
+  void mnuPrnPersBogen_Click();   // the person sheet of the current address
   void PulBriefumschlag_Click();  // the envelope dialog
   // The current address for a window envelope, with the sender line of the open file asked for first.
   void mnuPrnUmschlagsfenster_Click();
@@ -344,7 +344,6 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   bool tippGezeigt_ = false;
 
  public:
-
  protected:
   void closeEvent(QCloseEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
@@ -355,7 +354,7 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   bool focusNextPrevChild(bool next) override;
 
  private:
-  bool sucheAktiv_ = false;  // a search is running (it lets waiting events run)
+  bool sucheAktiv_ = false;         // a search is running (it lets waiting events run)
   std::vector<QWidget*> tabFolge_;  // the controls in their tab order
   // The outer place and size (twips) restored while the window was hidden, when its frame was not known
   // yet: applied again once the frame is known, so that the stored outer size comes back as it was.

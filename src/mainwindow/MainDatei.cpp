@@ -1,21 +1,21 @@
 // The file commands of the main window: open, create, save, quit with and without saving, the close of
 // the window; the file description and merging another address file.
 #include "common/Fehler.h"
-#include "common/formen/File.h"
 #include "common/Global.h"
+#include "common/Ini.h"
 #include "common/Pfade.h"
 #include "common/Statistik.h"
 #include "common/Ton.h"
-#include "common/Ini.h"
+#include "common/formen/File.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MainFelder.h"
-#include "platform/vb/Codec.h"
 #include "platform/dienste/Dialogs.h"
+#include "platform/vb/Codec.h"
 #include "platform/vb/Paths.h"
 #include "platform/vb/Programm.h"
 #include "platform/vb/Vb.h"
-#include "store/DatensatzExport.h"
 #include "store/Datensatz.h"
+#include "store/DatensatzExport.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -28,8 +28,10 @@ QString DateiWaehlen(const QString& name, bool laden, const QString& ordner) {
   File& f = File::get();
   f.Bezeichnung->setText(name);
   f.Kürzel->setCaption(QStringLiteral("Dat"));
-  if (laden) f.Laden->setValue(true);
-  else f.Speichern->setValue(true);
+  if (laden)
+    f.Laden->setValue(true);
+  else
+    f.Speichern->setValue(true);
   f.Datei1->setPath(ordner);
   f.Show(true);
   return f.Bezeichnung->Text();
@@ -78,8 +80,8 @@ void Main::PulAnlegen_Click() {
     datei.close();
   }
   if (!ok) {
-    FehlerMelden(FehlerNummer(datei), QStringLiteral("Die Adressdatei »") + neu +
-                                          QStringLiteral("« konnte nicht angelegt werden."));
+    FehlerMelden(FehlerNummer(datei),
+                 QStringLiteral("Die Adressdatei »") + neu + QStringLiteral("« konnte nicht angelegt werden."));
     return;
   }
   Daten_Schließen();
@@ -123,8 +125,10 @@ void Main::pulEnde_Click() {
 void Main::Form_QueryUnload(int& /*cancel*/, int mode) {
   // Only the user's close quits; code unloads the window only once the program ends anyway.
   if (mode != 0) return;
-  if (NurLesen == -1) PulAbbruch_Click();
-  else pulEnde_Click();
+  if (NurLesen == -1)
+    PulAbbruch_Click();
+  else
+    pulEnde_Click();
 }
 
 void Main::closeEvent(QCloseEvent* e) {
@@ -135,9 +139,9 @@ void Main::closeEvent(QCloseEvent* e) {
 }
 
 void Main::mnuDateiBeschreiben_Click() {
-  const QString antwort = InputBox(QStringLiteral("Geben Sie bitte eine Beschreibung für »") + AktuelleDatei +
-                                       QStringLiteral("« ein."),
-                                   QStringLiteral("Beschreibung"), DateiBeschreibung);
+  const QString antwort =
+      InputBox(QStringLiteral("Geben Sie bitte eine Beschreibung für »") + AktuelleDatei + QStringLiteral("« ein."),
+               QStringLiteral("Beschreibung"), DateiBeschreibung);
   if (antwort.isEmpty()) return;
   DateiBeschreibung = antwort;
   Geaendert = 1;
@@ -159,8 +163,8 @@ void Main::mnuDateiHinzufügen_Click() {
   }
   if (!gelesen) {
     // Nothing of an unreadable file reaches the table.
-    FehlerMelden(FehlerNummer(datei), QStringLiteral("Die Adressdatei »") + pfad +
-                                          QStringLiteral("« konnte nicht gelesen werden."));
+    FehlerMelden(FehlerNummer(datei),
+                 QStringLiteral("Die Adressdatei »") + pfad + QStringLiteral("« konnte nicht gelesen werden."));
     return;
   }
   const int vorher = Liste->ListCount();

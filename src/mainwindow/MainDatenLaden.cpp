@@ -7,8 +7,8 @@
 #include "common/Pfade.h"
 #include "common/Ton.h"
 #include "mainwindow/Main.h"
-#include "platform/vb/Clock.h"
 #include "platform/dienste/Dialogs.h"
+#include "platform/vb/Clock.h"
 #include "platform/vb/Laufzeitfehler.h"
 #include "platform/vb/Paths.h"
 #include "platform/vb/Sanduhr.h"
@@ -83,7 +83,8 @@ void Main::DatenLaden() {
 
   AdressdateiMeldungen meldungen;
   meldungen.beschreibungGesetzt = [this](const QString& beschreibung) {
-    StatusBar->setPanelText(QStringLiteral("Status"), QStringLiteral("Öffne gerade ") + beschreibung + QStringLiteral("..."));
+    StatusBar->setPanelText(QStringLiteral("Status"),
+                            QStringLiteral("Öffne gerade ") + beschreibung + QStringLiteral("..."));
   };
   // The count now and then (the first record always); the clock is asked every 1024 records only.
   qint64 letzteAnzeige = -1;
@@ -92,7 +93,8 @@ void Main::DatenLaden() {
     const qint64 jetzt = Clock::tickMs();
     if (letzteAnzeige >= 0 && jetzt - letzteAnzeige <= 700) return;
     letzteAnzeige = jetzt;
-    StatusBar->setPanelText(QStringLiteral("Position"), QStringLiteral("Anz. ") + QLocale(QLocale::German).toString(anzahl));
+    StatusBar->setPanelText(QStringLiteral("Position"),
+                            QStringLiteral("Anz. ") + QLocale(QLocale::German).toString(anzahl));
     StatusBar->Refresh();
   };
   AdressdateiInhalt inhalt = AdressdateiZerlegen(bytes, GrossKlein(DateiTeil(AktuelleDatei, 1)), meldungen,

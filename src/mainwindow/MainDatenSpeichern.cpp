@@ -8,13 +8,12 @@
 #include "common/Text.h"
 #include "mainwindow/Main.h"
 #include "platform/vb/Dateirechte.h"
-#include "platform/vb/SicheresSchreiben.h"
 #include "platform/vb/Laufzeitfehler.h"
 #include "platform/vb/Paths.h"
 #include "platform/vb/Sanduhr.h"
+#include "platform/vb/SicheresSchreiben.h"
 #include "store/Adressdatei.h"
 #include "store/DateiEinstellung.h"
-
 
 namespace {
 
@@ -57,8 +56,7 @@ bool Main::DatenSpeichern(bool beimBeenden) {
       // The backup copy first. Without one the save still goes on when the user says so (on the way out
       // without asking): the new file is written beside the old one and replaces it only when complete.
       bool weiter = true;
-      if (!SicherungAnlegen(pfad, 1) && !beimBeenden)
-        weiter = FehlerMelden(vb::ErrPfadDateiZugriff, kFehlerText) != 2;
+      if (!SicherungAnlegen(pfad, 1) && !beimBeenden) weiter = FehlerMelden(vb::ErrPfadDateiZugriff, kFehlerText) != 2;
       if (!weiter) {
         gespeichert = false;
       } else {

@@ -4,9 +4,9 @@
 #include "common/Pfade.h"
 #include "common/Ton.h"
 #include "mainwindow/Main.h"
-#include "platform/vb/Clock.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/dienste/Zwischenablage.h"
+#include "platform/vb/Clock.h"
 #include "platform/vb/Vb.h"
 #include "store/Datensatz.h"
 #include "store/Index.h"
@@ -16,16 +16,15 @@ namespace {
 const QString kSpeicherproblem = QStringLiteral("Kartulon meldet Speicherproblem");
 
 // Fields 1 to 14 empty and field 0 empty or blanks only: the trimmed line begins with 15 separators.
-bool LeererDatensatz(const QString& zeile) {
-  return vb::Trim(zeile).startsWith(Feldtrenner.repeated(15));
-}
+bool LeererDatensatz(const QString& zeile) { return vb::Trim(zeile).startsWith(Feldtrenner.repeated(15)); }
 
 }  // namespace
 
 void Main::PulEinfügen_Click() {
   if (Liste->ListCount() >= kMaxDatensaetze) {
     TonAusgeben(u"#SystemHand");
-    MsgBox(QStringLiteral("Kein Platz mehr in der aktuellen Kartulonliste.\r\rEs kann keine Adresse mehr angelegt werden!"),
+    MsgBox(QStringLiteral(
+               "Kein Platz mehr in der aktuellen Kartulonliste.\r\rEs kann keine Adresse mehr angelegt werden!"),
            vb::vbExclamation | vb::vbOKOnly, kSpeicherproblem);
     return;
   }
@@ -42,7 +41,8 @@ void Main::PulKopieren_Click() {
   }
   if (Liste->ListCount() >= kMaxDatensaetze) {
     TonAusgeben(u"#SystemHand");
-    MsgBox(QStringLiteral("Kein Platz mehr in der aktuellen Kartulonliste.\r\rDie Kartulon kann nicht mehr kopiert werden!"),
+    MsgBox(QStringLiteral(
+               "Kein Platz mehr in der aktuellen Kartulonliste.\r\rDie Kartulon kann nicht mehr kopiert werden!"),
            vb::vbExclamation | vb::vbOKOnly, kSpeicherproblem);
     return;
   }
@@ -102,10 +102,14 @@ void Main::PulBearbeiten_Click() {
   mnuAdrImpDINFO97->setVisible(false);
   mnuAdrImpKlickTel98->setVisible(false);
   mnuAdrImpDINFO99->setVisible(false);
-  if (version == u"3.0") mnuAdrImpDINFO3->setVisible(true);
-  else if (version == u"97") mnuAdrImpDINFO97->setVisible(true);
-  else if (version == u"98") mnuAdrImpKlickTel98->setVisible(true);
-  else if (version == u"99") mnuAdrImpDINFO99->setVisible(true);
+  if (version == u"3.0")
+    mnuAdrImpDINFO3->setVisible(true);
+  else if (version == u"97")
+    mnuAdrImpDINFO97->setVisible(true);
+  else if (version == u"98")
+    mnuAdrImpKlickTel98->setVisible(true);
+  else if (version == u"99")
+    mnuAdrImpDINFO99->setVisible(true);
   mnuPlzSuche->setVisible(true);
   mnuPlzSuche->setEnabled(DateiVorhanden(IniLesen("", "", "ExtPlzSuche", "")));
 }

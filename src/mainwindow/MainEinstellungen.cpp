@@ -4,4 +4,6 @@
 #include "mainwindow/Main.h"
 #include "mainwindow/Setup.h"
 
-void Main::mnuSetup_Click() { DialogBefehl<Setup>({.danach = [this] { NachEinstellungen(); }}); }
+void Main::mnuSetup_Click() {
+  DialogBefehl<Setup>({.danach = [this] { NachEinstellungen(); }});
+}

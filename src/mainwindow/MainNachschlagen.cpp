@@ -34,7 +34,8 @@ int ImEigenenOrdnerStarten(const QString& datei) {
   if (!QFileInfo(info.absolutePath()).isDir()) return vb::ErrPfadNichtGefunden;
   if (!info.isFile()) return vb::ErrDateiNichtGefunden;
   if (info.isExecutable())
-    return Shell::service().starten(info.absoluteFilePath(), {}, info.absolutePath()) != 0 ? 0 : vb::ErrPfadDateiZugriff;
+    return Shell::service().starten(info.absoluteFilePath(), {}, info.absolutePath()) != 0 ? 0
+                                                                                           : vb::ErrPfadDateiZugriff;
   return Shell::service().oeffnen(QUrl::fromLocalFile(info.absoluteFilePath())) ? 0 : vb::ErrPfadDateiZugriff;
 }
 

@@ -4,8 +4,8 @@
 #include "common/Ini.h"
 #include "common/Pfade.h"
 #include "common/Reservierung.h"
-#include "mainwindow/Main.h"
 #include "common/Ton.h"
+#include "mainwindow/Main.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/vb/Dateirechte.h"
 #include "platform/vb/Paths.h"
@@ -33,9 +33,9 @@ void Main::ReadOnlySet() {
   NetzReservierung(1, DateiTeil(AktuelleDatei, 3));
 
   const bool schreiben = NurLesen != -1;
-  for (vb::MenuItem* m : {PulSichern, PulEnde, PulEinfügen, PulAusschneiden, mnuSonderzeichenEinfg, PulKopieren,
-                          PulSort, PulAnlegen, mnuChk, mnuSetup, mnuDateiBeschreiben, mnuDateiHinzufügen,
-                          mnuUebernahme, mnuAdrImport, mnuMaskenEdit})
+  for (vb::MenuItem* m :
+       {PulSichern, PulEnde, PulEinfügen, PulAusschneiden, mnuSonderzeichenEinfg, PulKopieren, PulSort, PulAnlegen,
+        mnuChk, mnuSetup, mnuDateiBeschreiben, mnuDateiHinzufügen, mnuUebernahme, mnuAdrImport, mnuMaskenEdit})
     m->setEnabled(schreiben);
   // The sort menu's items go with their menu (their shortcuts would sort even with the menu off).
   for (const auto& [feld, item] : mnuSort) item->setEnabled(schreiben);

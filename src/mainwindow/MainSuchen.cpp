@@ -19,8 +19,8 @@ void Main::TextSuchen() {
   const bool ohneTrenner = vb::ShiftKey() != 0;
   TxtSuche->setForeColor(QColor(128, 0, 255));
   TxtSuche->editor()->repaint();
-  const QString titel = (ohneTrenner ? QStringLiteral("Text-Suche") : QStringLiteral("Suche")) +
-                        QStringLiteral(" Adresse...");
+  const QString titel =
+      (ohneTrenner ? QStringLiteral("Text-Suche") : QStringLiteral("Suche")) + QStringLiteral(" Adresse...");
   StatusBar->setPanelText(QStringLiteral("Status"), titel);
   StatusBar->Refresh();
 

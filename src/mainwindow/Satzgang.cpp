@@ -48,8 +48,10 @@ void Satzgang::zeichnen() {
 void Satzgang::status(const QString& text) {
   text_ = text;
   m_.StatusBar->setPanelText(kStatus, text_);
-  if (faellig()) zeichnen();
-  else ungezeichnet_ = true;
+  if (faellig())
+    zeichnen();
+  else
+    ungezeichnet_ = true;
 }
 
 void Satzgang::satzGezeigt() { m_.StatusBar->setPanelText(kStatus, text_); }
@@ -59,8 +61,10 @@ void Satzgang::fortschritt(double prozent) {
   const int wert = static_cast<int>(std::lround(prozent));
   if (wert == m_.ProgressBar->Value()) return;
   m_.ProgressBar->setValue(wert);
-  if (faellig()) zeichnen();
-  else ungezeichnet_ = true;
+  if (faellig())
+    zeichnen();
+  else
+    ungezeichnet_ = true;
 }
 
 void Satzgang::fortschritt(qsizetype k, qsizetype n) {

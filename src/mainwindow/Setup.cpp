@@ -66,26 +66,32 @@ Setup::Setup() {
   kombiSortAtEnd = new vb::ComboBox(ende, 2);
   kombiSortAtEnd->setObjectName(QStringLiteral("kombiSortAtEnd"));
   Twips::setzen(kombiSortAtEnd, 1335, 285, 1620, 315);
-  vb::Frame* auto_ = rahmen(allgemein, QStringLiteral("Automatische Formatierungen und Funktionen"), 120, 1275, 6090, 2415);
+  vb::Frame* auto_ =
+      rahmen(allgemein, QStringLiteral("Automatische Formatierungen und Funktionen"), 120, 1275, 6090, 2415);
   StrgOrtPlz = kontrollkaestchen(auto_, "StrgOrtPlz", QStringLiteral("Ort aus"), 120, 375, 870);
   comboKatalogStdLand = new vb::ComboBox(auto_, 2);
   comboKatalogStdLand->setObjectName(QStringLiteral("comboKatalogStdLand"));
   comboKatalogStdLand->setSorted(true);
   Twips::setzen(comboKatalogStdLand, 990, 330, 795, 315);
   beschriftung(auto_, QStringLiteral(" PLZ-Katalog ermitteln"), 1815, 375, 2400);
-  StrgAutoNameDoppelt = kontrollkaestchen(auto_, "StrgAutoNameDoppelt", QStringLiteral("Doppelte &Namen suchen"), 120, 735, 3500);
+  StrgAutoNameDoppelt =
+      kontrollkaestchen(auto_, "StrgAutoNameDoppelt", QStringLiteral("Doppelte &Namen suchen"), 120, 735, 3500);
   strgCallByCall = kontrollkaestchen(auto_, "strgCallByCall", QStringLiteral("CallByCall aktiv"), 120, 1095, 3500);
-  strgAutoFormatTrim = kontrollkaestchen(auto_, "strgAutoFormatTrim", QStringLiteral("&Leerzeichen abschneiden"), 120, 1455, 3500);
+  strgAutoFormatTrim =
+      kontrollkaestchen(auto_, "strgAutoFormatTrim", QStringLiteral("&Leerzeichen abschneiden"), 120, 1455, 3500);
   beschriftung(auto_, QString::fromUtf16(u"Groß-/Kleinschrift"), 120, 1890, 1455);
   comboAutoFormatCase = new vb::ComboBox(auto_, 2);
   comboAutoFormatCase->setObjectName(QStringLiteral("comboAutoFormatCase"));
   Twips::setzen(comboAutoFormatCase, 1575, 1830, 2775, 315);
 
   // Schriften
-  beschriftung(schriften, QString::fromUtf16(u"Legen Sie die Schriften für verschiedene Eingabefelder fest."), 120, 120, 6000);
+  beschriftung(schriften, QString::fromUtf16(u"Legen Sie die Schriften für verschiedene Eingabefelder fest."), 120, 120,
+               6000);
   BefSetFont.set(0, knopf(schriften, QStringLiteral("BefSetFont_0"), QStringLiteral("&Eingabefelder"), 120, 600, 2175));
-  BefSetFont.set(1, knopf(schriften, QStringLiteral("BefSetFont_1"), QStringLiteral("&Bemerkungsfeld"), 120, 1080, 2175));
-  BefSetBackCol = knopf(schriften, QStringLiteral("BefSetBackCol"), QStringLiteral("&Hintergrundfarbe"), 120, 1560, 2175);
+  BefSetFont.set(1,
+                 knopf(schriften, QStringLiteral("BefSetFont_1"), QStringLiteral("&Bemerkungsfeld"), 120, 1080, 2175));
+  BefSetBackCol =
+      knopf(schriften, QStringLiteral("BefSetBackCol"), QStringLiteral("&Hintergrundfarbe"), 120, 1560, 2175);
   for (int i = 0; i < 2; ++i) BefSetFont(i).Click = [this, i] { BefSetFont_Click(i); };
   BefSetBackCol->Click = [this] { BefSetBackCol_Click(); };
 
@@ -94,14 +100,16 @@ Setup::Setup() {
   const char16_t* extern_[] = {u"D-Info &3.0 anmelden", u"E&xternes PLZ-Programm", u"D-Info 9&7 anmelden",
                                u"KlickTel 9&8 32-Bit", u"D-Info 9&9 anmelden"};
   for (int i = 0; i < 5; ++i) {
-    befExtern.set(i, knopf(externes, QStringLiteral("befExtern_%1").arg(i), QString::fromUtf16(extern_[i]), 120, 540 + i * 480, 2655));
+    befExtern.set(i, knopf(externes, QStringLiteral("befExtern_%1").arg(i), QString::fromUtf16(extern_[i]), 120,
+                           540 + i * 480, 2655));
     befExtern(i).Click = [this, i] { befExtern_Click(i); };
   }
-  befDatenOrdnerFestlegen =
-      knopf(externes, QStringLiteral("befDatenOrdnerFestlegen"), QStringLiteral("&Daten-Ordner verlegen..."), 3255, 540, 2655);
+  befDatenOrdnerFestlegen = knopf(externes, QStringLiteral("befDatenOrdnerFestlegen"),
+                                  QStringLiteral("&Daten-Ordner verlegen..."), 3255, 540, 2655);
   befDatenOrdnerFestlegen->Click = [this] { befDatenOrdnerFestlegen_Click(); };
 
-  befSetupSpeziell = knopf(this, QStringLiteral("befSetupSpeziell"), QStringLiteral("Einstellungen spezial"), 120, 4455, 2175);
+  befSetupSpeziell =
+      knopf(this, QStringLiteral("befSetupSpeziell"), QStringLiteral("Einstellungen spezial"), 120, 4455, 2175);
   befSetupSpeziell->setProperty("HelpContextID", 1009);
   befSetupSpeziell->Click = [this] { befSetupSpeziell_Click(); };
   BefOk = knopf(this, QStringLiteral("BefOk"), QStringLiteral("&Ok"), 5400, 4455, 1215);

@@ -16,10 +16,10 @@
 #include "platform/vb/Laufzeitfehler.h"
 #include "platform/vb/Vb.h"
 
+#include <qdrawutil.h>
 #include <QPainter>
 #include <QPointer>
 #include <QThread>
-#include <qdrawutil.h>
 #include <cmath>
 #include <functional>
 #include <initializer_list>
@@ -112,7 +112,9 @@ void Titel::Form_Load() {
   // The title, as large as the window allows, in a shadow and a face two pixels up and left.
   const QString titel = TitelText(version.major);
   jedenSchrittVersuchen({
-      [&] { Flaeche->setFontSize(TitelSchriftGroesse(Width(), 1600, Flaeche->FontSize(), Flaeche->TextWidth(titel), 55)); },
+      [&] {
+        Flaeche->setFontSize(TitelSchriftGroesse(Width(), 1600, Flaeche->FontSize(), Flaeche->TextWidth(titel), 55));
+      },
   });
   const double x = (Width() - Flaeche->TextWidth(titel)) / 2;
   const double y = (1200 - Flaeche->TextHeight(titel)) / 2;
@@ -187,8 +189,9 @@ void Titel::Zeit_Timer() {
       return FehlerMelden(f.nummer, QStringLiteral("Es ist ein Fehler beim Aufbau des Titelbildes aufgetreten #") +
                                         QString::number(TickZaehler)) == 5;
     } catch (const std::bad_alloc&) {
-      return FehlerMelden(vb::ErrSpeicher, QStringLiteral("Es ist ein Fehler beim Aufbau des Titelbildes aufgetreten #") +
-                                               QString::number(TickZaehler)) == 5;
+      return FehlerMelden(vb::ErrSpeicher,
+                          QStringLiteral("Es ist ein Fehler beim Aufbau des Titelbildes aufgetreten #") +
+                              QString::number(TickZaehler)) == 5;
     }
   };
   if (vb::CtrlKey() != 0 && TickZaehler <= 1) {

@@ -12,12 +12,12 @@ class Titel : public vb::DialogForm, public vb::DefaultInstance<Titel> {
   Titel();
   static Titel& get() { return vb::DefaultInstance<Titel>::get(); }
 
-  vb::Timer* Zeit = nullptr;                // 200 ms: the two ticks
-  vb::ControlArray<vb::Image> ImageFeier;   // 0..8: the holiday pictures
-  vb::ControlArray<vb::Image> Emblem;       // 0 for 256 colours and more, 1 for 16 colours
-  vb::Image* Anzeige = nullptr;             // the sparkle placed when the main window is about to load
-  vb::Label* bezInfoDo = nullptr;           // loading text; the statistics while Ctrl is held
-  vb::Zeichenflaeche* Flaeche = nullptr;    // what Form_Load prints on the window
+  vb::Timer* Zeit = nullptr;               // 200 ms: the two ticks
+  vb::ControlArray<vb::Image> ImageFeier;  // 0..8: the holiday pictures
+  vb::ControlArray<vb::Image> Emblem;      // 0 for 256 colours and more, 1 for 16 colours
+  vb::Image* Anzeige = nullptr;            // the sparkle placed when the main window is about to load
+  vb::Label* bezInfoDo = nullptr;          // loading text; the statistics while Ctrl is held
+  vb::Zeichenflaeche* Flaeche = nullptr;   // what Form_Load prints on the window
 
   // The window state the window had at its first resize, handed on to the main window.
   short StartFensterstatus = 0;

@@ -19,8 +19,10 @@ void Main::ZeitTimeOut_Timer() {
     StatusBar->setPanelText(QStringLiteral("Status"),
                             QStringLiteral("Automatisches Programmende in ") + DauerText(rest) + QStringLiteral("..."));
   if (TimeOutSekunden > 0 && LeerlaufSekunden >= TimeOutSekunden) {
-    if (NurLesen == -1) PulAbbruch_Click();
-    else pulEnde_Click();
+    if (NurLesen == -1)
+      PulAbbruch_Click();
+    else
+      pulEnde_Click();
   }
 }
 
@@ -39,5 +41,7 @@ void Main::Form_Paint() {
 void Main::paintEvent(QPaintEvent* e) {
   QMainWindow::paintEvent(e);
   // A dialog must not open inside a paint event: the first paint's actions follow right after it.
-  if (!ersterAnstrichErledigt_) QMetaObject::invokeMethod(this, [this] { Form_Paint(); }, Qt::QueuedConnection);
+  if (!ersterAnstrichErledigt_)
+    QMetaObject::invokeMethod(
+        this, [this] { Form_Paint(); }, Qt::QueuedConnection);
 }

@@ -13,8 +13,10 @@ void Main::PositionAnspringen(int position) {
 
 void Main::Toolbar_ButtonClick(const QString& key) {
   if (key == u"Ende") {
-    if (NurLesen == -1) PulAbbruch_Click();
-    else pulEnde_Click();
+    if (NurLesen == -1)
+      PulAbbruch_Click();
+    else
+      pulEnde_Click();
   } else if (key == u"Laden") {
     PulÖffnen_Click();
   } else if (key == u"Speichern") {
@@ -48,9 +50,12 @@ void Main::Toolbar_ButtonClick(const QString& key) {
     if (anzahl == 0) return;
     const int jetzt = Liste->ListIndex();
     int ziel = 0;
-    if (key == u"LaufBw") ziel = std::max(jetzt - 1, 0);
-    else if (key == u"LaufFw") ziel = jetzt < 0 ? 0 : std::min(jetzt + 1, anzahl - 1);
-    else if (key == u"LaufEnde") ziel = anzahl - 1;
+    if (key == u"LaufBw")
+      ziel = std::max(jetzt - 1, 0);
+    else if (key == u"LaufFw")
+      ziel = jetzt < 0 ? 0 : std::min(jetzt + 1, anzahl - 1);
+    else if (key == u"LaufEnde")
+      ziel = anzahl - 1;
     PositionAnspringen(ziel);
   }
 }

@@ -21,13 +21,13 @@ constexpr int kLetzterRand = 50;
 constexpr int kLetzteAnzahl = 8;
 
 struct Druckvorgabe {
-  bool markierung = false;  // "Bereich": print the marked part (shown only)
-  bool quer = false;        // landscape
-  int randX = 0;            // left margin in mm
-  int randY = 0;            // top margin in mm
-  int anzahl = 0;           // copies minus 1
-  QString drucker;          // read only when printer choice is allowed
-  bool automatisch = false; // skip the dialog
+  bool markierung = false;   // "Bereich": print the marked part (shown only)
+  bool quer = false;         // landscape
+  int randX = 0;             // left margin in mm
+  int randY = 0;             // top margin in mm
+  int anzahl = 0;            // copies minus 1
+  QString drucker;           // read only when printer choice is allowed
+  bool automatisch = false;  // skip the dialog
 };
 
 // The preset of the job (the section is the trimmed job name; an empty one gives the defaults). The

@@ -52,8 +52,10 @@ Zeilenbereiche NeuwahlBereiche(const QStringList& zeilen, const QString& name, c
     const bool waehlen = (gesucht.isEmpty() || feld9(zeile).contains(gesucht)) &&
                          (text.isEmpty() || zeile.contains(text, Qt::CaseInsensitive));
     if (waehlen) {
-      if (!bereiche.isEmpty() && bereiche.last().bis == i - 1) bereiche.last().bis = i;
-      else bereiche.append({i, i});
+      if (!bereiche.isEmpty() && bereiche.last().bis == i - 1)
+        bereiche.last().bis = i;
+      else
+        bereiche.append({i, i});
     }
     if (fortschritt && m > 1) {
       const int jetzt = static_cast<int>(100LL * i / (m - 1));
@@ -95,8 +97,7 @@ QByteArray AuszugBauen(const std::optional<QByteArray>& bisher, const QString& b
   return bytes;
 }
 
-int AuszugSchreiben(const QString& pfad, const QString& beschreibung, const QStringList& zeilen,
-                    QString* grund) {
+int AuszugSchreiben(const QString& pfad, const QString& beschreibung, const QStringList& zeilen, QString* grund) {
   auto melden = [grund](int nummer, const QString& text) {
     if (grund) *grund = text;
     return nummer;

@@ -39,8 +39,7 @@ QString MaskeZumSpeichern(const QString& eintrag);
 // The bytes of the extract file. bisher: the existing file's bytes, or nothing for a new file, which
 // starts with ".." and "Auszug aus " and the description. An existing file keeps its bytes and its
 // encoding; a last line without its line end gets CR LF first, so that no record is joined to it.
-QByteArray AuszugBauen(const std::optional<QByteArray>& bisher, const QString& beschreibung,
-                       const QStringList& zeilen);
+QByteArray AuszugBauen(const std::optional<QByteArray>& bisher, const QString& beschreibung, const QStringList& zeilen);
 // Writes the extract to the path (existing or new) as a whole file: beside the old one, then in its
 // place, so that a failure leaves an existing file as it was. 0, or the runtime's error number; grund
 // then says why in German.

@@ -58,15 +58,13 @@ class Lauf {
 }  // namespace
 
 QStringList UmschlagFormate() {
-  return {u"22.0 x 11.0 cm Umschlag DL (breit)"_s,    u"16.2 x 11.4 cm Umschlag C6 (Standard)"_s,
-          u"22.9 x 16.2 cm Umschlag C5"_s,           u"32.4 x 22.9 cm Umschlag C4"_s,
-          u"22.9 x 11.4 cm Umschlag C65"_s,          u"17.6 x 12.5 cm Umschlag B6"_s,
-          u"25.0 x 17.6 cm Umschlag B5"_s,           u"35.3 x 25.0 cm Umschlag B4"_s};
+  return {u"22.0 x 11.0 cm Umschlag DL (breit)"_s, u"16.2 x 11.4 cm Umschlag C6 (Standard)"_s,
+          u"22.9 x 16.2 cm Umschlag C5"_s,         u"32.4 x 22.9 cm Umschlag C4"_s,
+          u"22.9 x 11.4 cm Umschlag C65"_s,        u"17.6 x 12.5 cm Umschlag B6"_s,
+          u"25.0 x 17.6 cm Umschlag B5"_s,         u"35.3 x 25.0 cm Umschlag B4"_s};
 }
 
-Umschlagmass UmschlagMass(const QString& format) {
-  return {vb::Val(format.mid(0, 4)), vb::Val(format.mid(7, 4))};
-}
+Umschlagmass UmschlagMass(const QString& format) { return {vb::Val(format.mid(0, 4)), vb::Val(format.mid(7, 4))}; }
 
 bool UmschlagDrucken(const Umschlagauftrag& a, const vb::FontObject& absenderSchrift,
                      const vb::FontObject& anschriftSchrift) {

@@ -14,7 +14,6 @@ namespace {
 const QString kGrad2 = QStringLiteral("°°");
 const QString kCrLf = QStringLiteral("\r\n");
 
-
 }  // namespace
 
 bool DatensatzZeileVerwerfen(const QString& zeile) {
@@ -34,8 +33,7 @@ bool DatensatzZeileVerwerfen(const QString& zeile) {
 }
 
 AdressdateiInhalt AdressdateiZerlegen(const QByteArray& bytes, const QString& standardBeschreibung,
-                                      const AdressdateiMeldungen& meldungen,
-                                      std::optional<Codec::Kodierung> bekannt) {
+                                      const AdressdateiMeldungen& meldungen, std::optional<Codec::Kodierung> bekannt) {
   AdressdateiInhalt inhalt;
   inhalt.keinText = bytes.contains('\0');
   if (bekannt == Codec::Kodierung::Windows1252)
@@ -161,12 +159,11 @@ void Zeile1252Anfuegen(QByteArray& bytes, qsizetype& n, const QString& zeile, QL
   const __m128i kCr = _mm_set1_epi16(u'\r'), kLf = _mm_set1_epi16(u'\n');
   while (i + 8 <= laenge) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + i));
-    const __m128i schlecht =
-        _mm_or_si128(_mm_cmpeq_epi16(_mm_and_si128(v, kC1Maske), kC1),
-                     _mm_or_si128(_mm_cmpeq_epi16(v, kCr), _mm_cmpeq_epi16(v, kLf)));
+    const __m128i schlecht = _mm_or_si128(_mm_cmpeq_epi16(_mm_and_si128(v, kC1Maske), kC1),
+                                          _mm_or_si128(_mm_cmpeq_epi16(v, kCr), _mm_cmpeq_epi16(v, kLf)));
     const __m128i hoch = _mm_and_si128(v, kHoch);
-    if (_mm_movemask_epi8(_mm_or_si128(schlecht, _mm_xor_si128(_mm_cmpeq_epi16(hoch, _mm_setzero_si128()),
-                                                                 _mm_set1_epi16(-1)))) == 0) {
+    if (_mm_movemask_epi8(_mm_or_si128(
+            schlecht, _mm_xor_si128(_mm_cmpeq_epi16(hoch, _mm_setzero_si128()), _mm_set1_epi16(-1)))) == 0) {
       _mm_storel_epi64(reinterpret_cast<__m128i*>(ziel + k), _mm_packus_epi16(v, v));
       k += 8;
       i += 8;

@@ -9,7 +9,6 @@
 
 namespace {
 
-
 // Alphabetical, but every code stands after the shorter codes it begins with, so that the longest
 // matching code is found last; "?" closes the list.
 const std::array<const char*, 177> kLaender = {
@@ -36,8 +35,10 @@ QString AnschriftErstellen(const Felder& feld, short leerzeile) {
   const QString zusatz = vb::Trim(feld.at(10));
   if (!zusatz.isEmpty()) {
     const double wo = vb::Val(IniLesen("", "", "ZusatzZurAnschrift", "0"));
-    if (wo == 1) block += zusatz + crlf;
-    else if (wo == 2) block = zusatz + crlf + block;
+    if (wo == 1)
+      block += zusatz + crlf;
+    else if (wo == 2)
+      block = zusatz + crlf + block;
   }
   const QString strasse = vb::Trim(feld.at(3));
   if (!strasse.isEmpty()) block += strasse + crlf;

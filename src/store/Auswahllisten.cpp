@@ -24,8 +24,7 @@ QString ohneRandBlanks(QStringView t) {
 }  // namespace
 
 QString AuswahlDateiName(const QString& ordner, int index) {
-  return Paths::aufloesen(
-      Paths::verbinden(ordner, QStringLiteral("Liste%1.txt").arg(index, 2, 10, QLatin1Char('0'))));
+  return Paths::aufloesen(Paths::verbinden(ordner, QStringLiteral("Liste%1.txt").arg(index, 2, 10, QLatin1Char('0'))));
 }
 
 int AuswahlDateiLesen(const QString& ordner, int index, QStringList& eintraege) {
@@ -53,8 +52,10 @@ QStringList Feldwerte(const Adressbestand& bestand, int index, const std::functi
     bool da = true;
     for (int k = 0; k < index && da; ++k) {
       const qsizetype p = zeile.indexOf(trenner, anfang);
-      if (p < 0) da = false;
-      else anfang = p + trenner.size();
+      if (p < 0)
+        da = false;
+      else
+        anfang = p + trenner.size();
     }
     if (!da) continue;
     const qsizetype ende = zeile.indexOf(trenner, anfang);
@@ -88,8 +89,8 @@ QStringList EmailVorschlaege(const QString& nachname, const QString& vorname, co
   const QString n = Ansi2Ascii(nachname);
   const QString v = Ansi2Ascii(vorname);
   const QString v1 = v.left(1);
-  QStringList vorschlaege = {n,       n + v,        n + u'_' + v, n + u'.' + v, v,
-                             v + n,   v + u'.' + n, v + u'_' + n, v1 + n,       v1 + u'.' + n};
+  QStringList vorschlaege = {n,     n + v,        n + u'_' + v, n + u'.' + v, v,
+                             v + n, v + u'.' + n, v + u'_' + n, v1 + n,       v1 + u'.' + n};
   if (!telefon.isEmpty()) {
     static const QString ziffern = QStringLiteral("0123456789");
     vorschlaege << NurZeichen(telefon, ziffern) << NurZeichen(telefon + QStringLiteral("001"), ziffern);

@@ -4,9 +4,7 @@
 #include "common/Ini.h"
 #include "common/Pfade.h"
 
-QString DateiEinstellung(const QString& key) {
-  return IniLesen(IniDatei, DateiTeil(AktuelleDatei, 3), key, QString());
-}
+QString DateiEinstellung(const QString& key) { return IniLesen(IniDatei, DateiTeil(AktuelleDatei, 3), key, QString()); }
 
 QString KodierungsName(Codec::Kodierung kodierung) {
   return kodierung == Codec::Kodierung::Utf8 ? QStringLiteral("UTF-8") : QStringLiteral("Windows-1252");

@@ -2,14 +2,33 @@
 
 #include "common/Global.h"
 
-const std::array<const char16_t*, 24> kFeldBezeichnung = {
-    u"Rubrik zum Einsortieren", u"Nachname", u"Vorname", u"Straße", u"PLZ", u"Ort", u"Land",
-    u"Telefon", u"Telefax", u"Adresse für welchen User", u"Zusatz", u"Zusatzbemerkung",
-    u"Mobiltelefon", u"Datentelefon", u"eMail", u"erstellt am", u"geändert am", u"Kontonummer",
-    u"Bankleitzahl", u"Kreditinstitut", u"Geburtstag", u"Anrede", u"WWW", u"Index"};
+const std::array<const char16_t*, 24> kFeldBezeichnung = {u"Rubrik zum Einsortieren",
+                                                          u"Nachname",
+                                                          u"Vorname",
+                                                          u"Straße",
+                                                          u"PLZ",
+                                                          u"Ort",
+                                                          u"Land",
+                                                          u"Telefon",
+                                                          u"Telefax",
+                                                          u"Adresse für welchen User",
+                                                          u"Zusatz",
+                                                          u"Zusatzbemerkung",
+                                                          u"Mobiltelefon",
+                                                          u"Datentelefon",
+                                                          u"eMail",
+                                                          u"erstellt am",
+                                                          u"geändert am",
+                                                          u"Kontonummer",
+                                                          u"Bankleitzahl",
+                                                          u"Kreditinstitut",
+                                                          u"Geburtstag",
+                                                          u"Anrede",
+                                                          u"WWW",
+                                                          u"Index"};
 
-const std::array<int, 24> kFeldLaenge = {20, 50, 50, 50, 8, 45, 20, 40, 40, 20, 90, 0,
-                                         40, 40, 80, 20, 20, 10, 8, 27, 10, 90, 80, 9};
+const std::array<int, 24> kFeldLaenge = {20, 50, 50, 50, 8,  45, 20, 40, 40, 20, 90, 0,
+                                         40, 40, 80, 20, 20, 10, 8,  27, 10, 90, 80, 9};
 
 namespace {
 const QString kGrad2 = QStringLiteral("°°");

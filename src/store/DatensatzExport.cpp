@@ -52,8 +52,8 @@ void DatensatzExportieren(const DatensatzAusgabe& m) {
   const QString nr = QStringLiteral("ZuletztNr");
   const QString bez = QStringLiteral("ZuletztBez");
   for (int i = 0; i < 24; ++i) {
-    const QString gespeichert =
-        IniSchreiben(iniDatei, nr, QStringLiteral("%1").arg(i, 2, 10, QChar(u'0')), FeldWert(m, i, telefonFormat, true));
+    const QString gespeichert = IniSchreiben(iniDatei, nr, QStringLiteral("%1").arg(i, 2, 10, QChar(u'0')),
+                                             FeldWert(m, i, telefonFormat, true));
     IniSchreiben(iniDatei, bez, vb::Trim(m.bezeichnungen[i]), gespeichert);
   }
   const QString anrede = vb::Trim(m.felder[21]).toLower();

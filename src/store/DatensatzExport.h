@@ -6,9 +6,9 @@
 #include "store/Maske.h"
 
 struct DatensatzAusgabe {
-  Felder felder;                 // the 24 field texts
-  Bezeichnungen bezeichnungen;   // their captions
-  QString auswahl11;             // the text selected in the Zusatzbemerkung box
+  Felder felder;                // the 24 field texts
+  Bezeichnungen bezeichnungen;  // their captions
+  QString auswahl11;            // the text selected in the Zusatzbemerkung box
 };
 
 void DatensatzExportieren(const DatensatzAusgabe& datensatz);

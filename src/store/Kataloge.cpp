@@ -20,13 +20,14 @@ bool LandGueltig(const QString& land) {
 }
 
 struct PlzSchluessel {
-  QString land;       // the country prefix ("D-")
+  QString land;        // the country prefix ("D-")
   QString schluessel;  // the postcode without it
   QString datei(const char* art) const {
     if (!LandGueltig(land)) return {};
     // The first digit of the key splits the catalogue; any other first character goes to "9".
     QString d;
-    if (!schluessel.isEmpty()) d = schluessel[0].isDigit() && schluessel[0].unicode() < 128 ? schluessel.left(1) : QStringLiteral("9");
+    if (!schluessel.isEmpty())
+      d = schluessel[0].isDigit() && schluessel[0].unicode() < 128 ? schluessel.left(1) : QStringLiteral("9");
     return KatalogOrdner() + land + QString::fromLatin1(art) + d + QStringLiteral(".txt");
   }
 };
@@ -63,8 +64,10 @@ QString PlzLesen(const QString& plz, short& wahl, const char* art, bool vorwahl,
   QString ergebnis = wert;
   if (wahl == 1 && eintraege.size() > 1) {
     const std::optional<QString> gewaehlt = EintragWaehlen(eintraege);
-    if (gewaehlt) ergebnis = *gewaehlt;
-    else ergebnis = vorwahl ? QString() : bisher;
+    if (gewaehlt)
+      ergebnis = *gewaehlt;
+    else
+      ergebnis = vorwahl ? QString() : bisher;
   }
   if (ergebnis.startsWith(u',')) ergebnis = vb::Trim(ergebnis.mid(1));
   return ergebnis;
@@ -97,8 +100,8 @@ QString BankZuBLZ(const QString& blz) {
   for (QChar c : code)
     if (c < u'0' || c > u'9') return {};
   if (!LandGueltig(KatalogStdLand)) return {};
-  const QString datei = Paths::aufloesen(KatalogOrdner() + KatalogStdLand + QStringLiteral("BLZ_") + code[0] +
-                                         QStringLiteral(".Txt"));
+  const QString datei =
+      Paths::aufloesen(KatalogOrdner() + KatalogStdLand + QStringLiteral("BLZ_") + code[0] + QStringLiteral(".Txt"));
   if (!DateiVorhanden(datei)) return {};
   const QString wert = IniLesen(datei, "BLZ", code.rightJustified(8, u'0'), "");
   const QStringList eintraege = Eintraege(wert);

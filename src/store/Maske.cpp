@@ -25,7 +25,6 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-
 // The mask file: as named (relative to the current folder), else in the mask folder. A name with a
 // drive or an absolute path from another machine is looked for there by its file name alone.
 QString maskenDatei(const QString& maske) {
@@ -36,8 +35,7 @@ QString maskenDatei(const QString& maske) {
   const QString normal = Paths::normalisieren(name);
   static const QRegularExpression laufwerk(QStringLiteral("^[A-Za-z]:"));
   const bool fremd = normal.startsWith(u'/') || laufwerk.match(normal).hasMatch();
-  const QString imOrdner =
-      Paths::aufloesen(Paths::verbinden(MaskenOrdner, fremd ? normal.section(u'/', -1) : normal));
+  const QString imOrdner = Paths::aufloesen(Paths::verbinden(MaskenOrdner, fremd ? normal.section(u'/', -1) : normal));
   if (DateiVorhanden(imOrdner)) return imOrdner;
   if (!fremd && normal.contains(u'/')) {
     const QString nurName = Paths::aufloesen(Paths::verbinden(MaskenOrdner, normal.section(u'/', -1)));

@@ -74,9 +74,7 @@ QString SortSchluessel(const QString& zeile, int feld) { return schluesselAus24(
 
 QStringList ZeilenSortieren(const QStringList& zeilen, int feld, const std::function<void(int)>& fortschritt) {
   const qsizetype n = zeilen.size();
-  auto prozent = [n](qsizetype p, int basis) {
-    return basis + static_cast<int>((50 * p + (n - 1) / 2) / (n - 1));
-  };
+  auto prozent = [n](qsizetype p, int basis) { return basis + static_cast<int>((50 * p + (n - 1) / 2) / (n - 1)); };
   // The bar is told only when its value changes, not once per record.
   int gemeldet = -1;
   auto melden = [&](int wert) {

@@ -74,8 +74,8 @@ TEST_F(EndeZuEndeTest, DebitsFiledAndPrintedInOneBatchThenACashOnDeliveryCard) {
   const QStringList pdfs = pdfDateienWarten(pdfOrdner, 3);
   ASSERT_EQ(pdfs.size(), 3);
   ASSERT_TRUE(fensterSchliessen(kartulon, haupt));
-  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed; its windows: "
-      << fensterListe(kartulon).toStdString();
+  ASSERT_TRUE(kartulon.waitForFinished(30000))
+      << "the program did not end when its window was closed; its windows: " << fensterListe(kartulon).toStdString();
 
   auto text = [&](const QString& pdf) { return pdfText(pdfOrdner + u'/' + pdf, {QStringLiteral("-layout")}); };
   const QString alle = text(pdfs[0]) + text(pdfs[1]);

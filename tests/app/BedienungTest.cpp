@@ -67,8 +67,8 @@ class BedienungTest : public KartulonTest {
     QElapsedTimer uhr;
     uhr.start();
     while (uhr.elapsed() < 30000 && programm_->state() != QProcess::NotRunning) {
-      const QString gefunden = xdotool(QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + suche)
-                                   .section(u'\n', 0, 0);
+      const QString gefunden =
+          xdotool(QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + suche).section(u'\n', 0, 0);
       if (!gefunden.isEmpty()) return gefunden;
     }
     return {};
@@ -87,7 +87,9 @@ class BedienungTest : public KartulonTest {
         return true;
     return false;
   }
-  void tippen(const QString& text) { xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), QStringLiteral("--"), text}); }
+  void tippen(const QString& text) {
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), QStringLiteral("--"), text});
+  }
   void taste(const QString& tasten) { xdotool(QStringList{QStringLiteral("key")} + tasten.split(u' ')); }
   // A click into the middle of a control, at its place in the program's window.
   void klick(QWidget* w) {
@@ -142,9 +144,7 @@ class BedienungTest : public KartulonTest {
   QString fenster_;
 };
 
-QByteArray zeile(std::initializer_list<std::pair<int, QString>> felder) {
-  return zeileAus(felder).toLatin1() + "\r\n";
-}
+QByteArray zeile(std::initializer_list<std::pair<int, QString>> felder) { return zeileAus(felder).toLatin1() + "\r\n"; }
 
 TEST_F(BedienungTest, APersonEditsAddressesAndEndsTheProgram) {
   QString warum;
@@ -158,7 +158,15 @@ TEST_F(BedienungTest, APersonEditsAddressesAndEndsTheProgram) {
   dateiSchreiben(lauf(QStringLiteral("programm/Kataloge/D-PLZ_Ort_2.txt")), "[PLZ]\r\n22765=Hamburg-Altona\r\n");
   const QString alt = QStringLiteral("01.01.2020");
   QByteArray datei = "..Testadressen\r\n";
-  datei += zeile({{0, " "}, {1, "Meier"}, {2, "Hans"}, {3, "Hauptstr. 1"}, {4, "89073"}, {5, "Ulm"}, {15, alt}, {16, alt}, {23, "1"}});
+  datei += zeile({{0, " "},
+                  {1, "Meier"},
+                  {2, "Hans"},
+                  {3, "Hauptstr. 1"},
+                  {4, "89073"},
+                  {5, "Ulm"},
+                  {15, alt},
+                  {16, alt},
+                  {23, "1"}});
   datei += zeile({{0, "Privat"}, {1, "Schulz"}, {2, "Eva"}, {5, "Bonn"}, {15, alt}, {16, alt}, {23, "2"}});
   const QString dateiPfad = dateiSchreiben(lauf(QStringLiteral("programm/kartulon.dat")), datei);
 
@@ -173,7 +181,8 @@ TEST_F(BedienungTest, APersonEditsAddressesAndEndsTheProgram) {
 
   // The same window in this process tells where its controls are: same size, same fonts.
   const QString geometrie = xdotool({QStringLiteral("getwindowgeometry"), fenster_});
-  const QRegularExpressionMatch groesse = QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)")).match(geometrie);
+  const QRegularExpressionMatch groesse =
+      QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)")).match(geometrie);
   ASSERT_TRUE(groesse.hasMatch()) << geometrie.toStdString();
   Main& m = Main::get();
   m.resize(groesse.captured(1).toInt(), groesse.captured(2).toInt());
@@ -207,11 +216,26 @@ TEST_F(BedienungTest, APersonEditsAddressesAndEndsTheProgram) {
 
   const QString heute = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
   QByteArray erwartet = "..Testadressen\r\n";
-  erwartet += zeile({{0, " "}, {1, "Meier"}, {2, "Hans"}, {3, "Hauptstr. 1"}, {4, "89073"}, {5, "Neu-Ulm"},
-                     {15, alt}, {16, heute}, {20, "01.02.1999"}, {23, "1"}});
+  erwartet += zeile({{0, " "},
+                     {1, "Meier"},
+                     {2, "Hans"},
+                     {3, "Hauptstr. 1"},
+                     {4, "89073"},
+                     {5, "Neu-Ulm"},
+                     {15, alt},
+                     {16, heute},
+                     {20, "01.02.1999"},
+                     {23, "1"}});
   erwartet += zeile({{0, "Privat"}, {1, "Schulz"}, {2, "Eva"}, {5, "Bonn"}, {15, alt}, {16, alt}, {23, "2"}});
-  erwartet += zeile({{0, " "}, {1, "Musterfrau"}, {2, "Erika"}, {3, "Lindenweg 3"}, {4, "22765"},
-                     {5, "Hamburg-Ottensen"}, {15, heute}, {16, heute}, {23, "10"}});
+  erwartet += zeile({{0, " "},
+                     {1, "Musterfrau"},
+                     {2, "Erika"},
+                     {3, "Lindenweg 3"},
+                     {4, "22765"},
+                     {5, "Hamburg-Ottensen"},
+                     {15, heute},
+                     {16, heute},
+                     {23, "10"}});
   // As std::string: compared byte by byte, and a difference shows readably.
   EXPECT_EQ(dateiLesen(dateiPfad).toStdString(), erwartet.toStdString());
 }
@@ -284,12 +308,15 @@ TEST_F(BedienungTest, ASettingChangedInTheSettingsDialog) {
 
   QList<QByteArray> zeilen;
   for (const QByteArray& z : dateiLesen(lauf(QStringLiteral("windows/Zedured.ini"))).split('\n'))
-    for (const char* key : {"Auswahl\xD6" "ffnen=", "OrtAusPlz=", "AutoSucheDoppeltenNamen=", "AutoFormatUCase=",
-                            "AutoFormatTrim=", "SortAtClose=", "KatalogStdLand="})
+    for (const char* key : {"Auswahl\xD6"
+                            "ffnen=",
+                            "OrtAusPlz=", "AutoSucheDoppeltenNamen=", "AutoFormatUCase=", "AutoFormatTrim=",
+                            "SortAtClose=", "KatalogStdLand="})
       if (z.startsWith(key)) zeilen << z;
-  EXPECT_EQ(zeilen, QList<QByteArray>({"Auswahl\xD6" "ffnen= 0\r", "OrtAusPlz= 1\r", "AutoSucheDoppeltenNamen= 0\r",
-                                       "AutoFormatUCase= 0\r", "AutoFormatTrim= 1\r", "SortAtClose=-1\r",
-                                       "KatalogStdLand=D-\r"}));
+  EXPECT_EQ(zeilen, QList<QByteArray>({"Auswahl\xD6"
+                                       "ffnen= 0\r",
+                                       "OrtAusPlz= 1\r", "AutoSucheDoppeltenNamen= 0\r", "AutoFormatUCase= 0\r",
+                                       "AutoFormatTrim= 1\r", "SortAtClose=-1\r", "KatalogStdLand=D-\r"}));
 }
 
 }  // namespace
@@ -327,7 +354,8 @@ TEST_F(BedienungTest, APersonPicksACountryFromTheSampleListWithTheKeyboard) {
                                    << programm_->readAllStandardError().toStdString();
   xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster_});
   const QString geometrie = xdotool({QStringLiteral("getwindowgeometry"), fenster_});
-  const QRegularExpressionMatch groesse = QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)")).match(geometrie);
+  const QRegularExpressionMatch groesse =
+      QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)")).match(geometrie);
   ASSERT_TRUE(groesse.hasMatch()) << geometrie.toStdString();
   Main& m = Main::get();
   m.resize(groesse.captured(1).toInt(), groesse.captured(2).toInt());

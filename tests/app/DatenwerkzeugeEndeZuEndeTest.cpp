@@ -6,8 +6,14 @@
 TEST_F(EndeZuEndeTest, TheEmailCheckStopsAtTheSecondAddressAndTheTownsGoIntoTheCatalogue) {
   einstellungenSchreiben();
   auto zeile = [](const char* email, const char* plz, const char* ort) {
-    return zeileAus({{0, "Privat"}, {1, "Meier"}, {4, plz}, {5, QString::fromUtf8(ort)}, {14, email},
-                     {15, "01.01.2020"}, {16, "01.01.2020"}, {23, "1"}})
+    return zeileAus({{0, "Privat"},
+                     {1, "Meier"},
+                     {4, plz},
+                     {5, QString::fromUtf8(ort)},
+                     {14, email},
+                     {15, "01.01.2020"},
+                     {16, "01.01.2020"},
+                     {23, "1"}})
         .toLatin1();
   };
   const QByteArray erste = zeile("  anna@example.de ", "50667", "Porz");

@@ -29,12 +29,12 @@ TEST_F(EndeZuEndeTest, ChangeAFieldCloseTheWindowAndTheFileIsSaved) {
 
   // The focus starts in the search box; Tab leads into the first name of the shown record.
   tastenAn(fenster, {QStringLiteral("Tab")});
-  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
-                                   QStringLiteral("Xaver")}));
+  ASSERT_TRUE(ausfuehren(
+      xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), QStringLiteral("Xaver")}));
   QThread::msleep(500);
   ASSERT_TRUE(fensterSchliessen(kartulon, fenster));
-  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed; its windows: "
-      << fensterListe(kartulon).toStdString();
+  ASSERT_TRUE(kartulon.waitForFinished(30000))
+      << "the program did not end when its window was closed; its windows: " << fensterListe(kartulon).toStdString();
   EXPECT_EQ(kartulon.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(kartulon.exitCode(), 0);
 
@@ -124,12 +124,12 @@ TEST_F(EndeZuEndeTest, AFileInAFolderWithoutWriteAccessOpensReadOnlyAndTheCloseE
                                   << kartulon.readAllStandardError().toStdString();
   // Typing changes nothing; the close ends at once.
   tastenAn(fenster, {QStringLiteral("Tab")});
-  ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
-                                   QStringLiteral("Xaver")}));
+  ASSERT_TRUE(ausfuehren(
+      xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), QStringLiteral("Xaver")}));
   QThread::msleep(300);
   ASSERT_TRUE(fensterSchliessen(kartulon, fenster));
-  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed; its windows: "
-      << fensterListe(kartulon).toStdString();
+  ASSERT_TRUE(kartulon.waitForFinished(30000))
+      << "the program did not end when its window was closed; its windows: " << fensterListe(kartulon).toStdString();
   EXPECT_EQ(kartulon.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(kartulon.exitCode(), 0);
   EXPECT_EQ(dateiLesen(datei), vorher);
@@ -165,8 +165,8 @@ TEST_F(EndeZuEndeTest, WriteAMaskInTheEditorAndSaveIt) {
   tastenAn(editor, {QStringLiteral("Escape")});
   EXPECT_TRUE(fensterZu(QStringLiteral("Masken-Editor"))) << "Esc left the mask editor open";
   ASSERT_TRUE(fensterSchliessen(kartulon, haupt));
-  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed; its windows: "
-      << fensterListe(kartulon).toStdString();
+  ASSERT_TRUE(kartulon.waitForFinished(30000))
+      << "the program did not end when its window was closed; its windows: " << fensterListe(kartulon).toStdString();
   EXPECT_EQ(dateiLesen(programmOrdner() + QStringLiteral("/Brief.Msk")),
             QByteArray("{Vorname} {Nachname}\r\n{PLZ} {Ort}"));
   // The shipped samples' fonts stay; the new mask's font joins them.

@@ -46,6 +46,6 @@ TEST_F(EndeZuEndeTest, PrintAllAddressesThenThePersonSheetIntoPdfFiles) {
 
   QThread::msleep(300);
   ASSERT_TRUE(fensterSchliessen(kartulon, haupt));
-  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed; its windows: "
-      << fensterListe(kartulon).toStdString();
+  ASSERT_TRUE(kartulon.waitForFinished(30000))
+      << "the program did not end when its window was closed; its windows: " << fensterListe(kartulon).toStdString();
 }

@@ -32,8 +32,8 @@ TEST_F(EndeZuEndeTest, ChooseAddressesByNameAndWriteThemToAnExtractFile) {
   tastenAn(datei, {QStringLiteral("Return")});
   EXPECT_TRUE(fensterZu(QStringLiteral("Kartulonliste drucken"))) << "the list print stayed open after the extract";
   ASSERT_TRUE(fensterSchliessen(kartulon, haupt));
-  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed; its windows: "
-      << fensterListe(kartulon).toStdString();
+  ASSERT_TRUE(kartulon.waitForFinished(30000))
+      << "the program did not end when its window was closed; its windows: " << fensterListe(kartulon).toStdString();
   EXPECT_EQ(dateiLesen(programmOrdner() + QStringLiteral("/Auszug.Dat")),
             "..Auszug aus Kunden und Freunde\r\n" + zeilen[0] + "\r\n" + zeilen[2] + "\r\n");
 }

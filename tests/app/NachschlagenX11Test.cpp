@@ -28,8 +28,14 @@ const char* const kKindVariable = "KARTULON_TASTEN_KIND";
 
 // The record of every run: a name with a "+" and an umlaut, a street with "ß".
 QString datensatz() {
-  return zeileAus({{0, "Privat"}, {1, "Meier+Co"}, {2, "Anna"}, {3, "Straße 5"}, {4, "50667"}, {5, "Köln"},
-                   {7, "0221 / 123-45"}, {23, "1"}});
+  return zeileAus({{0, "Privat"},
+                   {1, "Meier+Co"},
+                   {2, "Anna"},
+                   {3, "Straße 5"},
+                   {4, "50667"},
+                   {5, "Köln"},
+                   {7, "0221 / 123-45"},
+                   {23, "1"}});
 }
 
 // What the logging window receives from D-Info 99 for that record.
@@ -63,8 +69,10 @@ QString logAbwarten(const QString& ordner, const QString& erwartet, int ms, bool
   while (uhr.elapsed() < ms) {
     log = lesen(ordner + QStringLiteral("/tasten.log"));
     if (log == erwartet) break;
-    if (ereignisse) QTest::qWait(100);
-    else QThread::msleep(100);
+    if (ereignisse)
+      QTest::qWait(100);
+    else
+      QThread::msleep(100);
   }
   return log;
 }
@@ -230,7 +238,8 @@ TEST_F(NachschlagenX11Test, EndToEndCtrlF7TypesTheSearchAndF12LeavesTheFileAsItW
   ASSERT_FALSE(logger.isEmpty());
   dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
                  "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n"
-                 "DInfoVer=99\r\nDInfoPrg=" + QFile::encodeName(logger) + "\r\n");
+                 "DInfoVer=99\r\nDInfoPrg=" +
+                     QFile::encodeName(logger) + "\r\n");
   const QByteArray vorher = "..Kunden und Freunde\r\n" + datensatz().toLatin1() + "\r\n";
   const QString datei = dateiSchreiben(programmOrdner() + QStringLiteral("/kartulon.dat"), vorher);
 
@@ -272,13 +281,15 @@ TEST_F(NachschlagenX11Test, EndToEndCtrlF7TypesTheSearchAndF12LeavesTheFileAsItW
       fenster = gefunden.section(u'\n', 0, 0);
     if (fenster.isEmpty()) QThread::msleep(100);
   }
-  ASSERT_FALSE(fenster.isEmpty()) << "the main window did not appear: " << kartulon.readAllStandardError().toStdString();
+  ASSERT_FALSE(fenster.isEmpty()) << "the main window did not appear: "
+                                  << kartulon.readAllStandardError().toStdString();
   ASSERT_TRUE(xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster}));
   QThread::msleep(300);
   ASSERT_TRUE(xdo({QStringLiteral("key"), QStringLiteral("ctrl+F7")}));
 
   const QString erwartet = erwartetDInfo99();
-  EXPECT_EQ(logAbwarten(ordner, erwartet, 20000, false).toStdString(), erwartet.toStdString()) << kartulon.readAllStandardError().toStdString();
+  EXPECT_EQ(logAbwarten(ordner, erwartet, 20000, false).toStdString(), erwartet.toStdString())
+      << kartulon.readAllStandardError().toStdString();
   loggerBeenden(ordner);
   QThread::msleep(300);
 

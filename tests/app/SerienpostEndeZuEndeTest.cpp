@@ -35,7 +35,8 @@ TEST_F(SerienpostEndeZuEndeTest, SerialEmailsReachTheMailProgramAndALetterOpens)
   QDir().mkpath(xdg + u"/daten/applications"_s);
   QDir().mkpath(xdg + u"/konfig"_s);
   dateiSchreiben(xdg + u"/daten/applications/kartulon-testpost.desktop"_s,
-                 "[Desktop Entry]\nType=Application\nName=Testpost\nExec=" KARTULON_MAIL_HELFER " %u\n"
+                 "[Desktop Entry]\nType=Application\nName=Testpost\nExec=" KARTULON_MAIL_HELFER
+                 " %u\n"
                  "MimeType=x-scheme-handler/mailto;text/rtf;application/rtf;application/msword;\n");
   dateiSchreiben(xdg + u"/konfig/mimeapps.list"_s,
                  "[Default Applications]\nx-scheme-handler/mailto=kartulon-testpost.desktop\n"
@@ -52,7 +53,8 @@ TEST_F(SerienpostEndeZuEndeTest, SerialEmailsReachTheMailProgramAndALetterOpens)
   schulz[14] = u"eva@schulz.de"_s;
   dateiSchreiben(programmOrdner() + u"/kartulon.dat"_s,
                  ("..Testadressen\r\n" + DatensatzBauen(m) + "\r\n" + DatensatzBauen(schulz) + "\r\n" +
-                  DatensatzBauen(ohne) + "\r\n").toLatin1());
+                  DatensatzBauen(ohne) + "\r\n")
+                     .toLatin1());
 
   QProcess kartulon;
   QProcessEnvironment env = umgebung();
@@ -98,8 +100,7 @@ TEST_F(SerienpostEndeZuEndeTest, SerialEmailsReachTheMailProgramAndALetterOpens)
   const QString brief = fensterWarten(kartulon, u"Brief an Word"_s);
   ASSERT_FALSE(brief.isEmpty());
   tastenAn(brief, {u"Return"_s});
-  const QString dokument =
-      programmOrdner() + u"/WordPost/%1_00000_Meier.Doc"_s.arg(QDate::currentDate().year());
+  const QString dokument = programmOrdner() + u"/WordPost/%1_00000_Meier.Doc"_s.arg(QDate::currentDate().year());
   const QString geoeffnet = abwarten(log, u"open:"_s, 1, 20000);
   EXPECT_TRUE(geoeffnet.contains(u"open:"_s + dokument + u'\n')) << geoeffnet.toStdString();
   QFile vorlage(QStringLiteral(KARTULON_DATA_DIR) + u"/WordPost/_Brief.doc"_s);

@@ -50,8 +50,10 @@ class StartDateiTest : public KartulonTest {
                    "[Allgemein]\r\nUser=Maier\r\nL\xE4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n");
     dateiSchreiben(programmOrdner() + QStringLiteral("/ZurIrada.ini"), "[Allgemein]\r\nNoInstanceWatch=1\r\n");
   }
-  const QByteArray datei = "..Kunden und Freunde\r\nPrivat\tMeier\tAnna\tHauptstra\xDF" "e 1\t" +
-                           QByteArray(20, '\t') + "\r\n \tWeber\t" + QByteArray(22, '\t') + "\r\n";
+  const QByteArray datei =
+      "..Kunden und Freunde\r\nPrivat\tMeier\tAnna\tHauptstra\xDF"
+      "e 1\t" +
+      QByteArray(20, '\t') + "\r\n \tWeber\t" + QByteArray(22, '\t') + "\r\n";
 };
 
 TEST_F(StartDateiTest, TheProgramOpensItsStartFileAndReservesIt) {
@@ -66,8 +68,7 @@ TEST_F(StartDateiTest, TheProgramOpensItsStartFileAndReservesIt) {
 
 TEST_F(StartDateiTest, ADateiSwitchNamesTheStartFile) {
   const QString pfad = dateiSchreiben(programmOrdner() + QStringLiteral("/Verein.Dat"), datei);
-  const QByteArray ini =
-      startenBisReserviert(programmOrdner(), windowsOrdner(), {QStringLiteral("Datei=Verein.txt")});
+  const QByteArray ini = startenBisReserviert(programmOrdner(), windowsOrdner(), {QStringLiteral("Datei=Verein.txt")});
   EXPECT_TRUE(ini.contains("[UserJetzt_Verein.")) << ini.toStdString();
   EXPECT_TRUE(ini.contains("User=Maier\r\n")) << ini.toStdString();
   EXPECT_EQ(dateiLesen(pfad), datei);

@@ -53,8 +53,8 @@ TEST_F(TelewahlEndeZuEndeTest, CtrlWEnterEnterDialsThroughTheModemAndHangsUp) {
   EXPECT_EQ(dateiLesen(log), "AT DT0301234567;\rATH0\r");
 
   ASSERT_TRUE(fensterSchliessen(kartulon, haupt));
-  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed; its windows: "
-      << fensterListe(kartulon).toStdString();
+  ASSERT_TRUE(kartulon.waitForFinished(30000))
+      << "the program did not end when its window was closed; its windows: " << fensterListe(kartulon).toStdString();
   // The section of the choices as the dialog left it: the port and the dial string as shown.
   const QByteArray zedured = dateiLesen(windowsOrdner() + QStringLiteral("/Zedured.ini"));
   EXPECT_TRUE(zedured.startsWith(allgemein + "[")) << zedured.toStdString();

@@ -53,7 +53,8 @@ class TitelTippsTest : public KartulonTest {
                                      QString::number(programm_->processId())})
                                 .split(u'\n', Qt::SkipEmptyParts);
     for (const QString& id : ids) {
-      const bool titel = xdotool({QStringLiteral("getwindowgeometry"), id}).contains(QStringLiteral("Geometry: 374x229"));
+      const bool titel =
+          xdotool({QStringLiteral("getwindowgeometry"), id}).contains(QStringLiteral("Geometry: 374x229"));
       const QString name = xdotool({QStringLiteral("getwindowname"), id});
       // A window that went in the meantime has no name any more.
       if (!name.isEmpty()) f.insert(titel ? QStringLiteral("Titel") : name, id);
@@ -89,9 +90,8 @@ TEST_F(TitelTippsTest, TheSplashHandsOverToTheMainWindowThenTheTipShows) {
     if (!stand.isEmpty() && (folge.isEmpty() || folge.last() != stand)) folge << stand;
     if (jetzt.contains(QStringLiteral("Willkommen zu Kartulon 01"))) break;
   }
-  ASSERT_FALSE(folge.isEmpty()) << "the program shows no window (running: "
-                                << (programm_->state() == QProcess::Running) << "): "
-                                << programm_->readAllStandardError().toStdString();
+  ASSERT_FALSE(folge.isEmpty()) << "the program shows no window (running: " << (programm_->state() == QProcess::Running)
+                                << "): " << programm_->readAllStandardError().toStdString();
   EXPECT_EQ(folge.first(), QStringLiteral("Titel")) << "the start-up window comes first, alone";
   auto zuerst = [&](const QString& name) {
     for (qsizetype i = 0; i < folge.size(); ++i)
@@ -112,7 +112,8 @@ TEST_F(TitelTippsTest, TheSplashHandsOverToTheMainWindowThenTheTipShows) {
     }
   };
   solange([&] { return jetzt.contains(QStringLiteral("Titel")); });
-  EXPECT_EQ(QStringList(jetzt.keys()), (QStringList{QStringLiteral("Kartulon"), QStringLiteral("Willkommen zu Kartulon 01")}));
+  EXPECT_EQ(QStringList(jetzt.keys()),
+            (QStringList{QStringLiteral("Kartulon"), QStringLiteral("Willkommen zu Kartulon 01")}));
 
   // The shipped tips were seeded into the program folder; the tip shown is remembered at once, and the
   // switch is written as the box shows it.
@@ -120,7 +121,8 @@ TEST_F(TitelTippsTest, TheSplashHandsOverToTheMainWindowThenTheTipShows) {
   EXPECT_TRUE(dateiLesen(windowsOrdner() + QStringLiteral("/Zedured.ini")).contains("AutoTip= 1"));
 
   // Esc closes the tip.
-  xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), jetzt.value(QStringLiteral("Willkommen zu Kartulon 01"))});
+  xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"),
+           jetzt.value(QStringLiteral("Willkommen zu Kartulon 01"))});
   xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
   solange([&] { return jetzt.size() > 1; });
   EXPECT_EQ(QStringList(jetzt.keys()), QStringList{QStringLiteral("Kartulon")});

@@ -46,8 +46,8 @@ TEST_F(EndeZuEndeTest, ATransferOrderTypedAsASumIsPrintedAndLogged) {
   EXPECT_TRUE(fensterZu(QStringLiteral("Überweisungsauftrag drucken")))
       << "the transfer order stayed open after the sheet was printed";
   ASSERT_TRUE(fensterSchliessen(kartulon, haupt));
-  ASSERT_TRUE(kartulon.waitForFinished(30000)) << "the program did not end when its window was closed; its windows: "
-      << fensterListe(kartulon).toStdString();
+  ASSERT_TRUE(kartulon.waitForFinished(30000))
+      << "the program did not end when its window was closed; its windows: " << fensterListe(kartulon).toStdString();
 
   const QString text = pdfText(pdfOrdner + u'/' + pdfs.first(), {QStringLiteral("-layout")});
   for (const char* t : {"Anna Meier", "1234567890", "59,97", "Postbank", "Hans Maier", "Kunde #7", "59,97 DM"})

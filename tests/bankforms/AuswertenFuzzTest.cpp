@@ -34,12 +34,15 @@ class Zufallstext {
 
   QString stueck() {
     static const char* const stuecke[] = {
-        "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "00", "170", "171", "2147483648", "1E", "E+",
-        ".", ",", " ", "\t", "+", "-", "*", "/", "\\", "^", "!", "=", "<", ">", "MOD", "AND", "OR", "mod",
-        "(", ")", "\"", "e", "E", "D", "d", "PI", "pi", "@TODAY", "%", "ARCSINH", "ARCCOSH", "ARCTANH",
-        "ARCSECH", "ARCCSCH", "ARCCOTH", "ARCSIN", "ARCCOS", "ARCSEC", "ARCCSC", "ARCCOT", "SINH", "TANH",
-        "SECH", "CSCH", "COTH", "SEC", "CSC", "COT", "SIN", "COS", "TAN", "ATN", "LOG", "EXP", "SQR", "CLG",
-        "ABS", "NOT", "sin", "exp", "sqr", "log", "1E308", "1E-308", "999", "0,5", "12,50",
+        "0",       "1",      "2",      "3",          "4",      "5",       "6",       "7",       "8",       "9",
+        "00",      "170",    "171",    "2147483648", "1E",     "E+",      ".",       ",",       " ",       "\t",
+        "+",       "-",      "*",      "/",          "\\",     "^",       "!",       "=",       "<",       ">",
+        "MOD",     "AND",    "OR",     "mod",        "(",      ")",       "\"",      "e",       "E",       "D",
+        "d",       "PI",     "pi",     "@TODAY",     "%",      "ARCSINH", "ARCCOSH", "ARCTANH", "ARCSECH", "ARCCSCH",
+        "ARCCOTH", "ARCSIN", "ARCCOS", "ARCSEC",     "ARCCSC", "ARCCOT",  "SINH",    "TANH",    "SECH",    "CSCH",
+        "COTH",    "SEC",    "CSC",    "COT",        "SIN",    "COS",     "TAN",     "ATN",     "LOG",     "EXP",
+        "SQR",     "CLG",    "ABS",    "NOT",        "sin",    "exp",     "sqr",     "log",     "1E308",   "1E-308",
+        "999",     "0,5",    "12,50",
     };
     const int n = static_cast<int>(std::size(stuecke));
     const int wahl = zahl(0, n + 2);
@@ -167,8 +170,9 @@ TEST_F(AuswertenFuzzTest, SumsOfAmountsAgreeWithExactCents) {
       cent += minus ? -betrag : betrag;
     }
     const double wert = Auswerten(text);
-    const QString erwartet = (cent < 0 ? QStringLiteral("-") : QString()) +
-                             QStringLiteral("%1,%2").arg(std::llabs(cent) / 100).arg(std::llabs(cent) % 100, 2, 10, QChar(u'0'));
+    const QString erwartet =
+        (cent < 0 ? QStringLiteral("-") : QString()) +
+        QStringLiteral("%1,%2").arg(std::llabs(cent) / 100).arg(std::llabs(cent) % 100, 2, 10, QChar(u'0'));
     ASSERT_EQ(vb::Format(wert, QStringLiteral("0.00")), cent == 0 ? QStringLiteral("0,00") : erwartet)
         << text.toStdString();
   }

@@ -56,9 +56,13 @@ TEST_F(BenutzerTest, DerAnmeldenameWirdGespeichertUndGiltDanach) {
 }
 
 TEST_F(BenutzerTest, DieQuellenDerReiheNach) {
-  struct Fall { const char* variable; const char* wert; const char* name; };
+  struct Fall {
+    const char* variable;
+    const char* wert;
+    const char* name;
+  };
   const Fall faelle[] = {
-      {"USER", "anna", "Anna"},       // "User" finds it whatever its case
+      {"USER", "anna", "Anna"},  // "User" finds it whatever its case
       {"USERID", "bernd", "Bernd"},
       {"STATION", "empfang 3", "Empfang 3"},
       {"USERNAME", "carla", "Carla"},

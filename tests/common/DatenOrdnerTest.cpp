@@ -57,8 +57,8 @@ TEST_F(DatenOrdnerTest, MovesAddressFilesLogsAndMasksAndRecordsTheFolder) {
   dialoge().answer(vb::vbOK);
   EXPECT_TRUE(DatenOrdnerVerlegen(sichern));
 
-  EXPECT_EQ(dateien(neu), QStringList({"brief.Msk", "Etikett.MSK", "Konto_1.log", "konto_2.LOG", "kunden.dat", "liste.msk",
-                                       "Privat.DAT"}));
+  EXPECT_EQ(dateien(neu), QStringList({"brief.Msk", "Etikett.MSK", "Konto_1.log", "konto_2.LOG", "kunden.dat",
+                                       "liste.msk", "Privat.DAT"}));
   EXPECT_EQ(dateien(alt), QStringList({"Masken.Ini", "notiz.txt"}));
   EXPECT_EQ(dateiLesen(neu + QStringLiteral("/Privat.DAT")), QByteArray("Inhalt von Privat.DAT"));
   EXPECT_EQ(DatenOrdner, neu);
@@ -71,10 +71,11 @@ TEST_F(DatenOrdnerTest, MovesAddressFilesLogsAndMasksAndRecordsTheFolder) {
   ASSERT_EQ(r.size(), 3);
   EXPECT_EQ(r[0].style, 289);
   EXPECT_EQ(r[0].title, QStringLiteral("Daten-Ordner verlegen"));
-  EXPECT_EQ(r[0].text, QStringLiteral("Derzeit werden die Kartulon-Daten im Ordner »") + alt +
-                           QStringLiteral("« abgelegt.\r\n\r\nWenn Sie einen neuen Ordner festlegen, dann wählen Sie bitte "
-                                          "einen, der nur für die Kartulon-Daten reserviert ist.\r\n\r\nMöchten Sie jetzt "
-                                          "einen neuen Ordner festlegen?"));
+  EXPECT_EQ(r[0].text,
+            QStringLiteral("Derzeit werden die Kartulon-Daten im Ordner »") + alt +
+                QStringLiteral("« abgelegt.\r\n\r\nWenn Sie einen neuen Ordner festlegen, dann wählen Sie bitte "
+                               "einen, der nur für die Kartulon-Daten reserviert ist.\r\n\r\nMöchten Sie jetzt "
+                               "einen neuen Ordner festlegen?"));
   EXPECT_EQ(r[1].kind, QStringLiteral("inputbox"));
   EXPECT_EQ(r[1].text, QStringLiteral("Geben Sie bitte einen neuen Ordner für die Kartulon-Daten ein."));
   EXPECT_EQ(r[1].standard, alt);
@@ -89,9 +90,15 @@ TEST_F(DatenOrdnerTest, TheSameFolderInAnotherSpellingStopsTheMove) {
   fuellen();
   QDir::setCurrent(tempPfad(QString()));
   ASSERT_TRUE(QFile::link(alt, tempPfad(QStringLiteral("verweis"))));
-  const QString faelle[] = {alt + u'/', alt + QStringLiteral("\\"), alt.toUpper(), alt + QStringLiteral("/./"),
-                            alt + QStringLiteral("/../alt"), QString(alt).replace(QStringLiteral("/alt"), QStringLiteral("//alt")),
-                            QStringLiteral("alt"), QStringLiteral("./alt/"), tempPfad(QStringLiteral("verweis")),
+  const QString faelle[] = {alt + u'/',
+                            alt + QStringLiteral("\\"),
+                            alt.toUpper(),
+                            alt + QStringLiteral("/./"),
+                            alt + QStringLiteral("/../alt"),
+                            QString(alt).replace(QStringLiteral("/alt"), QStringLiteral("//alt")),
+                            QStringLiteral("alt"),
+                            QStringLiteral("./alt/"),
+                            tempPfad(QStringLiteral("verweis")),
                             QStringLiteral("verweis")};
   for (const QString& ordner : faelle) {
     SCOPED_TRACE(ordner.toStdString());
@@ -123,13 +130,15 @@ TEST_F(DatenOrdnerTest, AnOldFolderWithoutMatchingFilesRecordsNothing) {
   dialoge().answer(vb::vbOK);
   EXPECT_FALSE(DatenOrdnerVerlegen(sichern));
   ASSERT_EQ(dialoge().requests().size(), 3);
-  EXPECT_EQ(dialoge().requests()[2].text, QStringLiteral("Irgend etwas ist beim Verlegen des Daten-Ordners schief gelaufen."));
+  EXPECT_EQ(dialoge().requests()[2].text,
+            QStringLiteral("Irgend etwas ist beim Verlegen des Daten-Ordners schief gelaufen."));
   EXPECT_EQ(dialoge().requests()[2].style, 16);
   EXPECT_EQ(dialoge().requests()[2].title, QStringLiteral("Daten-Ordner nicht verlegt"));
   EXPECT_EQ(DatenOrdner, alt);
   ASSERT_TRUE(IniSichern());
   EXPECT_FALSE(QFileInfo::exists(zurirada()));
-  EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("DirData"), QStringLiteral("fehlt")), QStringLiteral("fehlt"));
+  EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("DirData"), QStringLiteral("fehlt")),
+            QStringLiteral("fehlt"));
 }
 
 TEST_F(DatenOrdnerTest, FilesAlreadyInTheNewFolderKeepTheirNamesakesInTheOldOne) {
@@ -159,7 +168,9 @@ TEST_F(DatenOrdnerTest, AFailedCopyIsReportedOnceAndAbbrechenStops) {
   };
   const Fall faelle[] = {
       {"Abbrechen: what was copied stays, nothing is deleted or recorded", vb::vbCancel, false, {"kunden.dat"}},
-      {"Nein: the move goes on without that file", vb::vbNo, true,
+      {"Nein: the move goes on without that file",
+       vb::vbNo,
+       true,
        {"brief.Msk", "Etikett.MSK", "Konto_1.log", "konto_2.LOG", "kunden.dat", "liste.msk"}},
   };
   for (const Fall& f : faelle) {

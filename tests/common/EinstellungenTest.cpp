@@ -30,12 +30,13 @@ TEST_F(EinstellungenTest, StoredValuesGiveTheDialogsChoices) {
   const Fall faelle[] = {
       {"nothing stored: the defaults", {}, {}, 0, false, 0, 2, false, 0, 1, 0, 0, false, 1},
       {"sort by postcode, rounded case, small country, ticks from 2 and -1",
-       "SortAtClose=04\r\nAutoFormatUCase=2.5\r\nKatalogStdLand=ch-\r\nAuswahl\xD6" "ffnen=2\r\nOrtAusPlz=0\r\n"
+       "SortAtClose=04\r\nAutoFormatUCase=2.5\r\nKatalogStdLand=ch-\r\nAuswahl\xD6"
+       "ffnen=2\r\nOrtAusPlz=0\r\n"
        "AutoFormatTrim=-1\r\nAutoSucheDoppeltenNamen=1\r\n",
        "[Allgemein]\r\naktiviert=0\r\n", 3, false, 2, 1, false, 1, 0, 1, 1, true, 0},
       {"a code without its zero, a case beyond the list, an unknown country",
-       "SortAtClose=4\r\nAutoFormatUCase=7\r\nKatalogStdLand=F-\r\n", "[Allgemein]\r\naktiviert=\r\n", 0, true, -1, 0, true,
-       0, 1, 0, 0, false, 0},
+       "SortAtClose=4\r\nAutoFormatUCase=7\r\nKatalogStdLand=F-\r\n", "[Allgemein]\r\naktiviert=\r\n", 0, true, -1, 0,
+       true, 0, 1, 0, 0, false, 0},
       {"case 2, field 16, a half rounded to the even neighbour", "SortAtClose=16\r\nAutoFormatUCase=3.5\r\n",
        "[Allgemein]\r\naktiviert=2\r\n", 8, false, 4, 2, false, 0, 1, 0, 0, true, 1},
   };
@@ -61,7 +62,8 @@ TEST_F(EinstellungenTest, StoredValuesGiveTheDialogsChoices) {
 
 TEST_F(EinstellungenTest, WritingBackGivesNumberTextsAndCodesAndKeepsWhatTheListsCannotShow) {
   const QByteArray vorher =
-      "[Kartulon]\r\nAuswahl\xD6" "ffnen=2\r\nOrtAusPlz=-1\r\nAutoSucheDoppeltenNamen=0\r\nAutoFormatUCase=2.5\r\n"
+      "[Kartulon]\r\nAuswahl\xD6"
+      "ffnen=2\r\nOrtAusPlz=-1\r\nAutoSucheDoppeltenNamen=0\r\nAutoFormatUCase=2.5\r\n"
       "AutoFormatTrim=1\r\nSortAtClose=4\r\nKatalogStdLand=F-\r\nAndere=  bleibt\r\n";
   const QByteArray cbcVorher = "[Allgemein]\r\naktiviert=7\r\n";
   struct Fall {
@@ -79,9 +81,11 @@ TEST_F(EinstellungenTest, WritingBackGivesNumberTextsAndCodesAndKeepsWhatTheList
     dateiSchreiben(callByCall(), cbcVorher);
     EinstellungenSchreiben(EinstellungenLesen(), f.sortGewaehlt, f.landGewaehlt);
     ASSERT_TRUE(IniSichern());
-    EXPECT_EQ(dateiLesen(zedured()), QByteArray("[Kartulon]\r\nAuswahl\xD6" "ffnen= 1\r\nOrtAusPlz= 1\r\n"
-                                                "AutoSucheDoppeltenNamen= 0\r\nAutoFormatUCase= 2\r\nAutoFormatTrim= 1\r\n") +
-                                         f.sortZeile + f.landZeile + "Andere=  bleibt\r\n");
+    EXPECT_EQ(dateiLesen(zedured()),
+              QByteArray("[Kartulon]\r\nAuswahl\xD6"
+                         "ffnen= 1\r\nOrtAusPlz= 1\r\n"
+                         "AutoSucheDoppeltenNamen= 0\r\nAutoFormatUCase= 2\r\nAutoFormatTrim= 1\r\n") +
+                  f.sortZeile + f.landZeile + "Andere=  bleibt\r\n");
     EXPECT_EQ(dateiLesen(callByCall()), QByteArray("[Allgemein]\r\naktiviert= 1\r\n"));
   }
 }

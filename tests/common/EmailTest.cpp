@@ -8,8 +8,8 @@ class EmailTest : public KartulonTest {};
 TEST_F(EmailTest, ChecksEmailAddresses) {
   const std::pair<QString, bool> faelle[] = {
       {"anna.meier@example.de", true},
-      {"anna@example", false},         // no dot after the "@"
-      {"anna.meier@example", false},   // a dot before the "@" does not count
+      {"anna@example", false},        // no dot after the "@"
+      {"anna.meier@example", false},  // a dot before the "@" does not count
       {"anna meier@example.de", false},
       {QStringLiteral("jürgen@example.de"), false},
       {QStringLiteral("strauß@example.de"), false},
@@ -152,5 +152,6 @@ TEST_F(EmailTest, ALinkNoProgramTakesIsReported) {
   EXPECT_FALSE(LinkOeffnen(mailto("anna@example.de", "Hallo")));
   ASSERT_EQ(dialoge().requests().size(), 2);
   EXPECT_EQ(dialoge().requests()[0].text, "Es ist kein Programm eingerichtet, das »Brief 1.doc« öffnen kann.");
-  EXPECT_EQ(dialoge().requests()[1].text, "Es ist kein Programm eingerichtet, das »mailto:anna@example.de« öffnen kann.");
+  EXPECT_EQ(dialoge().requests()[1].text,
+            "Es ist kein Programm eingerichtet, das »mailto:anna@example.de« öffnen kann.");
 }

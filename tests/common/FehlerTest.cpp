@@ -49,17 +49,20 @@ TEST_F(FehlerTest, DateiNichtGefundenMitTippUndProtokoll) {
 
   ASSERT_EQ(dialoge().requests().size(), 1);
   const auto& box = dialoge().requests()[0];
-  EXPECT_EQ(box.text, kopf + QStringLiteral("Es ist ein Fehler aufgetreten.\r\n\r\nDatei nicht gefunden (53).\r\n\r\n"
-                                            "Tip: Ist der Dateiname in Ordnung?\r\n\r\n") + frage);
+  EXPECT_EQ(box.text, kopf +
+                          QStringLiteral("Es ist ein Fehler aufgetreten.\r\n\r\nDatei nicht gefunden (53).\r\n\r\n"
+                                         "Tip: Ist der Dateiname in Ordnung?\r\n\r\n") +
+                          frage);
   EXPECT_EQ(box.title, QStringLiteral("Fehler im Programm Kartulon"));
   EXPECT_EQ(box.style, 4371);  // Ja/Nein/Abbrechen, stop icon, Nein default, system-modal
   // The error sound comes before the box.
   EXPECT_EQ(klaengeVorDerMeldung, 2);
   EXPECT_EQ(toene().aufrufe().value(0).typ, 16);
 
-  EXPECT_EQ(zedured(), QStringLiteral("[Fehler]\r\nProgramm=Kartulon\r\nWann=10.12.2026 12:00:00\r\n"
-                                      "Nummer=53, Datei nicht gefunden\r\nPos=0\r\n"
-                                      "Txt1=Es ist ein Fehler aufgetreten.~~\r\nTxt2=Datei nicht gefunden (53).~~\r\n"));
+  EXPECT_EQ(zedured(),
+            QStringLiteral("[Fehler]\r\nProgramm=Kartulon\r\nWann=10.12.2026 12:00:00\r\n"
+                           "Nummer=53, Datei nicht gefunden\r\nPos=0\r\n"
+                           "Txt1=Es ist ein Fehler aufgetreten.~~\r\nTxt2=Datei nicht gefunden (53).~~\r\n"));
   EXPECT_TRUE(gedruckt_.isEmpty());
 }
 
@@ -82,7 +85,8 @@ TEST_F(FehlerTest, TippsNachNummer) {
     FehlerMelden(nummer, QStringLiteral("Beim Speichern."));
     ASSERT_EQ(dialoge().requests().size(), 1);
     EXPECT_EQ(dialoge().requests()[0].text,
-              kopf + QStringLiteral("Beim Speichern.\r\n\r\n") + QString::fromUtf8(teil) + frage) << nummer;
+              kopf + QStringLiteral("Beim Speichern.\r\n\r\n") + QString::fromUtf8(teil) + frage)
+        << nummer;
   }
 }
 
@@ -96,13 +100,18 @@ TEST_F(FehlerTest, NegativeNummerOhneBeschreibungUndOhneText) {
 }
 
 TEST_F(FehlerTest, AntwortenEntscheidenObDerAufruferWeitermacht) {
-  struct Fall { int antwort; int ergebnis; int drucke; };
+  struct Fall {
+    int antwort;
+    int ergebnis;
+    int drucke;
+  };
   const Fall faelle[] = {{vb::vbNo, 5, 0}, {vb::vbCancel, 2, 0}, {vb::vbYes, 5, 1}};
   for (const Fall& f : faelle) {
     gedruckt_.clear();
     dialoge().clear();
     dialoge().answer(f.antwort);
-    EXPECT_EQ(FehlerMelden(70, QStringLiteral("Es ist ein Fehler beim Speichern aufgetreten.")), f.ergebnis) << f.antwort;
+    EXPECT_EQ(FehlerMelden(70, QStringLiteral("Es ist ein Fehler beim Speichern aufgetreten.")), f.ergebnis)
+        << f.antwort;
     EXPECT_EQ(gedruckt_.size(), f.drucke) << f.antwort;
   }
   // The report gets the error text as shown, with its placeholders and without the question.
@@ -119,8 +128,10 @@ TEST_F(FehlerTest, ZeilenumbruchImTextUndNurDerLetzteFehlerImProtokoll) {
   dialoge().answer(vb::vbNo);
   FehlerMelden(53, QStringLiteral("Erste Zeile\r\nzweite Zeile~dritte"));
   EXPECT_EQ(dialoge().requests().value(0).text,
-            kopf + QStringLiteral("Erste Zeile\r\nzweite Zeile\r\ndritte\r\n\r\nDatei nicht gefunden (53).\r\n\r\n"
-                                  "Tip: Ist der Dateiname in Ordnung?\r\n\r\n") + frage);
+            kopf +
+                QStringLiteral("Erste Zeile\r\nzweite Zeile\r\ndritte\r\n\r\nDatei nicht gefunden (53).\r\n\r\n"
+                               "Tip: Ist der Dateiname in Ordnung?\r\n\r\n") +
+                frage);
   EXPECT_TRUE(zedured().contains(QStringLiteral("Txt1=Erste Zeile**zweite Zeile~dritte~~\r\n")));
 
   Clock::setFixed(QDateTime(QDate(2026, 12, 11), QTime(8, 5, 9)));

@@ -53,16 +53,29 @@ TEST_F(FehlerberichtTest, PrintsTheErrorTextAndTheFactsLineByLine) {
     ASSERT_TRUE(f.setFileTime(QDateTime(QDate(1999, 12, 8), QTime(14, 3, 21)), QFileDevice::FileModificationTime));
   }
 
-  FehlerDrucken(QStringLiteral("Es ist ein Fehler im Programm Kartulon aufgetreten.~~Es ist ein Fehler beim "
-                               "Speichern aufgetreten.~~Datei nicht gefunden (53).~~Tip: Ist der Dateiname in "
-                               "Ordnung?~~"));
+  FehlerDrucken(
+      QStringLiteral("Es ist ein Fehler im Programm Kartulon aufgetreten.~~Es ist ein Fehler beim "
+                     "Speichern aufgetreten.~~Datei nicht gefunden (53).~~Tip: Ist der Dateiname in "
+                     "Ordnung?~~"));
 
   QSize pixel;
   if (const QScreen* s = QGuiApplication::primaryScreen()) pixel = s->size() * s->devicePixelRatio();
   QStringList erwartet = {
-      "", "", "F E H L E R P R O T O K O L L", "=============================", "",
-      "Es ist ein Fehler im Programm Kartulon aufgetreten.", "", "Es ist ein Fehler beim Speichern aufgetreten.",
-      "", "Datei nicht gefunden (53).", "", "Tip: Ist der Dateiname in Ordnung?", "", "", "",
+      "",
+      "",
+      "F E H L E R P R O T O K O L L",
+      "=============================",
+      "",
+      "Es ist ein Fehler im Programm Kartulon aufgetreten.",
+      "",
+      "Es ist ein Fehler beim Speichern aufgetreten.",
+      "",
+      "Datei nicht gefunden (53).",
+      "",
+      "Tip: Ist der Dateiname in Ordnung?",
+      "",
+      "",
+      "",
       "Datum:      10.12.2026 12:00:00 · 10.Dezember.2026 Donnerstag · (true)",
       "User:       " + BenutzerName(),
       "Programm:   Kartulon",
@@ -78,10 +91,10 @@ TEST_F(FehlerberichtTest, PrintsTheErrorTextAndTheFactsLineByLine) {
       "Drucker:    Testdrucker",
       "",
   };
-  for (const char* name : {"Asycfilt.dll", "Comcat.dll", "Comctl32.ocx", "Comctl32.dll", "Comdlg32.ocx",
-                           "Ctl3d32.dll", "Msacal70.ocx", "Mscal.ocx", "Mscomm32.ocx", "Msflxgrd.ocx",
-                           "Msmask32.ocx", "Msvbvm50.dll", "Msvbvm60.dll", "Oleaut32.dll", "Olepro32.dll",
-                           "Dezu32.dll", "Stdole2.tlb", "Tabctl32.ocx"}) {
+  for (const char* name :
+       {"Asycfilt.dll", "Comcat.dll", "Comctl32.ocx", "Comctl32.dll", "Comdlg32.ocx", "Ctl3d32.dll", "Msacal70.ocx",
+        "Mscal.ocx", "Mscomm32.ocx", "Msflxgrd.ocx", "Msmask32.ocx", "Msvbvm50.dll", "Msvbvm60.dll", "Oleaut32.dll",
+        "Olepro32.dll", "Dezu32.dll", "Stdole2.tlb", "Tabctl32.ocx"}) {
     QString z = (windowsOrdner() + u'/' + QString::fromLatin1(name)).leftJustified(35, u' ', true);
     if (QString::fromLatin1(name) == u"Comctl32.ocx") z += QStringLiteral("08.12.1999 14:03:21");
     erwartet.append(z);
@@ -130,8 +143,8 @@ TEST_F(FehlerberichtTest, WithoutAPrinterNothingHappens) {
 }
 
 TEST_F(FehlerberichtTest, ColoursMemoryAndProcessor) {
-  for (const auto& [bits, anzahl] : {std::pair{1, 16.0f}, {2, 16.0f}, {3, 16.0f}, {4, 16.0f}, {8, 256.0f},
-                                     {16, 65536.0f}, {24, 16777216.0f}})
+  for (const auto& [bits, anzahl] :
+       {std::pair{1, 16.0f}, {2, 16.0f}, {3, 16.0f}, {4, 16.0f}, {8, 256.0f}, {16, 65536.0f}, {24, 16777216.0f}})
     EXPECT_EQ(FarbAnzahlAusBits(bits), anzahl) << bits;
   sysInfo().tiefe = 24;
   EXPECT_EQ(FarbtiefeBits(), 24);
@@ -154,8 +167,9 @@ TEST_F(FehlerberichtTest, ColoursMemoryAndProcessor) {
   const struct {
     long typ;
     const char* name;
-  } typen[] = {{586, "Pentium"},    {486, "486"},          {386, "386"}, {4000, "MIPS R3000"},
-               {860, "PPC 604"},    {21064, "ALPHA 21064"}, {601, "PPC 601"}, {2, ""}, {0, ""}};
+  } typen[] = {{586, "Pentium"},     {486, "486"},     {386, "386"},
+               {4000, "MIPS R3000"}, {860, "PPC 604"}, {21064, "ALPHA 21064"},
+               {601, "PPC 601"},     {2, ""},          {0, ""}};
   for (const auto& t : typen) EXPECT_EQ(ProzessorNameAusTyp(t.typ), QString::fromLatin1(t.name)) << t.typ;
   EXPECT_EQ(ProzessorName(), QStringLiteral("Testprozessor"));
   sysInfo().prozessorWerte.name.clear();

@@ -15,8 +15,8 @@ TEST_F(KartulonTest, GrossKleinSchreibtNamen) {
       {"o'neil", "O'neil"},
       {"mcDonald", "Mcdonald"},
       {"und peter und paul", "Und Peter und Paul"},
-      {"haus von von linde", "Haus von Von Linde"},   // the same small word twice: only the first
-      {"peter UND", "Peter Und"},                     // at the end there is no blank after it
+      {"haus von von linde", "Haus von Von Linde"},  // the same small word twice: only the first
+      {"peter UND", "Peter Und"},                    // at the end there is no blank after it
       {"jean (der ältere)", "Jean (Der Ältere)"},
       {"das c't magazin", "Das c't Magazin"},
       {"KARL\tOTTO", "Karl\tOtto"},
@@ -39,7 +39,8 @@ TEST_F(KartulonTest, WortAnfaengeGrossLaesstDieUebrigenBuchstaben) {
       {"x", "X"},
       {"datei.txt", "Datei.txt"},
   };
-  for (const auto& [ein, aus] : faelle) EXPECT_EQ(WortAnfaengeGross(QString::fromUtf8(ein)), QString::fromUtf8(aus)) << ein;
+  for (const auto& [ein, aus] : faelle)
+    EXPECT_EQ(WortAnfaengeGross(QString::fromUtf8(ein)), QString::fromUtf8(aus)) << ein;
 }
 
 TEST_F(KartulonTest, KleineWoerterDesBenutzers) {

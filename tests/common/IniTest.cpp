@@ -24,7 +24,10 @@ class IniTest : public KartulonTest {
 
 TEST_F(IniTest, ResolvesTheFileName) {
   const QString w = windowsOrdner();
-  struct Fall { QString datei; QString pfad; };
+  struct Fall {
+    QString datei;
+    QString pfad;
+  };
   const Fall faelle[] = {
       {"", w + "/Zedured.ini"},
       {"Win.ini", w + "/Win.ini"},
@@ -34,9 +37,9 @@ TEST_F(IniTest, ResolvesTheFileName) {
       {"/srv/andere/Zedured.ini", "/srv/andere/Zedured.ini"},  // a full path stays as it is
       {"Tips.Bot", "Tips.Bot"},
       {"Adapter.Cfg", "Adapter.Cfg"},
-      {"Liste.ab", "Liste.ab.ini"},                             // a two-letter extension
+      {"Liste.ab", "Liste.ab.ini"},  // a two-letter extension
       {"/home/anna/Daten/Kunden", "/home/anna/Daten/Kunden.ini"},
-      {".ab", ".ab"},                                           // shorter than four: its first character
+      {".ab", ".ab"},  // shorter than four: its first character
       {"ab", "ab.ini"},
   };
   for (const Fall& f : faelle) EXPECT_EQ(IniDateiAufloesen(f.datei), f.pfad) << f.datei.toStdString();
@@ -65,8 +68,7 @@ TEST_F(IniTest, MissingFilesAndSectionsAreCreated) {
   EXPECT_EQ(dateiLesen(windowsOrdner() + "/Neu.ini"), "[Erste]\r\nSchl\xFCssel=Wert\r\n");
   IniSchreiben("Neu", "Zweite", "a", "1");
   IniSchreiben("Neu", "erste", "b", "2");
-  EXPECT_EQ(dateiLesen(windowsOrdner() + "/Neu.ini"),
-            "[Erste]\r\nSchl\xFCssel=Wert\r\nb=2\r\n\r\n[Zweite]\r\na=1\r\n");
+  EXPECT_EQ(dateiLesen(windowsOrdner() + "/Neu.ini"), "[Erste]\r\nSchl\xFCssel=Wert\r\nb=2\r\n\r\n[Zweite]\r\na=1\r\n");
   const QString daten = tempPfad("Daten/Kunden.ini");
   QDir().mkpath(tempPfad("Daten"));
   IniSchreiben(daten, "Kunden.dat", "ReadOnly", "0");
@@ -81,13 +83,13 @@ TEST_F(IniTest, LineBreaksAreStoredAsTwoAsterisks) {
   EXPECT_EQ(IniLesen("", "", "Fehlt", "Zeile 1\r\nZeile 2"), "Zeile 1\r\nZeile 2");
   EXPECT_EQ(IniLesen("", "", "Fehlt", "nur\nLF und\rCR"), "nur\nLF und\rCR");  // a default is never stored
 
-  struct Fall { QString wert; QString gespeichert; };
+  struct Fall {
+    QString wert;
+    QString gespeichert;
+  };
   const Fall faelle[] = {
-      {"Hallo\r\nWelt", "Hallo**Welt"},
-      {"nur\rCR", "nur**CR"},        // a lone CR could start a line of its own
-      {"nur\nLF", "nur**LF"},
-      {"a\r\n\r\nb", "a****b"},
-      {"Ende\r\n", "Ende**"},
+      {"Hallo\r\nWelt", "Hallo**Welt"}, {"nur\rCR", "nur**CR"},  // a lone CR could start a line of its own
+      {"nur\nLF", "nur**LF"},           {"a\r\n\r\nb", "a****b"}, {"Ende\r\n", "Ende**"},
   };
   for (const Fall& f : faelle) {
     EXPECT_EQ(IniSchreiben("", "", "Text", f.wert), f.gespeichert);
@@ -133,8 +135,7 @@ TEST_F(IniTest, BadCallsAreReportedAndTouchNothing) {
   EXPECT_EQ(IniSchreiben("", "", "", "Wert  "), "");
   ASSERT_EQ(meldungen.size(), 2);
   EXPECT_EQ(meldungen[0].first, 424);
-  EXPECT_EQ(meldungen[0].second,
-            "Segmentierungsfehler beim Ini-Lesen\r\n|Test|\r\n|Abschnitt|\r\n|   |\r\n|vor|");
+  EXPECT_EQ(meldungen[0].second, "Segmentierungsfehler beim Ini-Lesen\r\n|Test|\r\n|Abschnitt|\r\n|   |\r\n|vor|");
   EXPECT_EQ(meldungen[1].second, "Segmentierungsfehler beim Ini-Lesen\r\n||\r\n||\r\n||\r\n|Wert  |");
   EXPECT_FALSE(QFileInfo::exists(windowsOrdner() + "/Test.ini"));
   EXPECT_FALSE(QFileInfo::exists(zedured()));
@@ -155,13 +156,18 @@ TEST_F(IniTest, BadCallsReachTheCentralErrorHandlerByDefault) {
 }
 
 TEST_F(IniTest, CounterAddsTheStep) {
-  struct Fall { QByteArray gespeichert; double schritt; double summe; QString geschrieben; };
+  struct Fall {
+    QByteArray gespeichert;
+    double schritt;
+    double summe;
+    QString geschrieben;
+  };
   const Fall faelle[] = {
-      {"", 1, 1, "1"},                 // missing key
-      {"Zahl=abc\r\n", 1, 1, "1"},     // not a number: starts from 0
+      {"", 1, 1, "1"},              // missing key
+      {"Zahl=abc\r\n", 1, 1, "1"},  // not a number: starts from 0
       {"Zahl=\r\n", 1, 1, "1"},
       {"Zahl=41\r\n", 1, 42, "42"},
-      {"Zahl=1\r\n", 2.5, 3.5, "4"},   // written as the nearest whole number
+      {"Zahl=1\r\n", 2.5, 3.5, "4"},  // written as the nearest whole number
       {"Zahl=10\r\n", -3, 7, "7"},
       {"Zahl=1.234\r\n", 1, 1235, "1235"},
       {"Zahl=12x\r\n", 5, 5, "5"},
@@ -275,7 +281,10 @@ TEST_F(IniTest, NamesOutsideWindows1252AreFoundAgain) {
   EXPECT_EQ(IniLesen("", "", pos, "0"), QStringLiteral("18"));
   const QByteArray datei = dateiLesen(zedured());
   EXPECT_EQ(datei.count("_Pos="), 1);
-  EXPECT_TRUE(datei.contains("User_Maier_?\xF3" "dz_Pos= 18\r\n")) << datei.constData();
+  EXPECT_TRUE(
+      datei.contains("User_Maier_?\xF3"
+                     "dz_Pos= 18\r\n"))
+      << datei.constData();
 }
 
 TEST_F(IniTest, KeepsTheFilesEncoding) {
@@ -284,11 +293,15 @@ TEST_F(IniTest, KeepsTheFilesEncoding) {
   EXPECT_EQ(IniLesen("", "", "Ort", ""), QStringLiteral("München"));
   IniSchreiben("", "", "Straße", "Übergasse");
   EXPECT_EQ(dateiLesen(zedured()),
-            "\xEF\xBB\xBF[Kartulon]\r\nOrt=M\xC3\xBCnchen\r\nStra\xC3\x9F" "e=\xC3\x9C" "bergasse\r\n");
+            "\xEF\xBB\xBF[Kartulon]\r\nOrt=M\xC3\xBCnchen\r\nStra\xC3\x9F"
+            "e=\xC3\x9C"
+            "bergasse\r\n");
   // A Windows-1252 file stays Windows-1252; what it cannot hold reads back as it was stored.
   const QString andere = windowsOrdner() + "/Andere.ini";
   IniSchreiben(andere, "A", "Ort", QStringLiteral("Łódź"));
-  EXPECT_EQ(dateiLesen(andere), "[A]\r\nOrt=?\xF3" "d?\r\n");
+  EXPECT_EQ(dateiLesen(andere),
+            "[A]\r\nOrt=?\xF3"
+            "d?\r\n");
   EXPECT_EQ(IniLesen(andere, "A", "Ort", ""), QStringLiteral("?ód?"));
 }
 
@@ -407,8 +420,9 @@ TEST_F(IniTest, AStapelGathersUntilItEnds) {
 }
 
 TEST_F(IniTest, ASectionReadAtOnceAnswersAsEachKeyReadAlone) {
-  dateiSchreiben(zedured(), "[Zonen]\r\n 030 = Berlin \r\nABC='x'\r\n030=zweiter\r\n;k=1\r\n[Andere]\r\nq=1\r\n"
-                            "[zonen]\r\nspaet=1\r\n");
+  dateiSchreiben(zedured(),
+                 "[Zonen]\r\n 030 = Berlin \r\nABC='x'\r\n030=zweiter\r\n;k=1\r\n[Andere]\r\nq=1\r\n"
+                 "[zonen]\r\nspaet=1\r\n");
   const Profil::Sektion zonen = Profil::sektionLesen(zedured(), "ZONEN");
   for (const char* k : {"030", " 030 ", "abc", "ABC", "q", "spaet", ";k", "fehlt"})
     EXPECT_EQ(zonen.lesen(k, "-"), Profil::lesen(zedured(), "Zonen", k, "-")) << k;

@@ -3,12 +3,12 @@
 #include "platform/vb/Programm.h"
 #include "support/kern/TestUmgebung.h"
 
-#include <QGuiApplication>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
-#include <unistd.h>
 
 class KonfigurationTest : public KartulonTest {
  protected:
@@ -54,8 +54,9 @@ TEST_F(KonfigurationTest, AutorunWithoutJobsTellsDeletesAndEnds) {
   EXPECT_EQ(dialoge().requests()[0].text, QStringLiteral("Konfigurierungen werden automatisch angepasst."));
   EXPECT_EQ(dialoge().requests()[0].style, vb::vbOKOnly + vb::vbInformation);
   EXPECT_EQ(dialoge().requests()[0].title, QStringLiteral("Anpassen der Konfigurierung"));
-  EXPECT_EQ(dialoge().requests()[1].text,
-            QStringLiteral("Konfigurierungen wurden automatisch angepasst.\r\n\r\nProgramm wird jetzt wieder beendet."));
+  EXPECT_EQ(
+      dialoge().requests()[1].text,
+      QStringLiteral("Konfigurierungen wurden automatisch angepasst.\r\n\r\nProgramm wird jetzt wieder beendet."));
   EXPECT_EQ(dialoge().requests()[1].title, QStringLiteral("Anpassen der Konfigurierung abgeschlossen."));
   EXPECT_FALSE(QFileInfo::exists(cfg()));
   EXPECT_EQ(programmEnden(), QList<int>{0});
@@ -66,17 +67,24 @@ TEST_F(KonfigurationTest, RunsSettingsAndProgramJobsInOrder) {
   const QString arbeit = tempPfad("arbeit");
   QDir().mkpath(arbeit);
   const QString vorher = QDir::currentPath();
-  jobdatei("[Status]\r\nAutorun=1\r\n"
-           "[Hinweise]\r\nVor=Bitte warten~Danke\r\nNach=Fertig\r\n"
-           "[Job_Ini]\r\n"
-           "03f=\r\n03a=Allgemein\r\n03s=User\r\n03e=Maier\r\n"
-           "05f=Kartulon.Ini\r\n05a=Beschriftung\r\n05e=Ohne Schluessel\r\n"
-           "f07=" + programmOrdner().toUtf8() + "/x.ini\r\na07=A\r\ns07=B\r\ne07=C\r\n"
-           "12f=" + programmOrdner().toUtf8() + "/Eigene.ini\r\n12a=Sektion\r\n12s=Schluessel\r\n12e=Wert\r\n"
-           "99s=Letzter\r\n99e=ja\r\n"
-           "[Job_Prg]\r\n"
-           "02f=sh -c \"pwd > ort.txt\"\r\n02o=" + arbeit.toUtf8() + "\r\n"
-           "10f=true eins \"zwei drei\"\r\n");
+  jobdatei(
+      "[Status]\r\nAutorun=1\r\n"
+      "[Hinweise]\r\nVor=Bitte warten~Danke\r\nNach=Fertig\r\n"
+      "[Job_Ini]\r\n"
+      "03f=\r\n03a=Allgemein\r\n03s=User\r\n03e=Maier\r\n"
+      "05f=Kartulon.Ini\r\n05a=Beschriftung\r\n05e=Ohne Schluessel\r\n"
+      "f07=" +
+      programmOrdner().toUtf8() +
+      "/x.ini\r\na07=A\r\ns07=B\r\ne07=C\r\n"
+      "12f=" +
+      programmOrdner().toUtf8() +
+      "/Eigene.ini\r\n12a=Sektion\r\n12s=Schluessel\r\n12e=Wert\r\n"
+      "99s=Letzter\r\n99e=ja\r\n"
+      "[Job_Prg]\r\n"
+      "02f=sh -c \"pwd > ort.txt\"\r\n02o=" +
+      arbeit.toUtf8() +
+      "\r\n"
+      "10f=true eins \"zwei drei\"\r\n");
   ASSERT_TRUE(ausfuehren());
 
   ASSERT_EQ(dialoge().requests().size(), 2);
@@ -116,7 +124,8 @@ TEST_F(KonfigurationTest, OnlyAFileOfRootOrTheUserThatNobodyElseMayWriteRuns) {
       {0, rw | QFileDevice::WriteOther, false},
       {ich, QFileDevice::ReadOwner, true},
   };
-  for (const Fall& f : faelle) EXPECT_EQ(KonfigurationVertrauenswuerdig(f.besitzer, f.rechte, ich), f.erlaubt) << f.besitzer;
+  for (const Fall& f : faelle)
+    EXPECT_EQ(KonfigurationVertrauenswuerdig(f.besitzer, f.rechte, ich), f.erlaubt) << f.besitzer;
 
   // On a real file: writable by others, it does not run and stays.
   const QString p = jobdatei("[Status]\r\nAutorun=1\r\n[Job_Ini]\r\n01s=User\r\n01e=Fremd\r\n");
@@ -152,8 +161,7 @@ TEST_F(KonfigurationTest, AFileThatCannotBeDeletedDoesNotRunAgain) {
   } zurueck{programmOrdner(), cfg()};
   QFile::setPermissions(programmOrdner(), QFile::ReadOwner | QFile::ExeOwner);
   if (::access(programmOrdner().toLocal8Bit().constData(), W_OK) == 0) {
-    zurueck.unveraenderlich =
-        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), cfg()}) == 0;
+    zurueck.unveraenderlich = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), cfg()}) == 0;
     if (!zurueck.unveraenderlich) GTEST_SKIP() << "the job file cannot be kept from being deleted";
   }
   EXPECT_TRUE(ausfuehren());
@@ -168,11 +176,10 @@ TEST_F(KonfigurationTest, AFileThatCannotBeDeletedDoesNotRunAgain) {
 TEST_F(KonfigurationTest, ARememberedFileRunsAgainOnlyWhenItChanged) {
   const QString p = jobdatei("[Status]\r\nAutorun=1\r\n");
   const QFileInfo info(p);
-  dateiSchreiben(windowsOrdner() + "/Zedured.ini",
-                 QStringLiteral("[Kartulon]\r\nAdapterCfgErledigt=%1;%2\r\n")
-                     .arg(info.size())
-                     .arg(info.lastModified().toMSecsSinceEpoch())
-                     .toUtf8());
+  dateiSchreiben(windowsOrdner() + "/Zedured.ini", QStringLiteral("[Kartulon]\r\nAdapterCfgErledigt=%1;%2\r\n")
+                                                       .arg(info.size())
+                                                       .arg(info.lastModified().toMSecsSinceEpoch())
+                                                       .toUtf8());
   EXPECT_FALSE(ausfuehren());
   EXPECT_TRUE(dialoge().requests().isEmpty());
   jobdatei("[Status]\r\nAutorun=1\r\n[Hinweise]\r\nVor=Neu\r\n");

@@ -9,7 +9,11 @@
 class PfadeTest : public KartulonTest {};
 
 TEST(Pfade, DateiTeilTakesAPathApart) {
-  struct Fall { const char* pfad; int teil; const char* aus; };
+  struct Fall {
+    const char* pfad;
+    int teil;
+    const char* aus;
+  };
   const Fall faelle[] = {
       {"/home/anna/Daten/Kunden.dat", -2, ""},
       {"/home/anna/Daten/Kunden.dat", -1, "/home/anna/Daten"},
@@ -22,26 +26,43 @@ TEST(Pfade, DateiTeilTakesAPathApart) {
       {"/home/anna/Daten/Kunden.dat /readonly", 0, "/home/anna/Daten/"},
       {"  /home/anna/Kunden.dat  ", 3, "Kunden.dat"},
       {"/home/anna/Mein Ordner/Kunden.dat", -1, "/home/anna/Mein Ordner"},
-      {"Kunden.dat", -2, ""}, {"Kunden.dat", -1, ""}, {"Kunden.dat", 0, ""},
-      {"Kunden.dat", 1, "Kunden"}, {"Kunden.dat", 2, "dat"},
-      {"/Kunden.dat", 0, "/"}, {"/Kunden.dat", -1, ""},  // the root, like a drive's root
-      {"archiv.tar.gz", 1, "archiv"}, {"archiv.tar.gz", 2, "tar.gz"},
-      {"/home/anna/.config/kartulon/", 3, ""}, {"/home/anna/.config/kartulon/", 0, "/home/anna/.config/kartulon/"},
-      {"/home/anna/.profil", 1, ""}, {"/home/anna/.profil", 2, "profil"},
+      {"Kunden.dat", -2, ""},
+      {"Kunden.dat", -1, ""},
+      {"Kunden.dat", 0, ""},
+      {"Kunden.dat", 1, "Kunden"},
+      {"Kunden.dat", 2, "dat"},
+      {"/Kunden.dat", 0, "/"},
+      {"/Kunden.dat", -1, ""},  // the root, like a drive's root
+      {"archiv.tar.gz", 1, "archiv"},
+      {"archiv.tar.gz", 2, "tar.gz"},
+      {"/home/anna/.config/kartulon/", 3, ""},
+      {"/home/anna/.config/kartulon/", 0, "/home/anna/.config/kartulon/"},
+      {"/home/anna/.profil", 1, ""},
+      {"/home/anna/.profil", 2, "profil"},
       // Old Windows paths from settings: "\" is a separator, drive and server stay recognised.
-      {"C:\\Daten\\Kunden.dat", -2, "C:"}, {"C:\\Daten\\Kunden.dat", -1, "C:/Daten"},
-      {"C:\\Daten\\Kunden.dat", 0, "C:/Daten/"}, {"C:\\Daten\\Kunden.dat", 3, "Kunden.dat"},
-      {"C:\\Kunden.dat", 0, "C:/"}, {"C:\\Kunden.dat", -1, "C:"},
-      {"\\\\srv\\ablage\\liste.txt", -2, "//srv"}, {"\\\\srv\\ablage\\liste.txt", -1, "//srv/ablage"},
-      {"\\\\srv\\ablage\\liste.txt", 0, "//srv/ablage/"}, {"\\\\srv\\ablage\\liste.txt", 1, "liste"},
-      {"\\\\srv", -2, "//srv"}, {"\\\\srv", 0, "//srv"}, {"\\\\srv", 1, ""}, {"\\\\srv", 3, ""},
-      {"/home/anna/Kunden.dat", 4, ""}, {"/home/anna/Kunden.dat", -3, ""},
+      {"C:\\Daten\\Kunden.dat", -2, "C:"},
+      {"C:\\Daten\\Kunden.dat", -1, "C:/Daten"},
+      {"C:\\Daten\\Kunden.dat", 0, "C:/Daten/"},
+      {"C:\\Daten\\Kunden.dat", 3, "Kunden.dat"},
+      {"C:\\Kunden.dat", 0, "C:/"},
+      {"C:\\Kunden.dat", -1, "C:"},
+      {"\\\\srv\\ablage\\liste.txt", -2, "//srv"},
+      {"\\\\srv\\ablage\\liste.txt", -1, "//srv/ablage"},
+      {"\\\\srv\\ablage\\liste.txt", 0, "//srv/ablage/"},
+      {"\\\\srv\\ablage\\liste.txt", 1, "liste"},
+      {"\\\\srv", -2, "//srv"},
+      {"\\\\srv", 0, "//srv"},
+      {"\\\\srv", 1, ""},
+      {"\\\\srv", 3, ""},
+      {"/home/anna/Kunden.dat", 4, ""},
+      {"/home/anna/Kunden.dat", -3, ""},
   };
   for (const Fall& f : faelle)
     EXPECT_EQ(DateiTeil(QString::fromUtf8(f.pfad), f.teil), QString::fromUtf8(f.aus)) << f.pfad << " " << f.teil;
   EXPECT_EQ(DateiTeil(QStringLiteral("/a/b.c"), QStringLiteral("1")), QStringLiteral("b"));
   EXPECT_EQ(DateiTeil(QStringLiteral("/a/b.c"), QStringLiteral("1.5")), QString());
-  EXPECT_EQ(SicherungsName(QStringLiteral("/home/anna/Daten/Kunden.dat")), QStringLiteral("/home/anna/Daten/Kunden.BAK"));
+  EXPECT_EQ(SicherungsName(QStringLiteral("/home/anna/Daten/Kunden.dat")),
+            QStringLiteral("/home/anna/Daten/Kunden.BAK"));
 }
 
 TEST_F(PfadeTest, FoldersKeepTheirCase) {

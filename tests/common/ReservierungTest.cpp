@@ -49,7 +49,8 @@ TEST_F(ReservierungTest, AFreeFileIsReservedForThisUser) {
   NetzReservierung(1, kDatei);
   EXPECT_EQ(lesen("User"), QStringLiteral("Maier"));
   EXPECT_EQ(lesen("Seit"), QStringLiteral("10.12.2026 12:00:00"));
-  EXPECT_EQ(lesen("NoZurIrada", QStringLiteral("Allgemein")), QStringLiteral("0"));  // written back after the first call
+  EXPECT_EQ(lesen("NoZurIrada", QStringLiteral("Allgemein")),
+            QStringLiteral("0"));  // written back after the first call
   EXPECT_EQ(NurLesen, 0);
   EXPECT_EQ(meldungen(), 0);
   EXPECT_EQ(ReservierteDatei, WortAnfaengeGross(kDatei));
@@ -63,12 +64,9 @@ TEST_F(ReservierungTest, AnotherUsersReservationHoldsForFiveHours) {
     bool gemeldet;
   };
   const Fall faelle[] = {
-      {"299 minutes ago", "Weber", vorMinuten(299), true},
-      {"300 minutes ago", "Weber", vorMinuten(300), true},
-      {"301 minutes ago", "Weber", vorMinuten(301), false},
-      {"six hours ahead", "Weber", vorMinuten(-360), false},
-      {"own name", "Maier", vorMinuten(10), false},
-      {"own name in other case", "maier", vorMinuten(10), true},
+      {"299 minutes ago", "Weber", vorMinuten(299), true},  {"300 minutes ago", "Weber", vorMinuten(300), true},
+      {"301 minutes ago", "Weber", vorMinuten(301), false}, {"six hours ahead", "Weber", vorMinuten(-360), false},
+      {"own name", "Maier", vorMinuten(10), false},         {"own name in other case", "maier", vorMinuten(10), true},
       {"Seit not a date", "Weber", QDateTime(), false},
   };
   for (const Fall& f : faelle) {
@@ -100,8 +98,8 @@ TEST_F(ReservierungTest, TheMessageNamesTheFileTheUserAndTheTime) {
   const auto& r = dialoge().requests().first();
   EXPECT_EQ(r.text, QStringLiteral("Kartulon (") + WortAnfaengeGross(kDatei) +
                         QStringLiteral(") wird seit 2,0 Stunden von Weber genutzt.\r\n\r\n"
-                                   "Wählen Sie bitte ...\r\n\r\nOK, um das Programm schreibgeschützt zu öffnen."
-                                   "\r\n\r\nAbbrechen, um das Programm nicht zu starten.\r\n"));
+                                       "Wählen Sie bitte ...\r\n\r\nOK, um das Programm schreibgeschützt zu öffnen."
+                                       "\r\n\r\nAbbrechen, um das Programm nicht zu starten.\r\n"));
   EXPECT_TRUE(r.text.startsWith(QStringLiteral("Kartulon (Kartulon.")));
   EXPECT_EQ(r.style, vb::vbOKCancel | vb::vbCritical | vb::vbMsgBoxHelpButton);
   ASSERT_FALSE(toene().aufrufe().isEmpty());
@@ -151,7 +149,8 @@ TEST_F(ReservierungTest, NoZurIradaSwitchesReservationsOff) {
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.danach);
     QFile::remove(ini());
-    if (f.wert) IniSchreiben(ini(), QStringLiteral("Allgemein"), QStringLiteral("NoZurIrada"), QString::fromLatin1(f.wert));
+    if (f.wert)
+      IniSchreiben(ini(), QStringLiteral("Allgemein"), QStringLiteral("NoZurIrada"), QString::fromLatin1(f.wert));
     NetzReservierung(1, kDatei);
     EXPECT_EQ(lesen("NoZurIrada", QStringLiteral("Allgemein")), QString::fromLatin1(f.danach));
     EXPECT_EQ(lesen("User"), f.aus ? QStringLiteral("<fehlt>") : QStringLiteral("Maier"));
@@ -196,8 +195,7 @@ TEST(Reservierungszeit, MinuteBoundariesAndStaleness) {
   EXPECT_FALSE(ReservierungVeraltet(jetzt.addSecs(-300 * 60), jetzt));
   EXPECT_TRUE(ReservierungVeraltet(jetzt.addSecs(-301 * 60), jetzt));
   EXPECT_TRUE(ReservierungVeraltet(jetzt.addSecs(301 * 60), jetzt));
-  EXPECT_EQ(ReservierungsZeit(QStringLiteral("10.12.2026 09:05:07")),
-            QDateTime(QDate(2026, 12, 10), QTime(9, 5, 7)));
+  EXPECT_EQ(ReservierungsZeit(QStringLiteral("10.12.2026 09:05:07")), QDateTime(QDate(2026, 12, 10), QTime(9, 5, 7)));
   EXPECT_EQ(ReservierungsZeit(QStringLiteral("kein Datum")), QDateTime(QDate(1970, 1, 1), QTime(0, 0)));
   EXPECT_EQ(ReservierungsZeit(QString()), QDateTime(QDate(1970, 1, 1), QTime(0, 0)));
 }

@@ -78,7 +78,8 @@ TEST_F(StatistikTest, FirstDayCountsAsOneDay) {
   StatistikStart();
   schreiben(QStringLiteral("Stat_RunMinutes"), QStringLiteral(" 90"));
   EXPECT_EQ(StatistikText(2), QStringLiteral("1,0 Starts pro Tag und 1,5 Stunden pro Tag."));
-  EXPECT_TRUE(StatistikText(0).endsWith(QStringLiteral("Das entspricht durchschnittlich 1,0 Starts pro Tag und 1,5 Stunden pro Tag.")));
+  EXPECT_TRUE(StatistikText(0).endsWith(
+      QStringLiteral("Das entspricht durchschnittlich 1,0 Starts pro Tag und 1,5 Stunden pro Tag.")));
 }
 
 }  // namespace

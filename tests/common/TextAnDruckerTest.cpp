@@ -1,6 +1,6 @@
 #include "common/TextAnDrucker.h"
-#include "platform/vb/Clock.h"
 #include "platform/dienste/Printer.h"
+#include "platform/vb/Clock.h"
 #include "support/kern/TestUmgebung.h"
 
 using vb::Printer;
@@ -50,19 +50,26 @@ TEST_F(TextImRahmenTest, BreaksLinesBetweenWordsAfterBlanksHyphensAndLineBreaks)
     QList<Stueck> erwartet;
   } faelle[] = {
       // "Hallo " ends at 1720; "Welt" + two blanks reaches 2440.
-      {"both words fit", QStringLiteral("Hallo Welt"), 5000,
-       {{"Hallo ", 1000, 1000}, {"Welt", 1720, 1000}}},
-      {"second word to the next line at left", QStringLiteral("Hallo Welt"), 2440,
+      {"both words fit", QStringLiteral("Hallo Welt"), 5000, {{"Hallo ", 1000, 1000}, {"Welt", 1720, 1000}}},
+      {"second word to the next line at left",
+       QStringLiteral("Hallo Welt"),
+       2440,
        {{"Hallo ", 1000, 1000}, {"Welt", 1000, 1240}}},
-      {"break after the hyphen", QStringLiteral("Kaffee-Maschine"), 3000,
+      {"break after the hyphen",
+       QStringLiteral("Kaffee-Maschine"),
+       3000,
        {{"Kaffee-", 1000, 1000}, {"Maschine", 1000, 1240}}},
       // The CR goes to the printer with its word; the LF never does; the next line starts at left.
-      {"CR LF starts a line", QStringLiteral("Zeile1\r\nZeile2"), 8000,
+      {"CR LF starts a line",
+       QStringLiteral("Zeile1\r\nZeile2"),
+       8000,
        {{"Zeile1", 1000, 1000}, {"Zeile2", 1000, 1240}}},
       // A lone LF joins the characters on both sides into one word.
       {"a lone LF joins", QStringLiteral("ab\ncd ef"), 8000, {{"abcd ", 1000, 1000}, {"ef", 1600, 1000}}},
       // A word wider than the box runs past it, after an empty line.
-      {"a word wider than the box", QStringLiteral("Donaudampfschifffahrt"), 2000,
+      {"a word wider than the box",
+       QStringLiteral("Donaudampfschifffahrt"),
+       2000,
        {{"Donaudampfschifffahrt", 1000, 1240}}},
   };
   for (const Fall& f : faelle) {

@@ -8,17 +8,22 @@ QString T(const char* s) { return QString::fromUtf8(s); }
 }  // namespace
 
 TEST(Text, ErsetzenReplacesEveryOccurrenceWithoutRegardToCase) {
-  struct Fall { const char* text; const char* such; const char* ersatz; const char* aus; };
+  struct Fall {
+    const char* text;
+    const char* such;
+    const char* ersatz;
+    const char* aus;
+  };
   const Fall faelle[] = {
       {"", "x", "y", ""},
       {"~~", "~", "\r\n", "\r\n\r\n"},
       {"~", "~", "\r\n", "\r\n"},
-      {"abab", "ab", "xaby", "xabyxaby"},          // the search goes on after the replacement
+      {"abab", "ab", "xaby", "xabyxaby"},  // the search goes on after the replacement
       {"Herr MÜLLER", "müller", "Meier", "Herr Meier"},
       {"Hallo Welt", "WELT", "Erde", "Hallo Erde"},  // the replacement keeps its own case
       {"{Name} und {NAME}", "{name}", "Anna", "Anna und Anna"},
-      {"aaa", "aa", "b", "ba"},                     // occurrences never overlap
-      {"abc", "", "x", "abc"},                      // an empty search text changes nothing
+      {"aaa", "aa", "b", "ba"},  // occurrences never overlap
+      {"abc", "", "x", "abc"},   // an empty search text changes nothing
       {"abc", "abcd", "x", "abc"},
       {"Ä-ä", "ä", "ae", "ae-ae"},
   };
@@ -33,7 +38,9 @@ TEST(Text, ZeichenErsetzenComparesExactly) {
 }
 
 TEST(Text, DosUmlauteConvertsTheCallersText) {
-  QString text = Codec::aus1252("Stra\xE1" "e \x84\x94\x81\x8E\x99\x9A");
+  QString text = Codec::aus1252(
+      "Stra\xE1"
+      "e \x84\x94\x81\x8E\x99\x9A");
   const QString aus = DosUmlaute(text);
   EXPECT_EQ(aus, T("Straße äöüÄÖÜ"));
   EXPECT_EQ(text, aus);
@@ -41,7 +48,10 @@ TEST(Text, DosUmlauteConvertsTheCallersText) {
 }
 
 TEST(Text, Ansi2AsciiTransliterates) {
-  struct Fall { const char* text; const char* aus; };
+  struct Fall {
+    const char* text;
+    const char* aus;
+  };
   const Fall faelle[] = {
       {"Größe 5×3 µm ©", "Groesse 5*3 Mikrom (c)"},
       {"Ø ø Þ", "0 0 Þ"},
@@ -64,11 +74,17 @@ TEST(Text, NurZeichenKeepsTheAllowedCharacters) {
 }
 
 TEST(Text, SatzzeichenAbstandPutsOneBlankAfterMarks) {
-  struct Fall { const char* text; const char* aus; };
+  struct Fall {
+    const char* text;
+    const char* aus;
+  };
   const Fall faelle[] = {
-      {"Ende...", "Ende. . ."}, {"a.b", "a. b"},         {"a,   b", "a, b"},     {"3,5", "3,5"},
-      {"3, 5", "3,5"},          {"Hallo!", "Hallo!"},    {"Hallo !", "Hallo !"}, {"Ja.  ", "Ja."},
-      {"a:b;c?d", "a: b; c? d"}, {"", ""},               {"1.2.2026", "1.2.2026"},
+      {"Ende...", "Ende. . ."},  {"a.b", "a. b"},
+      {"a,   b", "a, b"},        {"3,5", "3,5"},
+      {"3, 5", "3,5"},           {"Hallo!", "Hallo!"},
+      {"Hallo !", "Hallo !"},    {"Ja.  ", "Ja."},
+      {"a:b;c?d", "a: b; c? d"}, {"", ""},
+      {"1.2.2026", "1.2.2026"},
   };
   for (const Fall& f : faelle) EXPECT_EQ(SatzzeichenAbstand(T(f.text)), T(f.aus)) << f.text;
 }

@@ -21,7 +21,8 @@ class TippsTest : public KartulonTest {
   QByteArray tippsDatei(int anzahl, const QList<int>& vorhanden, const QByteArray& zuletzt = ".0000") {
     QByteArray b = "; Tipps\r\n[Tips]\r\nAnzahl=" + QByteArray::number(anzahl) + "\r\nZuletzt=" + zuletzt +
                    "\r\nFrage=Wussten Sie schon...\r\nHeader=Willkommen zu Kartulon {Major}\r\n";
-    for (int n : vorhanden) b += "Tip" + QByteArray::number(n).rightJustified(4, '0') + "=Tipp Nummer " + QByteArray::number(n) + "\r\n";
+    for (int n : vorhanden)
+      b += "Tip" + QByteArray::number(n).rightJustified(4, '0') + "=Tipp Nummer " + QByteArray::number(n) + "\r\n";
     return b;
   }
   QString zuletzt() {
@@ -109,10 +110,12 @@ TEST_F(TippsTest, TheChoiceWeighsTheLastNumberHalf) {
     double r;
     int nummer;
   };
-  const Fall faelle[] = {{3, 0.0, 1}, {3, 0.399, 1}, {3, 0.4, 2}, {3, 0.799, 2}, {3, 0.8, 3}, {3, 0.9999, 3},
-                         {1, 0.9999, 1}, {20, 0.9999, 20}, {20, 0.97, 19}};
+  const Fall faelle[] = {{3, 0.0, 1},    {3, 0.399, 1},  {3, 0.4, 2},      {3, 0.799, 2}, {3, 0.8, 3},
+                         {3, 0.9999, 3}, {1, 0.9999, 1}, {20, 0.9999, 20}, {20, 0.97, 19}};
   for (const Fall& f : faelle)
-    EXPECT_EQ(TippWaehlen(f.anzahl, {}, [](int) { return true; }, [&] { return f.r; }), f.nummer)
+    EXPECT_EQ(TippWaehlen(
+                  f.anzahl, {}, [](int) { return true; }, [&] { return f.r; }),
+              f.nummer)
         << f.anzahl << " " << f.r;
 }
 

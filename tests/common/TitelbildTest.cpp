@@ -10,12 +10,11 @@ TEST(TitelbildTest, HolidayPictureOfTheDay) {
     int monat, tag, bild;
   };
   const Fall faelle[] = {
-      {1, 1, 7},   {1, 2, -1},  {3, 21, 2},  {3, 20, -1}, {6, 21, 3},   {9, 23, 4},   {11, 29, 8},
-      {12, 6, 1},  {12, 8, -1}, {12, 9, 6},  {12, 20, 6}, {12, 21, 5},  {12, 22, 6},  {12, 23, 6},
+      {1, 1, 7},   {1, 2, -1},  {3, 21, 2},  {3, 20, -1},  {6, 21, 3},   {9, 23, 4},  {11, 29, 8},
+      {12, 6, 1},  {12, 8, -1}, {12, 9, 6},  {12, 20, 6},  {12, 21, 5},  {12, 22, 6}, {12, 23, 6},
       {12, 24, 0}, {12, 25, 0}, {12, 26, 0}, {12, 27, -1}, {12, 30, -1}, {12, 31, 7}, {7, 14, -1},
   };
-  for (const Fall& f : faelle)
-    EXPECT_EQ(FeiertagsBild(QDate(2026, f.monat, f.tag)), f.bild) << f.tag << "." << f.monat;
+  for (const Fall& f : faelle) EXPECT_EQ(FeiertagsBild(QDate(2026, f.monat, f.tag)), f.bild) << f.tag << "." << f.monat;
   // The same days in a leap year.
   EXPECT_EQ(FeiertagsBild(QDate(2028, 12, 21)), 5);
   EXPECT_EQ(FeiertagsBild(QDate(2028, 3, 21)), 2);
@@ -29,7 +28,7 @@ TEST(TitelbildTest, TitleSizeFillsTheWidthUpToTheCap) {
       {5610, 1600, 39.75, 4010, 55, 39.75},  // exactly fills
       {5610, 1600, 40, 2000, 55, 55},        // would need 80 pt
       {5610, 1600, 40, 3000, 55, 40.0 * 4010 / 3000},
-      {3610, 1600, 40, 4020, 55, 20},        // a narrower window gives a smaller font
+      {3610, 1600, 40, 4020, 55, 20},  // a narrower window gives a smaller font
       {5925, 1800, 30, 2750, 45, 45},
   };
   for (const Fall& f : faelle)

@@ -1,9 +1,8 @@
 #include "common/Global.h"
 #include "common/Token.h"
 
-#include <QStringList>
 #include <gtest/gtest.h>
-
+#include <QStringList>
 
 class TokenTest : public ::testing::Test {
  protected:
@@ -28,13 +27,21 @@ TEST_F(TokenTest, EmptyTextWithTheDefaultSet) {
 }
 
 TEST_F(TokenTest, SplitsAndSkipsEmptyPieces) {
-  struct Fall { QString text; QString trenner; QStringList stuecke; QString textDanach; };
+  struct Fall {
+    QString text;
+    QString trenner;
+    QStringList stuecke;
+    QString textDanach;
+  };
   const Fall faelle[] = {
       {"a,,b", ",", {"a", "b"}, "a,,b,"},
       {",a;b,", ",;", {"a", "b"}, ",a;b,,"},
       {"1x2y3", "xy", {"1", "2", "3"}, "1x2y3x"},
       {";;;", ";", {}, ";;;;"},
-      {"Anna Beispiel\tBerlin\r\nMitte", "", {"Anna", "Beispiel", "Berlin", "Mitte"}, "Anna Beispiel\tBerlin\r\nMitte "},
+      {"Anna Beispiel\tBerlin\r\nMitte",
+       "",
+       {"Anna", "Beispiel", "Berlin", "Mitte"},
+       "Anna Beispiel\tBerlin\r\nMitte "},
       {"1/2/99", "/", {"1", "2", "99"}, "1/2/99/"},  // a set of its own: every "/" separates
   };
   for (const Fall& f : faelle) {
@@ -48,7 +55,10 @@ TEST_F(TokenTest, SplitsAndSkipsEmptyPieces) {
 }
 
 TEST_F(TokenTest, CommandLineSwitchesKeepLinuxPaths) {
-  struct Fall { QString zeile; QStringList stuecke; };
+  struct Fall {
+    QString zeile;
+    QStringList stuecke;
+  };
   const Fall faelle[] = {
       {"/Datei=Kunden readonly", {"Datei=Kunden", "readonly"}},
       {"Datei=/home/anna/Daten/Kunden.dat /readonly", {"Datei=/home/anna/Daten/Kunden.dat", "readonly"}},

@@ -48,7 +48,8 @@ TEST_F(TonTest, EinNameDerKlangEinstellungenSpieltSeineDateiImHintergrund) {
 }
 
 TEST_F(TonTest, OhneDateiKommtDerStandardklangOhneMeldung) {
-  klangEinstellungen("Leer=,nur eine Beschreibung\r\nWeg=" + tempPfad(QStringLiteral("weg.wav")).toLocal8Bit() + "\r\n");
+  klangEinstellungen("Leer=,nur eine Beschreibung\r\nWeg=" + tempPfad(QStringLiteral("weg.wav")).toLocal8Bit() +
+                     "\r\n");
   const std::pair<QString, QString> faelle[] = {
       {QStringLiteral("#systemhand"), QString()},  // not in the settings
       {QStringLiteral("#Leer"), QString()},
@@ -81,7 +82,8 @@ TEST_F(TonTest, EinFehlerWirdGemeldetUndDieAntwortEntscheidetObEsWeitergeht) {
   QString ton = QStringLiteral("#SystemQuestion");
   TonAusgeben(ton);
   ASSERT_EQ(dialoge().requests().size(), 1);
-  EXPECT_TRUE(dialoge().requests()[0].text.contains(QStringLiteral("Fehler bei Tonausgabe\r\n\r\nGeräte-E/A-Fehler (57).")));
+  EXPECT_TRUE(
+      dialoge().requests()[0].text.contains(QStringLiteral("Fehler bei Tonausgabe\r\n\r\nGeräte-E/A-Fehler (57).")));
   EXPECT_EQ(ton, QString());
   // The handler's own sound comes between; then the step after the failed one.
   EXPECT_EQ(toene().aufrufe(), (QList<Aufruf>{klang(32), klang(16), standardKlang(), standardKlang()}));

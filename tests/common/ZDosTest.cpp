@@ -1,11 +1,11 @@
 #include "common/ZDos.h"
 #include "support/kern/TestUmgebung.h"
 
-#include <QGuiApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTimer>
 #include <csignal>
 
@@ -14,8 +14,9 @@ class ZDosTest : public KartulonTest {
   // A shell script that writes its folder and its arguments, one a line, into the file "aus" beside it.
   QString skript(const QString& ordner, const QString& name = QStringLiteral("zeig.sh")) {
     QDir().mkpath(ordner);
-    const QString pfad = dateiSchreiben(ordner + u'/' + name,
-                                        "#!/bin/sh\n{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$(dirname \"$0\")/aus\"\n");
+    const QString pfad = dateiSchreiben(
+        ordner + u'/' + name,
+        "#!/bin/sh\n{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$(dirname \"$0\")/aus\"\n");
     QFile::setPermissions(pfad, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return pfad;
   }
@@ -61,8 +62,7 @@ TEST_F(ZDosTest, StartsInTheProgramsFolderAndKeepsTheCurrentOne) {
   EXPECT_EQ(QDir::currentPath(), vorher);
   Z_DOS::ProzessAbwarten(h, 5);
   ASSERT_TRUE(warteAufDatei(ordner + "/aus"));
-  EXPECT_EQ(dateiLesen(ordner + "/aus"),
-            QDir(ordner).canonicalPath().toUtf8() + "\nnotiz.txt\nzwei Worte\n");
+  EXPECT_EQ(dateiLesen(ordner + "/aus"), QDir(ordner).canonicalPath().toUtf8() + "\nnotiz.txt\nzwei Worte\n");
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_TRUE(dialoge().requests().isEmpty());
 }
@@ -90,7 +90,8 @@ TEST_F(ZDosTest, AMissingFolderIsReportedAndTheAnswerDecides) {
   EXPECT_EQ(Z_DOS::ProgrammStarten(QStringLiteral("true"), fehlt, 1), 0);
   EXPECT_TRUE(shell().gestartet.isEmpty());
   ASSERT_EQ(dialoge().requests().size(), 1);
-  EXPECT_TRUE(dialoge().requests()[0].text.contains(QStringLiteral("true\r\n") + fehlt + QStringLiteral(" aufgetreten.")));
+  EXPECT_TRUE(
+      dialoge().requests()[0].text.contains(QStringLiteral("true\r\n") + fehlt + QStringLiteral(" aufgetreten.")));
 
   // "Nein" goes on: the program starts in the current folder.
   dialoge().answer(vb::vbNo);

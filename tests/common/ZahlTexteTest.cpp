@@ -4,12 +4,26 @@
 #include "support/kern/TestUmgebung.h"
 
 TEST(ZahlTexte, DatumName) {
-  struct Fall { int nummer; const char* art; const char* text; int nachher; };
+  struct Fall {
+    int nummer;
+    const char* art;
+    const char* text;
+    int nachher;
+  };
   const Fall faelle[] = {
-      {1, "WT", "Sonntag", 1},     {7, "wt", "Samstag", 7},      {0, "wt", "Tag???", 8},  {9, "wt", "Tag???", 8},
-      {2, "wt2", "Mo", 2},         {-1, "Wt2", "??", 8},         {12, "mo", "Dezember", 12},
-      {3, "mo", "März", 3},        {13, "mo", "Monat???", 13},   {3, "MO3", "Mär", 3},    {14, "mo3", "???", 13},
-      {1, "xx", "", 1},            {1, "", "", 1},
+      {1, "WT", "Sonntag", 1},
+      {7, "wt", "Samstag", 7},
+      {0, "wt", "Tag???", 8},
+      {9, "wt", "Tag???", 8},
+      {2, "wt2", "Mo", 2},
+      {-1, "Wt2", "??", 8},
+      {12, "mo", "Dezember", 12},
+      {3, "mo", "März", 3},
+      {13, "mo", "Monat???", 13},
+      {3, "MO3", "Mär", 3},
+      {14, "mo3", "???", 13},
+      {1, "xx", "", 1},
+      {1, "", "", 1},
   };
   for (const Fall& f : faelle) {
     int nummer = f.nummer;
@@ -20,13 +34,26 @@ TEST(ZahlTexte, DatumName) {
 }
 
 TEST(ZahlTexte, DauerText) {
-  struct Fall { double sekunden; const char* text; double nachher; };
+  struct Fall {
+    double sekunden;
+    const char* text;
+    double nachher;
+  };
   const Fall faelle[] = {
-      {-1, "1 Sekunde", 1},           {0, "0 Sekunden", 0},             {2.5, "2 Sekunden", 2},
-      {59.5, "60 Sekunden", 60},      {60.5, "60 Sekunden", 60},        {61, "1,0 Minuten", 61},
-      {90, "1,5 Minuten", 90},        {3599, "60,0 Minuten", 3599},     {3600, "1,0 Stunden", 3600},
-      {129599, "36,0 Stunden", 129599}, {129600, "1,5 Tagen", 129600}, {-172800, "2,0 Tagen", 172800},
-      {31557600, "1,0 Jahren", 31557600}, {94672800, "3,0 Jahren", 94672800},
+      {-1, "1 Sekunde", 1},
+      {0, "0 Sekunden", 0},
+      {2.5, "2 Sekunden", 2},
+      {59.5, "60 Sekunden", 60},
+      {60.5, "60 Sekunden", 60},
+      {61, "1,0 Minuten", 61},
+      {90, "1,5 Minuten", 90},
+      {3599, "60,0 Minuten", 3599},
+      {3600, "1,0 Stunden", 3600},
+      {129599, "36,0 Stunden", 129599},
+      {129600, "1,5 Tagen", 129600},
+      {-172800, "2,0 Tagen", 172800},
+      {31557600, "1,0 Jahren", 31557600},
+      {94672800, "3,0 Jahren", 94672800},
   };
   for (const Fall& f : faelle) {
     double s = f.sekunden;
@@ -37,11 +64,24 @@ TEST(ZahlTexte, DauerText) {
 
 TEST_F(KartulonTest, TageTextMitDenStandardgrenzen) {
   const std::pair<double, const char*> faelle[] = {
-      {0, "heute"},           {1, "morgen"},           {2, "übermorgen"},      {-1, "gestern"},
-      {-2, "vorgestern"},     {2.5, "übermorgen"},     {-0.4, "heute"},        {-3, "vor 3 Tagen"},
-      {5, "in 5 Tagen"},      {31, "in 31 Tagen"},     {32, "in 4,6 Wochen"},  {-40, "vor 5,7 Wochen"},
-      {170, "in 24,3 Wochen"}, {171, "in 5,6 Monaten"}, {200, "in 6,6 Monaten"}, {438, "in 14,4 Monaten"},
-      {439, "in 1,2 Jahren"}, {-1000, "vor 2,7 Jahren"},
+      {0, "heute"},
+      {1, "morgen"},
+      {2, "übermorgen"},
+      {-1, "gestern"},
+      {-2, "vorgestern"},
+      {2.5, "übermorgen"},
+      {-0.4, "heute"},
+      {-3, "vor 3 Tagen"},
+      {5, "in 5 Tagen"},
+      {31, "in 31 Tagen"},
+      {32, "in 4,6 Wochen"},
+      {-40, "vor 5,7 Wochen"},
+      {170, "in 24,3 Wochen"},
+      {171, "in 5,6 Monaten"},
+      {200, "in 6,6 Monaten"},
+      {438, "in 14,4 Monaten"},
+      {439, "in 1,2 Jahren"},
+      {-1000, "vor 2,7 Jahren"},
   };
   for (const auto& [tage, text] : faelle) EXPECT_EQ(TageText(tage), QString::fromUtf8(text)) << tage;
 }
@@ -60,12 +100,20 @@ TEST_F(KartulonTest, TageTextNimmtDieGrenzenAusDenEinstellungen) {
 }
 
 TEST(ZahlTexte, GroesseText) {
-  struct Fall { double menge; const char* text; double nachher; };
+  struct Fall {
+    double menge;
+    const char* text;
+    double nachher;
+  };
   const Fall faelle[] = {
-      {0, "0,000 ", 0},          {0.05, "0,050 ", 0.05},    {0.5, "0,50 ", 0.5},     {5, "5,0 ", 5},
-      {9.96, "10,0 ", 9.96},     {42, "42 ", 42},           {999.96, "1000 ", 999.96}, {1000, "1,0 k", 1000},
-      {-2500, "2,5 k", 2500},    {999999, "1000,0 k", 999999}, {1e6, "1,0 M", 1e6}, {2.5e9, "2,5 G", 2.5e9},
-      {7e12, "7,0 T", 7e12},     {4.2e15, "4,2 P", 4.2e15}, {1.5e18, "1,5 E", 1.5e18}, {3e21, "3,0 Z", 3e21},
+      {0, "0,000 ", 0},          {0.05, "0,050 ", 0.05},
+      {0.5, "0,50 ", 0.5},       {5, "5,0 ", 5},
+      {9.96, "10,0 ", 9.96},     {42, "42 ", 42},
+      {999.96, "1000 ", 999.96}, {1000, "1,0 k", 1000},
+      {-2500, "2,5 k", 2500},    {999999, "1000,0 k", 999999},
+      {1e6, "1,0 M", 1e6},       {2.5e9, "2,5 G", 2.5e9},
+      {7e12, "7,0 T", 7e12},     {4.2e15, "4,2 P", 4.2e15},
+      {1.5e18, "1,5 E", 1.5e18}, {3e21, "3,0 Z", 3e21},
   };
   for (const Fall& f : faelle) {
     double m = f.menge;

@@ -34,7 +34,8 @@ class ExportTest : public KartulonTest {
     Dateirechte::ohneVorrecht(true);
   }
   void TearDown() override {
-    for (const QString& o : std::as_const(gesperrt_)) QFile::setPermissions(o, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    for (const QString& o : std::as_const(gesperrt_))
+      QFile::setPermissions(o, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     Dateirechte::ohneVorrecht(false);
     KartulonTest::TearDown();
   }

@@ -20,8 +20,8 @@ TEST_F(ExportTest, WalksReportEveryRecordInOrder) {
       {"card server", [](const QStringList& z, const Satzfortschritt& f) { D2ListeText(z, nullptr, f); }},
       {"register", [](const QStringList& z, const Satzfortschritt& f) { TiptelRegisterText(z, f); }},
       {"short dial", [](const QStringList& z, const Satzfortschritt& f) { TkAnlageTexteBauen(z, {}, f); }},
-      {"birthdays",
-       [](const QStringList& z, const Satzfortschritt& f) { GeburtstageExportieren(z, standardBezeichnungen(), {}, f); }},
+      {"birthdays", [](const QStringList& z,
+                       const Satzfortschritt& f) { GeburtstageExportieren(z, standardBezeichnungen(), {}, f); }},
       {"renumbering",
        [](const QStringList& z, const Satzfortschritt& f) {
          Adressbestand b;

@@ -48,9 +48,8 @@ const QByteArray kVorher =
 
 TEST(Geburtsdatum, OnlyADateWithAYearIsOne) {
   const std::pair<const char*, bool> faelle[] = {
-      {"05.03.1961", true}, {"5.3.61", true},    {"29.02.1960", true}, {"29.02.1961", false},
-      {"12.05.", false},    {"12.05", false},    {"29.02.", false},    {"ab.cd", false},
-      {"", false},          {"05.03.1961 10:30", true},
+      {"05.03.1961", true}, {"5.3.61", true},  {"29.02.1960", true}, {"29.02.1961", false}, {"12.05.", false},
+      {"12.05", false},     {"29.02.", false}, {"ab.cd", false},     {"", false},           {"05.03.1961 10:30", true},
   };
   for (const auto& [text, mitJahr] : faelle) EXPECT_EQ(GeburtsdatumMitJahr(QString::fromLatin1(text)), mitJahr) << text;
 }
@@ -64,13 +63,14 @@ TEST_F(GeburtstagTest, DateFileByteForByteWithAnyFolderSpelling) {
       person(u"meier"_s, u"hans"_s, u"05.03.1961"_s),  // there already in another case
       person(u"Schaltjahr"_s, u"Lea"_s, u"29.02.1960"_s),
       person(u"Kurz"_s, u"Karl"_s, u"5.3.1960"_s),  // not of the form dd.mm: left out
-      person(u"Rätsel"_s, u"Rita"_s, u"ab.cd"_s),    // no date: the template without age
+      person(u"Rätsel"_s, u"Rita"_s, u"ab.cd"_s),   // no date: the template without age
       person(u"Ohne"_s, u"Otto"_s, u""_s),
   };
   const QByteArray erwartet =
       "[Allgemein]\r\nBeschreibung=Meine Geburtstage\r\nDruckFarbe=Blau\r\n\r\n"
       "[Zyklisch]\r\n"
-      "05.03=Geburtstag: Hans Meier wird {DiffJa:05.03.1961} alt~Geburtstag: Eva Zander wird {DiffJa:05.03.1980} alt\r\n"
+      "05.03=Geburtstag: Hans Meier wird {DiffJa:05.03.1961} alt~Geburtstag: Eva Zander wird {DiffJa:05.03.1980} "
+      "alt\r\n"
       "24.12=\r\n"
       "12.05=Geburtstag: Anna Bergmann\r\n"
       "29.02=Geburtstag: Lea Schaltjahr wird {DiffJa:29.02.1960} alt\r\n"
@@ -97,8 +97,8 @@ TEST_F(GeburtstagTest, DateFileByteForByteWithAnyFolderSpelling) {
 }
 
 TEST_F(GeburtstagTest, ALaterRunEmptiesDaysWithoutBirthdaysAndKeepsTheUsersTemplates) {
-  const QString dci = planer(u"kelvor"_s,
-                             QByteArray("[Kartulon_Daten]\r\nMaske1={Nachname}, {Vorname}\r\nEigen=ja\r\n"));
+  const QString dci =
+      planer(u"kelvor"_s, QByteArray("[Kartulon_Daten]\r\nMaske1={Nachname}, {Vorname}\r\nEigen=ja\r\n"));
   exportieren({person(u"Meier"_s, u"Hans"_s, u"05.03."_s), person(u"Weber"_s, u"Ute"_s, u"24.12."_s)});
   Clock::advance(3600000);
   const Exportergebnis e = exportieren({person(u"Meier"_s, u"Hans"_s, u"05.03."_s)});
@@ -143,10 +143,11 @@ TEST_F(GeburtstagTest, WithoutPlannerOrFolderNothingIsWritten) {
   Exportergebnis e = exportieren(zeilen);
   EXPECT_EQ(e.stand, Exportstand::Abgewiesen);
   EXPECT_EQ(e.titel, u"Kelvor nicht installiert."_s);
-  EXPECT_EQ(e.meldung, u"Das Programm Kelvor ist auf diesem System nicht installiert.\r\n\r\nSie können die aktuelle "
-                       "Version kostenlos aus dem Internet unter der URL https://www.sorveks.de/kelvor.html laden.\r\n\r\n"
-                       "Starten Sie den Kelvor bitte nach der Installation einmal manuell, damit Kartulon es auf "
-                       "Ihrem System finden kann."_s);
+  EXPECT_EQ(e.meldung,
+            u"Das Programm Kelvor ist auf diesem System nicht installiert.\r\n\r\nSie können die aktuelle "
+            "Version kostenlos aus dem Internet unter der URL https://www.sorveks.de/kelvor.html laden.\r\n\r\n"
+            "Starten Sie den Kelvor bitte nach der Installation einmal manuell, damit Kartulon es auf "
+            "Ihrem System finden kann."_s);
   EXPECT_TRUE(dialoge().requests().isEmpty());
 
   // A planner folder that is gone, or one that may not be changed: one report, and neither the date
@@ -195,8 +196,10 @@ TEST_F(GeburtstagTest, SameFileAsWritingEveryRecordAtOnce) {
         const QString k = u"%1.%2"_s.arg(d, 2, 10, QLatin1Char('0')).arg(m, 2, 10, QLatin1Char('0'));
         if (!IniLesen(referenz, "Zyklisch", k, "").isEmpty()) IniSchreiben(referenz, "Zyklisch", k, "");
       }
-    IniSchreiben(referenz, "Kartulon_Daten", "Maske0", IniLesen(referenz, "Kartulon_Daten", "Maske0", GeburtstagMaske0Standard()));
-    IniSchreiben(referenz, "Kartulon_Daten", "Maske1", IniLesen(referenz, "Kartulon_Daten", "Maske1", GeburtstagMaske1Standard()));
+    IniSchreiben(referenz, "Kartulon_Daten", "Maske0",
+                 IniLesen(referenz, "Kartulon_Daten", "Maske0", GeburtstagMaske0Standard()));
+    IniSchreiben(referenz, "Kartulon_Daten", "Maske1",
+                 IniLesen(referenz, "Kartulon_Daten", "Maske1", GeburtstagMaske1Standard()));
     IniSchreiben(referenz, "Kartulon_Daten", "Zuletzt", "10.12.2026 12:00:00");
     IniSchreiben(referenz, "Allgemein", "Beschreibung", IniLesen(referenz, "Allgemein", "Beschreibung", "Geburtstage"));
     IniSchreiben(referenz, "Allgemein", "DruckFarbe", IniLesen(referenz, "Allgemein", "DruckFarbe", "Blau"));

@@ -82,8 +82,8 @@ TEST(Nachschlagen, TheSearchDependsOnTheFieldsAndTheFocusedField) {
 TEST(Nachschlagen, FieldTextsAreTypedAsTheyStand) {
   const Felder f = felder({{1, u"Meier+Co"}, {5, u"Halle~"}});
   const auto a = Nachschlagen::DInfo3(f, 5);
-  EXPECT_EQ(a.last().folge, (Nachschlagen::Tastenstring{{false, "%1{Home}"}, {true, "Halle~"}, {false, "~"},
-                                                        {true, "Meier+Co"}}));
+  EXPECT_EQ(a.last().folge,
+            (Nachschlagen::Tastenstring{{false, "%1{Home}"}, {true, "Halle~"}, {false, "~"}, {true, "Meier+Co"}}));
 }
 
 TEST(Nachschlagen, DInfo99FillsTheSearchFormSlotBySlot) {
@@ -91,11 +91,16 @@ TEST(Nachschlagen, DInfo99FillsTheSearchFormSlotBySlot) {
   for (int i = 0; i < 10; ++i) leer.append(QStringLiteral("senden:{Tab 2}"));
   EXPECT_EQ(Darstellung(Nachschlagen::DInfo99(felder({}))), leer);
 
-  const Felder voll = felder({{1, u"Meier+Co"}, {2, u" Anna "}, {3, u"Straße 5"}, {4, u"50667"}, {5, u" Köln"},
-                              {7, u"0221 / 123-45"}, {12, u"0171 1"}});
+  const Felder voll = felder({{1, u"Meier+Co"},
+                              {2, u" Anna "},
+                              {3, u"Straße 5"},
+                              {4, u"50667"},
+                              {5, u" Köln"},
+                              {7, u"0221 / 123-45"},
+                              {12, u"0171 1"}});
   QStringList erwartet = leer.mid(0, 5);
-  for (const char16_t* slot : {u"«Köln»", u"«Meier+Co»", u"«50667»", u"«Straße 5»", u"«0221»", u"", u"«Anna»", u"",
-                               u"", u""})
+  for (const char16_t* slot :
+       {u"«Köln»", u"«Meier+Co»", u"«50667»", u"«Straße 5»", u"«0221»", u"", u"«Anna»", u"", u"", u""})
     erwartet.append(QStringLiteral("senden:") + QString::fromUtf16(slot) + QStringLiteral("{Tab 2}"));
   EXPECT_EQ(Darstellung(Nachschlagen::DInfo99(voll)), erwartet);
 

@@ -11,7 +11,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QByteArray kKopf =
-    "Rubrik zum Einsortieren\tNachname\tVorname\tStra\xdf" "e\tPLZ\tOrt\tLand\tTelefon\tTelefax\t"
+    "Rubrik zum Einsortieren\tNachname\tVorname\tStra\xdf"
+    "e\tPLZ\tOrt\tLand\tTelefon\tTelefax\t"
     "Adresse f\xfcr welchen User\tZusatz\tZusatzbemerkung\tMobiltelefon\tDatentelefon\teMail\terstellt am\t"
     "ge\xe4ndert am\tKontonummer\tBankleitzahl\tKreditinstitut\tGeburtstag\tAnrede\tWWW\tIndex\t\r\n";
 
@@ -31,8 +32,11 @@ TEST_F(SeriendruckTest, CaptionLineAndRecordLinesUnchanged) {
   EXPECT_EQ(e.meldung, u"Die Datei »"_s + datei + u"« wurde erstellt."_s);
   EXPECT_EQ(e.titel, u"Seriendruck-Datei erstellen"_s);
   EXPECT_EQ(kKopf.count('\t'), 24);
-  EXPECT_EQ(dateiLesen(datei), kKopf + " \tMeier\tHans\tEine Stra\xdf" "e\t" + QByteArray(20, '\t') + "\r\n" +
-                                   "\tOhne Rubrik\t\tZwei\xb0\xb0Zeilen\t\r\n" + "Firma\tDvor\xe1k\t\r\n");
+  EXPECT_EQ(dateiLesen(datei), kKopf +
+                                   " \tMeier\tHans\tEine Stra\xdf"
+                                   "e\t" +
+                                   QByteArray(20, '\t') + "\r\n" + "\tOhne Rubrik\t\tZwei\xb0\xb0Zeilen\t\r\n" +
+                                   "Firma\tDvor\xe1k\t\r\n");
   // An empty table: the caption line alone.
   SeriendruckExportieren({}, standardBezeichnungen(), datei);
   EXPECT_EQ(dateiLesen(datei), kKopf);
@@ -76,7 +80,8 @@ class IndexvergabeTest : public ExportTest {
   }
   void zaehlerPruefen(const char* stand) {
     EXPECT_EQ(dateiLesen(IniDatei), QByteArray("[Allgemein]\r\nAdressIndex=") + stand + "\r\n");
-    EXPECT_EQ(dateiLesen(windowsOrdner() + u"/Zedured.ini"_s), QByteArray("[Kartulon]\r\nAdressIndex=") + stand + "\r\n");
+    EXPECT_EQ(dateiLesen(windowsOrdner() + u"/Zedured.ini"_s),
+              QByteArray("[Kartulon]\r\nAdressIndex=") + stand + "\r\n");
   }
 };
 

@@ -23,13 +23,18 @@ class TelefonlistenTest : public ExportTest {
 
 TEST(D2Nummer, InternationalFormAndSlot) {
   const std::pair<const char*, const char*> nummern[] = {
-      {"040 123456", "+4940123456"}, {"0049 40 123456", "+4940123456"}, {"+0041 1 2345", "+4112345"},
-      {"+49 40 1", "+49401"},        {"-", ""},                         {"(0)171/23-4", "+49171234"},
+      {"040 123456", "+4940123456"},
+      {"0049 40 123456", "+4940123456"},
+      {"+0041 1 2345", "+4112345"},
+      {"+49 40 1", "+49401"},
+      {"-", ""},
+      {"(0)171/23-4", "+49171234"},
   };
-  for (const auto& [ein, aus] : nummern) EXPECT_EQ(InternationaleNummer(QString::fromLatin1(ein)), QString::fromLatin1(aus)) << ein;
+  for (const auto& [ein, aus] : nummern)
+    EXPECT_EQ(InternationaleNummer(QString::fromLatin1(ein)), QString::fromLatin1(aus)) << ein;
   const std::pair<const char*, int> plaetze[] = {
-      {"Mob S12", 12}, {"Mob s7", 7}, {"Mob Sa", 0}, {"Mob", 0}, {"S-3", 0}, {"S 5", 5}, {"Kundin Sommer", 0},
-      {"xS9S4", 9},    {"S", 0},
+      {"Mob S12", 12}, {"Mob s7", 7},        {"Mob Sa", 0}, {"Mob", 0}, {"S-3", 0},
+      {"S 5", 5},      {"Kundin Sommer", 0}, {"xS9S4", 9},  {"S", 0},
   };
   for (const auto& [feld9, platz] : plaetze) EXPECT_EQ(Speicherplatz(QString::fromLatin1(feld9)), platz) << feld9;
 }
@@ -37,8 +42,14 @@ TEST(D2Nummer, InternationalFormAndSlot) {
 TEST_F(TelefonlistenTest, CardServerListByteForByte) {
   const QStringList zeilen = {
       zeileAus({{1, u"Meier"_s}, {2, u"Hans"_s}, {9, u"Mob"_s}, {7, u"040 123456"_s}, {12, u"0171 1234567"_s}}),
-      zeileAus({{1, u"Müller"_s}, {2, u"Jürgen"_s}, {10, u"Dr."_s}, {9, u"Mob S12"_s}, {7, u"0049 40 1"_s}, {12, u"0160 2"_s}}),
-      zeileAus({{1, u"Mustermann-Schulze"_s}, {2, u"Jo"_s}, {9, u"MOBIL"_s}, {7, u"+0041 1 2345"_s}, {12, u"+49 40 1"_s}}),
+      zeileAus({{1, u"Müller"_s},
+                {2, u"Jürgen"_s},
+                {10, u"Dr."_s},
+                {9, u"Mob S12"_s},
+                {7, u"0049 40 1"_s},
+                {12, u"0160 2"_s}}),
+      zeileAus(
+          {{1, u"Mustermann-Schulze"_s}, {2, u"Jo"_s}, {9, u"MOBIL"_s}, {7, u"+0041 1 2345"_s}, {12, u"+49 40 1"_s}}),
       zeileAus({{1, u"Nur"_s}, {2, u"Strich"_s}, {9, u"Mob Sa"_s}, {7, u"-"_s}, {12, u"0151 3"_s}}),
       zeileAus({{1, u"Privat"_s}, {9, u"Privat"_s}, {7, u"040 9"_s}}),
       zeileAus({{1, u"  Dvořák"_s}, {9, u"mob"_s}, {7, u"030 1"_s}}),  // ř lies outside the code page
@@ -68,7 +79,8 @@ TEST_F(TelefonlistenTest, CardServerListByteForByte) {
 
 TEST_F(TelefonlistenTest, RegisterByteForByteWithFixedEntries) {
   const QString ini = programmOrdner() + u"/Export_TeleTiptel195.ini"_s;
-  dateiSchreiben(ini, "[Export]\r\nDatei=alt.txt\r\n[Manuel]\r\n10=Pizza;040 555;Extra\r\n00=Notruf;112\r\n05=;0800 111\r\n");
+  dateiSchreiben(
+      ini, "[Export]\r\nDatei=alt.txt\r\n[Manuel]\r\n10=Pizza;040 555;Extra\r\n00=Notruf;112\r\n05=;0800 111\r\n");
   const QStringList zeilen = {
       zeileAus({{1, u"Müller"_s}, {2, u"Jürgen"_s}, {7, u"040 123456"_s}, {12, u"0171 77"_s}}),
       zeileAus({{1, u"Datenbank"_s}, {13, u"0511-998877"_s}}),

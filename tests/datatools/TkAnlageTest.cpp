@@ -15,7 +15,8 @@ class TkAnlageTest : public ExportTest {
  protected:
   void SetUp() override {
     ExportTest::SetUp();
-    dateiSchreiben(programmOrdner() + u"/CallByCall.ini"_s, "[TeleNr]\r\n040=Hamburg\r\n[CallByCall]\r\nHamburg=01088\r\n");
+    dateiSchreiben(programmOrdner() + u"/CallByCall.ini"_s,
+                   "[TeleNr]\r\n040=Hamburg\r\n[CallByCall]\r\nHamburg=01088\r\n");
     ini_ = programmOrdner() + u"/Export_Tk-Anlage.ini"_s;
     exportDatei_ = tempPfad(u"aus/tk.txt"_s);
     listeDatei_ = tempPfad(u"aus/liste.txt"_s);
@@ -27,7 +28,8 @@ class TkAnlageTest : public ExportTest {
     text += "DateiInclude=" + tempPfad(u"include.txt"_s).toUtf8() +
             "\r\nTextKopf=KOPF\r\nDatensatz=KW {Speicher};{Nummer};{Name}\r\nTextFuss=ENDE\r\n[InfoText]\r\n";
     if (mitListe) text += "Datei=" + listeDatei_.toUtf8() + "\r\n";
-    text += "TelInfo=Telefon\r\nFaxInfo=Telefax\r\nMobInfo=Mobil\r\nFusszeile1=Erste~Zweite\r\nFusszeile3=Fuss drei\r\n";
+    text +=
+        "TelInfo=Telefon\r\nFaxInfo=Telefax\r\nMobInfo=Mobil\r\nFusszeile1=Erste~Zweite\r\nFusszeile3=Fuss drei\r\n";
     dateiSchreiben(ini_, text + speicherUndRand);
   }
   QString ini_, exportDatei_, listeDatei_;
@@ -39,9 +41,15 @@ TEST_F(TkAnlageTest, ExportFileAndListByteForByte) {
   einstellungen("LinkerRand=2\r\n[Speicher]\r\nTelOffset=100\r\nMobOffset=150\r\nFaxOffset=200\r\n");
   dateiSchreiben(tempPfad(u"include.txt"_s), "INC1\r\n   \r\n\r\n\tTAB\r\n  INC2  \r\n");
   const QStringList zeilen = {
-      zeileAus({{1, u"Meier"_s}, {2, u"Hans"_s}, {10, u"Dr."_s}, {9, u"S5"_s}, {7, u"040 12"_s}, {8, u"040 13"_s}, {12, u"0171 9"_s}}),
+      zeileAus({{1, u"Meier"_s},
+                {2, u"Hans"_s},
+                {10, u"Dr."_s},
+                {9, u"S5"_s},
+                {7, u"040 12"_s},
+                {8, u"040 13"_s},
+                {12, u"0171 9"_s}}),
       zeileAus({{1, u"Weber"_s}, {9, u"Kundin Sommer"_s}, {7, u"0511 1"_s}}),  // no number after the S: slot 20
-      zeileAus({{1, u"Leer"_s}, {9, u"S"_s}}),                                // uses up slot 21
+      zeileAus({{1, u"Leer"_s}, {9, u"S"_s}}),                                 // uses up slot 21
       zeileAus({{2, u"Eva"_s}, {9, u"s"_s}, {12, u"0160 5"_s}}),
       zeileAus({{1, u"Mustermann-Schulze"_s}, {2, u"Johannes"_s}, {9, u"S7"_s}, {7, u"030 1"_s}}),
       zeileAus({{1, u"Zweiter"_s}, {2, u"Platz"_s}, {9, u"S7"_s}, {7, u"030 2"_s}}),

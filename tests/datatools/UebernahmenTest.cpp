@@ -12,7 +12,9 @@
 class UebernahmenTest : public KartulonTest {
  protected:
   QString liste14() const { return programmOrdner() + QStringLiteral("/Liste14.txt"); }
-  QString katalog(const char* name) const { return programmOrdner() + QStringLiteral("/Kataloge/") + QString::fromLatin1(name); }
+  QString katalog(const char* name) const {
+    return programmOrdner() + QStringLiteral("/Kataloge/") + QString::fromLatin1(name);
+  }
   // The catalogue file as it is on the disk, after every waiting write.
   QByteArray katalogBytes(const char* name) {
     IniSichern();
@@ -70,8 +72,16 @@ TEST_F(UebernahmenTest, ThePickListIsWrittenWholeInItsOwnEncoding) {
   };
   const Fall faelle[] = {
       {"a missing file is created", std::nullopt, " @neu.de\r\n"},
-      {"Windows-1252 stays", QByteArray("@stra\xdf" "e.de\n@Ab.de"), " @ab.de\r\n @stra\xdf" "e.de\r\n @neu.de\r\n"},
-      {"UTF-8 stays", QByteArray("@stra\xc3\x9f" "e.de\r\n"), " @stra\xc3\x9f" "e.de\r\n @neu.de\r\n"},
+      {"Windows-1252 stays",
+       QByteArray("@stra\xdf"
+                  "e.de\n@Ab.de"),
+       " @ab.de\r\n @stra\xdf"
+       "e.de\r\n @neu.de\r\n"},
+      {"UTF-8 stays",
+       QByteArray("@stra\xc3\x9f"
+                  "e.de\r\n"),
+       " @stra\xc3\x9f"
+       "e.de\r\n @neu.de\r\n"},
       {"an empty file", QByteArray(), " @neu.de\r\n"},
   };
   for (const Fall& f : faelle) {
@@ -107,15 +117,15 @@ TEST_F(UebernahmenTest, TownsAreAddedToTheCatalogueOfTheirPostcode) {
   dateiSchreiben(katalog("D-PLZ_Ort_1.txt"), "; Orte\r\n[PLZ]\r\n12345=Bergheim\r\n12346=Musterstadt\r\n");
   KatalogStdLand = QStringLiteral("D-");
   const auto b = bestand({
-      zeileAus({{4, "12345"}, {5, "Berg"}}),          // inside a longer stored name: not again
-      zeileAus({{4, "12346"}, {5, "MUSTERSTADT"}}),   // stored in another case: not again
-      zeileAus({{4, " 12346 "}, {5, " Neudorf "}}),   // added after the stored town, both trimmed
-      zeileAus({{4, "12346"}, {5, "Neudorf"}}),       // just added
-      zeileAus({{4, "12347"}, {5, "X"}}),             // a one-letter town
-      zeileAus({{4, ""}, {5, "Ohnepost"}}),           // no postcode
-      zeileAus({{4, "   "}, {5, "Blankpost"}}),       // blanks only: no key to file under
-      zeileAus({{4, "A-1010"}, {5, "Wien"}}),         // the catalogue of its own prefix
-      zeileAus({{4, "50667"}, {5, "Köln"}}),          // a new file
+      zeileAus({{4, "12345"}, {5, "Berg"}}),         // inside a longer stored name: not again
+      zeileAus({{4, "12346"}, {5, "MUSTERSTADT"}}),  // stored in another case: not again
+      zeileAus({{4, " 12346 "}, {5, " Neudorf "}}),  // added after the stored town, both trimmed
+      zeileAus({{4, "12346"}, {5, "Neudorf"}}),      // just added
+      zeileAus({{4, "12347"}, {5, "X"}}),            // a one-letter town
+      zeileAus({{4, ""}, {5, "Ohnepost"}}),          // no postcode
+      zeileAus({{4, "   "}, {5, "Blankpost"}}),      // blanks only: no key to file under
+      zeileAus({{4, "A-1010"}, {5, "Wien"}}),        // the catalogue of its own prefix
+      zeileAus({{4, "50667"}, {5, "Köln"}}),         // a new file
       zeileAus({{4, "50667"}, {5, "Porz"}}),
   });
   QList<int> gemeldet;
@@ -135,10 +145,10 @@ TEST_F(UebernahmenTest, AreaCodesOfTelefonTelefaxAndDatentelefonInThisOrder) {
   dateiSchreiben(katalog("D-PLZ_Vorwahl_1.txt"), "[PLZ]\r\n12345=0301\r\n");
   const auto b = bestand({
       zeileAus({{4, "12345"}, {5, "Berlin"}, {7, "0301/123"}, {8, "0302-44"}, {13, "0303 (5)"}, {12, "0171/1"}}),
-      zeileAus({{4, "50667"}, {5, "Köln"}, {7, "0221/1"}, {8, "0221/2"}}),     // the same code once
-      zeileAus({{4, "D-50667"}, {5, "Köln"}, {7, "02203/1"}}),                 // reads as 0: skipped
-      zeileAus({{4, "50668"}, {5, "K"}, {7, "02203/1"}}),                      // a one-letter town
-      zeileAus({{4, "50669"}, {5, "Köln"}, {12, "0172/1"}}),                   // Mobiltelefon gives none
+      zeileAus({{4, "50667"}, {5, "Köln"}, {7, "0221/1"}, {8, "0221/2"}}),  // the same code once
+      zeileAus({{4, "D-50667"}, {5, "Köln"}, {7, "02203/1"}}),              // reads as 0: skipped
+      zeileAus({{4, "50668"}, {5, "K"}, {7, "02203/1"}}),                   // a one-letter town
+      zeileAus({{4, "50669"}, {5, "Köln"}, {12, "0172/1"}}),                // Mobiltelefon gives none
   });
   QList<int> gemeldet;
   EXPECT_EQ(VorwahlenUebernehmen(*b, {}, [&](int n) { gemeldet << n; }), 3);

@@ -30,10 +30,10 @@ TEST(BriefvorlageTest, TheProposedName) {
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.erwartet);
     int anfang = -1;
-    EXPECT_EQ(DokumentVorschlag(QString::fromUtf8(f.docName1), QString::fromUtf8(f.nummer),
-                                QString::fromUtf8(f.docName2), QString::fromUtf8(f.docName3),
-                                QString::fromUtf8(f.nachname), QDate(2001, 6, 30), &anfang),
-              QString::fromUtf8(f.erwartet));
+    EXPECT_EQ(
+        DokumentVorschlag(QString::fromUtf8(f.docName1), QString::fromUtf8(f.nummer), QString::fromUtf8(f.docName2),
+                          QString::fromUtf8(f.docName3), QString::fromUtf8(f.nachname), QDate(2001, 6, 30), &anfang),
+        QString::fromUtf8(f.erwartet));
     EXPECT_EQ(anfang, f.anfang);
   }
 }
@@ -91,7 +91,8 @@ TEST_F(BriefvorlageDateiTest, ExchangeValuesGoByNumberOrByName) {
   AdressParaSet(u"12"_s, u"zwölf"_s);
   IniSichern();
   EXPECT_EQ(dateiLesen(austausch).toStdString(),
-            std::string("[Zuletztbez]\r\nDatum=10.12.2026\r\n0=null\r\n\r\n[Zuletztnr]\r\n07=Zeile eins^aZeile zwei\r\n12=zw\xf6lf\r\n"));
+            std::string("[Zuletztbez]\r\nDatum=10.12.2026\r\n0=null\r\n\r\n[Zuletztnr]\r\n07=Zeile eins^aZeile "
+                        "zwei\r\n12=zw\xf6lf\r\n"));
 }
 
 TEST_F(BriefvorlageDateiTest, CopiesNeverDestroyATemplate) {

@@ -120,8 +120,8 @@ TEST_F(ExterneProgrammeTest, YesHandsEveryMailOverAndTrashesTheFilesAfterTheLast
   const Mail mails[] = {
       {u"otto@meier.de"_s, u"Grüße"_s, u"Hallo Otto,\r\nZeile 2\r\nZeile 3"_s,
        u"mailto:otto@meier.de?subject=Gruesse"_s, u"Hallo Otto,\nZeile 2\nZeile 3\n"_s},
-      {u"x@y.de?bcc=z@w.de"_s, u"A & B #1 100%"_s, QString(), u"mailto:x@y.de%3Fbcc=z@w.de?subject=A%20%26%20B%20%231%20100%25"_s,
-       u"\n"_s},
+      {u"x@y.de?bcc=z@w.de"_s, u"A & B #1 100%"_s, QString(),
+       u"mailto:x@y.de%3Fbcc=z@w.de?subject=A%20%26%20B%20%231%20100%25"_s, u"\n"_s},
   };
   QStringList dateien;
   for (int i = 0; i < 2; ++i) dateien << datei(i * 5, mails[i].adresse, mails[i].betreff, mails[i].text);
@@ -176,9 +176,8 @@ TEST_F(ExterneProgrammeTest, ABatchThatEndsEarlyIsReportedOnceAndKeepsWhatWasNot
   const Fall faelle[] = {
       {"the second mail's paste refused", [this] { tasten->refusesAt = 3; }, 1, 2},
       {"no e-mail program", [this] { shell().oeffnenGelingt = false; }, 0, 1},
-      {"an unreadable file", [this] {
-         dateiSchreiben(ordner + u"/X-eMail-20261210120000-00001.txt"_s, "nur eine Zeile");
-       }, 1, 1},
+      {"an unreadable file",
+       [this] { dateiSchreiben(ordner + u"/X-eMail-20261210120000-00001.txt"_s, "nur eine Zeile"); }, 1, 1},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
@@ -232,7 +231,8 @@ TEST_F(ExterneProgrammeTest, WithoutKeysToOtherProgramsNothingIsAskedOrOpened) {
   };
   const Fall faelle[] = {
       {"no X11", [this] { tasten->bereit = vb::ErrTastenNurX11; }},
-      {"an unreadable key string", [this] {
+      {"an unreadable key string",
+       [this] {
          tasten->bereit = 0;
          IniSchreiben(QString(), QString(), u"eMailTastenSenden"_s, u"{Gibtsnicht}"_s);
        }},

@@ -4,8 +4,8 @@
 #include "store/Index.h"
 #include "support/kern/TestUmgebung.h"
 
-#include <QStringList>
 #include <gtest/gtest.h>
+#include <QStringList>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -35,7 +35,11 @@ TEST_F(ListenimportTest, CutsALineWithTheSeparatorAndTheOptions) {
       {"tab", "a\tb;c\td", "{Tab}", false, false, {"a", "b;c", "d"}},
       {"tab in lower case is its brace", "x{y\tz", "{tab}", false, false, {"x", "y\tz"}},
       {"line feed", "a\nb;c", "{LF}", false, false, {"a", "b;c"}},
-      {"semicolon", "Meier;Hans;Hauptstr. 5;12345;Berlin", ";", false, false,
+      {"semicolon",
+       "Meier;Hans;Hauptstr. 5;12345;Berlin",
+       ";",
+       false,
+       false,
        {"Meier", "Hans", "Hauptstr. 5", "12345", "Berlin"}},
       {"comma and blank: the comma only", "a, b,c", ", ", false, false, {"a", " b", "c"}},
       {"empty separator is a semicolon", "a;b,c", "", false, false, {"a", "b,c"}},
@@ -48,7 +52,11 @@ TEST_F(ListenimportTest, CutsALineWithTheSeparatorAndTheOptions) {
       {"trim", " a ; b ;  ", ";", false, true, {"a", "b"}},
       {"no trim", " a ; b ", ";", false, false, {" a ", " b "}},
       {"a TAB inside a column", "a\tb;c", ";", false, false, {"a\tb", "c"}},
-      {"DOS letters", QString::fromUtf16(u"M\u0081ller;Stra\u00E1e;\u201Ergern;\u0152"), ";", true, false,
+      {"DOS letters",
+       QString::fromUtf16(u"M\u0081ller;Stra\u00E1e;\u201Ergern;\u0152"),
+       ";",
+       true,
+       false,
        {u"Müller"_s, u"Straße"_s, u"ärgern"_s, u"Œ"_s}},
       {"DOS off", QString::fromUtf16(u"M\u0081ller"), ";", false, false, {QString::fromUtf16(u"M\u0081ller")}},
       {"DOS then trim", QString::fromUtf16(u" \u0081 ;x"), ";", true, true, {u"ü"_s, "x"}},
@@ -70,7 +78,11 @@ TEST_F(ListenimportTest, TheSeparatorOfATypedText) {
 }
 
 TEST_F(ListenimportTest, ReadsTheFilesLines) {
-  struct Fall { const char* name; QByteArray bytes; QStringList zeilen; };
+  struct Fall {
+    const char* name;
+    QByteArray bytes;
+    QStringList zeilen;
+  };
   const Fall faelle[] = {
       {"CR LF", "a;1\r\nb;2\r\n", {"a;1", "b;2"}},
       {"LF", "a;1\nb;2\n", {"a;1", "b;2"}},
@@ -106,9 +118,9 @@ TEST_F(ListenimportTest, ColumnsToFields) {
   Felder f = ImportFelder(s, z);
   for (int i = 0; i < kImportSpalten; ++i) EXPECT_EQ(f[i], QString::number(i + 1));
   for (int i = kImportSpalten; i < kFeldAnzahl; ++i) EXPECT_EQ(f[i], QString());
-  z[0] = 0;   // unused: dropped, nothing shifts
-  z[4] = 2;   // two columns on Nachname: the later one wins
-  z[14] = 24; // the index
+  z[0] = 0;    // unused: dropped, nothing shifts
+  z[4] = 2;    // two columns on Nachname: the later one wins
+  z[14] = 24;  // the index
   f = ImportFelder(s, z);
   EXPECT_EQ(f[0], QString());
   EXPECT_EQ(f[1], "5");

@@ -29,8 +29,7 @@ TEST(SerienmailTest, ItemsLinkToTheirRecord) {
   const Fall faelle[] = {
       {meier, 3,
        u"Privat · Meier ·  ·  ·  ·  ·  ·  ·  ·  ·  ·  ·  ·  · m@x.de ·  ·  ·  ·  ·  ·  ·  ·  · 7 · · 000003"_s},
-      {ohneRubrik, 31999,
-       u"Kunz ·  ·  ·  ·  ·  ·  ·  ·  ·  ·  ·  ·  · k@x.de ·  ·  ·  ·  ·  ·  ·  ·  ·  · · 031999"_s},
+      {ohneRubrik, 31999, u"Kunz ·  ·  ·  ·  ·  ·  ·  ·  ·  ·  ·  ·  · k@x.de ·  ·  ·  ·  ·  ·  ·  ·  ·  · · 031999"_s},
   };
   for (const Fall& f : faelle) {
     EXPECT_EQ(EmailEintrag(f.zeile, f.position), f.eintrag);
@@ -41,13 +40,13 @@ TEST(SerienmailTest, ItemsLinkToTheirRecord) {
 
 TEST(SerienmailTest, TheListAndItsMarks) {
   const QStringList zeilen = {
-      zeileAus({{1, u"Meier"_s}, {14, u"otto@meier.de"_s}}),          // 0
-      zeileAus({{1, u"Schulz"_s}, {14, u"kein-at.de"_s}}),             // 1 no plausible address
+      zeileAus({{1, u"Meier"_s}, {14, u"otto@meier.de"_s}}),              // 0
+      zeileAus({{1, u"Schulz"_s}, {14, u"kein-at.de"_s}}),                // 1 no plausible address
       zeileAus({{1, u"MEIERHOF"_s}, {5, u"Köln"_s}, {14, u"a@b.de"_s}}),  // 2
-      zeileAus({{1, u"Bruch"_s}, {14, u"a@b.de°°Musterweg 1"_s}}),     // 3 a line break in the address
-      zeileAus({{1, u"Klammer [a"_s}, {14, u"k@l.de"_s}}),             // 4
+      zeileAus({{1, u"Bruch"_s}, {14, u"a@b.de°°Musterweg 1"_s}}),        // 3 a line break in the address
+      zeileAus({{1, u"Klammer [a"_s}, {14, u"k@l.de"_s}}),                // 4
       zeileAus({{1, u"Lehmann"_s}, {14, u"l@m.de"_s}, {11, u"meier°°ist ein Freund"_s}}),  // 5
-      QString(),                                                         // 6 an empty line
+      QString(),                                                                           // 6 an empty line
   };
   struct Fall {
     const char* m0;
@@ -55,19 +54,15 @@ TEST(SerienmailTest, TheListAndItsMarks) {
     std::vector<char> markiert;
   };
   const Fall faelle[] = {
-      {"", "", {1, 1, 1, 1}},
-      {"meier", "", {1, 1, 0, 1}},
-      {"", "MEIER", {1, 1, 0, 1}},
-      {"meier", "köln", {0, 1, 0, 0}},
-      {"[a", "", {0, 0, 1, 0}},  // no valid pattern: looked for as it stands
-      {"[ou]tto", "", {1, 0, 0, 0}},
-      {"m?ier", "#", {0, 0, 0, 0}},
+      {"", "", {1, 1, 1, 1}},          {"meier", "", {1, 1, 0, 1}},  {"", "MEIER", {1, 1, 0, 1}},
+      {"meier", "köln", {0, 1, 0, 0}}, {"[a", "", {0, 0, 1, 0}},  // no valid pattern: looked for as it stands
+      {"[ou]tto", "", {1, 0, 0, 0}},   {"m?ier", "#", {0, 0, 0, 0}},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(std::string(f.m0) + "|" + f.m1);
     QList<int> fortschritt;
-    const EmailListe l = EmailListeBauen(zeilen, QString::fromUtf8(f.m0), QString::fromUtf8(f.m1),
-                                         [&](int p) { fortschritt << p; });
+    const EmailListe l =
+        EmailListeBauen(zeilen, QString::fromUtf8(f.m0), QString::fromUtf8(f.m1), [&](int p) { fortschritt << p; });
     ASSERT_EQ(l.eintraege.size(), 4);
     QList<int> positionen;
     for (const QString& e : l.eintraege) positionen << EmailEintragPosition(e);
@@ -128,8 +123,10 @@ TEST_F(SerienmailVorlagenTest, TemplatesPerAddressFile) {
   QList<QByteArray> zeilen;
   for (const QByteArray& z : dateiLesen(windowsOrdner() + u"/Zedured.ini"_s).split('\n'))
     if (z.contains("_eMail")) zeilen << z;
-  EXPECT_EQ(zeilen, (QList<QByteArray>{"kartulon_eMail0=Hallo {Vorname},\xb0\xb0\xb0\xb0" "bis bald\r",
-                               "kartulon_eMail1=Gr\xfc\xdf" "e\r"}));
+  EXPECT_EQ(zeilen, (QList<QByteArray>{"kartulon_eMail0=Hallo {Vorname},\xb0\xb0\xb0\xb0"
+                                       "bis bald\r",
+                                       "kartulon_eMail1=Gr\xfc\xdf"
+                                       "e\r"}));
   EXPECT_EQ(EmailVorlageLesen(datei, 0), u"Hallo {Vorname},\r\n\r\nbis bald"_s);
   EXPECT_EQ(EmailVorlageLesen(datei, 1), u"Grüße"_s);
 }

@@ -3,11 +3,11 @@
 #include "exchange/Waehlen.h"
 #include "platform/vb/Laufzeitfehler.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -46,8 +46,8 @@ TEST(WaehlenTest, TheModemCommandFromTheDialStringAndTheNumber) {
 }
 
 TEST(WaehlenTest, TheListsInTheirOrder) {
-  EXPECT_EQ(ModemEintraege(), QStringList({"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8",
-                                           u"Windows-Wählhilfe"_s, ""}));
+  EXPECT_EQ(ModemEintraege(),
+            QStringList({"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", u"Windows-Wählhilfe"_s, ""}));
   EXPECT_EQ(WaehlStringEintraege(),
             QStringList({"AT DT ; Tonwahl", "AT DP ; Pulswahl", "", u"AT X3 DT0, ; Tonwahl mit einer 0 fürs Amt"_s,
                          u"AT X3 DP0, ; Pulswahl mit einer 0 fürs Amt"_s, "",

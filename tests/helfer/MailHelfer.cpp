@@ -34,7 +34,8 @@ class Tastenprotokoll : public QObject {
       auto* k = static_cast<QKeyEvent*>(e);
       if (k->key() != Qt::Key_Shift && k->key() != Qt::Key_Control && k->key() != Qt::Key_Alt && !k->isAutoRepeat()) {
         const auto mods = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-        tasten += u'<' + QKeySequence(QKeyCombination(mods, Qt::Key(k->key()))).toString(QKeySequence::PortableText) + u'>';
+        tasten +=
+            u'<' + QKeySequence(QKeyCombination(mods, Qt::Key(k->key()))).toString(QKeySequence::PortableText) + u'>';
       }
     }
     return false;

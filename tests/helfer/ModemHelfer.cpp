@@ -4,14 +4,14 @@
 //   halten <device>: holds the device open as a serial port, as another program would, and prints
 //     "offen" (or "fehler").
 // Both end when their standard input closes.
-#include <QCoreApplication>
-#include <QFile>
-#include <QSerialPort>
-#include <cstdio>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <QFile>
+#include <QSerialPort>
+#include <cstdio>
 
 namespace {
 

@@ -32,7 +32,8 @@ class Logger : public QWidget {
       case Qt::Key_Meta:
       case Qt::Key_AltGr:
         return;
-      default: break;
+      default:
+        break;
     }
     const QString text = k->text();
     const bool sonder = (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) || text.isEmpty() ||
@@ -40,8 +41,10 @@ class Logger : public QWidget {
     QString eintrag = text;
     if (sonder) {
       const Qt::KeyboardModifiers mods = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-      eintrag = u'<' + QKeySequence(QKeyCombination(mods, Qt::Key(k->key()))).toString(QKeySequence::PortableText) + u'>';
-      if (k->key() == 0 || k->key() == Qt::Key_unknown) eintrag = QStringLiteral("<?%1:%2>").arg(k->nativeScanCode()).arg(k->nativeVirtualKey(), 0, 16);
+      eintrag =
+          u'<' + QKeySequence(QKeyCombination(mods, Qt::Key(k->key()))).toString(QKeySequence::PortableText) + u'>';
+      if (k->key() == 0 || k->key() == Qt::Key_unknown)
+        eintrag = QStringLiteral("<?%1:%2>").arg(k->nativeScanCode()).arg(k->nativeVirtualKey(), 0, 16);
     }
     QFile f(QStringLiteral("tasten.log"));
     if (f.open(QIODevice::Append)) f.write(eintrag.toUtf8());

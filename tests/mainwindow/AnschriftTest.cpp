@@ -1,9 +1,9 @@
 #include "common/Global.h"
-#include "mainwindow/Main.h"
-#include "mainwindow/MainFelder.h"
-#include "mainwindow/MainFamilie.h"
-#include "mainwindow/Instanzpruefung.h"
 #include "common/formen/Formular.h"
+#include "mainwindow/Instanzpruefung.h"
+#include "mainwindow/Main.h"
+#include "mainwindow/MainFamilie.h"
+#include "mainwindow/MainFelder.h"
 #include "store/Anschrift.h"
 #include "support/kern/TestUmgebung.h"
 
@@ -31,7 +31,9 @@ TEST_F(AnschriftTest, AddressBlock) {
   };
   const Fall faelle[] = {
       {{{2, "Hans"}, {1, "Meier"}, {3, "Hauptstr. 1"}, {4, "10115"}, {5, "Berlin"}, {6, "Deutschland"}},
-       nullptr, 0, "Hans Meier\r\nHauptstr. 1\r\n10115 Berlin\r\nDeutschland\r\n"},
+       nullptr,
+       0,
+       "Hans Meier\r\nHauptstr. 1\r\n10115 Berlin\r\nDeutschland\r\n"},
       {{{2, "Hans"}}, nullptr, 0, "Hans\r\n"},
       {{{1, " Meier "}, {3, "  "}}, nullptr, 0, "Meier\r\n"},
       {{}, nullptr, 1, ""},
@@ -48,8 +50,10 @@ TEST_F(AnschriftTest, AddressBlock) {
       {{{1, "Meier"}, {10, "Firma X"}}, "2 (davor)", 0, "Firma X\r\nMeier\r\n"},
   };
   for (const Fall& f : faelle) {
-    if (f.zusatzWo) zusatzZurAnschrift(f.zusatzWo);
-    else QFile::remove(windowsOrdner() + QStringLiteral("/Zedured.ini"));
+    if (f.zusatzWo)
+      zusatzZurAnschrift(f.zusatzWo);
+    else
+      QFile::remove(windowsOrdner() + QStringLiteral("/Zedured.ini"));
     felder(f.werte);
     EXPECT_EQ(AnschriftErstellen(f.leerzeile), QString::fromUtf8(f.erwartet)) << f.erwartet;
   }
@@ -64,15 +68,15 @@ TEST_F(AnschriftTest, CountryCode) {
   };
   const Fall faelle[] = {
       {"", "", "D-", "?"},
-      {"10115", "", "D-", "D"},          // the default without its hyphen
+      {"10115", "", "D-", "D"},  // the default without its hyphen
       {"10115", "", "", "?"},
-      {"10115", "", "nl-", "NL"},        // upper case
+      {"10115", "", "nl-", "NL"},  // upper case
       {"CH-8000", "", "D-", "CH"},
-      {"DK-1000", "", "D-", "DK"},       // not D
+      {"DK-1000", "", "D-", "DK"},  // not D
       {"D-10115", "", "A-", "D"},
-      {"ch-8000", "", "D-", "D"},        // lower case matches no code
-      {"Bonn", "", "D-", "B"},           // a town typed into the postcode field
-      {"GBZ 1", "", "D-", "GBZ"},        // the longest code
+      {"ch-8000", "", "D-", "D"},  // lower case matches no code
+      {"Bonn", "", "D-", "B"},     // a town typed into the postcode field
+      {"GBZ 1", "", "D-", "GBZ"},  // the longest code
       {"?", "", "D-", "?"},
       {"10115", "Deutschland", "A-", "D"},
       {"10115", "  DEUTSCHLAND ", "A-", "D"},
@@ -80,7 +84,7 @@ TEST_F(AnschriftTest, CountryCode) {
       {"8000", "schweiz", "D-", "CH"},
       {"1000", "Dänemark", "D-", "DK"},
       {"", "Germany", "D-", "D"},
-      {"F-75001", "Frankreich", "D-", "?"},  // a filled country field decides
+      {"F-75001", "Frankreich", "D-", "?"},     // a filled country field decides
       {"", "Deutschland/Schweiz", "D-", "CH"},  // the later word of the table wins
   };
   for (const Fall& f : faelle) {

@@ -42,8 +42,14 @@ TEST_F(AnzeigenTest, EmptyTableClearsTheBoxesAndKeepsTheLabels) {
 }
 
 TEST_F(AnzeigenTest, IndexPanelShowsTheLeadingNumberWhateverItsSize) {
-  struct Fall { const char* feld; const char* panel; };
-  const Fall faelle[] = {{"4711", " #4711 "}, {"", " # "}, {"0", " # "}, {"12abc", " #12 "},
+  struct Fall {
+    const char* feld;
+    const char* panel;
+  };
+  const Fall faelle[] = {{"4711", " #4711 "},
+                         {"", " # "},
+                         {"0", " # "},
+                         {"12abc", " #12 "},
                          {"100000000000000000000", " #100000000000000000000 "}};
   for (const Fall& f : faelle) {
     m().Liste->setItems({zeileAus({{23, QString::fromLatin1(f.feld)}})});
@@ -53,7 +59,11 @@ TEST_F(AnzeigenTest, IndexPanelShowsTheLeadingNumberWhateverItsSize) {
 }
 
 TEST_F(AnzeigenTest, AgeAndDayLabels) {
-  struct Fall { QDate heute; const char* geburt; const char* alter; };
+  struct Fall {
+    QDate heute;
+    const char* geburt;
+    const char* alter;
+  };
   const Fall faelle[] = {
       {{2000, 1, 10}, "15.03.1960", "39 Jahre und\r\n10 Monate alt"},
       {{2000, 1, 10}, "28.01.1999", "1 Jahr alt"},

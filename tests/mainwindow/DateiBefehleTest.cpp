@@ -1,13 +1,13 @@
 // The file commands on the real main window and file dialog, with scripted answers.
 #include "common/formen/File.h"
-#include "platform/vb/Programm.h"
 #include "mainwindow/AdressdateiFixture.h"
+#include "platform/vb/Programm.h"
 #include "store/Datensatz.h"
 
+#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
 #include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -94,7 +94,8 @@ class DateiBefehleTest : public AdressdateiTest {
     return false;
   }
 
-  const QByteArray zwei = "..Privat\r\n" + zeile({{0, "R"}, {1, "Meier"}, {23, "1"}}) + zeile({{0, "R"}, {1, "Weber"}, {23, "2"}});
+  const QByteArray zwei =
+      "..Privat\r\n" + zeile({{0, "R"}, {1, "Meier"}, {23, "1"}}) + zeile({{0, "R"}, {1, "Weber"}, {23, "2"}});
   const QByteArray andere = "..Andere\r\n" + zeile({{0, "R"}, {1, "Schulz"}, {23, "7"}});
   QString wahl;
   int dialogGezeigt = 0;
@@ -235,7 +236,8 @@ TEST_F(DateiBefehleTest, SaveAndQuit) {
     bool bearbeiten;
     QByteArray danach;
   };
-  const QByteArray umgekehrt = "..Privat\r\n" + zeile({{0, "R"}, {1, "Weber"}, {23, "2"}}) + zeile({{0, "R"}, {1, "Meier"}, {23, "1"}});
+  const QByteArray umgekehrt =
+      "..Privat\r\n" + zeile({{0, "R"}, {1, "Weber"}, {23, "2"}}) + zeile({{0, "R"}, {1, "Meier"}, {23, "1"}});
   const Fall faelle[] = {
       {"no edits, no sort set: nothing written", QString(), false, umgekehrt},
       {"-1: no sort", QStringLiteral("-1"), false, umgekehrt},
@@ -244,9 +246,11 @@ TEST_F(DateiBefehleTest, SaveAndQuit) {
       {"123 sorts by field 23", QStringLiteral("123"), false,
        "..Privat\r\n" + zeile({{0, "R"}, {1, "Meier"}, {23, "1"}}) + zeile({{0, "R"}, {1, "Weber"}, {23, "2"}})},
       {"an edit is saved", QStringLiteral("-1"), true,
-       "..Privat\r\n" + zeile({{0, "R"}, {1, "Wagner"}, {16, "10.12.2026"}, {23, "2"}}) + zeile({{0, "R"}, {1, "Meier"}, {23, "1"}})},
+       "..Privat\r\n" + zeile({{0, "R"}, {1, "Wagner"}, {16, "10.12.2026"}, {23, "2"}}) +
+           zeile({{0, "R"}, {1, "Meier"}, {23, "1"}})},
   };
-  IniSchreiben(QString(), QString(), QStringLiteral("Adr_IniSpeichern_In"), programmOrdner() + QStringLiteral("/X-Letzte.txt"));
+  IniSchreiben(QString(), QString(), QStringLiteral("Adr_IniSpeichern_In"),
+               programmOrdner() + QStringLiteral("/X-Letzte.txt"));
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.was);
     // The first case runs before the setting exists.
@@ -330,8 +334,8 @@ TEST_F(DateiBefehleTest, DescribeChangesDescriptionAndCaption) {
   laden(zwei);
   dialoge().answerText(QStringLiteral("  Neue Beschreibung "));
   m().mnuDateiBeschreiben_Click();
-  EXPECT_EQ(dialoge().requests().at(0).text, QStringLiteral("Geben Sie bitte eine Beschreibung für »") + AktuelleDatei +
-                                                  QStringLiteral("« ein."));
+  EXPECT_EQ(dialoge().requests().at(0).text,
+            QStringLiteral("Geben Sie bitte eine Beschreibung für »") + AktuelleDatei + QStringLiteral("« ein."));
   EXPECT_EQ(dialoge().requests().at(0).title, QStringLiteral("Beschreibung"));
   EXPECT_EQ(dialoge().requests().at(0).standard, QStringLiteral("Privat"));
   EXPECT_EQ(DateiBeschreibung, QStringLiteral("  Neue Beschreibung "));
@@ -356,11 +360,15 @@ TEST_F(DateiBefehleTest, MergeAppendsTheOtherFilesLines) {
     QStringList dazu;
   };
   const Fall faelle[] = {
-      {"header and semicolon lines", "..Liste\r\nA;B;C\r\n;Nur;Name\r\n\r\n",
+      {"header and semicolon lines",
+       "..Liste\r\nA;B;C\r\n;Nur;Name\r\n\r\n",
        {QStringLiteral("A\tB\tC"), QStringLiteral(" \tNur\tName")}},
-      {"native lines keep a \";\" of their remark", "..Liste\r\n" + remark.toLatin1() + "\r\n" + QByteArray(23, '\t') + "\r\n",
+      {"native lines keep a \";\" of their remark",
+       "..Liste\r\n" + remark.toLatin1() + "\r\n" + QByteArray(23, '\t') + "\r\n",
        {remark, QStringLiteral(" ") + QString(23, u'\t')}},
-      {"a file without header keeps its first record", "X;Y\r\nZ;W\r\n", {QStringLiteral("X\tY"), QStringLiteral("Z\tW")}},
+      {"a file without header keeps its first record",
+       "X;Y\r\nZ;W\r\n",
+       {QStringLiteral("X\tY"), QStringLiteral("Z\tW")}},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.was);
@@ -398,8 +406,10 @@ TEST_F(DateiBefehleTest, MergeStopsAtTheRecordLimit) {
     m().mnuDateiHinzufügen_Click();
     EXPECT_EQ(m().Liste->ListCount(), f.tabelle + f.hinzu);
     ASSERT_EQ(dialoge().requests().size(), 1);
-    EXPECT_EQ(dialoge().requests().at(0).text,
-              QStringLiteral("Kein Platz mehr in der aktuellen Kartulonliste.\r\rDie letzten Kartulon sind nicht hinzugefügt worden!"));
+    EXPECT_EQ(
+        dialoge().requests().at(0).text,
+        QStringLiteral(
+            "Kein Platz mehr in der aktuellen Kartulonliste.\r\rDie letzten Kartulon sind nicht hinzugefügt worden!"));
     EXPECT_EQ(dialoge().requests().at(0).title, QStringLiteral("Kartulon meldet Speicherproblem"));
     EXPECT_EQ(dialoge().requests().at(0).style, vb::vbExclamation);
     EXPECT_EQ(m().Liste->ListIndex(), f.hinzu > 0 ? f.tabelle : 0);

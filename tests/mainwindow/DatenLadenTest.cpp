@@ -3,9 +3,9 @@
 #include "common/Global.h"
 #include "common/GrossKlein.h"
 #include "common/Ini.h"
+#include "mainwindow/AdressdateiFixture.h"
 #include "mainwindow/Main.h"
 #include "platform/vb/Clock.h"
-#include "mainwindow/AdressdateiFixture.h"
 #include "store/Datensatz.h"
 
 #include <QDir>
@@ -110,8 +110,8 @@ TEST_F(DatenLadenTest, PerFileSettings) {
   }
   // Read-only: the commands that change the file are off, the fields locked, and the file not reserved.
   EXPECT_EQ(m().Caption(), QStringLiteral("A - nur Leserechte"));
-  for (vb::MenuItem* item : {m().PulSichern, m().PulEnde, m().PulEinfügen, m().PulSort, m().mnuAdrImport,
-                             m().mnuMaskenEdit})
+  for (vb::MenuItem* item :
+       {m().PulSichern, m().PulEnde, m().PulEinfügen, m().PulSort, m().mnuAdrImport, m().mnuMaskenEdit})
     EXPECT_FALSE(item->Enabled()) << item->objectName().toStdString();
   // The sort menu's items too, so that their shortcuts cannot sort a read-only table.
   for (const auto& [feld, item] : m().mnuSort) EXPECT_FALSE(item->Enabled()) << feld;
@@ -224,7 +224,10 @@ TEST_F(DatenLadenTest, TheReservationIsRenewedWhileTheFileIsHeld) {
 // A file that holds NUL bytes is no text file: it opens read-only with a message naming it, so that no
 // keystroke can rewrite it as an address file.
 TEST_F(DatenLadenTest, AFileWithNulBytesOpensReadOnly) {
-  const QByteArray binaer("\x7F" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\r\nx\ty\t\r\n", 28);
+  const QByteArray binaer(
+      "\x7F"
+      "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\r\nx\ty\t\r\n",
+      28);
   adressdatei(binaer);
   m().DatenLaden();
   ASSERT_EQ(dialoge().requests().size(), 1);

@@ -1,25 +1,25 @@
 // Saving the record table: what is written, the backup copy, and saves that fail or are killed half-way.
 #include "common/Global.h"
 #include "common/Ini.h"
-#include "mainwindow/Main.h"
-#include "store/Adressdatei.h"
 #include "mainwindow/AdressdateiFixture.h"
-#include "store/Datensatz.h"
+#include "mainwindow/Main.h"
 #include "platform/vb/Vb.h"
+#include "store/Adressdatei.h"
+#include "store/Datensatz.h"
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSet>
 #include <QThread>
-#include <iostream>
 #include <csignal>
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <sys/resource.h>
-#include <unistd.h>
+#include <iostream>
 
 namespace {
 
@@ -158,13 +158,18 @@ TEST_F(DatenSpeichernTest, A32000RecordFileSavesBackByteIdenticalAfterAnEditIsUn
 }
 
 TEST_F(DatenSpeichernTest, UTF8FilesStayUTF8) {
-  const QByteArray utf8 = "..M\xC3\xBC" "ller\r\n" + zeileAus({{0, "x"}, {1, QString::fromUtf8("Köhler")}}).toUtf8() + "\r\n";
+  const QByteArray utf8 =
+      "..M\xC3\xBC"
+      "ller\r\n" +
+      zeileAus({{0, "x"}, {1, QString::fromUtf8("Köhler")}}).toUtf8() + "\r\n";
   laden(utf8);
   EXPECT_EQ(m().Feld(1).Text(), QString::fromUtf8("Köhler"));
   bearbeiten(QString::fromUtf8("Kühn"));
   EXPECT_TRUE(m().DatenSpeichern());
   EXPECT_EQ(dateiLesen(AktuelleDatei),
-            "..M\xC3\xBC" "ller\r\n" + zeileAus({{0, "x"}, {1, QString::fromUtf8("Kühn")}, {16, "10.12.2026"}}).toUtf8() + "\r\n");
+            "..M\xC3\xBC"
+            "ller\r\n" +
+                zeileAus({{0, "x"}, {1, QString::fromUtf8("Kühn")}, {16, "10.12.2026"}}).toUtf8() + "\r\n");
 }
 
 // A save that the file system refuses: the old file stays, the changes stay unsaved, the caller is told,
@@ -205,7 +210,9 @@ TEST_F(DatenSpeichernTest, ASaveThatCannotBeWrittenKeepsTheOldFileAndTheChanges)
     }
     const bool ok = m().DatenSpeichern();
     switch (art) {
-      case Art::Unveraenderlich: unveraenderlich(DatenOrdner, false); break;
+      case Art::Unveraenderlich:
+        unveraenderlich(DatenOrdner, false);
+        break;
       case Art::ElternIstDatei:
         QFile::remove(DatenOrdner);
         QDir().rename(DatenOrdner + QStringLiteral("_weg"), DatenOrdner);
@@ -329,8 +336,7 @@ TEST_F(DatenSpeichernTest, AFileKeepsItsEncodingWhenItsTellingBytesGo) {
   m().Liste->AddItem(mueller);
   Geaendert = 1;
   ASSERT_TRUE(m().DatenSpeichern());
-  EXPECT_EQ(dateiLesen(AktuelleDatei),
-            "..A\r\n" + Codec::nach1252(gruen) + "\r\n" + Codec::nach1252(mueller) + "\r\n");
+  EXPECT_EQ(dateiLesen(AktuelleDatei), "..A\r\n" + Codec::nach1252(gruen) + "\r\n" + Codec::nach1252(mueller) + "\r\n");
 
   // The other way round: UTF-8 loses its only "ö".
   AktuelleDatei = DatenOrdner + QStringLiteral("/utf8.dat");

@@ -1,10 +1,10 @@
 #include "common/Global.h"
 #include "common/Ini.h"
-#include "mainwindow/Main.h"
-#include "mainwindow/MainFelder.h"
-#include "mainwindow/MainFamilie.h"
-#include "mainwindow/Instanzpruefung.h"
 #include "common/formen/Formular.h"
+#include "mainwindow/Instanzpruefung.h"
+#include "mainwindow/Main.h"
+#include "mainwindow/MainFamilie.h"
+#include "mainwindow/MainFelder.h"
 #include "store/DatensatzExport.h"
 #include "support/kern/TestUmgebung.h"
 
@@ -70,7 +70,8 @@ TEST_F(DatensatzExportTest, FieldsByNumberAndCaptionWithTheMomentsValues) {
   EXPECT_EQ(dateiLesen(textDatei).mid(2, 6), QByteArray("M\xfcller", 6));  // Windows-1252
 
   EXPECT_EQ(tausch(QStringLiteral("ZuletztNr"), QStringLiteral("01")), QStringLiteral("Müller"));
-  EXPECT_EQ(tausch(QStringLiteral("ZuletztNr"), QStringLiteral("11")), QStringLiteral("Zeile eins~Zeile zwei~Zeile drei"));
+  EXPECT_EQ(tausch(QStringLiteral("ZuletztNr"), QStringLiteral("11")),
+            QStringLiteral("Zeile eins~Zeile zwei~Zeile drei"));
   EXPECT_EQ(tausch(QStringLiteral("ZuletztNr"), QStringLiteral("23")), QString());
   // Two fields with one caption: the higher number wins.
   EXPECT_EQ(tausch(QStringLiteral("ZuletztBez"), QStringLiteral("Nachname")), QStringLiteral("Zwei"));

@@ -21,8 +21,8 @@ class DatensatzbefehleTest : public KartulonTest {
     Geaendert = 0;
   }
   const QString heute = QStringLiteral("10.12.2026");
-  const QString meier = zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Hans"}, {5, "Köln"}, {15, "01.02.2003"},
-                                   {16, "04.05.2006"}, {23, "7"}});
+  const QString meier = zeileAus(
+      {{0, "Privat"}, {1, "Meier"}, {2, "Hans"}, {5, "Köln"}, {15, "01.02.2003"}, {16, "04.05.2006"}, {23, "7"}});
   const QString schulz = zeileAus({{1, "Schulz"}, {23, "8"}});
 };
 
@@ -48,8 +48,8 @@ TEST_F(DatensatzbefehleTest, CopyKeepsEverythingButDatesAndIndex) {
   m().PulKopieren_Click();
   ASSERT_EQ(m().Liste->ListCount(), 3);
   EXPECT_EQ(m().Liste->ListIndex(), 2);
-  EXPECT_EQ(m().Liste->List(2), zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Hans"}, {5, "Köln"}, {15, heute},
-                                          {16, heute}, {23, "1"}}));
+  EXPECT_EQ(m().Liste->List(2),
+            zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Hans"}, {5, "Köln"}, {15, heute}, {16, heute}, {23, "1"}}));
   EXPECT_EQ(AktuellerDatensatz, meier);
   EXPECT_EQ(Geaendert, 1);
 }
@@ -67,8 +67,10 @@ TEST_F(DatensatzbefehleTest, TheRecordLimit) {
   for (int befehl = 0; befehl < 2; ++befehl) {
     dialoge().clear();
     toene().clear();
-    if (befehl == 0) m().PulEinfügen_Click();
-    else m().PulKopieren_Click();
+    if (befehl == 0)
+      m().PulEinfügen_Click();
+    else
+      m().PulKopieren_Click();
     EXPECT_EQ(m().Liste->ListCount(), kMaxDatensaetze);
     EXPECT_EQ(m().Liste->ListIndex(), 5);
     EXPECT_EQ(Geaendert, 0);
@@ -96,8 +98,7 @@ TEST_F(DatensatzbefehleTest, CopyAndDeleteNeedASelection) {
   EXPECT_EQ(dialoge().requests()[0].title, QStringLiteral("Adresse kopieren"));
   EXPECT_EQ(dialoge().requests()[0].text, QStringLiteral("Bitte eine Adresse auswählen, die kopiert werden soll."));
   EXPECT_EQ(dialoge().requests()[1].title, QStringLiteral("Adresse löschen?"));
-  EXPECT_EQ(dialoge().requests()[1].text,
-            QStringLiteral("Bitte eine Adresse auswählen, welche gelöscht werden soll."));
+  EXPECT_EQ(dialoge().requests()[1].text, QStringLiteral("Bitte eine Adresse auswählen, welche gelöscht werden soll."));
 }
 
 TEST_F(DatensatzbefehleTest, DeleteAsksUnlessTheRecordIsEmptyOrTheQuestionIsOff) {
@@ -160,8 +161,10 @@ TEST_F(DatensatzbefehleTest, DeleteSelectsTheFollowingOrTheNewLastRecord) {
 TEST_F(DatensatzbefehleTest, UndoTwiceAfterANewRecordAndAfterACopy) {
   for (int befehl = 0; befehl < 2; ++befehl) {
     tabelle({meier}, 0);
-    if (befehl == 0) m().PulEinfügen_Click();
-    else m().PulKopieren_Click();
+    if (befehl == 0)
+      m().PulEinfügen_Click();
+    else
+      m().PulKopieren_Click();
     const QString neu = m().Liste->List(1);
     const QString kopie = AktuellerDatensatz;
     Geaendert = 0;
@@ -206,8 +209,12 @@ TEST_F(DatensatzbefehleTest, MenuStateOfLookUpItemsAndClipboard) {
     vb::MenuItem* Main::*sichtbar;
   };
   const Fall faelle[] = {
-      {"3.0", &Main::mnuAdrImpDINFO3},    {"97", &Main::mnuAdrImpDINFO97}, {"98", &Main::mnuAdrImpKlickTel98},
-      {"99", &Main::mnuAdrImpDINFO99},    {"2000", nullptr},               {"", nullptr},
+      {"3.0", &Main::mnuAdrImpDINFO3},
+      {"97", &Main::mnuAdrImpDINFO97},
+      {"98", &Main::mnuAdrImpKlickTel98},
+      {"99", &Main::mnuAdrImpDINFO99},
+      {"2000", nullptr},
+      {"", nullptr},
   };
   vb::MenuItem* Main::*alle[] = {&Main::mnuAdrImpDINFO3, &Main::mnuAdrImpDINFO97, &Main::mnuAdrImpKlickTel98,
                                  &Main::mnuAdrImpDINFO99};

@@ -9,8 +9,8 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QProgressBar>
-#include <cmath>
 #include <QUrlQuery>
+#include <cmath>
 
 class DatenwerkzeugeTest : public KartulonTest {
  protected:
@@ -87,7 +87,8 @@ class DatenwerkzeugeTest : public KartulonTest {
 namespace {
 // A record with a name, an old change date and the e-mail field.
 QString satz(int nr, const char* email) {
-  return zeileAus({{0, "Privat"}, {1, QStringLiteral("Name %1").arg(nr)}, {16, "01.01.2020"}, {14, QString::fromUtf8(email)}});
+  return zeileAus(
+      {{0, "Privat"}, {1, QStringLiteral("Name %1").arg(nr)}, {16, "01.01.2020"}, {14, QString::fromUtf8(email)}});
 }
 }  // namespace
 
@@ -101,13 +102,29 @@ TEST_F(DatenwerkzeugeTest, TheEmailCheckTidiesEveryFieldAndStopsAtTheFirstImplau
     const char* ungueltig;           // the address of the message, nullptr: none
   };
   const Fall faelle[] = {
-      {"the current address is invalid: nothing is stored", {"a@b.de", "anna@example", "c@d.de"}, 1, {1},
-       {"a@b.de", "anna@example", "c@d.de"}, "anna@example"},
+      {"the current address is invalid: nothing is stored",
+       {"a@b.de", "anna@example", "c@d.de"},
+       1,
+       {1},
+       {"a@b.de", "anna@example", "c@d.de"},
+       "anna@example"},
       {"blanks, \"-\" with blanks and a trimmed address, from the last record round to it again",
-       {" - ", "   ", " x@y.de ", "ok@z.de"}, 3, {3, 0, 1, 2, 3}, {"", "", "x@y.de", "ok@z.de"}, nullptr},
-      {"round from the last record to an invalid first one", {"bad one", "a@b.de", "c@d.de"}, 1, {1, 2, 0},
-       {"bad one", "a@b.de", "c@d.de"}, "bad one"},
-      {"an invalid address is shown trimmed but not stored", {" anna@example "}, 0, {0}, {" anna@example "},
+       {" - ", "   ", " x@y.de ", "ok@z.de"},
+       3,
+       {3, 0, 1, 2, 3},
+       {"", "", "x@y.de", "ok@z.de"},
+       nullptr},
+      {"round from the last record to an invalid first one",
+       {"bad one", "a@b.de", "c@d.de"},
+       1,
+       {1, 2, 0},
+       {"bad one", "a@b.de", "c@d.de"},
+       "bad one"},
+      {"an invalid address is shown trimmed but not stored",
+       {" anna@example "},
+       0,
+       {0},
+       {" anna@example "},
        "anna@example"},
       {"no record selected: from the first", {"a@b.de", "x"}, -1, {0, 1}, {"a@b.de", "x"}, "x"},
       {"one record: two passes", {"a@b.de"}, 0, {0, 0}, {"a@b.de"}, nullptr},
@@ -141,7 +158,8 @@ TEST_F(DatenwerkzeugeTest, TheEmailCheckTidiesEveryFieldAndStopsAtTheFirstImplau
     // A check that stored a record leaves the file changed, one that stopped at once does not.
     EXPECT_EQ(Geaendert, f.gewaehlt.size() > 1 || !f.ungueltig ? 1 : 0);
     if (f.ungueltig) {
-      const QString meldung = QStringLiteral("eMail »") + QString::fromUtf8(f.ungueltig) + QStringLiteral("« ist ungültig");
+      const QString meldung =
+          QStringLiteral("eMail »") + QString::fromUtf8(f.ungueltig) + QStringLiteral("« ist ungültig");
       ASSERT_EQ(meldungen(), QStringList{meldung});
       EXPECT_EQ(dialoge().requests()[0].style, vb::vbOKOnly);
       EXPECT_EQ(statusBeiMeldung, QStringList{meldung});
@@ -226,7 +244,8 @@ TEST_F(DatenwerkzeugeTest, MailToTheShownAddressWithTheSelectionAsSubject) {
   m().mnuPopeMailTo_Click();
   EXPECT_EQ(shell().geoeffnet.size(), 1);
   ASSERT_EQ(meldungen().size(), 1);
-  EXPECT_EQ(meldungen()[0], QStringLiteral("Es ist kein Programm eingerichtet, das »mailto:anna@example.de« öffnen kann."));
+  EXPECT_EQ(meldungen()[0],
+            QStringLiteral("Es ist kein Programm eingerichtet, das »mailto:anna@example.de« öffnen kann."));
 }
 
 TEST_F(DatenwerkzeugeTest, TheWordStatisticAsksCountsAndReports) {
@@ -243,10 +262,14 @@ TEST_F(DatenwerkzeugeTest, TheWordStatisticAsksCountsAndReports) {
   };
   const Fall faelle[] = {
       {"   ", false, "", "3 / 3 Kartulon enthalten den Suchtext.\r\n\r\nDas entspricht 100,0%.\r\n", ""},
-      {"meier köln  ", false, "meier köln", "1 / 3 Kartulon enthalten den Suchtext.\r\n\r\nDas entspricht 33,3%.\r\n", "meier köln"},
-      {"\"köln\"", false, "\"köln\"", "2 / 3 Kartulon enthalten den Suchtext.\r\n\r\nDas entspricht 66,7%.\r\n", "köln"},
-      {"0301234", false, "0301234", "1 / 3 Kartulon enthalten den Suchtext.\r\n\r\nDas entspricht 33,3%.\r\n", "0301234"},
-      {"0301234", true, "0301234", "2 / 3 Kartulon enthalten den Suchtext.\r\n\r\nDas entspricht 66,7%.\r\n", "0301234"},
+      {"meier köln  ", false, "meier köln", "1 / 3 Kartulon enthalten den Suchtext.\r\n\r\nDas entspricht 33,3%.\r\n",
+       "meier köln"},
+      {"\"köln\"", false, "\"köln\"", "2 / 3 Kartulon enthalten den Suchtext.\r\n\r\nDas entspricht 66,7%.\r\n",
+       "köln"},
+      {"0301234", false, "0301234", "1 / 3 Kartulon enthalten den Suchtext.\r\n\r\nDas entspricht 33,3%.\r\n",
+       "0301234"},
+      {"0301234", true, "0301234", "2 / 3 Kartulon enthalten den Suchtext.\r\n\r\nDas entspricht 66,7%.\r\n",
+       "0301234"},
       {"[a", false, "[a", "0 / 3 Kartulon enthalten den Suchtext.\r\n\r\nDas entspricht 0,0%.\r\n", "[a"},
   };
   QString vorschlag;
@@ -322,14 +345,17 @@ TEST_F(DatenwerkzeugeTest, ThePostcodeDistributionShowsEachRecordAndReports) {
        "4....   00,0 %   0 x\r\n5....   00,0 %   0 x\r\n6....   00,0 %   0 x\r\n7....   00,0 %   0 x\r\n"
        "8....   50,0 %   1 x\r\n9....   00,0 %   0 x\r\n"
        "\r\nErfasst sind 2 Kartulon mit Postleitzahl.\r\n4 entsprechen nicht dem 5-stelligen Ziffernschema."},
-      {{"", "  "}, "Statistik, PLZ-Verteilung...",
+      {{"", "  "},
+       "Statistik, PLZ-Verteilung...",
        "\r\nErfasst sind 0 Kartulon mit Postleitzahl.\r\n2 entsprechen nicht dem 5-stelligen Ziffernschema."},
-      {{"50667"}, "1 PLZ statistisch ausgewertet...",
+      {{"50667"},
+       "1 PLZ statistisch ausgewertet...",
        "0....   00,0 %   0 x\r\n1....   00,0 %   0 x\r\n2....   00,0 %   0 x\r\n3....   00,0 %   0 x\r\n"
        "4....   00,0 %   0 x\r\n5....   100,0 %   1 x\r\n6....   00,0 %   0 x\r\n7....   00,0 %   0 x\r\n"
        "8....   00,0 %   0 x\r\n9....   00,0 %   0 x\r\n"
        "\r\nErfasst sind 1 Kartulon mit Postleitzahl.\r\n0 entsprechen nicht dem 5-stelligen Ziffernschema."},
-      {{}, "Statistik, PLZ-Verteilung...",
+      {{},
+       "Statistik, PLZ-Verteilung...",
        "\r\nErfasst sind 0 Kartulon mit Postleitzahl.\r\n0 entsprechen nicht dem 5-stelligen Ziffernschema."},
   };
   for (const Fall& f : faelle) {
@@ -370,7 +396,8 @@ TEST_F(DatenwerkzeugeTest, TheCatalogueTakeOversAskFirstWithHelp) {
   hilfeseite(9911);
   KatalogStdLand = QStringLiteral("D-");
   const QString katalog = programmOrdner() + QStringLiteral("/Kataloge/");
-  tabelle({zeileAus({{4, "50667"}, {5, "Köln"}, {7, "0221/1"}, {8, "02203/2"}}), zeileAus({{4, "50667"}, {5, "K"}})}, 1);
+  tabelle({zeileAus({{4, "50667"}, {5, "Köln"}, {7, "0221/1"}, {8, "02203/2"}}), zeileAus({{4, "50667"}, {5, "K"}})},
+          1);
   struct Fall {
     void (Main::*befehl)();
     const char* titel;

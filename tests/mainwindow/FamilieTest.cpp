@@ -1,10 +1,10 @@
-#include "common/Ini.h"
 #include "common/Familie.h"
-#include "mainwindow/Main.h"
-#include "mainwindow/MainFelder.h"
-#include "mainwindow/MainFamilie.h"
-#include "mainwindow/Instanzpruefung.h"
+#include "common/Ini.h"
 #include "common/formen/Formular.h"
+#include "mainwindow/Instanzpruefung.h"
+#include "mainwindow/Main.h"
+#include "mainwindow/MainFamilie.h"
+#include "mainwindow/MainFelder.h"
 #include "platform/vb/Clock.h"
 #include "support/kern/TestUmgebung.h"
 
@@ -50,8 +50,10 @@ TEST_F(FamilieTest, DueQuestionsCountCalendarDays) {
       {"kein Datum", 60, true},            // counts as 01.01.1970
   };
   for (const Fall& f : faelle) {
-    if (f.stempel.isEmpty()) QFile::remove(windowsOrdner() + "/Zedured.ini");
-    else stempel(f.stempel);
+    if (f.stempel.isEmpty())
+      QFile::remove(windowsOrdner() + "/Zedured.ini");
+    else
+      stempel(f.stempel);
     EXPECT_EQ(FrageFaellig(QStringLiteral("Test"), f.tage), f.faellig) << f.stempel.toStdString();
     const QByteArray erwartet = f.faellig ? QByteArray("Test=10.12.2026 12:00:00") : "Test=" + f.stempel;
     EXPECT_TRUE(zedured().contains(erwartet)) << f.stempel.toStdString() << " / " << zedured().toStdString();
@@ -78,9 +80,10 @@ TEST_F(FamilieTest, WebPagesAskAtMostOnceIn60Days) {
   const auto& frage = dialoge().requests()[0];
   EXPECT_EQ(frage.title, QStringLiteral("Internet-Seite aufrufen"));
   EXPECT_EQ(frage.style, vb::vbOKCancel);
-  EXPECT_EQ(frage.text, QStringLiteral("Es wird jetzt versucht die Seite »https://www.sorveks.de/index.html« im Internet "
-                                       "aufzurufen.\r\rFalls Ihr System die Verbindung zum Internet nicht automatisch "
-                                       "herstellt, so sollten Sie dies zuvor manuell erledigen.\r\rMöchten Sie fortfahren?"));
+  EXPECT_EQ(frage.text,
+            QStringLiteral("Es wird jetzt versucht die Seite »https://www.sorveks.de/index.html« im Internet "
+                           "aufzurufen.\r\rFalls Ihr System die Verbindung zum Internet nicht automatisch "
+                           "herstellt, so sollten Sie dies zuvor manuell erledigen.\r\rMöchten Sie fortfahren?"));
   EXPECT_TRUE(toene().aufrufe().isEmpty());
 
   // Declined, but asked: the next call within 60 days opens without asking.
@@ -117,7 +120,8 @@ TEST_F(FamilieTest, FindsTheFamilysPrograms) {
   const QString kelvor = installieren("Kelvor", tempPfad("kelvor"), "kelvorin.exe");
   EXPECT_EQ(PrgPfad(2), kelvor);
   QDir().mkpath(tempPfad("leer"));
-  dateiSchreiben(windowsOrdner() + "/Zedured.ini", zedured() + "[murelkan]\r\ndir=" + tempPfad("leer").toUtf8() + "\r\n");
+  dateiSchreiben(windowsOrdner() + "/Zedured.ini",
+                 zedured() + "[murelkan]\r\ndir=" + tempPfad("leer").toUtf8() + "\r\n");
   EXPECT_EQ(PrgPfad(3), QString());
   dateiSchreiben(windowsOrdner() + "/Zedured.ini", "[kartulon]\r\nDir=A:\\kartulon\r\n");
   EXPECT_EQ(PrgPfad(0), QString());
@@ -126,7 +130,9 @@ TEST_F(FamilieTest, FindsTheFamilysPrograms) {
 
 TEST_F(FamilieTest, StartingAProgramThatIsNotInstalledSaysWhereToGetIt) {
   bool zeigerNormal = false;
-  dialoge().onRequest = [&](const ScriptedDialogs::Request&) { zeigerNormal = QApplication::overrideCursor() == nullptr; };
+  dialoge().onRequest = [&](const ScriptedDialogs::Request&) {
+    zeigerNormal = QApplication::overrideCursor() == nullptr;
+  };
   PrgStarten(1);
   EXPECT_TRUE(shell().gestartet.isEmpty());
   ASSERT_EQ(dialoge().requests().size(), 1);
@@ -134,10 +140,11 @@ TEST_F(FamilieTest, StartingAProgramThatIsNotInstalledSaysWhereToGetIt) {
   EXPECT_TRUE(zeigerNormal);
   EXPECT_EQ(m.title, QStringLiteral("Spindra nicht installiert."));
   EXPECT_EQ(m.style, vb::vbOKOnly + vb::vbExclamation + vb::vbMsgBoxHelpButton);
-  EXPECT_EQ(m.text, QStringLiteral("Das Programm Spindra ist auf diesem System nicht installiert.\r\n\r\nSie können die "
-                                   "aktuelle Version kostenlos aus dem Internet unter der URL https://www.sorveks.de/ "
-                                   "laden.\r\n\r\nStarten Sie Spindra bitte nach der Installation einmal manuell, damit "
-                                   "Kartulon es auf Ihrem System finden kann."));
+  EXPECT_EQ(m.text,
+            QStringLiteral("Das Programm Spindra ist auf diesem System nicht installiert.\r\n\r\nSie können die "
+                           "aktuelle Version kostenlos aus dem Internet unter der URL https://www.sorveks.de/ "
+                           "laden.\r\n\r\nStarten Sie Spindra bitte nach der Installation einmal manuell, damit "
+                           "Kartulon es auf Ihrem System finden kann."));
   EXPECT_TRUE(toene().aufrufe().isEmpty());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

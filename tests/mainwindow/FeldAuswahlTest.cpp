@@ -54,9 +54,19 @@ class FeldAuswahlTest : public KartulonTest {
 
   // The record being edited first, then two others that lend their field values.
   static QString ersteZeile() {
-    return zeileAus({{0, "Kunde"}, {1, "Weiß"}, {2, "Bärbel"}, {4, "12346"}, {5, "Altort"}, {6, "deutschland"},
-                     {7, "040 / 12-34"}, {11, " Notiz"}, {12, "0171"}, {15, kAlt}, {16, kAlt},
-                     {18, "12345679"}, {21, "Frau"}});
+    return zeileAus({{0, "Kunde"},
+                     {1, "Weiß"},
+                     {2, "Bärbel"},
+                     {4, "12346"},
+                     {5, "Altort"},
+                     {6, "deutschland"},
+                     {7, "040 / 12-34"},
+                     {11, " Notiz"},
+                     {12, "0171"},
+                     {15, kAlt},
+                     {16, kAlt},
+                     {18, "12345679"},
+                     {21, "Frau"}});
   }
   void tabelle(QStringList zeilen = {}) {
     if (zeilen.isEmpty())
@@ -87,9 +97,15 @@ class FeldAuswahlTest : public KartulonTest {
         klick(a, zeile);
       }
       switch (weg) {
-        case Weg::Ok: a.befOk->click(); break;
-        case Weg::Abbruch: a.befAbbruch->click(); break;
-        case Weg::Schliessen: a.close(); break;
+        case Weg::Ok:
+          a.befOk->click();
+          break;
+        case Weg::Abbruch:
+          a.befAbbruch->click();
+          break;
+        case Weg::Schliessen:
+          a.close();
+          break;
         case Weg::RechtsklickOk:
           klick(a, 0, Qt::RightButton);
           a.befOk->click();
@@ -115,25 +131,41 @@ class FeldAuswahlTest : public KartulonTest {
 TEST_F(FeldAuswahlTest, EachFieldOffersWritesAndStoresItsOwnWay) {
   struct Fall {
     int feld;
-    QStringList klicks;      // the entries clicked before "Über&nehmen"
-    QStringList angeboten;   // in list order; empty with kein Dialog
+    QStringList klicks;     // the entries clicked before "Über&nehmen"
+    QStringList angeboten;  // in list order; empty with kein Dialog
     bool dialog;
-    const char* titel;       // nullptr: not checked (the catalogue's choice)
+    const char* titel;  // nullptr: not checked (the catalogue's choice)
     bool mehrfach;
     QStringList vorbelegt;
-    const char* text;        // the box afterwards
-    bool gespeichert;        // the record line was stored (and stamped)
+    const char* text;  // the box afterwards
+    bool gespeichert;  // the record line was stored (and stamped)
   };
   const QStringList telefone = sortiert({"", "040 / 12-34", "0171", "0302", "0302 - ", "0303", "0303 - "});
   const QStringList email =
       sortiert({"@example.de", "@example.org", "Weiss", "WeissBaerbel", "Weiss_Baerbel", "Weiss.Baerbel", "Baerbel",
                 "BaerbelWeiss", "Baerbel.Weiss", "Baerbel_Weiss", "BWeiss", "B.Weiss", "0401234", "0401234001"});
   const Fall faelle[] = {
-      {0, {"Lieferant"}, {"", "Kunde", "Lieferant"}, true, "Rubrik zum Einsortieren-Auswahl", false, {"Kunde"}, "Lieferant", true},
+      {0,
+       {"Lieferant"},
+       {"", "Kunde", "Lieferant"},
+       true,
+       "Rubrik zum Einsortieren-Auswahl",
+       false,
+       {"Kunde"},
+       "Lieferant",
+       true},
       {4, {"99999"}, {"12346", "99999"}, true, "PLZ-Auswahl", false, {"12346"}, "99999", true},
       {5, {"Aachen"}, {"Aachen", "Oberdorf"}, true, nullptr, false, {}, "Aachen", true},
       // Über&nehmen without a touch takes the entry equal to the box, in the list's spelling.
-      {6, {}, {"Deutschland", "Österreich", "Schweiz"}, true, "Land-Auswahl", false, {"Deutschland"}, "Deutschland", true},
+      {6,
+       {},
+       {"Deutschland", "Österreich", "Schweiz"},
+       true,
+       "Land-Auswahl",
+       false,
+       {"Deutschland"},
+       "Deutschland",
+       true},
       {7, {"0303 - "}, telefone, true, "Telefon-Auswahl", false, {}, "0303 - ", true},
       // The first entry is empty and preselected: taken, it writes nothing.
       {9, {}, {"", "Maier"}, true, "Adresse für welchen User-Auswahl", false, {""}, "", false},
@@ -195,10 +227,8 @@ TEST_F(FeldAuswahlTest, CatalogueLookUpsStoreButStampOnlyARealChange) {
       {5, "", "", 1, false, "Altort", false},       // no postcode: nothing happens
       {5, "12346", "", 0, false, "Altort", false},  // the look-up is switched off
       {5, "55555", "", 1, false, "Altort", true},   // no entry: the town stays, the record is stored
-      {5, "12346", "", 1, true, "Altort", true},
-      {19, "", "", 1, false, "", false},            // no bank code
-      {19, "", "99999999", 1, false, "", true},
-      {19, "", "12345679", 1, true, "", true},
+      {5, "12346", "", 1, true, "Altort", true},   {19, "", "", 1, false, "", false},  // no bank code
+      {19, "", "99999999", 1, false, "", true},    {19, "", "12345679", 1, true, "", true},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.feld);
@@ -344,12 +374,14 @@ TEST_F(FeldAuswahlTest, EmailProposals) {
   struct Fall {
     const char* vorname;
     const char* telefon;
-    QStringList enthalten;      // among the entries
-    QStringList nicht;          // not among them
+    QStringList enthalten;  // among the entries
+    QStringList nicht;      // not among them
   };
   const Fall faelle[] = {
-      {"Bärbel", "", {"Weiss", "WeissBaerbel", "Weiss_Baerbel", "Weiss.Baerbel", "Baerbel", "BaerbelWeiss",
-                      "Baerbel.Weiss", "Baerbel_Weiss", "BWeiss", "B.Weiss", "@example.de", "@example.org"},
+      {"Bärbel",
+       "",
+       {"Weiss", "WeissBaerbel", "Weiss_Baerbel", "Weiss.Baerbel", "Baerbel", "BaerbelWeiss", "Baerbel.Weiss",
+        "Baerbel_Weiss", "BWeiss", "B.Weiss", "@example.de", "@example.org"},
        {"", "001"}},  // without a phone number neither its digits nor "001"
       {"", "", {"", "Weiss", "Weiss_", "Weiss.", "_Weiss", ".Weiss"}, {}},
       {"B", "0 40 / 12-34 5", {"04012345", "04012345001"}, {"0 40 / 12-34 5"}},

@@ -5,8 +5,8 @@
 #include "common/formen/Auswahl.h"
 #include "common/formen/MsgDoppelt.h"
 #include "mainwindow/Main.h"
-#include "platform/vb/Clock.h"
 #include "platform/kit/Form.h"
+#include "platform/vb/Clock.h"
 #include "platform/vb/Keys.h"
 #include "store/Datensatz.h"
 #include "support/kern/TestUmgebung.h"
@@ -48,9 +48,12 @@ class FeldbearbeitungTest : public KartulonTest {
   // Types the text; "\n" is Enter, "\x04" Ctrl+D, "\x15" Ctrl+U.
   static void tippen(const QString& text) {
     for (QChar c : text) {
-      if (c == u'\n') taste(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-      else if (c == u'\x04') taste(Qt::Key_D, Qt::ControlModifier, QString(QChar(4)));
-      else if (c == u'\x15') taste(Qt::Key_U, Qt::ControlModifier, QString(QChar(21)));
+      if (c == u'\n')
+        taste(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+      else if (c == u'\x04')
+        taste(Qt::Key_D, Qt::ControlModifier, QString(QChar(4)));
+      else if (c == u'\x15')
+        taste(Qt::Key_U, Qt::ControlModifier, QString(QChar(21)));
       else {
         const bool gross = c.isUpper();
         taste(static_cast<Qt::Key>(c.toUpper().unicode()), gross ? Qt::ShiftModifier : Qt::NoModifier, QString(c));
@@ -83,15 +86,15 @@ TEST_F(FeldbearbeitungTest, TypedKeysGiveTextAndStoredLine) {
   struct Fall {
     int feld;
     const char* tasten;
-    const char* text;  // the box afterwards
+    const char* text;   // the box afterwards
     const char* zeile;  // the stored field
   };
   const Fall faelle[] = {
       {2, "Ab;cd", "Ab,cd", "Ab,cd"},
-      {3, "Weg 1;2\n", "Weg 1,2", "Weg 1,2"},           // Enter stores and types nothing
-      {20, "1 2-1999", "1.2.1999", "1.2.1999"},         // the separators as typed, before leaving
-      {20, "3/4,99;", "3.4.99.", "3.4.99."},            // ";" becomes "," and then "."
-      {11, "a\nb;", "a\r\nb,", "a\r\nb,"},            // the remark takes the line break
+      {3, "Weg 1;2\n", "Weg 1,2", "Weg 1,2"},    // Enter stores and types nothing
+      {20, "1 2-1999", "1.2.1999", "1.2.1999"},  // the separators as typed, before leaving
+      {20, "3/4,99;", "3.4.99.", "3.4.99."},     // ";" becomes "," and then "."
+      {11, "a\nb;", "a\r\nb,", "a\r\nb,"},       // the remark takes the line break
       {7, "089 123", "089 123", "089 123"},
       {14, "x@y.de", "x@y.de", "x@y.de"},
       {0, "Privat", "Privat", "Privat"},
@@ -117,7 +120,7 @@ TEST_F(FeldbearbeitungTest, EveryKeyReleaseStoresAndResetsTheIdleCount) {
   LeerlaufSekunden = 50;
   Geaendert = 0;
   QTest::sendKeyEvent(QTest::Press, fokus(), Qt::Key_X, QStringLiteral("x"), Qt::NoModifier);
-  EXPECT_EQ(LeerlaufSekunden, 0);  // the text changed
+  EXPECT_EQ(LeerlaufSekunden, 0);        // the text changed
   EXPECT_EQ(gespeichert(2), QString());  // not yet: the store follows the release
   QTest::sendKeyEvent(QTest::Release, fokus(), Qt::Key_X, QStringLiteral("x"), Qt::NoModifier);
   EXPECT_EQ(gespeichert(2), QStringLiteral("x"));
@@ -208,8 +211,9 @@ TEST_F(FeldbearbeitungTest, TheMailBoxQuestionsUnusualCharacters) {
   EXPECT_EQ(gespeichert(14), QStringLiteral("a,bcd"));
   ASSERT_EQ(dialoge().requests().size(), 3);
   const auto& frage = dialoge().requests()[0];
-  EXPECT_EQ(frage.text, QStringLiteral("Das Zeichen \u00bb,\u00ab ist f\u00fcr eine eMail-Adresse ungew\u00f6hnlich.\r\n\r\n"
-                                       "M\u00f6chten Sie es trotzdem verwenden?"));
+  EXPECT_EQ(frage.text,
+            QStringLiteral("Das Zeichen \u00bb,\u00ab ist f\u00fcr eine eMail-Adresse ungew\u00f6hnlich.\r\n\r\n"
+                           "M\u00f6chten Sie es trotzdem verwenden?"));
   EXPECT_EQ(frage.style, 36);
   EXPECT_EQ(frage.title, QStringLiteral("eMail in Ordnung?"));
   EXPECT_TRUE(dialoge().requests()[1].text.startsWith(QStringLiteral("Das Zeichen \u00bb \u00ab")));
@@ -238,14 +242,14 @@ TEST_F(FeldbearbeitungTest, LeavingABoxAppliesCaseRuleAndTrimmingAndStoresAtOnce
       {0, 0, false, 3, "rote rose", "rote rose"},
       {7, 0, false, 3, "rote rose", "rote rose"},
       {1, 1, false, 5, "  bad t\u00f6lz ", "Bad T\u00f6lz"},
-      {3, 1, true, 5, " rote rose ", "rote rose"},   // Shift held: trimmed only
+      {3, 1, true, 5, " rote rose ", "rote rose"},  // Shift held: trimmed only
       {1, 0, true, 5, "rote rose", "rote rose"},
-      {3, 1, false, 0, "x", "x"},                      // one character: never
-      {3, 1, false, 0, "  ", "  "},                    // empty result is not written
-      {3, 1, false, 9, " user ", " user "},            // 9, 14, 22 keep what was typed
+      {3, 1, false, 0, "x", "x"},            // one character: never
+      {3, 1, false, 0, "  ", "  "},          // empty result is not written
+      {3, 1, false, 9, " user ", " user "},  // 9, 14, 22 keep what was typed
       {3, 1, false, 14, " a@b.de ", " a@b.de "},
       {3, 1, false, 22, " www.x.de ", " www.x.de "},
-      {3, 1, false, 11, " notiz ", " notiz "},         // the remark box is never reformatted
+      {3, 1, false, 11, " notiz ", " notiz "},  // the remark box is never reformatted
   };
   for (const Fall& f : faelle) {
     AutoFormatUCase = f.regel;
@@ -265,7 +269,8 @@ TEST_F(FeldbearbeitungTest, TheTownComesFromThePostcodeCatalogue) {
   dateiSchreiben(programmOrdner() + QStringLiteral("/Kataloge/D-PLZ_Ort_2.txt"),
                  "[PLZ]\r\n22765=Hamburg-Altona\r\n20095=Hamburg\r\n");
   dateiSchreiben(programmOrdner() + QStringLiteral("/Kataloge/D-PLZ_Ort_8.txt"),
-                 "[PLZ]\r\n89077=Ulm-S\xf6" "flingen\r\n");
+                 "[PLZ]\r\n89077=Ulm-S\xf6"
+                 "flingen\r\n");
   OrtAusPlz = 1;
   struct Fall {
     const char* plz;
@@ -277,8 +282,8 @@ TEST_F(FeldbearbeitungTest, TheTownComesFromThePostcodeCatalogue) {
       {"22765", "", "Hamburg-Altona", 7, 7},
       {"89077", "", "Ulm-S\u00f6flingen", -1, 0},  // "-" at position 4: nothing selected
       {"20095", "", "Hamburg", -1, 0},
-      {"22765", "Altona", "Altona", -1, 0},      // a town already there stays
-      {"99999", "", "", -1, 0},                  // not in the catalogue
+      {"22765", "Altona", "Altona", -1, 0},  // a town already there stays
+      {"99999", "", "", -1, 0},              // not in the catalogue
   };
   for (const Fall& f : faelle) {
     tabelle({zeileAus({{1, "A"}, {5, QString::fromUtf8(f.ortVorher)}})}, 0);
@@ -331,8 +336,8 @@ TEST_F(FeldbearbeitungTest, TheBirthdayIsWrittenAsADateOrBeeps) {
     bool ton;
   };
   const Fall faelle[] = {
-      {"1 2 1999", "01.02.1999", false}, {"1.2.99", "01.02.1999", false}, {" 24.12.1970 ", "24.12.1970", false},
-      {"31.02.1999", "31.02.1999", true}, {"morgen", "morgen", true},     {"", "", false},
+      {"1 2 1999", "01.02.1999", false},  {"1.2.99", "01.02.1999", false}, {" 24.12.1970 ", "24.12.1970", false},
+      {"31.02.1999", "31.02.1999", true}, {"morgen", "morgen", true},      {"", "", false},
   };
   for (const Fall& f : faelle) {
     tabelle({zeileAus({{1, "A"}})}, 0);
@@ -413,8 +418,7 @@ TEST_F(FeldbearbeitungTest, ARecordTypedIntoAnEmptyListIsCreatedTodayWithTheNext
   hinein(1);
   tippen(QStringLiteral("Neu"));
   ASSERT_EQ(m().Liste->ListCount(), 1);
-  EXPECT_EQ(m().Liste->List(0),
-            zeileAus({{0, " "}, {1, "Neu"}, {15, "10.12.2026"}, {16, "10.12.2026"}, {23, "41"}}));
+  EXPECT_EQ(m().Liste->List(0), zeileAus({{0, " "}, {1, "Neu"}, {15, "10.12.2026"}, {16, "10.12.2026"}, {23, "41"}}));
   EXPECT_EQ(m().Feld(15).Text(), QStringLiteral("10.12.2026"));
   EXPECT_EQ(m().Feld(23).Text(), QStringLiteral("41"));
   EXPECT_EQ(IniLesen(IniDatei, "Allgemein", "AdressIndex", ""), QStringLiteral("42"));
@@ -488,8 +492,10 @@ class DoppeltTest : public FeldbearbeitungTest {
       gezeigt.append(d->Text->Text());
       const bool ja = antworten_.empty() ? false : antworten_.front();
       if (!antworten_.empty()) antworten_.erase(antworten_.begin());
-      if (ja) d->befOk_Click();
-      else d->befAbbrechen_Click();
+      if (ja)
+        d->befOk_Click();
+      else
+        d->befAbbrechen_Click();
     });
   }
   QStringList gezeigt;
@@ -529,9 +535,9 @@ TEST_F(DoppeltTest, TheSearchRunsOnlyWhileANewAddressIsTyped) {
     const char* wert;
   };
   const Fall faelle[] = {
-      {"0", 3, ""},    // switched off
-      {"1", 3, "x"},   // a street is there
-      {"1", 4, "1"},   // a postcode
+      {"0", 3, ""},   // switched off
+      {"1", 3, "x"},  // a street is there
+      {"1", 4, "1"},  // a postcode
       {"1", 5, " Ulm"},
   };
   for (const Fall& f : faelle) {

@@ -4,11 +4,11 @@
 #include "common/Ini.h"
 #include "common/formen/Sonderzeichen.h"
 #include "common/formen/ZoomText.h"
+#include "mainwindow/HauptfensterFixture.h"
 #include "mainwindow/Main.h"
 #include "platform/kit/Form.h"
 #include "platform/vb/Fonts.h"
 #include "store/Datensatz.h"
-#include "mainwindow/HauptfensterFixture.h"
 
 #include <QApplication>
 #include <QTest>
@@ -19,8 +19,14 @@ namespace {
 class FeldwerkzeugeTest : public HauptfensterTest {
  protected:
   void tabelle() {
-    m().Liste->setItems({zeileAus({{0, "Kunde"}, {1, "Weiß"}, {2, "Bärbel"}, {4, "12345"}, {5, "Altort"},
-                                   {11, "erste Zeile\r\nzweite Zeile"}, {15, kAlt}, {16, kAlt}}),
+    m().Liste->setItems({zeileAus({{0, "Kunde"},
+                                   {1, "Weiß"},
+                                   {2, "Bärbel"},
+                                   {4, "12345"},
+                                   {5, "Altort"},
+                                   {11, "erste Zeile\r\nzweite Zeile"},
+                                   {15, kAlt},
+                                   {16, kAlt}}),
                          zeileAus({{0, "Kunde"}, {1, "Zweiter"}, {15, kAlt}, {16, kAlt}})});
     m().Liste->setListIndex(0);
     Geaendert = 0;
@@ -28,8 +34,10 @@ class FeldwerkzeugeTest : public HauptfensterTest {
   QString gespeichert(int feld) { return FelderAusZeile(m().Liste->List(0))[feld]; }
   // The focus as a click gives it; -1 is the search box.
   void fokus(int feld) {
-    if (feld < 0) m().TxtSuche->SetFocus();
-    else QTest::mouseClick(m().Feld(feld).editor(), Qt::LeftButton, {}, QPoint(4, 4));
+    if (feld < 0)
+      m().TxtSuche->SetFocus();
+    else
+      QTest::mouseClick(m().Feld(feld).editor(), Qt::LeftButton, {}, QPoint(4, 4));
     QApplication::processEvents();
   }
   QString ini() { return QString::fromLatin1(dateiLesen(programmOrdner() + QStringLiteral("/Kartulon.Ini"))); }
@@ -46,19 +54,19 @@ TEST_F(FeldwerkzeugeTest, ZoomShowsTheFieldAndWritesItBack) {
   enum class Weg { Knopf, StrgF2 };
   struct Fall {
     const char* name;
-    int fokus;                      // the box that had the focus last (-1: the search box)
+    int fokus;  // the box that had the focus last (-1: the search box)
     Weg weg;
     std::optional<QString> eingabe;  // typed into the editor; none: left as shown
     bool ok;
-    int feld;                       // the field that opens
+    int feld;  // the field that opens
     QString titel;
-    QString danach;                 // the field's text afterwards
-    bool fest;                      // Courier New bold
-    bool gestempelt;                // field 16 shows today
+    QString danach;   // the field's text afterwards
+    bool fest;        // Courier New bold
+    bool gestempelt;  // field 16 shows today
   };
   const Fall faelle[] = {
-      {"postcode, two lines joined", 4, Weg::StrgF2, QStringLiteral("ab\r\ncd"), true, 4,
-       QStringLiteral("Zoom (PLZ)"), QStringLiteral("abcd"), true, true},
+      {"postcode, two lines joined", 4, Weg::StrgF2, QStringLiteral("ab\r\ncd"), true, 4, QStringLiteral("Zoom (PLZ)"),
+       QStringLiteral("abcd"), true, true},
       {"remark keeps its lines and its font", 11, Weg::Knopf, QStringLiteral("eins\r\n\r\ndrei"), true, 11,
        QStringLiteral("Zoom (Zusatzbemerkung)"), QStringLiteral("eins\r\n\r\ndrei"), false, true},
       {"cancel", 5, Weg::Knopf, QStringLiteral("Neuort"), false, 5, QStringLiteral("Zoom (Ort)"),
@@ -90,21 +98,24 @@ TEST_F(FeldwerkzeugeTest, ZoomShowsTheFieldAndWritesItBack) {
     std::optional<Zoomanzeige> gesehen;
     vb::Forms::setModalInterceptor([&](vb::FormBase& form) {
       auto& z = dynamic_cast<ZoomText&>(form);
-      gesehen = Zoomanzeige{z.Caption(), z.Text->Text(), z.Text->SelStart(), z.Text->SelLength(),
-                            z.Text->MaxLength(), z.Text->font()};
+      gesehen = Zoomanzeige{z.Caption(),         z.Text->Text(),      z.Text->SelStart(),
+                            z.Text->SelLength(), z.Text->MaxLength(), z.Text->font()};
       if (f.eingabe) z.Text->setText(*f.eingabe);
       (f.ok ? z.befOk : z.befAbbrechen)->click();
     });
     switch (f.weg) {
-      case Weg::Knopf: QTest::mouseClick(m().befZoom, Qt::LeftButton); break;
-      case Weg::StrgF2: QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2, Qt::ControlModifier); break;
+      case Weg::Knopf:
+        QTest::mouseClick(m().befZoom, Qt::LeftButton);
+        break;
+      case Weg::StrgF2:
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2, Qt::ControlModifier);
+        break;
     }
     QApplication::processEvents();
     vb::Forms::setModalInterceptor({});
 
     if (!f.gestempelt && f.ok) {
-      for (int i = 0; i < 24; ++i)
-        EXPECT_EQ(FelderAusZeile(vorher)[i], gespeichert(i)) << i;
+      for (int i = 0; i < 24; ++i) EXPECT_EQ(FelderAusZeile(vorher)[i], gespeichert(i)) << i;
     }
     ASSERT_TRUE(gesehen.has_value());
     EXPECT_EQ(gesehen->titel, f.titel);
@@ -169,7 +180,7 @@ TEST_F(FeldwerkzeugeTest, ACaptionStaysWhenTheAnswerGivesNone) {
     const char* name;
     std::optional<QString> antwort;  // none: Abbrechen
     short nurLesen;
-    int fragen;                      // input boxes shown
+    int fragen;  // input boxes shown
   };
   const Fall faelle[] = {
       {"cancel", std::nullopt, 0, 1},
@@ -182,8 +193,10 @@ TEST_F(FeldwerkzeugeTest, ACaptionStaysWhenTheAnswerGivesNone) {
     SCOPED_TRACE(f.name);
     dialoge().clear();
     NurLesen = f.nurLesen;
-    if (f.antwort) dialoge().answerText(*f.antwort);
-    else dialoge().answerCancel();
+    if (f.antwort)
+      dialoge().answerText(*f.antwort);
+    else
+      dialoge().answerCancel();
     QTest::mouseDClick(&m().Bezeichnung1(5), Qt::LeftButton);
     EXPECT_EQ(dialoge().requests().size(), f.fragen);
     EXPECT_EQ(m().Bezeichnung1(5).Caption(), QStringLiteral("Ort"));

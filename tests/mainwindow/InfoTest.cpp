@@ -154,8 +154,10 @@ TEST_F(InfoTest, TheTermsOfUseWithAndWithoutTheirHelpPage) {
     dialoge().clear();
     hilfe().gezeigt.clear();
     const QString pfad = programmOrdner() + QStringLiteral("/Werbung_1002.html");
-    if (seite) dateiSchreiben(pfad, "<html>Nutzungs-Vertrag</html>");
-    else QFile::remove(pfad);
+    if (seite)
+      dateiSchreiben(pfad, "<html>Nutzungs-Vertrag</html>");
+    else
+      QFile::remove(pfad);
     Info& info = Info::get();
     info.show();
     QApplication::setActiveWindow(&info);

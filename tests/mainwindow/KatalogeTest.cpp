@@ -1,5 +1,5 @@
-#include "common/formen/Auswahl.h"
 #include "common/Global.h"
+#include "common/formen/Auswahl.h"
 #include "mainwindow/Main.h"
 #include "platform/vb/Codec.h"
 #include "platform/vb/Paths.h"
@@ -35,8 +35,9 @@ class KatalogeTest : public KartulonTest {
 
   void SetUp() override {
     KartulonTest::SetUp();
-    datei("D-PLZ_Ort_1.txt", "[PLZ]\r\n12345=Musterstadt\r\n12346=Oberdorf,Aachen, Unterdorf\r\n"
-                             "12347=, Nebenan\r\n");
+    datei("D-PLZ_Ort_1.txt",
+          "[PLZ]\r\n12345=Musterstadt\r\n12346=Oberdorf,Aachen, Unterdorf\r\n"
+          "12347=, Nebenan\r\n");
     datei("A-PLZ_Ort_1.txt", "[PLZ]\r\n1010=Wien\r\n12345=Wiener Neustadt\r\n");
     datei("D-PLZ_Ort_9.txt", "[PLZ]\r\nNL 1234=Amsterdam\r\n");
     datei("D-PLZ_Ort_0.txt", "[PLZ]\r\n01067=Dresden\r\n");
@@ -56,13 +57,18 @@ TEST_F(KatalogeTest, TownsByPrefixAndFirstDigit) {
     const char* ort;
   };
   const Fall faelle[] = {
-      {"12345", "D-", "Musterstadt"},   {"D-12345", "D-", "Musterstadt"}, {" d-12345 ", "D-", "Musterstadt"},
-      {"a-1010", "D-", "Wien"},         {"A-12345", "D-", "Wiener Neustadt"},
+      {"12345", "D-", "Musterstadt"},
+      {"D-12345", "D-", "Musterstadt"},
+      {" d-12345 ", "D-", "Musterstadt"},
+      {"a-1010", "D-", "Wien"},
+      {"A-12345", "D-", "Wiener Neustadt"},
       {"12345", "A-", "Wiener Neustadt"},  // another default country
-      {"NL 1234", "D-", "Amsterdam"},   // a letter first and no "-": file 9
-      {"01067", "D-", "Dresden"},       {"99999", "D-", ""},  // no such file
-      {"12399", "D-", ""},              // no such key
-      {"", "D-", ""},                   {"12347", "D-", "Nebenan"},  // a leading comma is dropped
+      {"NL 1234", "D-", "Amsterdam"},      // a letter first and no "-": file 9
+      {"01067", "D-", "Dresden"},
+      {"99999", "D-", ""},  // no such file
+      {"12399", "D-", ""},  // no such key
+      {"", "D-", ""},
+      {"12347", "D-", "Nebenan"},  // a leading comma is dropped
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.plz);
@@ -113,11 +119,12 @@ TEST_F(KatalogeTest, BankNames) {
     const char* bank;
   };
   const Fall faelle[] = {
-      {"12345678", "Testbank"},   {" 12345678 ", "Testbank"},
+      {"12345678", "Testbank"},  {" 12345678 ", "Testbank"},
       {"7654321", "Siebenbank"},  // seven digits: the key gets a leading zero, the file the code's own digit
-      {"07654321", "Nullbank"},   {"12345679", "Erste Bank"},
-      {"123456789", ""},          {"1234 5678", ""}, {"1234567x", ""}, {"", ""}, {"-1234567", ""},
-      {"99999999", ""},
+      {"07654321", "Nullbank"},  {"12345679", "Erste Bank"},
+      {"123456789", ""},         {"1234 5678", ""},
+      {"1234567x", ""},          {"", ""},
+      {"-1234567", ""},          {"99999999", ""},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.blz);

@@ -4,11 +4,11 @@
 #include "common/Ini.h"
 #include "common/formen/Auswahl.h"
 #include "common/formen/ZoomText.h"
+#include "mainwindow/HauptfensterFixture.h"
 #include "mainwindow/Main.h"
 #include "platform/kit/Form.h"
 #include "store/Datensatz.h"
 #include "support/Kontextmenue.h"
-#include "mainwindow/HauptfensterFixture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -24,14 +24,17 @@ class KontextmenueTest : public HauptfensterTest {
   void vorlagen(bool da) {
     const QString pfad = programmOrdner() + QStringLiteral("/vorlagen.ini");
     if (da == QFile::exists(pfad) && Main::IsLoaded()) return;
-    if (da) dateiSchreiben(pfad, "[Vorlagen]\r\n");
-    else QFile::remove(pfad);
+    if (da)
+      dateiSchreiben(pfad, "[Vorlagen]\r\n");
+    else
+      QFile::remove(pfad);
     vb::Forms::UnloadAll();
     zeigen();
   }
 
   void tabelle(const QList<std::pair<int, QString>>& felder = {}) {
-    QList<std::pair<int, QString>> alle = {{0, "Kunde"}, {1, "Weiß"}, {2, "Bärbel"}, {3, "Hauptstraße 1"}, {15, kAlt}, {16, kAlt}};
+    QList<std::pair<int, QString>> alle = {{0, "Kunde"},         {1, "Weiß"}, {2, "Bärbel"},
+                                           {3, "Hauptstraße 1"}, {15, kAlt},  {16, kAlt}};
     for (const auto& f : felder) alle.append(f);
     Felder werte;
     for (const auto& [i, t] : alle) werte[i] = t;
@@ -81,44 +84,134 @@ TEST_F(KontextmenueTest, TheMenuShowsWhatTheFieldAndTheRecordHold) {
     std::optional<QString> sichtbar;  // none: no menu at all
     QString standard;
   };
-  const QString feldAdr = QString::fromUtf8(kFeldItems) + QStringLiteral("mnuPopFeldEinfügen ") +
-                          QString::fromUtf8(kAdrItems);
+  const QString feldAdr =
+      QString::fromUtf8(kFeldItems) + QStringLiteral("mnuPopFeldEinfügen ") + QString::fromUtf8(kAdrItems);
   const QString feldOhneEinf = QString::fromUtf8(kFeldItems) + QString::fromUtf8(kAdrItems);
   const Fall faelle[] = {
-      {"surname: no pick list, no bold item", 1, {}, nullptr, false, true, false, Qt::RightButton,
-       feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopZoom"), QString()},
-      {"remark: zoom bold beside the pick list", 11, {}, nullptr, false, true, false, Qt::RightButton,
-       feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopListenwahl mnuPopZoom"), QStringLiteral("mnuPopZoom")},
-      {"e-mail with an address, no phones, no web page", 14, {{14, "a@b.de"}}, nullptr, false, true, false,
-       Qt::RightButton, feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopListenwahl mnuPopZoom mnuPopeMailTo"),
+      {"surname: no pick list, no bold item",
+       1,
+       {},
+       nullptr,
+       false,
+       true,
+       false,
+       Qt::RightButton,
+       feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopZoom"),
+       QString()},
+      {"remark: zoom bold beside the pick list",
+       11,
+       {},
+       nullptr,
+       false,
+       true,
+       false,
+       Qt::RightButton,
+       feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopListenwahl mnuPopZoom"),
+       QStringLiteral("mnuPopZoom")},
+      {"e-mail with an address, no phones, no web page",
+       14,
+       {{14, "a@b.de"}},
+       nullptr,
+       false,
+       true,
+       false,
+       Qt::RightButton,
+       feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopListenwahl mnuPopZoom mnuPopeMailTo"),
        QStringLiteral("mnuPopeMailTo")},
-      {"e-mail field empty: the pick list is bold", 14, {}, nullptr, false, true, false, Qt::RightButton,
-       feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopListenwahl mnuPopZoom"), QStringLiteral("mnuPopListenwahl")},
-      {"fax with a number and letter templates", 8, {{8, "040 11"}}, nullptr, false, true, true, Qt::RightButton,
+      {"e-mail field empty: the pick list is bold",
+       14,
+       {},
+       nullptr,
+       false,
+       true,
+       false,
+       Qt::RightButton,
+       feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopListenwahl mnuPopZoom"),
+       QStringLiteral("mnuPopListenwahl")},
+      {"fax with a number and letter templates",
+       8,
+       {{8, "040 11"}},
+       nullptr,
+       false,
+       true,
+       true,
+       Qt::RightButton,
        feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopListenwahl mnuPopZoom mnuPopBrfAnWord"),
        QStringLiteral("mnuPopBrfAnWord")},
-      {"fax with a number, no letter templates", 8, {{8, "040 11"}}, nullptr, false, true, false, Qt::RightButton,
-       feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopListenwahl mnuPopZoom"), QStringLiteral("mnuPopListenwahl")},
-      {"empty fax with letter templates", 8, {}, nullptr, false, true, true, Qt::RightButton,
+      {"fax with a number, no letter templates",
+       8,
+       {{8, "040 11"}},
+       nullptr,
+       false,
+       true,
+       false,
+       Qt::RightButton,
+       feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopListenwahl mnuPopZoom"),
+       QStringLiteral("mnuPopListenwahl")},
+      {"empty fax with letter templates",
+       8,
+       {},
+       nullptr,
+       false,
+       true,
+       true,
+       Qt::RightButton,
        feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopListenwahl mnuPopZoom mnuPopBrfAnWord"),
        QStringLiteral("mnuPopListenwahl")},
-      {"web page field", 22, {{22, "www.example.de"}, {12, "0171"}}, nullptr, false, true, false, Qt::RightButton,
+      {"web page field",
+       22,
+       {{22, "www.example.de"}, {12, "0171"}},
+       nullptr,
+       false,
+       true,
+       false,
+       Qt::RightButton,
        feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopListenwahl mnuPopZoom mnuPopStrichConnect mnuPopTeleWahl "
                                 "mnuPopWebSite"),
        QStringLiteral("mnuPopWebSite")},
-      {"a telephone of blanks counts", 3, {{7, " "}}, nullptr, false, true, false, Qt::RightButton,
-       feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopZoom mnuPopStrichConnect mnuPopTeleWahl"), QString()},
-      {"empty clipboard: no paste", 2, {}, nullptr, false, false, false, Qt::RightButton,
-       feldOhneEinf + QStringLiteral("mnuPopStrichEdit mnuPopZoom"), QString()},
-      {"read-only: no field and record items", 12, {{12, "0171"}, {14, "a@b.de"}}, nullptr, true, true, false,
+      {"a telephone of blanks counts",
+       3,
+       {{7, " "}},
+       nullptr,
+       false,
+       true,
+       false,
+       Qt::RightButton,
+       feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopZoom mnuPopStrichConnect mnuPopTeleWahl"),
+       QString()},
+      {"empty clipboard: no paste",
+       2,
+       {},
+       nullptr,
+       false,
+       false,
+       false,
+       Qt::RightButton,
+       feldOhneEinf + QStringLiteral("mnuPopStrichEdit mnuPopZoom"),
+       QString()},
+      {"read-only: no field and record items",
+       12,
+       {{12, "0171"}, {14, "a@b.de"}},
+       nullptr,
+       true,
+       true,
+       false,
        Qt::RightButton,
        QStringLiteral("mnuPopStrichEdit mnuPopListenwahl mnuPopZoom mnuPopStrichConnect mnuPopTeleWahl "
                       "mnuPopeMailTo"),
        QStringLiteral("mnuPopListenwahl")},
       {"left click", 11, {}, nullptr, false, true, false, Qt::LeftButton, std::nullopt, QString()},
       {"middle click", 11, {}, nullptr, false, true, false, Qt::MiddleButton, std::nullopt, QString()},
-      {"PopUp empty is on", 1, {}, "", false, true, false, Qt::RightButton,
-       feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopZoom"), QString()},
+      {"PopUp empty is on",
+       1,
+       {},
+       "",
+       false,
+       true,
+       false,
+       Qt::RightButton,
+       feldAdr + QStringLiteral("mnuPopStrichEdit mnuPopZoom"),
+       QString()},
       {"PopUp 0", 11, {}, "0", false, true, false, Qt::RightButton, std::nullopt, QString()},
   };
   for (const Fall& f : faelle) {
@@ -127,8 +220,10 @@ TEST_F(KontextmenueTest, TheMenuShowsWhatTheFieldAndTheRecordHold) {
     // The rows that set PopUp come last: the others run without the key.
     if (f.popUp) IniSchreiben(QString(), QString(), QStringLiteral("PopUp"), QString::fromLatin1(f.popUp));
     tabelle(f.texte);
-    if (f.zwischenablage) zwischenablage().inhalt = QStringLiteral("x");
-    else zwischenablage().inhalt.reset();
+    if (f.zwischenablage)
+      zwischenablage().inhalt = QStringLiteral("x");
+    else
+      zwischenablage().inhalt.reset();
     NurLesen = f.nurLesen ? -1 : 0;
     menue.gezeigt.clear();
     klick(f.feld, f.taste);
@@ -187,12 +282,12 @@ TEST_F(KontextmenueTest, TheItemsActOnTheClickedField) {
   struct Fall {
     const char* item;
     int feld;
-    int start, laenge;           // the selection before the right click
+    int start, laenge;              // the selection before the right click
     std::optional<QString> ablage;  // the clipboard before (none: empty)
     QString feldDanach;
     std::optional<QString> ablageDanach;
-    bool gestempelt;             // stored with today's change date
-    int zeilen;                  // records afterwards
+    bool gestempelt;  // stored with today's change date
+    int zeilen;       // records afterwards
   };
   const Fall faelle[] = {
       {"mnuPopFeldAuschneiden", 3, 0, 6, std::nullopt, QStringLiteral("traße 1"), QStringLiteral("Haupts"), true, 2},
@@ -200,7 +295,8 @@ TEST_F(KontextmenueTest, TheItemsActOnTheClickedField) {
       {"mnuPopFeldAuschneiden", 11, 3, 4, std::nullopt, QStringLiteral("einwei"), QStringLiteral("s\nz"), true, 2},
       // A locked box hands the focus on (and loses its selection with it): its date stays.
       {"mnuPopFeldAuschneiden", 15, 0, 2, std::nullopt, kAlt, QString(), false, 2},
-      {"mnuPopFeldKopieren", 3, 5, 6, std::nullopt, QStringLiteral("Hauptstraße 1"), QStringLiteral("straße"), false, 2},
+      {"mnuPopFeldKopieren", 3, 5, 6, std::nullopt, QStringLiteral("Hauptstraße 1"), QStringLiteral("straße"), false,
+       2},
       {"mnuPopFeldEinfügen", 3, 0, 5, QStringLiteral("Neben\tweg"), QStringLiteral("Neben wegstraße 1"),
        QStringLiteral("Neben\tweg"), true, 2},
       // Cut to the box's limit (the postcode holds 8 characters), as a paste by key.

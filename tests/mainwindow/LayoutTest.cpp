@@ -3,9 +3,9 @@
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "mainwindow/Main.h"
-#include "platform/vb/Codec.h"
 #include "platform/dienste/FontObject.h"
 #include "platform/kit/Twips.h"
+#include "platform/vb/Codec.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QCoreApplication>
@@ -128,9 +128,10 @@ TEST_F(LayoutTest, ACaptionFromKartulonIniMovesNothing) {
 }
 
 TEST_F(LayoutTest, OptionsLoaded) {
-  zedured(QString::fromUtf16(u"KatalogStdLand=A-\r\nOrtAusPlz=0\r\nAutoFormatUCase=2.5\r\nAutoFormatTrim=7\r\n"
-                             u"SchriftEin=Times New Roman;12;-1;0;0;255;\r\nSchriftBem=Arial;11;0;-1;0;0;\r\n"
-                             u"SchriftStd=Courier New;10;0;0;-1;255;\r\nSchriftBackCol=65535\r\n"));
+  zedured(
+      QString::fromUtf16(u"KatalogStdLand=A-\r\nOrtAusPlz=0\r\nAutoFormatUCase=2.5\r\nAutoFormatTrim=7\r\n"
+                         u"SchriftEin=Times New Roman;12;-1;0;0;255;\r\nSchriftBem=Arial;11;0;-1;0;0;\r\n"
+                         u"SchriftStd=Courier New;10;0;0;-1;255;\r\nSchriftBackCol=65535\r\n"));
   Main& f = m();
   EXPECT_EQ(KatalogStdLand, QStringLiteral("A-"));
   EXPECT_EQ(OrtAusPlz, 0);
@@ -212,8 +213,8 @@ TEST_F(LayoutTest, NothingStoredInReadOnlyMode) {
   Main& f = m();
   NurLesen = -1;
   f.OptionenSpeichern();
-  for (const char16_t* k : {u"SchriftEin", u"SchriftBem", u"SchriftStd", u"SchriftKom", u"SchriftBackCol",
-                            u"Form_Höhe", u"Form_Weite", u"Form_Links", u"Form_Oben"})
+  for (const char16_t* k : {u"SchriftEin", u"SchriftBem", u"SchriftStd", u"SchriftKom", u"SchriftBackCol", u"Form_Höhe",
+                            u"Form_Weite", u"Form_Links", u"Form_Oben"})
     EXPECT_EQ(lesen(k), QStringLiteral("fehlt")) << QString::fromUtf16(k).toStdString();
 }
 

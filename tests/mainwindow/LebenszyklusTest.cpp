@@ -1,11 +1,11 @@
 // The main window's first paint and its ways to end: the Ende key, the idle time-out and the close box,
 // each saving outside read-only mode and not saving in it; the file keys of the toolbar.
-#include "common/formen/File.h"
 #include "common/Token.h"
-#include "platform/vb/Clock.h"
-#include "platform/kit/Form.h"
-#include "platform/vb/Programm.h"
+#include "common/formen/File.h"
 #include "mainwindow/AdressdateiFixture.h"
+#include "platform/kit/Form.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Programm.h"
 
 #include <QApplication>
 #include <QTest>
@@ -99,14 +99,18 @@ TEST_F(LebenszyklusTest, EveryWayToEndSavesOutsideReadOnlyMode) {
     const qsizetype enden = programmEnden().size();
     try {
       switch (f.weg) {
-        case EndeKnopf: m().Toolbar->Button(QStringLiteral("Ende"))->trigger(); break;
+        case EndeKnopf:
+          m().Toolbar->Button(QStringLiteral("Ende"))->trigger();
+          break;
         case Zeitablauf:
           TimeOutSekunden = 30;
           m().ZeitTimeOut_Timer();
           ASSERT_EQ(programmEnden().size(), enden);
           m().ZeitTimeOut_Timer();
           break;
-        case Schliessen: m().close(); break;
+        case Schliessen:
+          m().close();
+          break;
       }
     } catch (const vb::Programm::Beendet&) {
     }

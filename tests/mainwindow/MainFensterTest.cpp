@@ -101,15 +101,23 @@ TEST_F(MainFensterTest, OtherControlsAsDesigned) {
     QRect lage;
   };
   const Fall faelle[] = {
-      {m.Rahmen0, "Flaeche", {120, 5160, 2415, 615}},  {m.Rahmen1, "Flaeche", {5640, 600, 3855, 2175}},
-      {m.Rahmen2, "Flaeche", {120, 3480, 2415, 1575}}, {m.Rahmen3, "Flaeche", {120, 600, 5415, 2775}},
-      {m.Rahmen4, "Flaeche", {5640, 2880, 3855, 2895}}, {m.Rahmen6, "Flaeche", {2640, 3480, 2895, 1575}},
-      {m.TxtSuche, "Rahmen0", {120, 240, 2175, 285}},  {m.befZoom, "Rahmen4", {3120, 270, 615, 255}},
+      {m.Rahmen0, "Flaeche", {120, 5160, 2415, 615}},
+      {m.Rahmen1, "Flaeche", {5640, 600, 3855, 2175}},
+      {m.Rahmen2, "Flaeche", {120, 3480, 2415, 1575}},
+      {m.Rahmen3, "Flaeche", {120, 600, 5415, 2775}},
+      {m.Rahmen4, "Flaeche", {5640, 2880, 3855, 2895}},
+      {m.Rahmen6, "Flaeche", {2640, 3480, 2895, 1575}},
+      {m.TxtSuche, "Rahmen0", {120, 240, 2175, 285}},
+      {m.befZoom, "Rahmen4", {3120, 270, 615, 255}},
       // The age and the day counts are a little larger than designed, so that the free fonts fit.
-      {&m.bezInfo2(20), "Rahmen4", {2400, 240, 1335, 420}}, {m.bezZeit1, "Flaeche", {4680, 5280, 930, 255}},
-      {m.bezZeit2, "Flaeche", {4680, 5520, 930, 255}}, {m.Liste, "Flaeche", {120, 5880, 9375, 450}},
-      {m.ListeSort, "Flaeche", {7080, 6360, 855, 225}}, {m.BezListeStd, "Flaeche", {5520, 6360, 1455, 255}},
-      {m.BezListeKom, "Flaeche", {8040, 6360, 1455, 255}}, {m.Toolbar, "Flaeche", {0, 0, 8415, 450}},
+      {&m.bezInfo2(20), "Rahmen4", {2400, 240, 1335, 420}},
+      {m.bezZeit1, "Flaeche", {4680, 5280, 930, 255}},
+      {m.bezZeit2, "Flaeche", {4680, 5520, 930, 255}},
+      {m.Liste, "Flaeche", {120, 5880, 9375, 450}},
+      {m.ListeSort, "Flaeche", {7080, 6360, 855, 225}},
+      {m.BezListeStd, "Flaeche", {5520, 6360, 1455, 255}},
+      {m.BezListeKom, "Flaeche", {8040, 6360, 1455, 255}},
+      {m.Toolbar, "Flaeche", {0, 0, 8415, 450}},
       {m.ProgressBar, "Main", {120, 6480, 1485, 225}},
   };
   for (const Fall& f : faelle) {
@@ -152,9 +160,23 @@ TEST_F(MainFensterTest, OtherControlsAsDesigned) {
 
 TEST_F(MainFensterTest, ToolbarButtonsAndStatusPanelsInOrder) {
   Main m;
-  const QStringList tasten = {"Ende", "Laden", "Speichern", "Drucken", "Foto", "Umschlag", "Telefon",
-                              "Ordne01", "OrdneAZ", "Suchen", "ListeNeu", "ListeKopieren",
-                              QString::fromUtf16(u"ListeLöschen"), "LaufPos1", "LaufBw", "LaufFw", "LaufEnde"};
+  const QStringList tasten = {"Ende",
+                              "Laden",
+                              "Speichern",
+                              "Drucken",
+                              "Foto",
+                              "Umschlag",
+                              "Telefon",
+                              "Ordne01",
+                              "OrdneAZ",
+                              "Suchen",
+                              "ListeNeu",
+                              "ListeKopieren",
+                              QString::fromUtf16(u"ListeLöschen"),
+                              "LaufPos1",
+                              "LaufBw",
+                              "LaufFw",
+                              "LaufEnde"};
   QStringList reihe;
   for (QAction* a : m.Toolbar->actions()) reihe << a->objectName();
   EXPECT_EQ(reihe, tasten);

@@ -1,9 +1,9 @@
 #include "common/Global.h"
-#include "mainwindow/Main.h"
-#include "mainwindow/MainFelder.h"
-#include "mainwindow/MainFamilie.h"
-#include "mainwindow/Instanzpruefung.h"
 #include "common/formen/Formular.h"
+#include "mainwindow/Instanzpruefung.h"
+#include "mainwindow/Main.h"
+#include "mainwindow/MainFamilie.h"
+#include "mainwindow/MainFelder.h"
 #include "platform/vb/Codec.h"
 #include "store/Maske.h"
 #include "support/kern/TestUmgebung.h"
@@ -92,7 +92,7 @@ TEST_F(MaskeTest, FindingTheMaskFile) {
       {"\\\\server\\masken\\Brief", "Brief Meier"},
       {"Privat\\Karte", "Karte Meier"},  // a folder below the mask folder
       {"Privat/Karte.msk", "Karte Meier"},
-      {fremd, "Fremd Meier"},  // a path that exists
+      {fremd, "Fremd Meier"},    // a path that exists
       {"Lokal", "Lokal Meier"},  // the current folder first
       {"Fehlt", ""},
       {"C:\\Masken\\Fehlt.msk", ""},
@@ -103,8 +103,12 @@ TEST_F(MaskeTest, FindingTheMaskFile) {
 }
 
 TEST_F(MaskeTest, MaskFilesInEitherEncoding) {
-  dateiSchreiben(MaskenOrdner + QStringLiteral("/Ansi.msk"), "{Stra\xdf" "e} \xe4");
-  dateiSchreiben(MaskenOrdner + QStringLiteral("/Utf8.msk"), "{Stra\xc3\x9f" "e} \xc3\xa4");
+  dateiSchreiben(MaskenOrdner + QStringLiteral("/Ansi.msk"),
+                 "{Stra\xdf"
+                 "e} \xe4");
+  dateiSchreiben(MaskenOrdner + QStringLiteral("/Utf8.msk"),
+                 "{Stra\xc3\x9f"
+                 "e} \xc3\xa4");
   EXPECT_EQ(MaskeFuellen(QStringLiteral("Ansi"), hans), QStringLiteral("Hauptstr. 1 ä"));
   EXPECT_EQ(MaskeFuellen(QStringLiteral("Utf8"), hans), QStringLiteral("Hauptstr. 1 ä"));
 }

@@ -5,12 +5,12 @@
 
 #include "common/Familie.h"
 #include "mainwindow/Dialogbefehl.h"
+#include "platform/dienste/FontObject.h"
 #include "platform/dienste/Printer.h"
 #include "platform/dienste/Zwischenablage.h"
 #include "platform/kit/Form.h"
 #include "platform/vb/Programm.h"
 #include "platform/vb/Vb.h"
-#include "platform/dienste/FontObject.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -170,8 +170,8 @@ class MenueTest : public AdressdateiTest {
  protected:
   void SetUp() override {
     AdressdateiTest::SetUp();
-    adressdatei("..Kunden\r\n" + zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Hans"}, {23, "1"}}).toUtf8() +
-                "\r\n" + zeileAus({{0, "Firma"}, {1, "Albers"}, {2, "Eva"}, {23, "2"}}).toUtf8() + "\r\n");
+    adressdatei("..Kunden\r\n" + zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Hans"}, {23, "1"}}).toUtf8() + "\r\n" +
+                zeileAus({{0, "Firma"}, {1, "Albers"}, {2, "Eva"}, {23, "2"}}).toUtf8() + "\r\n");
     m().DatenLaden();
     dialoge().clear();
   }
@@ -228,9 +228,9 @@ TEST_F(MenueTest, TheMenuBarHoldsTheTreeAsDesigned) {
     vb::MenuItem* i = item(a);
     ASSERT_NE(i, nullptr) << a->objectName().toStdString();
     const QByteArray kurz = a->shortcut().toString(QKeySequence::PortableText).toLatin1();
-    ist.push_back(text({reinterpret_cast<const char16_t*>(eltern.utf16()), reinterpret_cast<const char16_t*>(name.utf16()),
-                        a->property("index").toInt(), reinterpret_cast<const char16_t*>(caption.utf16()), kurz.constData(),
-                        i->Wartend()}));
+    ist.push_back(text({reinterpret_cast<const char16_t*>(eltern.utf16()),
+                        reinterpret_cast<const char16_t*>(name.utf16()), a->property("index").toInt(),
+                        reinterpret_cast<const char16_t*>(caption.utf16()), kurz.constData(), i->Wartend()}));
     // A waiting item can never be chosen.
     if (i->Wartend()) {
       EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
@@ -280,10 +280,10 @@ TEST_F(MenueTest, TheDesignClientAreaLiesBelowTheMenuBar) {
 }
 
 TEST_F(MenueTest, ReadOnlyDisablesTheFifteenItemsAndAWritableFileEnablesTheBuiltOnesAgain) {
-  const char16_t* fuenfzehn[] = {u"PulAnlegen", u"mnuDateiHinzufügen", u"PulSichern", u"mnuDateiBeschreiben",
-                                 u"PulSort", u"PulEnde", u"PulEinfügen", u"PulKopieren", u"PulAusschneiden",
-                                 u"mnuSonderzeichenEinfg", u"mnuAdrImport", u"mnuSetup", u"mnuMaskenEdit",
-                                 u"mnuUebernahme", u"mnuChk"};
+  const char16_t* fuenfzehn[] = {
+      u"PulAnlegen",   u"mnuDateiHinzufügen", u"PulSichern",    u"mnuDateiBeschreiben", u"PulSort",
+      u"PulEnde",      u"PulEinfügen",        u"PulKopieren",   u"PulAusschneiden",     u"mnuSonderzeichenEinfg",
+      u"mnuAdrImport", u"mnuSetup",           u"mnuMaskenEdit", u"mnuUebernahme",       u"mnuChk"};
   const QStringList wartend;
   IniSchreiben(IniDatei, QStringLiteral("kunden.dat"), QStringLiteral("ReadOnly"), QStringLiteral("1"));
   m().DatenLaden();
@@ -330,8 +330,8 @@ TEST_F(MenueTest, TheRecordMenusStatesFollowTheirInputsAndItsShortcutsObeyThem) 
   Zwischenablage::leeren();
   EXPECT_FALSE(m().mnuImpZA->Enabled());
   const QString text = m().Feld(1).Text();
-  for (QKeyCombination k : {Qt::CTRL | Qt::Key_F7, Qt::CTRL | Qt::SHIFT | Qt::Key_F7, Qt::CTRL | Qt::Key_F8,
-                            Qt::CTRL | Qt::Key_F9})
+  for (QKeyCombination k :
+       {Qt::CTRL | Qt::Key_F7, Qt::CTRL | Qt::SHIFT | Qt::Key_F7, Qt::CTRL | Qt::Key_F8, Qt::CTRL | Qt::Key_F9})
     taste(1, k.key(), k.keyboardModifiers());
   EXPECT_EQ(m().Feld(1).Text(), text);
   EXPECT_EQ(m().Liste->ListCount(), 2);
@@ -353,8 +353,7 @@ TEST_F(MenueTest, ShortcutsRunTheirCommandsFromAFieldBoxAndAreNeverTyped) {
   const Fall faelle[] = {
       {"Ctrl+N new", Qt::CTRL | Qt::Key_N, [] {}, [&] { return anzahl() == 3; }},
       {"Ctrl+K copy", Qt::CTRL | Qt::Key_K, [] {}, [&] { return anzahl() == 3; }},
-      {"Ctrl+Y delete", Qt::CTRL | Qt::Key_Y, [this] { dialoge().answer(vb::vbYes); },
-       [&] { return anzahl() == 1; }},
+      {"Ctrl+Y delete", Qt::CTRL | Qt::Key_Y, [this] { dialoge().answer(vb::vbYes); }, [&] { return anzahl() == 1; }},
       {"Ctrl+F search", Qt::CTRL | Qt::Key_F, [this] { m().TxtSuche->setText(QString()); },
        [this] { return m().TxtSuche->Text() == QStringLiteral("Meier"); }},
       {"Ctrl+F4 sort by category", Qt::CTRL | Qt::Key_F4, [] {},
@@ -432,7 +431,7 @@ TEST_F(MenueTest, TheMoreMenuRestartsTheIdleCountAndChecksTheFamilysPrograms) {
 
 TEST_F(MenueTest, TheDirectoryEnquiryLinkOpensOnlyAWholeWebAddress) {
   struct Fall {
-    const char* links;  // nullptr: no Links.txt
+    const char* links;      // nullptr: no Links.txt
     const char* geoeffnet;  // "" when the invalid-link message comes
     const char* link;
   };
@@ -593,8 +592,8 @@ TEST_F(MenueTest, TheDialogCommandLoadsPreparesShowsModallyAndUnloads) {
   s.vorZeigen = [](Probedialog& d) { d.vorbereitet = true; };
   s.danach = [] { gDialogLauf << (QApplication::overrideCursor() ? "danach, Sanduhr" : "danach"); };
   DialogBefehl(s);
-  EXPECT_EQ(gDialogLauf, QStringList({"vor dem Laden", "geladen", "modal, vorbereitet", "Sanduhr", "entladen",
-                                      "danach"}));
+  EXPECT_EQ(gDialogLauf,
+            QStringList({"vor dem Laden", "geladen", "modal, vorbereitet", "Sanduhr", "entladen", "danach"}));
   EXPECT_FALSE(Probedialog::IsLoaded());
   // A second call starts afresh.
   gDialogLauf.clear();

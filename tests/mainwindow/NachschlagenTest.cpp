@@ -39,8 +39,14 @@ class NachschlagenTest : public KartulonTest {
   }
   QString programm;
   QString ordnerVorher;
-  const QString zeile = zeileAus({{0, "Privat"}, {1, "Meier+Co"}, {2, "Anna"}, {3, "Straße 5"}, {4, "50667"},
-                                   {5, "Köln"}, {7, "0221 / 123-45"}, {23, "1"}});
+  const QString zeile = zeileAus({{0, "Privat"},
+                                  {1, "Meier+Co"},
+                                  {2, "Anna"},
+                                  {3, "Straße 5"},
+                                  {4, "50667"},
+                                  {5, "Köln"},
+                                  {7, "0221 / 123-45"},
+                                  {23, "1"}});
 };
 
 namespace {
@@ -58,17 +64,21 @@ TEST_F(NachschlagenTest, EachLookUpStartsTheProgramInItsFolderAndTypesItsSearch)
     QStringList verlauf;
     int pauseVor;  // the step that follows a pause of one second (-1 none checked)
   };
-  const QStringList dinfo99 = QStringList{"senden:{Esc 2}", "senden:{F2}", "tippen:Köln", "senden:{Tab 2}",
-                                          "tippen:Meier+Co", "senden:{Tab 2}", "tippen:50667", "senden:{Tab 2}",
-                                          "tippen:Straße 5", "senden:{Tab 2}", "tippen:0221", "senden:{Tab 2}",
-                                          "senden:{Tab 2}", "tippen:Anna"} +
-                              tabs(4);
+  const QStringList dinfo99 =
+      QStringList{"senden:{Esc 2}", "senden:{F2}",    "tippen:Köln",    "senden:{Tab 2}",  "tippen:Meier+Co",
+                  "senden:{Tab 2}", "tippen:50667",   "senden:{Tab 2}", "tippen:Straße 5", "senden:{Tab 2}",
+                  "tippen:0221",    "senden:{Tab 2}", "senden:{Tab 2}", "tippen:Anna"} +
+      tabs(4);
   const Fall faelle[] = {
-      {"D-Info 3.0", &Main::mnuAdrImpDINFO3_Click,
-       {"senden: ", "senden:{Esc 1}", "senden:%1{Home}", "tippen:Köln", "senden:~", "tippen:Meier+Co Anna"}, -1},
+      {"D-Info 3.0",
+       &Main::mnuAdrImpDINFO3_Click,
+       {"senden: ", "senden:{Esc 1}", "senden:%1{Home}", "tippen:Köln", "senden:~", "tippen:Meier+Co Anna"},
+       -1},
       {"D-Info 97", &Main::mnuAdrImpDINFO97_Click, {"senden:^o", "tippen:Köln", "senden:~", "tippen:Meier+Co Anna"}, 3},
-      {"KlickTel 98", &Main::mnuAdrImpKlickTel98_Click,
-       {"senden:^o", "tippen:Köln", "senden:~", "tippen:Meier+Co Anna"}, 3},
+      {"KlickTel 98",
+       &Main::mnuAdrImpKlickTel98_Click,
+       {"senden:^o", "tippen:Köln", "senden:~", "tippen:Meier+Co Anna"},
+       3},
       {"D-Info 99", &Main::mnuAdrImpDINFO99_Click, dinfo99, 1},
   };
   for (const Fall& f : faelle) {
@@ -217,7 +227,8 @@ TEST_F(NachschlagenTest, ThePostcodeSearchStartsItsProgram) {
   m().mnuPlzSuche_Click();
   EXPECT_TRUE(shell().gestartet.isEmpty());
   ASSERT_EQ(meldungen().size(), 1);
-  EXPECT_TRUE(meldungen()[0].contains(QStringLiteral("Es ist ein Fehler beim Starten der externen PLZ-Suche aufgetreten.")));
+  EXPECT_TRUE(
+      meldungen()[0].contains(QStringLiteral("Es ist ein Fehler beim Starten der externen PLZ-Suche aufgetreten.")));
 
   dialoge().clear();
   const QString plz = dateiSchreiben(tempPfad("PLZ/suche.sh"), "#!/bin/sh\n");

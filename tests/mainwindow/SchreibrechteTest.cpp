@@ -1,15 +1,15 @@
 // A file this user may not replace opens read-only and says why; a save that fails on the way out asks
 // once whether to end without saving. The permission check judges by the bits alone here (the platform's
 // switch for tests), so that it refuses also where the tests run as root.
+#include "mainwindow/AdressdateiFixture.h"
 #include "platform/vb/Dateirechte.h"
 #include "platform/vb/Programm.h"
-#include "mainwindow/AdressdateiFixture.h"
 
+#include <sys/resource.h>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -23,9 +23,14 @@ class Hindernis {
   Hindernis(Sperre art, const QString& ordner, const QString& datei, qint64 groesse)
       : art_(art), ordner_(ordner), datei_(datei) {
     switch (art) {
-      case Sperre::Keine: break;
-      case Sperre::Ordner: QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther); break;
-      case Sperre::Datei: QFile::setPermissions(datei, QFile::ReadOwner | QFile::ReadOther); break;
+      case Sperre::Keine:
+        break;
+      case Sperre::Ordner:
+        QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        break;
+      case Sperre::Datei:
+        QFile::setPermissions(datei, QFile::ReadOwner | QFile::ReadOther);
+        break;
       case Sperre::Groesse: {
         getrlimit(RLIMIT_FSIZE, &alt_);
         signal_ = std::signal(SIGXFSZ, SIG_IGN);

@@ -29,7 +29,8 @@ class SetupTest : public KartulonTest {
     if (!cbc.isEmpty()) dateiSchreiben(callByCall(), cbc);
   }
   // Opens the dialog through the menu command; the user acts on the shown form.
-  void oeffnen(const std::function<void(SetupForm&)>& benutzer, const std::function<void(SetupSpeziell&)>& spezial = {}) {
+  void oeffnen(const std::function<void(SetupForm&)>& benutzer,
+               const std::function<void(SetupSpeziell&)>& spezial = {}) {
     vb::Forms::setModalInterceptor([&](vb::FormBase& f) {
       if (auto* s = dynamic_cast<SetupForm*>(&f)) {
         s->show();
@@ -47,8 +48,10 @@ class SetupTest : public KartulonTest {
     EXPECT_TRUE(IniSichern());
     QList<QByteArray> z;
     for (const QByteArray& zeile : dateiLesen(zedured()).split('\n'))
-      for (const char* key : {"Auswahl\xD6" "ffnen=", "OrtAusPlz=", "AutoSucheDoppeltenNamen=", "AutoFormatUCase=",
-                              "AutoFormatTrim=", "SortAtClose=", "KatalogStdLand="})
+      for (const char* key : {"Auswahl\xD6"
+                              "ffnen=",
+                              "OrtAusPlz=", "AutoSucheDoppeltenNamen=", "AutoFormatUCase=", "AutoFormatTrim=",
+                              "SortAtClose=", "KatalogStdLand="})
         if (zeile.startsWith(key)) z << zeile + '\n';
     return z;
   }
@@ -68,13 +71,34 @@ TEST_F(SetupTest, StoredSettingsGiveTheControls) {
   const Fall faelle[] = {
       {"absent: the defaults", {}, {}, "Keine Sortierung", 0, "D-", {0, 1, 0, 0}, false, 1},
       {"04, 2, ch-, ticks from 2 and -1, aktiviert 0",
-       "SortAtClose=04\r\nAutoFormatUCase=2\r\nKatalogStdLand=ch-\r\nAuswahl\xD6" "ffnen=2\r\nOrtAusPlz=-1\r\n"
+       "SortAtClose=04\r\nAutoFormatUCase=2\r\nKatalogStdLand=ch-\r\nAuswahl\xD6"
+       "ffnen=2\r\nOrtAusPlz=-1\r\n"
        "AutoFormatTrim=0\r\nAutoSucheDoppeltenNamen=-1\r\n",
-       "[Allgemein]\r\naktiviert=0\r\n", "PLZ", 2, "CH-", {1, 1, 0, 1}, true, 0},
-      {"4, 7, F-, aktiviert empty", "SortAtClose=4\r\nAutoFormatUCase=7\r\nKatalogStdLand=F-\r\nOrtAusPlz=0\r\n",
-       "[Allgemein]\r\naktiviert=\r\n", "Keine Sortierung", -1, "A-", {0, 0, 0, 0}, false, 0},
-      {"2.5 rounds to 2", "AutoFormatUCase=2.5\r\nAutoFormatTrim=2\r\n", "[Allgemein]\r\naktiviert=1\r\n", "Keine Sortierung", 2, "D-",
-       {0, 1, 1, 0}, true, 1},
+       "[Allgemein]\r\naktiviert=0\r\n",
+       "PLZ",
+       2,
+       "CH-",
+       {1, 1, 0, 1},
+       true,
+       0},
+      {"4, 7, F-, aktiviert empty",
+       "SortAtClose=4\r\nAutoFormatUCase=7\r\nKatalogStdLand=F-\r\nOrtAusPlz=0\r\n",
+       "[Allgemein]\r\naktiviert=\r\n",
+       "Keine Sortierung",
+       -1,
+       "A-",
+       {0, 0, 0, 0},
+       false,
+       0},
+      {"2.5 rounds to 2",
+       "AutoFormatUCase=2.5\r\nAutoFormatTrim=2\r\n",
+       "[Allgemein]\r\naktiviert=1\r\n",
+       "Keine Sortierung",
+       2,
+       "D-",
+       {0, 1, 1, 0},
+       true,
+       1},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.was);
@@ -102,7 +126,8 @@ TEST_F(SetupTest, ListsCaptionsAndTabs) {
   EXPECT_EQ(s.SSTab->TabCaption(1), QStringLiteral("Schriften"));
   EXPECT_EQ(s.SSTab->TabCaption(2), QStringLiteral("Externes"));
   ASSERT_EQ(s.kombiSortAtEnd->ListCount(), 9);
-  EXPECT_EQ(s.kombiSortAtEnd->List(8), QString::fromUtf16(u"Änderungsdatum") + QString(50, u' ') + QStringLiteral("16"));
+  EXPECT_EQ(s.kombiSortAtEnd->List(8),
+            QString::fromUtf16(u"Änderungsdatum") + QString(50, u' ') + QStringLiteral("16"));
   EXPECT_EQ(s.comboKatalogStdLand->List(0), QStringLiteral("A-"));
   EXPECT_EQ(s.comboKatalogStdLand->List(2), QStringLiteral("D-"));
   EXPECT_EQ(s.comboAutoFormatCase->List(4), QStringLiteral("Alles in Kleinschrift"));
@@ -113,8 +138,10 @@ TEST_F(SetupTest, ListsCaptionsAndTabs) {
 }
 
 TEST_F(SetupTest, EveryWayOutWritesTheSwitches) {
-  const QByteArray vorher = "SortAtClose=4\r\nAutoFormatUCase=2.5\r\nKatalogStdLand=F-\r\nAuswahl\xD6" "ffnen=2\r\n"
-                            "OrtAusPlz=-1\r\nAutoSucheDoppeltenNamen=0\r\nAutoFormatTrim=7\r\n";
+  const QByteArray vorher =
+      "SortAtClose=4\r\nAutoFormatUCase=2.5\r\nKatalogStdLand=F-\r\nAuswahl\xD6"
+      "ffnen=2\r\n"
+      "OrtAusPlz=-1\r\nAutoSucheDoppeltenNamen=0\r\nAutoFormatTrim=7\r\n";
   struct Fall {
     const char* was;
     std::function<void(SetupForm&)> weg;
@@ -138,9 +165,11 @@ TEST_F(SetupTest, EveryWayOutWritesTheSwitches) {
     EXPECT_FALSE(offenNachher);
     EXPECT_FALSE(vb::DefaultInstance<SetupForm>::IsLoaded());
     // The sort code and the country the lists cannot show stay as they were.
-    EXPECT_EQ(schalterZeilen(), QList<QByteArray>({"SortAtClose=4\r\n", "AutoFormatUCase= 2\r\n", "KatalogStdLand=F-\r\n",
-                                                   "Auswahl\xD6" "ffnen= 1\r\n", "OrtAusPlz= 1\r\n",
-                                                   "AutoSucheDoppeltenNamen= 1\r\n", "AutoFormatTrim= 1\r\n"}));
+    EXPECT_EQ(schalterZeilen(),
+              QList<QByteArray>({"SortAtClose=4\r\n", "AutoFormatUCase= 2\r\n", "KatalogStdLand=F-\r\n",
+                                 "Auswahl\xD6"
+                                 "ffnen= 1\r\n",
+                                 "OrtAusPlz= 1\r\n", "AutoSucheDoppeltenNamen= 1\r\n", "AutoFormatTrim= 1\r\n"}));
     EXPECT_EQ(dateiLesen(callByCall()), QByteArray("[Allgemein]\r\naktiviert= 1\r\n"));
   }
 }
@@ -159,7 +188,9 @@ TEST_F(SetupTest, ChoicesAreWrittenAndTheMainWindowAppliesThemAtOnce) {
     s.StrgOrtPlz->setValue(0);
     QTest::keyClick(&s, Qt::Key_Return);
   });
-  EXPECT_EQ(schalterZeilen(), QList<QByteArray>({"SortAtClose=01\r\n", "KatalogStdLand=CH-\r\n", "Auswahl\xD6" "ffnen= 0\r\n",
+  EXPECT_EQ(schalterZeilen(), QList<QByteArray>({"SortAtClose=01\r\n", "KatalogStdLand=CH-\r\n",
+                                                 "Auswahl\xD6"
+                                                 "ffnen= 0\r\n",
                                                  "OrtAusPlz= 0\r\n", "AutoSucheDoppeltenNamen= 0\r\n",
                                                  "AutoFormatUCase= 3\r\n", "AutoFormatTrim= 1\r\n"}));
   // CallByCall.ini does not exist: its box was hidden and the file stays away.
@@ -238,8 +269,10 @@ TEST_F(SetupTest, TheRemarksFontAloneAndTheBackgroundColour) {
   EXPECT_EQ(dialoge().requests()[1].text, farbeVorher.name());
   for (int i = 0; i < 24; ++i)
     if (!m().Feld(i).Locked()) EXPECT_EQ(m().Feld(i).BackColor(), QColor(0xFF, 0xFF, 0xC0)) << i;
-  EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("SchriftBackCol"), QString()), QString::number(vb::RGB(0xFF, 0xFF, 0xC0)));
-  EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("SchriftBem"), QString()), QStringLiteral("Arial;9;0;-1;0;0;"));
+  EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("SchriftBackCol"), QString()),
+            QString::number(vb::RGB(0xFF, 0xFF, 0xC0)));
+  EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("SchriftBem"), QString()),
+            QStringLiteral("Arial;9;0;-1;0;0;"));
 }
 
 TEST_F(SetupTest, RegisteringExternalPrograms) {
@@ -251,28 +284,32 @@ TEST_F(SetupTest, RegisteringExternalPrograms) {
   const Fall faelle[] = {
       {3, "Wo ist das KlickTel 98  Startprogramm?", "KlickTel 98|ktel32*.exe|" + programm, "/opt/kt/ktel32b.exe",
        "/opt/kt/ktel32b.exe", "98", "fehlt"},
-      {4, "Wo ist das D-Info 99 Startprogramm?", "D-Info 99|DInfo.exe|" + programm, "/opt/di/DInfo.exe", "/opt/di/DInfo.exe",
-       "99", "fehlt"},
-      {1, QString::fromUtf16(u"Wählen Sie ein externes PLZ-Programm"), programm, "/usr/bin/plz", "/opt/di/DInfo.exe", "99",
-       "/usr/bin/plz"},
-      {0, "Wo ist das D-Info 3.0 Startprogramm?", "D-Info 3.0|DINFOWIN.EXE|" + programm, QString(), "/opt/di/DInfo.exe", "99",
-       "/usr/bin/plz"},
-      {2, "Wo ist das D-Info 97 Startprogramm?", "D-Info 97|Dinfo32.exe|" + programm, "/d/Dinfo32.exe", "/d/Dinfo32.exe", "97",
-       "/usr/bin/plz"},
+      {4, "Wo ist das D-Info 99 Startprogramm?", "D-Info 99|DInfo.exe|" + programm, "/opt/di/DInfo.exe",
+       "/opt/di/DInfo.exe", "99", "fehlt"},
+      {1, QString::fromUtf16(u"Wählen Sie ein externes PLZ-Programm"), programm, "/usr/bin/plz", "/opt/di/DInfo.exe",
+       "99", "/usr/bin/plz"},
+      {0, "Wo ist das D-Info 3.0 Startprogramm?", "D-Info 3.0|DINFOWIN.EXE|" + programm, QString(), "/opt/di/DInfo.exe",
+       "99", "/usr/bin/plz"},
+      {2, "Wo ist das D-Info 97 Startprogramm?", "D-Info 97|Dinfo32.exe|" + programm, "/d/Dinfo32.exe",
+       "/d/Dinfo32.exe", "97", "/usr/bin/plz"},
   };
   SetupForm& s = SetupForm::get();
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.index);
     dialoge().clear();
-    if (f.datei.isEmpty()) dialoge().answerCancel();
-    else dialoge().answerText(f.datei);
+    if (f.datei.isEmpty())
+      dialoge().answerCancel();
+    else
+      dialoge().answerText(f.datei);
     s.befExtern_Click(f.index);
     ASSERT_EQ(dialoge().requests().size(), 1);
     EXPECT_EQ(dialoge().requests()[0].kind, QStringLiteral("file"));
     EXPECT_EQ(dialoge().requests()[0].title, f.titel);
     EXPECT_EQ(dialoge().requests()[0].text, f.filter);
     EXPECT_EQ(dialoge().requests()[0].style, 0);  // an open dialog
-    auto lesen = [](const char* k) { return IniLesen(QString(), QString(), QString::fromLatin1(k), QStringLiteral("fehlt")); };
+    auto lesen = [](const char* k) {
+      return IniLesen(QString(), QString(), QString::fromLatin1(k), QStringLiteral("fehlt"));
+    };
     EXPECT_EQ(lesen("DInfoPrg"), f.prg);
     EXPECT_EQ(lesen("DInfoVer"), f.ver);
     EXPECT_EQ(lesen("ExtPlzSuche"), f.plz);

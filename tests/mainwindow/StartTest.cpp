@@ -3,10 +3,10 @@
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "mainwindow/Main.h"
-#include "platform/vb/Codec.h"
-#include "platform/vb/Programm.h"
 #include "platform/dienste/Screen.h"
 #include "platform/dienste/SysInfo.h"
+#include "platform/vb/Codec.h"
+#include "platform/vb/Programm.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QDir>
@@ -29,19 +29,19 @@ class StartTest : public KartulonTest {
 TEST_F(StartTest, StartFileFromTheCommandLine) {
   struct Fall {
     const char* befehlszeile;
-    QStringList dateien;      // present in the data folder
-    const char* erwartet;     // the start file's name in the data folder
-    const char* meldung;      // "" when none
+    QStringList dateien;   // present in the data folder
+    const char* erwartet;  // the start file's name in the data folder
+    const char* meldung;   // "" when none
   };
   const Fall faelle[] = {
       {"", {}, "kartulon.dat", ""},
       {"Datei=Kunden", {"Kunden.Dat"}, "Kunden.Dat", ""},
       {"Datei=Kunden.txt", {"Kunden.Dat"}, "Kunden.Dat", ""},
-      {"Datei=/woanders/Kunden", {"Kunden.Dat"}, "Kunden.Dat", ""},      // always the data folder
+      {"Datei=/woanders/Kunden", {"Kunden.Dat"}, "Kunden.Dat", ""},  // always the data folder
       {"Datei=C:\\Andere\\Kunden", {"Kunden.Dat"}, "Kunden.Dat", ""},
-      {"datei=kunden", {"Kunden.Dat"}, "kunden.Dat", ""},                // found whatever its case
-      {"Datei=Alt /Datei=Neu", {"Alt.Dat", "Neu.Dat"}, "Neu.Dat", ""},   // the last one wins
-      {"Datei=Mein Verein", {"Mein.Dat"}, "Mein.Dat", ""},               // a blank ends the name
+      {"datei=kunden", {"Kunden.Dat"}, "kunden.Dat", ""},               // found whatever its case
+      {"Datei=Alt /Datei=Neu", {"Alt.Dat", "Neu.Dat"}, "Neu.Dat", ""},  // the last one wins
+      {"Datei=Mein Verein", {"Mein.Dat"}, "Mein.Dat", ""},              // a blank ends the name
       {"Datei=Fehlt", {}, "kartulon.dat", "Angegebene Datei fehlt.dat nicht gefunden.\rBenutze Standarddatei."},
       {"Datei=", {}, "kartulon.dat", "Angegebene Datei 1.dat nicht gefunden.\rBenutze Standarddatei."},
   };
@@ -49,7 +49,9 @@ TEST_F(StartTest, StartFileFromTheCommandLine) {
     SCOPED_TRACE(f.befehlszeile);
     for (const QString& d : f.dateien) dateiSchreiben(imProgramm(d), adressen);
     int toeneBeiMeldung = -1;
-    dialoge().onRequest = [&](const ScriptedDialogs::Request&) { toeneBeiMeldung = static_cast<int>(toene().aufrufe().size()); };
+    dialoge().onRequest = [&](const ScriptedDialogs::Request&) {
+      toeneBeiMeldung = static_cast<int>(toene().aufrufe().size());
+    };
     Main& m = starten(QString::fromUtf8(f.befehlszeile));
     EXPECT_EQ(AktuelleDatei, programmOrdner() + u'/' + QString::fromUtf8(f.erwartet));
     if (*f.meldung) {
@@ -101,7 +103,8 @@ TEST_F(StartTest, DataFolder) {
     for (const QString& d : QDir(programmOrdner()).entryList({"zurirada.ini"}, QDir::Files))
       if (d.compare(QStringLiteral("zurirada.ini"), Qt::CaseInsensitive) == 0) QFile::remove(imProgramm(d));
     if (f.zurirada)
-      ini(imProgramm(QStringLiteral("Zurirada.ini")), QStringLiteral("[Ordner]\r\nDirData=") + QString::fromUtf8(f.zurirada) + "\r\n");
+      ini(imProgramm(QStringLiteral("Zurirada.ini")),
+          QStringLiteral("[Ordner]\r\nDirData=") + QString::fromUtf8(f.zurirada) + "\r\n");
     zedured(f.zedured ? QStringLiteral("DirData=") + QString::fromUtf8(f.zedured) + "\r\n" : QString());
     starten();
     EXPECT_EQ(DatenOrdner, f.erwartet);
@@ -113,8 +116,9 @@ TEST_F(StartTest, DataFolder) {
 
 TEST_F(StartTest, CaptionsFromKartulonIni) {
   ini(imProgramm(QStringLiteral("Kartulon.Ini")),
-      QString::fromUtf16(u"[Beschriftung]\r\nBez_01=Familienname\r\nBez_05=\r\nBez_23=Nummer\r\nRahmen_03=Postanschrift\r\n"
-                         u"Rahmen_00=Finden\r\nRahmen_05=Gibt es nicht\r\nBez_24=Auch nicht\r\n"));
+      QString::fromUtf16(
+          u"[Beschriftung]\r\nBez_01=Familienname\r\nBez_05=\r\nBez_23=Nummer\r\nRahmen_03=Postanschrift\r\n"
+          u"Rahmen_00=Finden\r\nRahmen_05=Gibt es nicht\r\nBez_24=Auch nicht\r\n"));
   Main& m = starten();
   EXPECT_EQ(IniDatei, imProgramm(QStringLiteral("Kartulon.Ini")));
   EXPECT_EQ(m.Bezeichnung1(1).Caption(), QStringLiteral("Familienname"));
@@ -218,6 +222,7 @@ TEST_F(StartTest, ConfigurationJobsEndTheStartEarly) {
   ini(imProgramm(QStringLiteral("Adapter.Cfg")), QStringLiteral("[Status]\r\nAutorun=1\r\n"));
   EXPECT_THROW(starten(), vb::Programm::Beendet);
   EXPECT_EQ(programmEnden().size(), 1);
-  EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("Stat_Starts"), QStringLiteral("fehlt")), QStringLiteral("fehlt"));
+  EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("Stat_Starts"), QStringLiteral("fehlt")),
+            QStringLiteral("fehlt"));
   EXPECT_FALSE(QFile::exists(imProgramm(QStringLiteral("X-Letzte.txt"))));
 }

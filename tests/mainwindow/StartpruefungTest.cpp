@@ -1,13 +1,13 @@
 #include "common/Ini.h"
 #include "common/Startpruefung.h"
-#include "mainwindow/Main.h"
-#include "mainwindow/MainFelder.h"
-#include "mainwindow/MainFamilie.h"
-#include "mainwindow/Instanzpruefung.h"
 #include "common/formen/Formular.h"
-#include "platform/vb/Clock.h"
+#include "mainwindow/Instanzpruefung.h"
+#include "mainwindow/Main.h"
+#include "mainwindow/MainFamilie.h"
+#include "mainwindow/MainFelder.h"
 #include "platform/dienste/SysInfo.h"
 #include "platform/kit/Instanz.h"
+#include "platform/vb/Clock.h"
 #include "platform/vb/Paths.h"
 #include "platform/vb/Programm.h"
 #include "support/kern/TestUmgebung.h"
@@ -31,8 +31,8 @@ class StartpruefungTest : public KartulonTest {
 };
 
 namespace {
-const QString kEinleitung =
-    QStringLiteral("Die Software erwartet eine Ländereinstellung, wie sie im deutschsprachigen Gebiet üblich ist.\r\n\r\n");
+const QString kEinleitung = QStringLiteral(
+    "Die Software erwartet eine Ländereinstellung, wie sie im deutschsprachigen Gebiet üblich ist.\r\n\r\n");
 const QString kZahlen = QStringLiteral(
     "Als Dezimaltrennzeichen sollte ein Komma und als Gruppierungszeichen ein Punkt eingestellt sein. Es könnte "
     "sein, dass Berechnungen und Zahlenformatierungen falsch durchgeführt werden!\r\n\r\n");
@@ -110,14 +110,18 @@ TEST_F(StartpruefungTest, DateFormsAndTheSwitch) {
     dialoge().clear();
     Clock::setFixed(QDateTime(f.heute, QTime(14, 30)));
     regional(",", ".", f.form);
-    if (f.hinweis.isEmpty()) QFile::remove(windowsOrdner() + "/Zedured.ini");
-    else laenderHinweis(f.hinweis);
+    if (f.hinweis.isEmpty())
+      QFile::remove(windowsOrdner() + "/Zedured.ini");
+    else
+      laenderHinweis(f.hinweis);
     dialoge().answer(vb::vbYes);
     EXPECT_EQ(LaenderPruefen(f.flag), f.text) << f.form.toStdString() << " " << f.hinweis.toStdString();
     EXPECT_EQ(dialoge().requests().size(), f.box ? 1 : 0) << f.form.toStdString() << " " << f.hinweis.toStdString();
     // Yes keeps the switch as it was.
-    if (!f.hinweis.isEmpty()) EXPECT_TRUE(zedured().contains("nderHinweis=" + f.hinweis));
-    else EXPECT_FALSE(zedured().contains("nderHinweis"));
+    if (!f.hinweis.isEmpty())
+      EXPECT_TRUE(zedured().contains("nderHinweis=" + f.hinweis));
+    else
+      EXPECT_FALSE(zedured().contains("nderHinweis"));
   }
 }
 

@@ -39,7 +39,7 @@ TEST_F(SuchenTest, FindsTheNextMatchingRecord) {
     int erwartet;  // the selection afterwards; -2: nothing found
   };
   const Fall faelle[] = {
-      {0, "mei", false, 1},            // the next record, in any case, any field
+      {0, "mei", false, 1},  // the next record, in any case, any field
       {1, "mei", false, 2},
       {2, "mei", false, 0},            // wraps round
       {-1, "mei", false, 0},           // nothing selected: starts at the first record
@@ -47,17 +47,17 @@ TEST_F(SuchenTest, FindsTheNextMatchingRecord) {
       {1, "berlin  meier", false, 0},  // any order, runs of blanks
       {4, "Berlin", false, 0},
       {0, "Berlin", false, 3},
-      {0, "\"meier\"", false, 2},      // a whole field: not Meierhof
-      {0, "\"meier", false, 1},        // a field that begins with it: Meierhof
-      {0, "03012", true, 0},           // Shift: separators in the records are ignored
+      {0, "\"meier\"", false, 2},  // a whole field: not Meierhof
+      {0, "\"meier", false, 1},    // a field that begins with it: Meierhof
+      {0, "03012", true, 0},       // Shift: separators in the records are ignored
       {0, "03012", false, -2},
-      {0, "030/12", true, -2},         // the term keeps its own
+      {0, "030/12", true, -2},  // the term keeps its own
       {0, "1?34", false, 2},
       {2, "1?34", false, 2},
-      {3, "#", false, 0},              // any record with a digit
-      {0, "[abc", false, 3},           // no valid pattern: looked for as plain text
+      {3, "#", false, 0},     // any record with a digit
+      {0, "[abc", false, 3},  // no valid pattern: looked for as plain text
       {0, "b[aeiou]nn", false, 2},
-      {3, "", false, 4},               // no terms: the next record
+      {3, "", false, 4},  // no terms: the next record
       {0, "xyz", false, -2},
   };
   for (const Fall& f : faelle) {

@@ -136,7 +136,10 @@ TEST_F(TipsTest, TheFirstPaintShowsTheFileDialogThenTheTipOncePerRun) {
       if (auto* d = dynamic_cast<File*>(&form)) d->BefAbbrechen->click();
       if (auto* d = dynamic_cast<Tips*>(&form)) d->befAbbrechen->click();
     });
-    QByteArray zedured = "[Allgemein]\r\nUser=Maier\r\n[Kartulon]\r\nAuswahl\xD6" "ffnen=" + QByteArray(f.auswahlOeffnen) + "\r\n";
+    QByteArray zedured =
+        "[Allgemein]\r\nUser=Maier\r\n[Kartulon]\r\nAuswahl\xD6"
+        "ffnen=" +
+        QByteArray(f.auswahlOeffnen) + "\r\n";
     if (f.autoTip) zedured += "AutoTip=" + QByteArray(f.autoTip) + "\r\n";
     IniSichern();  // what the last run wrote is on disk before the file is replaced
     dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"), zedured);

@@ -79,7 +79,8 @@ TEST_F(TitelTest, TheHolidayPictureOfTheDay) {
       // Left 120, centred above the engraved line (1200 twips and one pixel).
       const vb::Image& b = t.ImageFeier(f.bild);
       EXPECT_EQ(b.size(), QSize(32, 32));
-      EXPECT_EQ(b.pos(), QPoint(Twips::zuPixel(120), Twips::zuPixel(static_cast<int>(std::lround((1200 + px() - 480) / 2)))));
+      EXPECT_EQ(b.pos(),
+                QPoint(Twips::zuPixel(120), Twips::zuPixel(static_cast<int>(std::lround((1200 + px() - 480) / 2)))));
     }
   }
 }

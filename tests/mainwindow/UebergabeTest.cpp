@@ -1,8 +1,8 @@
 // What the transfer form and the dialling dialog start with, taken from the shown record and the box
 // that last had the focus, on the real main window.
 #include "common/Global.h"
-#include "mainwindow/Main.h"
 #include "mainwindow/HauptfensterFixture.h"
+#include "mainwindow/Main.h"
 
 #include <QApplication>
 #include <QTest>
@@ -38,22 +38,46 @@ TEST_F(UebergabeTest, TheTransferFormGetsTheRecipientAndTheSelection) {
       {"surname only, no selection", {{1, "Meier"}}, 0, 0, 0, {QStringLiteral("Meier")}},
       {"no names", {{17, "12345"}}, 0, 0, 0, {QString(), QStringLiteral("12345")}},
       {"first name and surname, bank details",
-       {{1, "Meier"}, {2, " Anna"}, {17, "1234567890"}, {18, "37050198"}, {19, "Sparkasse"}}, 0, 0, 0,
+       {{1, "Meier"}, {2, " Anna"}, {17, "1234567890"}, {18, "37050198"}, {19, "Sparkasse"}},
+       0,
+       0,
+       0,
        {QStringLiteral("Anna Meier"), QStringLiteral("1234567890"), QStringLiteral("37050198"),
         QStringLiteral("Sparkasse")}},
       {"everything longer than its box",
-       {{1, "Müller-Lüdenscheidt"}, {2, "Hans-Hermann"}, {17, "123456789012"}, {18, "370501980"},
+       {{1, "Müller-Lüdenscheidt"},
+        {2, "Hans-Hermann"},
+        {17, "123456789012"},
+        {18, "370501980"},
         {19, "Kreissparkasse Köln Zweigstelle"}},
-       0, 0, 0,
+       0,
+       0,
+       0,
        {QStringLiteral("Hans-Hermann Müller-Lüdensc"), QStringLiteral("1234567890"), QStringLiteral("37050198"),
         QStringLiteral("Kreissparkasse Köln Zweigst")}},
-      {"a selection over two lines", {{11, " Rechnung 12\r\nvom 1.12. "}}, 11, 0, -1,
+      {"a selection over two lines",
+       {{11, " Rechnung 12\r\nvom 1.12. "}},
+       11,
+       0,
+       -1,
        {QString(), QString(), QString(), QString(), QStringLiteral("Rechnung 12 vom 1.12.")}},
-      {"a selection over 27 characters", {{3, lang}}, 3, 0, -1,
+      {"a selection over 27 characters",
+       {{3, lang}},
+       3,
+       0,
+       -1,
        {QString(), QString(), QString(), QString(), lang.left(27)}},
-      {"part of a box", {{5, "Köln-Deutz"}}, 5, 5, 5,
+      {"part of a box",
+       {{5, "Köln-Deutz"}},
+       5,
+       5,
+       5,
        {QString(), QString(), QString(), QString(), QStringLiteral("Deutz")}},
-      {"no box had the focus: field 0's selection", {{0, "Lieferant"}}, 0, 0, 4,
+      {"no box had the focus: field 0's selection",
+       {{0, "Lieferant"}},
+       0,
+       0,
+       4,
        {QString(), QString(), QString(), QString(), QStringLiteral("Lief")}},
   };
   for (const Fall& f : faelle) {

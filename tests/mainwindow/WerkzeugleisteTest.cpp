@@ -34,8 +34,8 @@ TEST_F(WerkzeugleisteTest, NavigationKeysStepThroughTheTable) {
     int anzahl, vorher, nachher;
   };
   const Fall faelle[] = {
-      {u"LaufPos1", 5, 3, 0}, {u"LaufEnde", 5, 1, 4}, {u"LaufBw", 5, 3, 2}, {u"LaufBw", 5, 0, 0},
-      {u"LaufBw", 5, -1, 0},  {u"LaufFw", 5, 3, 4},   {u"LaufFw", 5, 4, 4}, {u"LaufFw", 5, -1, 0},
+      {u"LaufPos1", 5, 3, 0}, {u"LaufEnde", 5, 1, 4},   {u"LaufBw", 5, 3, 2},     {u"LaufBw", 5, 0, 0},
+      {u"LaufBw", 5, -1, 0},  {u"LaufFw", 5, 3, 4},     {u"LaufFw", 5, 4, 4},     {u"LaufFw", 5, -1, 0},
       {u"LaufFw", 1, 0, 0},   {u"LaufPos1", 0, -1, -1}, {u"LaufEnde", 0, -1, -1}, {u"LaufBw", 0, -1, -1},
   };
   for (const Fall& f : faelle) {
@@ -129,7 +129,7 @@ TEST_F(WerkzeugleisteTest, IdleTimeOutWarnsThenEnds) {
 }
 
 TEST_F(WerkzeugleisteTest, AChangeOfAFieldRestartsTheIdleCount) {
-  m();  // loaded first: the load takes the time-out of the file it opens
+  m();                   // loaded first: the load takes the time-out of the file it opens
   TimeOutSekunden = 60;  // under 120: warned from the first tick
   m().ZeitTimeOut_Timer();
   EXPECT_EQ(panel("Status"), QStringLiteral("Automatisches Programmende in 35 Sekunden..."));
@@ -155,9 +155,9 @@ namespace {
 
 // Every key shows a picture of its own (from the icon theme or the program's own) and is on.
 TEST_F(WerkzeugleisteTest, EveryKeyHasItsOwnPictureAndIsOn) {
-  const QStringList tasten = {"Ende", "Laden", "Speichern", "Drucken", "Foto", "Umschlag", "Telefon", "Ordne01",
-                              "OrdneAZ", "Suchen", "ListeNeu", "ListeKopieren", "ListeLöschen", "LaufPos1",
-                              "LaufBw", "LaufFw", "LaufEnde"};
+  const QStringList tasten = {"Ende",         "Laden",    "Speichern", "Drucken", "Foto",     "Umschlag",
+                              "Telefon",      "Ordne01",  "OrdneAZ",   "Suchen",  "ListeNeu", "ListeKopieren",
+                              "ListeLöschen", "LaufPos1", "LaufBw",    "LaufFw",  "LaufEnde"};
   QList<QImage> gesehen;
   for (const QString& taste : tasten) {
     SCOPED_TRACE(taste.toStdString());

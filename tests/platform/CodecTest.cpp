@@ -23,23 +23,30 @@ TEST(Codec, DetectsUtf8OnlyWithMultiByteSequences) {
   EXPECT_EQ(Codec::erkennen("\xC0\xAF"), Codec::Kodierung::Windows1252);      // overlong
   EXPECT_EQ(Codec::erkennen("\xED\xA0\x80"), Codec::Kodierung::Windows1252);  // surrogate
   Codec::Kodierung k;
-  EXPECT_EQ(Codec::dekodieren("Stra\xC3\x9F" "e", &k), QStringLiteral("Straße"));
+  EXPECT_EQ(Codec::dekodieren("Stra\xC3\x9F"
+                              "e",
+                              &k),
+            QStringLiteral("Straße"));
   EXPECT_EQ(k, Codec::Kodierung::Utf8);
-  EXPECT_EQ(Codec::kodieren(QStringLiteral("Straße"), Codec::Kodierung::Utf8), QByteArray("Stra\xC3\x9F" "e"));
-  EXPECT_EQ(Codec::kodieren(QStringLiteral("Straße"), Codec::Kodierung::Windows1252), QByteArray("Stra\xDF" "e"));
+  EXPECT_EQ(Codec::kodieren(QStringLiteral("Straße"), Codec::Kodierung::Utf8), QByteArray("Stra\xC3\x9F"
+                                                                                          "e"));
+  EXPECT_EQ(Codec::kodieren(QStringLiteral("Straße"), Codec::Kodierung::Windows1252), QByteArray("Stra\xDF"
+                                                                                                 "e"));
 }
 
 TEST(Codec, ReducesForeignTextAtTheBoundary) {
-  struct Fall { const char16_t* ein; const char16_t* aus; };
+  struct Fall {
+    const char16_t* ein;
+    const char16_t* aus;
+  };
   const Fall faelle[] = {
-      {u"Müller", u"Müller"},           // in the code page already
-      {u"Łódź", u"?ódz"},               // Ł has no base letter in the page, ź becomes z
-      {u"Dvořák", u"Dvorák"},           // ř -> r
-      {u"Nguyễn", u"Nguyên"},           // the mark the page lacks is dropped, ê kept
-      {u"€ – „x“", u"€ – „x“"},         // typographic characters of the page
-      {u"日本", u"??"},
-      {u"a\U0001F600b", u"a?b"},        // a surrogate pair is one "?"
-      {u"u\u0308", u"ü"},               // a letter with a combining mark is composed
+      {u"Müller", u"Müller"},                               // in the code page already
+      {u"Łódź", u"?ódz"},                                   // Ł has no base letter in the page, ź becomes z
+      {u"Dvořák", u"Dvorák"},                               // ř -> r
+      {u"Nguyễn", u"Nguyên"},                               // the mark the page lacks is dropped, ê kept
+      {u"€ – „x“", u"€ – „x“"},                             // typographic characters of the page
+      {u"日本", u"??"},         {u"a\U0001F600b", u"a?b"},  // a surrogate pair is one "?"
+      {u"u\u0308", u"ü"},                                   // a letter with a combining mark is composed
   };
   for (const Fall& f : faelle)
     EXPECT_EQ(Codec::auf1252Reduzieren(QString::fromUtf16(f.ein)), QString::fromUtf16(f.aus))

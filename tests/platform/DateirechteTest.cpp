@@ -1,10 +1,10 @@
 #include "platform/vb/Dateirechte.h"
 #include "support/kern/TestUmgebung.h"
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <cerrno>
-#include <unistd.h>
 
 class DateirechteTest : public KartulonTest {
  protected:

@@ -8,19 +8,28 @@
 
 TEST(Laufzeitfehler, BeschreibungenDerNummernDieDieTippsBrauchen) {
   const std::pair<int, const char*> faelle[] = {
-      {52, "Dateiname oder -nummer falsch"}, {53, "Datei nicht gefunden"}, {61, "Datenträger voll"},
-      {64, "Dateiname falsch"}, {70, "Zugriff verweigert"}, {71, "Datenträger nicht bereit"},
-      {75, "Fehler beim Zugriff auf Pfad/Datei"}, {76, "Pfad nicht gefunden"},
-      {380, "Unzulässiger Eigenschaftswert"}, {424, "Objekt erforderlich"}, {482, "Druckerfehler"},
-      {12345, "Anwendungs- oder objektdefinierter Fehler"}, {-7, "Anwendungs- oder objektdefinierter Fehler"},
+      {52, "Dateiname oder -nummer falsch"},
+      {53, "Datei nicht gefunden"},
+      {61, "Datenträger voll"},
+      {64, "Dateiname falsch"},
+      {70, "Zugriff verweigert"},
+      {71, "Datenträger nicht bereit"},
+      {75, "Fehler beim Zugriff auf Pfad/Datei"},
+      {76, "Pfad nicht gefunden"},
+      {380, "Unzulässiger Eigenschaftswert"},
+      {424, "Objekt erforderlich"},
+      {482, "Druckerfehler"},
+      {12345, "Anwendungs- oder objektdefinierter Fehler"},
+      {-7, "Anwendungs- oder objektdefinierter Fehler"},
   };
-  for (const auto& [nummer, text] : faelle) EXPECT_EQ(vb::FehlerBeschreibung(nummer), QString::fromUtf8(text)) << nummer;
+  for (const auto& [nummer, text] : faelle)
+    EXPECT_EQ(vb::FehlerBeschreibung(nummer), QString::fromUtf8(text)) << nummer;
 }
 
 TEST(Laufzeitfehler, SystemfehlerWerdenDenLaufzeitnummernZugeordnet) {
-  const std::pair<int, int> faelle[] = {{0, 0},       {ENOENT, 53}, {ENOTDIR, 76}, {EACCES, 70}, {EROFS, 70},
-                                        {ENOSPC, 61}, {EEXIST, 58}, {EMFILE, 67},  {EIO, 57},    {EXDEV, 74},
-                                        {ENAMETOOLONG, 64}, {ENOMEDIUM, 68}, {EISDIR, 75}};
+  const std::pair<int, int> faelle[] = {
+      {0, 0},       {ENOENT, 53}, {ENOTDIR, 76}, {EACCES, 70},       {EROFS, 70},     {ENOSPC, 61}, {EEXIST, 58},
+      {EMFILE, 67}, {EIO, 57},    {EXDEV, 74},   {ENAMETOOLONG, 64}, {ENOMEDIUM, 68}, {EISDIR, 75}};
   for (const auto& [e, nummer] : faelle) EXPECT_EQ(vb::FehlerAusSystem(e), nummer) << e;
 }
 

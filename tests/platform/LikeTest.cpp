@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 TEST(Like, PatternElements) {
-  struct Fall { const char16_t* text; const char16_t* muster; bool passt; };
+  struct Fall {
+    const char16_t* text;
+    const char16_t* muster;
+    bool passt;
+  };
   const Fall faelle[] = {
       {u"", u"", true},
       {u"", u"*", true},
@@ -29,9 +33,9 @@ TEST(Like, PatternElements) {
       {u"d", u"[!a-c]", true},
       {u"b", u"[!a-c]", false},
       {u"5", u"[a-c0-9]", true},
-      {u"-", u"[a-]", true},   // "-" at the end of a list is itself
+      {u"-", u"[a-]", true},  // "-" at the end of a list is itself
       {u"-", u"[-a]", true},
-      {u"!", u"[!]", true},    // a lone "!" is itself
+      {u"!", u"[!]", true},  // a lone "!" is itself
       {u"x!", u"x[a!]", true},
       {u"ab", u"a[]b", true},  // "[]" stands for nothing
       {u"*", u"[*]", true},
@@ -39,8 +43,8 @@ TEST(Like, PatternElements) {
       {u"[", u"[[]", true},
       {u"?", u"[?]", true},
       {u"#", u"[#]", true},
-      {u"a]", u"a]", true},    // a "]" outside a list is itself
-      {u"ä", u"[a-z]", false}, // ranges go by character code
+      {u"a]", u"a]", true},     // a "]" outside a list is itself
+      {u"ä", u"[a-z]", false},  // ranges go by character code
       {u"ä", u"[ä-ü]", true},
       {u"meier\tx", u"*\tmeier\t*", false},
       {u"x\tmeier\ty", u"*\tmeier\t*", true},

@@ -24,7 +24,6 @@ TEST_F(PathsTest, ResolvesNamesCaseInsensitivelyPerComponent) {
   EXPECT_EQ(Paths::verbinden(p + "/", "/x"), p + "/x");
 }
 
-
 TEST_F(PathsTest, SeedingCopiesTheShippedFilesButNeverOverwritesAUsersFile) {
   const QString eigene = programmOrdner() + "/Kataloge/D-BLZ_1.Txt";
   dateiSchreiben(eigene, "eigene");

@@ -1,7 +1,7 @@
 #include "platform/dienste/Help.h"
-#include "platform/vb/Programm.h"
 #include "platform/dienste/Shell.h"
 #include "platform/dienste/SysInfo.h"
+#include "platform/vb/Programm.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QDir>
@@ -46,7 +46,8 @@ TEST_F(ShellTest, StartsInTheFolderGiven) {
   const QString ordner = tempPfad("arbeit");
   QDir().mkpath(ordner);
   auto echt = Shell::echt();
-  const qint64 pid = echt->starten(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("pwd > hier.txt")}, ordner);
+  const qint64 pid =
+      echt->starten(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("pwd > hier.txt")}, ordner);
   ASSERT_GT(pid, 0);
   ASSERT_TRUE(endetBinnen(*echt, pid, 5000));
   EXPECT_EQ(dateiLesen(ordner + "/hier.txt").trimmed(), QDir(ordner).canonicalPath().toUtf8());
@@ -61,8 +62,10 @@ TEST_F(ShellTest, MovesFilesToTheTrash) {
   EXPECT_TRUE(Shell::echt()->inPapierkorb(datei));
   EXPECT_FALSE(QFileInfo::exists(datei));
   EXPECT_FALSE(Shell::echt()->inPapierkorb(tempPfad("fehlt.txt")));
-  if (alt.isNull()) qunsetenv("XDG_DATA_HOME");
-  else qputenv("XDG_DATA_HOME", alt);
+  if (alt.isNull())
+    qunsetenv("XDG_DATA_HOME");
+  else
+    qputenv("XDG_DATA_HOME", alt);
 }
 
 TEST_F(ShellTest, TheDoubleRecordsAndStartsForReal) {
@@ -145,12 +148,14 @@ TEST_F(ShellTest, NothingIsHandedToADesktopWithoutAProgramForIt) {
 
   const QString brief = dateiSchreiben(tempPfad("Brief.doc"), "{\\rtf1 Brief}");
   auto echt = Shell::echt();
-  for (const QUrl& url : {QUrl(QStringLiteral("mailto:a@b.de?subject=x")), QUrl::fromLocalFile(brief),
-                          QUrl::fromLocalFile(xdg)})
+  for (const QUrl& url :
+       {QUrl(QStringLiteral("mailto:a@b.de?subject=x")), QUrl::fromLocalFile(brief), QUrl::fromLocalFile(xdg)})
     EXPECT_FALSE(echt->oeffnen(url)) << url.toString().toStdString();
 
   for (int i = 0; i < 4; ++i) {
-    if (alt[i].isNull()) qunsetenv(namen[i]);
-    else qputenv(namen[i], alt[i]);
+    if (alt[i].isNull())
+      qunsetenv(namen[i]);
+    else
+      qputenv(namen[i], alt[i]);
   }
 }

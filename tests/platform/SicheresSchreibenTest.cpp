@@ -2,9 +2,9 @@
 #include "platform/vb/SicheresSchreiben.h"
 #include "support/kern/TestUmgebung.h"
 
+#include <sys/resource.h>
 #include <QDir>
 #include <csignal>
-#include <sys/resource.h>
 
 class SicheresSchreibenTest : public KartulonTest {
  protected:

@@ -17,9 +17,9 @@ class EchterKlangTest : public KartulonTest {
     alterPfad_ = qgetenv("PATH");
     const QString bin = tempPfad(QStringLiteral("bin"));
     protokoll_ = tempPfad(QStringLiteral("gespielt.txt"));
-    const QString skript = dateiSchreiben(
-        bin + QStringLiteral("/aplay"),
-        QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\n").arg(protokoll_).toLocal8Bit());
+    const QString skript =
+        dateiSchreiben(bin + QStringLiteral("/aplay"),
+                       QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\n").arg(protokoll_).toLocal8Bit());
     QFile::setPermissions(skript, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("PATH", bin.toLocal8Bit());
     echt_ = Sound::install(nullptr);  // the real back end; the fixture's double comes back in TearDown

@@ -2,8 +2,8 @@
 #include "platform/vb/Laufzeitfehler.h"
 #include "support/kern/TestUmgebung.h"
 
-#include <QStringList>
 #include <gtest/gtest.h>
+#include <QStringList>
 
 namespace {
 
@@ -55,7 +55,9 @@ TEST(Tastenfolge, ReadsTheNotationIntoKeys) {
       {u"{Tab", u"refused"},
       {u"x{", u"refused"},
       {u"{}", u"refused"},
-      {u"a\x01" u"b", u"refused"},
+      {u"a\x01"
+       u"b",
+       u"refused"},
   };
   for (const Fall& f : faelle) {
     const QString folge = QString::fromUtf16(f.folge);

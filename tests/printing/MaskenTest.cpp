@@ -52,12 +52,16 @@ TEST_F(MaskenDateiTest, ReadJoinsEveryLineWithCrLfAndWriteKeepsTheText) {
     QString text;
   };
   const Fall faelle[] = {
-      {"{Vorname}\r\n{Stra\xdf" "e}", QString::fromUtf16(u"{Vorname}\r\n{Straße}\r\n")},
+      {"{Vorname}\r\n{Stra\xdf"
+       "e}",
+       QString::fromUtf16(u"{Vorname}\r\n{Straße}\r\n")},
       {"A\r\nB\r\n", QStringLiteral("A\r\nB\r\n")},
       {"A\nB\rC", QStringLiteral("A\r\nB\r\nC\r\n")},
       {"", QString()},
       // A mask a Linux editor saved as UTF-8 reads as such.
-      {"{Stra\xc3\x9f" "e}", QString::fromUtf16(u"{Straße}\r\n")},
+      {"{Stra\xc3\x9f"
+       "e}",
+       QString::fromUtf16(u"{Straße}\r\n")},
   };
   const QString pfad = MaskenOrdner + QStringLiteral("/M.Msk");
   for (const Fall& f : faelle) {
@@ -68,7 +72,8 @@ TEST_F(MaskenDateiTest, ReadJoinsEveryLineWithCrLfAndWriteKeepsTheText) {
     EXPECT_EQ(text, f.text);
     // Written back, a UTF-8 file stays UTF-8 and every other is Windows-1252.
     ASSERT_EQ(MaskeSchreiben(pfad, QString::fromUtf16(u"Ä\r\nß")), 0);
-    EXPECT_EQ(dateiLesen(pfad), f.datei.contains("\xc3") ? QByteArray("\xc3\x84\r\n\xc3\x9f") : QByteArray("\xc4\r\n\xdf"));
+    EXPECT_EQ(dateiLesen(pfad),
+              f.datei.contains("\xc3") ? QByteArray("\xc3\x84\r\n\xc3\x9f") : QByteArray("\xc4\r\n\xdf"));
   }
   QString text = QStringLiteral("bleibt");
   EXPECT_EQ(MaskeLesen(MaskenOrdner + QStringLiteral("/Fehlt.Msk"), text), 53);
@@ -77,7 +82,8 @@ TEST_F(MaskenDateiTest, ReadJoinsEveryLineWithCrLfAndWriteKeepsTheText) {
 
 TEST_F(MaskenDateiTest, FontsAreKeptInMaskenIniUnderTheCapitalKey) {
   MaskenSchriftSchreiben(MaskenOrdner + QStringLiteral("/Brief.Msk"), QStringLiteral("Arial;10;-1;0;0;0;"));
-  EXPECT_EQ(dateiLesen(MaskenOrdner + QStringLiteral("/Masken.Ini")), QByteArray("[MaskenFonts]\r\nBRIEF=Arial;10;-1;0;0;0;\r\n"));
+  EXPECT_EQ(dateiLesen(MaskenOrdner + QStringLiteral("/Masken.Ini")),
+            QByteArray("[MaskenFonts]\r\nBRIEF=Arial;10;-1;0;0;0;\r\n"));
   // The list print looks the key up by the mask name in any case.
   EXPECT_EQ(MaskenSchriftLesen(QStringLiteral("brief"), QString()), QStringLiteral("Arial;10;-1;0;0;0;"));
   EXPECT_EQ(MaskenSchriftLesen(QStringLiteral("Andere.Msk"), QStringLiteral("vorgabe")), QStringLiteral("vorgabe"));
@@ -90,8 +96,8 @@ TEST(Druckvorgaben, AStoredValueSelectsItsEntryOrTheFirst) {
     int eintrag;
   };
   const Fall faelle[] = {
-      {"15", 50, 15}, {" 15", 50, 15}, {"50", 50, 50}, {"60", 50, 0}, {"-3", 50, 0}, {"8", 8, 8},
-      {"9", 8, 0},    {"", 8, 0},      {"abc", 8, 0},  {"7 Stück", 8, 7},
+      {"15", 50, 15}, {" 15", 50, 15}, {"50", 50, 50}, {"60", 50, 0}, {"-3", 50, 0},
+      {"8", 8, 8},    {"9", 8, 0},     {"", 8, 0},     {"abc", 8, 0}, {"7 Stück", 8, 7},
   };
   for (const Fall& f : faelle) EXPECT_EQ(VorgabeEintrag(QString::fromUtf8(f.wert), f.letzter), f.eintrag) << f.wert;
 }

@@ -71,8 +71,8 @@ class UmschlagdruckTest : public KartulonTest {
 TEST_F(UmschlagdruckTest, EverySizeGivesItsWidthAndHeightAndPlacesTheAddressBoxByThem) {
   const struct {
     double w, h;
-  } masse[] = {{22.0, 11.0}, {16.2, 11.4}, {22.9, 16.2}, {32.4, 22.9}, {22.9, 11.4}, {17.6, 12.5}, {25.0, 17.6},
-               {35.3, 25.0}};
+  } masse[] = {{22.0, 11.0}, {16.2, 11.4}, {22.9, 16.2}, {32.4, 22.9},
+               {22.9, 11.4}, {17.6, 12.5}, {25.0, 17.6}, {35.3, 25.0}};
   ASSERT_EQ(UmschlagFormate().size(), 8);
   for (int i = 0; i < 8; ++i) {
     SCOPED_TRACE(i);
@@ -96,7 +96,7 @@ TEST_F(UmschlagdruckTest, MarginsMoveTheFrameAndLandscapePutsTheEnvelopeAtTheBot
   const struct {
     int randX, randY;
     bool quer;
-    double eckeX, eckeY;      // the envelope's corner on the page, cm from the printable corner
+    double eckeX, eckeY;          // the envelope's corner on the page, cm from the printable corner
     double rechtsVon, rechtsBis;  // where the address's words end at most
   } faelle[] = {
       {0, 0, false, 0, 0, 14.2, 16.2},
@@ -246,8 +246,8 @@ TEST_F(UmschlagdruckTest, TheLogoLeavesArialTenTimesTheFactorBlackAndTheNextLine
   EXPECT_FALSE(p.FontItalic());
   EXPECT_EQ(p.ForeColor(), 0);
   EXPECT_NEAR(p.CurrentX(), 0, 1e-9);
-  const double y = 3 * kTwipsProCm + 2 * vb::RecordingPrinter::lineHeight(18.7) +
-                   1.2 * vb::RecordingPrinter::lineHeight(11);
+  const double y =
+      3 * kTwipsProCm + 2 * vb::RecordingPrinter::lineHeight(18.7) + 1.2 * vb::RecordingPrinter::lineHeight(11);
   EXPECT_NEAR(p.CurrentY() * kTwipsProCm, y, 1e-6);
   EXPECT_NEAR(wort(u"Sorvek"_s).at.x, 2, 1e-9);
   p.KillDoc();
@@ -272,7 +272,8 @@ TEST_F(UmschlagdruckTest, TheLogEntryHasFivePaddedLinesWithEachTextOnOneLine) {
        u"\r\nAm        24.12.1999 14:05\r\nAnschrift Herrn ~ Otto Paul ~ Gasse 1 ~ 12345 Ort\r\n"
        u"Absender  Ich\r\nUser      erika\r\n"_s},
       // A line break at the end leaves its mark; a middle dot starts a line of its own.
-      {u"A\r\n"_s, u"B·C"_s, u"\r\nAm        24.12.1999 14:05\r\nAnschrift A ~ \r\nAbsender  B\r\nC\r\nUser      erika\r\n"_s},
+      {u"A\r\n"_s, u"B·C"_s,
+       u"\r\nAm        24.12.1999 14:05\r\nAnschrift A ~ \r\nAbsender  B\r\nC\r\nUser      erika\r\n"_s},
       {u"Ä\nÖ"_s, QString(), u"\r\nAm        24.12.1999 14:05\r\nAnschrift ÄÖ\r\nAbsender  \r\nUser      erika\r\n"_s},
   };
   for (const auto& f : faelle)

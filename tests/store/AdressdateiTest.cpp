@@ -32,9 +32,13 @@ TEST(Adressdatei, OddFilesLoadAsTheFormatSays) {
       {"empty lines skipped", "..A\r\n\r\n\r\n" + rec1 + "\r\n\r\n", "A", {r1}},
       {"blank and 23 TABs dropped", "..A\r\n " + QByteArray(23, '\t') + "\r\n", "A", {}},
       {"15 TABs then fields dropped", "..A\r\n" + QByteArray(15, '\t') + "01.01.2000\t02.02.2002\t\r\n", "A", {}},
-      {"15 TABs then an account kept", "..A\r\n" + QByteArray(17, '\t') + "12345\t\r\n", "A",
+      {"15 TABs then an account kept",
+       "..A\r\n" + QByteArray(17, '\t') + "12345\t\r\n",
+       "A",
        {tabs(17).prepend(u' ') + "12345\t"}},
-      {"15 TABs then a birthday kept", "..A\r\n  " + QByteArray(20, '\t') + "15.03.1960\t\r\n", "A",
+      {"15 TABs then a birthday kept",
+       "..A\r\n  " + QByteArray(20, '\t') + "15.03.1960\t\r\n",
+       "A",
        {"  " + tabs(20) + "15.03.1960\t"}},
       {"15 TABs then an index only dropped", "..A\r\n" + QByteArray(23, '\t') + "4711\t\r\n", "A", {}},
       {"empty field 0 with a street kept", "..A\r\n \t\t\tWeg 1\t\r\n", "A", {" \t\t\tWeg 1\t"}},
@@ -42,9 +46,15 @@ TEST(Adressdatei, OddFilesLoadAsTheFormatSays) {
       {"CR-only line ends", "..A\r" + rec1 + "\r" + rec2 + "\r", "A", {r1, r2}},
       {"mixed line ends", "..A\r\n" + rec1 + "\n" + rec2 + "\r", "A", {r1, r2}},
       {"last line without CR LF", "..A\r\n" + rec1 + "\r\n" + rec2, "A", {r1, r2}},
-      {"bytes 0x80-0x9F", "..\x80\x81\x9F\r\n\x8D\x8F\x90\x9D\t\x84x\x93\r\n", L("€\u0081Ÿ"),
+      {"bytes 0x80-0x9F",
+       "..\x80\x81\x9F\r\n\x8D\x8F\x90\x9D\t\x84x\x93\r\n",
+       L("€\u0081Ÿ"),
        {L("\u008D\u008F\u0090\u009D\t„x“")}},
-      {"UTF-8 file", "..M\xC3\xBC" "ller\r\nK\xC3\xB6ln\t\r\n", L("Müller"), {L("Köln\t")}},
+      {"UTF-8 file",
+       "..M\xC3\xBC"
+       "ller\r\nK\xC3\xB6ln\t\r\n",
+       L("Müller"),
+       {L("Köln\t")}},
       {"UTF-8 with BOM", "\xEF\xBB\xBF..Bom\r\nx\t\r\n", "Bom", {"x\t"}},
   };
   for (const Fall& f : faelle) {
@@ -68,13 +78,15 @@ TEST(Adressdatei, EveryByteReadsBackAndWritesOutUnchanged) {
 }
 
 TEST(Adressdatei, Utf8FilesAreWrittenBackAsUtf8) {
-  for (const QByteArray& datei : {QByteArray("..M\xC3\xBC" "ller\r\nK\xC3\xB6ln\t\r\n"),
-                                  QByteArray("\xEF\xBB\xBF..Gr\xC3\xBC\xC3\x9F" "e\r\nx\t\r\n")}) {
+  for (const QByteArray& datei : {QByteArray("..M\xC3\xBC"
+                                             "ller\r\nK\xC3\xB6ln\t\r\n"),
+                                  QByteArray("\xEF\xBB\xBF..Gr\xC3\xBC\xC3\x9F"
+                                             "e\r\nx\t\r\n")}) {
     const AdressdateiInhalt inhalt = AdressdateiZerlegen(datei, QStringLiteral("X"));
     EXPECT_EQ(inhalt.kodierung, Codec::Kodierung::Utf8);
-    EXPECT_EQ(AdressdateiBauen(KopfzeileBilden(inhalt.beschreibung, {}), inhalt.datensaetze, inhalt.kodierung,
-                               inhalt.mitBom),
-              datei);
+    EXPECT_EQ(
+        AdressdateiBauen(KopfzeileBilden(inhalt.beschreibung, {}), inhalt.datensaetze, inhalt.kodierung, inhalt.mitBom),
+        datei);
   }
 }
 
@@ -117,9 +129,12 @@ TEST(Adressdatei, ReportsTheDescriptionWhenItIsSet) {
 }
 
 TEST(Adressdatei, WriterNeverBreaksALine) {
-  const QByteArray bytes = AdressdateiBauen(QStringLiteral("..Kopf\r\nzeile"),
-                                            {QStringLiteral("a\r\nb\t"), QStringLiteral("c\rd\ne\t")});
-  EXPECT_EQ(bytes, QByteArray("..Kopf zeile\r\na\xB0\xB0" "b\t\r\nc\xB0\xB0" "d\xB0\xB0" "e\t\r\n"));
+  const QByteArray bytes =
+      AdressdateiBauen(QStringLiteral("..Kopf\r\nzeile"), {QStringLiteral("a\r\nb\t"), QStringLiteral("c\rd\ne\t")});
+  EXPECT_EQ(bytes, QByteArray("..Kopf zeile\r\na\xB0\xB0"
+                              "b\t\r\nc\xB0\xB0"
+                              "d\xB0\xB0"
+                              "e\t\r\n"));
   EXPECT_EQ(AdressdateiBauen(QStringLiteral(".."), {}), QByteArray("..\r\n"));
 }
 
@@ -188,8 +203,7 @@ TEST(Adressdatei, AKnownEncodingIsKept) {
       {"known 1252, valid UTF-8", gruen, Codec::Kodierung::Windows1252, Codec::Kodierung::Windows1252},
       {"known UTF-8, plain ASCII", nurAscii, Codec::Kodierung::Utf8, Codec::Kodierung::Utf8},
       {"unknown, plain ASCII", nurAscii, std::nullopt, Codec::Kodierung::Windows1252},
-      {"known UTF-8, no longer valid", "..A\r\nM\xFCller\t\r\n", Codec::Kodierung::Utf8,
-       Codec::Kodierung::Windows1252},
+      {"known UTF-8, no longer valid", "..A\r\nM\xFCller\t\r\n", Codec::Kodierung::Utf8, Codec::Kodierung::Windows1252},
   };
   for (const Fall& f : faelle) {
     const AdressdateiInhalt inhalt = AdressdateiZerlegen(f.bytes, QStringLiteral("A"), {}, f.bekannt);
@@ -203,7 +217,11 @@ TEST(Adressdatei, AKnownEncodingIsKept) {
 TEST(Adressdatei, NulBytesMarkAFileThatIsNoAddressFile) {
   EXPECT_FALSE(AdressdateiZerlegen("..A\r\nx\t\r\n", QStringLiteral("A")).keinText);
   EXPECT_TRUE(AdressdateiZerlegen(QByteArray("..A\r\nx\0y\t\r\n", 13), QStringLiteral("A")).keinText);
-  EXPECT_TRUE(AdressdateiZerlegen(QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0", 10), QStringLiteral("A")).keinText);
+  EXPECT_TRUE(AdressdateiZerlegen(QByteArray("\x7F"
+                                             "ELF\x02\x01\x01\0\0\0",
+                                             10),
+                                  QStringLiteral("A"))
+                  .keinText);
 }
 
 TEST(Adressdatei, TheWriterEncodesAsLineBreaksReplacedThenWindows1252) {
@@ -217,13 +235,16 @@ TEST(Adressdatei, TheWriterEncodesAsLineBreaksReplacedThenWindows1252) {
                               QString::fromUtf16(u"😀 \xD800 x \xDC00 Ω \x0080 \x0081"),
                               QString::fromUtf16(u"Hauptstraße 12\r\nHinterhaus Nr. 5 \x2014 links oben\tTAB\t"),
                               QString(QChar(0)) + QStringLiteral("\t")};
-  QByteArray erwartet = Codec::nach1252(ZeilenumbruchErsetzen(QStringLiteral("..K\nopf"), QStringLiteral(" "))) + "\r\n";
+  QByteArray erwartet =
+      Codec::nach1252(ZeilenumbruchErsetzen(QStringLiteral("..K\nopf"), QStringLiteral(" "))) + "\r\n";
   for (const QString& z : zeilen) erwartet += Codec::nach1252(ZeilenumbruchErsetzen(z, QStringLiteral("°°"))) + "\r\n";
   EXPECT_EQ(AdressdateiBauen(QStringLiteral("..K\nopf"), zeilen), erwartet);
 }
 
 TEST(Adressdatei, LinesDecodeAlikeWithAndWithoutBytesWhereWindows1252DiffersFromLatin1) {
-  const QByteArray latin1 = "..K\r\nM\xFC" "ller\t\xE4\xDF\t\r\n";
+  const QByteArray latin1 =
+      "..K\r\nM\xFC"
+      "ller\t\xE4\xDF\t\r\n";
   const QByteArray gemischt = latin1 + "Euro\t\x80\t\r\n";
   const AdressdateiInhalt a = AdressdateiZerlegen(latin1, QStringLiteral("X"));
   const AdressdateiInhalt b = AdressdateiZerlegen(gemischt, QStringLiteral("X"));

@@ -20,11 +20,18 @@ TEST_F(AuswahllistenTest, PickListFilesAreReadThroughTheCodecAndFoundWithoutRega
   };
   const Fall faelle[] = {
       // Trailing blanks cut, leading ones kept, an empty line is an entry, the last line needs no end.
-      {"Liste06.txt", 6, "Deutschland  \r\n  Schweiz\r\n\r\n\xd6sterreich", {"Deutschland", "  Schweiz", "", "Österreich"}},
-      {"LISTE04.TXT", 4, "10115\n20095\r", {"10115", "20095"}},       // LF and a lone CR
+      {"Liste06.txt",
+       6,
+       "Deutschland  \r\n  Schweiz\r\n\r\n\xd6sterreich",
+       {"Deutschland", "  Schweiz", "", "Österreich"}},
+      {"LISTE04.TXT", 4, "10115\n20095\r", {"10115", "20095"}},  // LF and a lone CR
       {"liste22.Txt", 22, "http://www.\r\n", {"http://www."}},
-      {"Liste11.txt", 11, "R\xc3\xbc" "ckruf\r\n", {"Rückruf"}},       // a file saved as UTF-8
-      {"Liste14.txt", 4, "@example.de\r\n", {}},                        // another field's file
+      {"Liste11.txt",
+       11,
+       "R\xc3\xbc"
+       "ckruf\r\n",
+       {"Rückruf"}},                              // a file saved as UTF-8
+      {"Liste14.txt", 4, "@example.de\r\n", {}},  // another field's file
   };
   int n = 0;
   for (const Fall& f : faelle) {
@@ -54,7 +61,7 @@ TEST_F(AuswahllistenTest, FieldValuesOfAllRecordLines) {
   Adressbestand bestand;
   bestand.setItems({zeileAus({{0, "Kunde"}, {21, "Herr"}}), zeileAus({{0, " Kunde "}, {21, "Frau"}}),
                     zeileAus({{0, " "}}), zeileAus({{0, "Lieferant"}}),
-                    QStringLiteral("kurz\tzeile"),   // two fields, only field 0 ends in a separator
+                    QStringLiteral("kurz\tzeile"),  // two fields, only field 0 ends in a separator
                     QStringLiteral("ohne Trenner")});
   struct Fall {
     int index;
@@ -84,7 +91,7 @@ TEST_F(AuswahllistenTest, PhoneListWithTheAreaCodesOfThePostcode) {
   const Fall faelle[] = {
       {"040,089", {"040", "040 - ", "089", "089 - "}},
       {"040, 089", {"040", "040 - ", " 089", "089 - "}},  // the piece as it stands, and trimmed
-      {",,0301,", {"0301", "0301 - "}},                     // empty pieces are skipped
+      {",,0301,", {"0301", "0301 - "}},                   // empty pieces are skipped
       {"", {}},
   };
   for (const Fall& f : faelle) {
@@ -121,33 +128,42 @@ TEST_F(AuswahllistenTest, EmailProposals) {
     QStringList vorschlaege;
   };
   const Fall faelle[] = {
-      {"Weiß", "Bärbel", "",
+      {"Weiß",
+       "Bärbel",
+       "",
        {"Weiss", "WeissBaerbel", "Weiss_Baerbel", "Weiss.Baerbel", "Baerbel", "BaerbelWeiss", "Baerbel.Weiss",
         "Baerbel_Weiss", "BWeiss", "B.Weiss"}},
-      {"weiß", "BÄRBEL", "", {"weiss", "weissBAeRBEL", "weiss_BAeRBEL", "weiss.BAeRBEL", "BAeRBEL", "BAeRBELweiss",
-                              "BAeRBEL.weiss", "BAeRBEL_weiss", "Bweiss", "B.weiss"}},
+      {"weiß",
+       "BÄRBEL",
+       "",
+       {"weiss", "weissBAeRBEL", "weiss_BAeRBEL", "weiss.BAeRBEL", "BAeRBEL", "BAeRBELweiss", "BAeRBEL.weiss",
+        "BAeRBEL_weiss", "Bweiss", "B.weiss"}},
       {"Weiß", "", "", {"Weiss", "Weiss", "Weiss_", "Weiss.", "", "Weiss", ".Weiss", "_Weiss", "Weiss", ".Weiss"}},
-      {" Ott ", "José", "0 89 / 12-34 ",
+      {" Ott ",
+       "José",
+       "0 89 / 12-34 ",
        {"Ott", "Ott Jose", "Ott _Jose", "Ott .Jose", "Jose", "Jose Ott", "Jose. Ott", "Jose_ Ott", "J Ott", "J. Ott",
         "0891234", "0891234001"}},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.nachname);
-    EXPECT_EQ(EmailVorschlaege(QString::fromUtf8(f.nachname), QString::fromUtf8(f.vorname), QString::fromUtf8(f.telefon)),
-              f.vorschlaege);
+    EXPECT_EQ(
+        EmailVorschlaege(QString::fromUtf8(f.nachname), QString::fromUtf8(f.vorname), QString::fromUtf8(f.telefon)),
+        f.vorschlaege);
   }
 }
 
 TEST_F(AuswahllistenTest, SortingAtOnceGivesTheOrderOfAddingOneByOne) {
   // Equal texts under the list's comparison (case, here) keep the order in which they came.
-  const QStringList zeilen{"kunde", "Öhringen", "Kunde", "", "Ohr", "Zell", "aachen", "KUNDE", "", "Ähre",
-                           "Kunde", "ähre", "10", "2", " Lieferant", "Lieferant"};
+  const QStringList zeilen{"kunde", "Öhringen", "Kunde", "",     "Ohr", "Zell", "aachen",     "KUNDE",
+                           "",      "Ähre",     "Kunde", "ähre", "10",  "2",    " Lieferant", "Lieferant"};
   QStringList einzeln;
   for (const QString& z : zeilen)
-    einzeln.insert(std::upper_bound(einzeln.begin(), einzeln.end(), z,
-                                    [](const QString& a, const QString& b) { return vb::ListModel::vergleichen(a, b) < 0; }) -
-                       einzeln.begin(),
-                   z);
+    einzeln.insert(
+        std::upper_bound(einzeln.begin(), einzeln.end(), z,
+                         [](const QString& a, const QString& b) { return vb::ListModel::vergleichen(a, b) < 0; }) -
+            einzeln.begin(),
+        z);
   QStringList aufEinmal = zeilen;
   vb::ListModel::sortieren(aufEinmal);
   EXPECT_EQ(aufEinmal, einzeln);

@@ -17,11 +17,18 @@ TEST_F(CallByCallTest, TheLongestListedLeadingDigitsDecide) {
     const char* ergebnis;
   };
   const Fall faelle[] = {
-      {"030 / 123 45", 0, "01022"}, {"(030) 123-45", 0, "01022"}, {"089 123", 0, "01011"},
-      {"123", 0, ""},               {"030 / 123 45", 1, "Berlin"}, {"030 / 123 45", 2, " [Berlin]"},
-      {"0399 5", 0, ""},            // a zone without a provider entry
-      {"0399 5", 1, "Nirgends"},    {"+49 30 123", 1, "Ausland"},  // digits run together: 4930123
-      {"", 0, ""},                  {"ab-/", 1, ""},               {"030", 7, "01022"},
+      {"030 / 123 45", 0, "01022"},
+      {"(030) 123-45", 0, "01022"},
+      {"089 123", 0, "01011"},
+      {"123", 0, ""},
+      {"030 / 123 45", 1, "Berlin"},
+      {"030 / 123 45", 2, " [Berlin]"},
+      {"0399 5", 0, ""},  // a zone without a provider entry
+      {"0399 5", 1, "Nirgends"},
+      {"+49 30 123", 1, "Ausland"},  // digits run together: 4930123
+      {"", 0, ""},
+      {"ab-/", 1, ""},
+      {"030", 7, "01022"},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.nummer);

@@ -12,21 +12,27 @@ QString tabs(int n) { return QString(n, u'\t'); }
 }  // namespace
 
 TEST(Datensatz, BuildsLinesFromFields) {
-  struct Fall { Felder ein; QString zeile; };
+  struct Fall {
+    Felder ein;
+    QString zeile;
+  };
   const Fall faelle[] = {
       {felder({}), u' ' + tabs(24)},
       {felder({{0, "Firma"}}), "Firma" + tabs(24)},
       {felder({{11, "a\r\nb"}}), " " + tabs(11) + "a°°b" + tabs(13)},
-      {felder({{1, "a\tb"}}), " \ta b" + tabs(23)},                    // a TAB becomes a blank
+      {felder({{1, "a\tb"}}), " \ta b" + tabs(23)},                      // a TAB becomes a blank
       {felder({{1, "a\rb"}, {2, "c\nd"}}), " \ta°°b\tc°°d" + tabs(22)},  // lone CR or LF: a line break
       {felder({{0, " "}}), " " + tabs(24)},
-      {felder({{1, "  x  "}}), " \t  x  " + tabs(23)},                  // untrimmed
+      {felder({{1, "  x  "}}), " \t  x  " + tabs(23)},  // untrimmed
   };
   for (const Fall& f : faelle) EXPECT_EQ(DatensatzBauen(f.ein), f.zeile) << f.zeile.toStdString();
 }
 
 TEST(Datensatz, SplitsLinesIntoTheFieldTable) {
-  struct Fall { QString zeile; Felder felder; };
+  struct Fall {
+    QString zeile;
+    Felder felder;
+  };
   const Fall faelle[] = {
       {"a\tb", felder({{0, "a"}, {1, "b"}})},
       {tabs(23), felder({})},
@@ -35,10 +41,9 @@ TEST(Datensatz, SplitsLinesIntoTheFieldTable) {
       {" \t" + tabs(10) + "°°°" + tabs(13), felder({{0, " "}, {11, "\r\n°"}})},
       {" \tx°°y" + tabs(23), felder({{0, " "}, {1, "x\r\ny"}})},
       {"0\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13\t14\t15\t16\t17\t18\t19\t20\t21\t22\t23",  // 23 TABs
-       felder({{0, "0"}, {1, "1"}, {2, "2"}, {3, "3"}, {4, "4"}, {5, "5"}, {6, "6"}, {7, "7"},
-               {8, "8"}, {9, "9"}, {10, "10"}, {11, "11"}, {12, "12"}, {13, "13"}, {14, "14"},
-               {15, "15"}, {16, "16"}, {17, "17"}, {18, "18"}, {19, "19"}, {20, "20"}, {21, "21"},
-               {22, "22"}, {23, "23"}})},
+       felder({{0, "0"},   {1, "1"},   {2, "2"},   {3, "3"},   {4, "4"},   {5, "5"},   {6, "6"},   {7, "7"},
+               {8, "8"},   {9, "9"},   {10, "10"}, {11, "11"}, {12, "12"}, {13, "13"}, {14, "14"}, {15, "15"},
+               {16, "16"}, {17, "17"}, {18, "18"}, {19, "19"}, {20, "20"}, {21, "21"}, {22, "22"}, {23, "23"}})},
   };
   for (const Fall& f : faelle) {
     DatensatzZerlegen(f.zeile);

@@ -30,12 +30,12 @@ TEST_F(IndexTest, TheLargerCounterCountsAndBothFilesGetTheResult) {
       {"500", "20", 1, 501},
       {"20", "500", 1, 501},
       {"7", "9", 0, 9},
-      {"999999999", "5", 1, 1},           // the wrap
+      {"999999999", "5", 1, 1},  // the wrap
       {"999999998", nullptr, 1, 999999999},
-      {"abc", "", 1, 1},                  // no number counts as 0
-      {"abc", "x", 0, 1},                 // never below 1
+      {"abc", "", 1, 1},   // no number counts as 0
+      {"abc", "x", 0, 1},  // never below 1
       {"42 ", "17.6", 1, 43},
-      {"3000000000", "4", 1, 1},          // beyond 32 bits: summed in 64 bits, then wrapped
+      {"3000000000", "4", 1, 1},  // beyond 32 bits: summed in 64 bits, then wrapped
       {"-2147483648", "-5", 1, 1},
   };
   for (const Fall& f : faelle) {

@@ -17,7 +17,9 @@ Bezeichnungen bezeichnungen() {
 QString kette(int n, int tiefe = 23) {
   QStringList felder;
   for (int i = 0; i < 24; ++i)
-    felder << (i < tiefe ? QStringLiteral("{F%1}").arg(i + 1).repeated(n) : i == tiefe ? QStringLiteral("x") : QString());
+    felder << (i < tiefe    ? QStringLiteral("{F%1}").arg(i + 1).repeated(n)
+               : i == tiefe ? QStringLiteral("x")
+                            : QString());
   return felder.join(u'\t');
 }
 
@@ -38,7 +40,8 @@ class MaskeKernTest : public KartulonTest {
 TEST_F(MaskeKernTest, AChainOfPlaceholdersIsFilledBelowTheBound) {
   const QString text = MaskeFuellen(QStringLiteral("Kette"), kette(2, 16), bezeichnungen());
   EXPECT_EQ(text, u'<' + QString(1 << 16, u'x') + u'>');
-  // Deeper, the next step would pass the bound (2^18 times "{F18}"), so 2^17 times "{F17}" is left: it stops before that step.
+  // Deeper, the next step would pass the bound (2^18 times "{F18}"), so 2^17 times "{F17}" is left: it stops before
+  // that step.
   const QString halb = MaskeFuellen(QStringLiteral("Kette"), kette(2, 20), bezeichnungen());
   EXPECT_EQ(halb, u'<' + QStringLiteral("{F17}").repeated(1 << 17) + u'>');
 }

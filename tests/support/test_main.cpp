@@ -1,15 +1,15 @@
 // The main of the window test programs: a headless application, German whatever the machine says.
 #include "common/formen/Anmelden.h"
-#include "platform/vb/Fonts.h"
 #include "platform/dienste/Printer.h"
 #include "platform/kit/Form.h"
 #include "platform/kit/Instanz.h"
+#include "platform/vb/Fonts.h"
 #include "support/kern/TestUmgebung.h"
 
+#include <gmock/gmock.h>
 #include <QApplication>
 #include <QFile>
 #include <QLocale>
-#include <gmock/gmock.h>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -19,12 +19,15 @@ bool BankformDrucken(const Bankformdruck::Auftrag& auftrag, vb::Image* bildHalte
   vb::PrinterObject& drucker = vb::Printer();
   const bool seitenwechsel = drucker.Seitenwechsel();
   drucker.setSeitenwechsel(false);
-  const bool gedruckt = Bankformdruck::SeiteDrucken(drucker, auftrag, randX, randY, [&](QImage& bild) {
-    if (!bildHalter) return 53;
-    const int fehler = bildHalter->LoadPicture(auftrag.bild);
-    if (fehler == 0) bild = bildHalter->Picture().toImage();
-    return fehler;
-  }, antwort);
+  const bool gedruckt = Bankformdruck::SeiteDrucken(
+      drucker, auftrag, randX, randY,
+      [&](QImage& bild) {
+        if (!bildHalter) return 53;
+        const int fehler = bildHalter->LoadPicture(auftrag.bild);
+        if (fehler == 0) bild = bildHalter->Picture().toImage();
+        return fehler;
+      },
+      antwort);
   drucker.setSeitenwechsel(seitenwechsel);
   if (auftrag.dialogEntladen || !gedruckt) PrinterSet::Unload();
   vb::Screen::setMousePointer(vb::Screen::vbDefault);

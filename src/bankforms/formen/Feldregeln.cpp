@@ -91,8 +91,10 @@ bool EnterWeiter(int& keyAscii) {
 
 void AuftraggeberZeichen(vb::TextBox& box) {
   vorher(box.KeyPress, [](int& keyAscii) {
-    if (keyAscii == ';') keyAscii = ',';
-    else if (keyAscii == '|') keyAscii = '-';
+    if (keyAscii == ';')
+      keyAscii = ',';
+    else if (keyAscii == '|')
+      keyAscii = '-';
   });
 }
 

@@ -6,13 +6,13 @@
 #include "common/Text.h"
 #include "common/Ton.h"
 #include "common/ZahlTexte.h"
+#include "platform/dienste/Dialogs.h"
 #include "platform/kit/Form.h"
+#include "platform/kit/Twips.h"
 #include "platform/vb/Clock.h"
 #include "platform/vb/Codec.h"
-#include "platform/dienste/Dialogs.h"
 #include "platform/vb/Fonts.h"
 #include "platform/vb/Paths.h"
-#include "platform/kit/Twips.h"
 #include "platform/vb/Vb.h"
 
 #include <QApplication>
@@ -293,8 +293,8 @@ void File::Datei1_Click() {
     hinweise += vb::Format(geaendert, QStringLiteral("dd.mm.yyyy hh:nn")) + QStringLiteral(" - ") +
                 DauerText(static_cast<double>(geaendert.secsTo(Clock::now()))) + QStringLiteral(" alt");
   }
-  hinweise += u'\r' + QString::fromUtf16(u"Größe: ") + vb::Format(static_cast<double>(info.size()), QStringLiteral("#,###")) +
-              QStringLiteral(" Bytes");
+  hinweise += u'\r' + QString::fromUtf16(u"Größe: ") +
+              vb::Format(static_cast<double>(info.size()), QStringLiteral("#,###")) + QStringLiteral(" Bytes");
   BezHinweise->setCaption(hinweise);
   const qsizetype punkt = name.indexOf(u'.');
   nameSetzen(punkt < 0 ? name : name.left(punkt));
@@ -357,7 +357,8 @@ void File::befLöschen_Click() {
   const int index = Datei1->ListIndex();
   if (index < 0) {
     TonAusgeben(u"#SystemExclamation");
-    MsgBox(QString::fromUtf16(u"Keine Datei zum Löschen ausgewählt."), vb::vbExclamation, QString::fromUtf16(u"Datei löschen"));
+    MsgBox(QString::fromUtf16(u"Keine Datei zum Löschen ausgewählt."), vb::vbExclamation,
+           QString::fromUtf16(u"Datei löschen"));
     return;
   }
   const QString name = Datei1->List(index);
@@ -368,8 +369,8 @@ void File::befLöschen_Click() {
     return;
   QFile datei(pfad);
   if (!datei.remove())
-    FehlerMelden(FehlerNummer(datei.error()), QStringLiteral("Die Datei »") + name +
-                                                  QString::fromUtf16(u"« konnte nicht gelöscht werden."));
+    FehlerMelden(FehlerNummer(datei.error()),
+                 QStringLiteral("Die Datei »") + name + QString::fromUtf16(u"« konnte nicht gelöscht werden."));
   Datei1->Refresh();
   nameSetzen(QString());
 }
@@ -449,8 +450,10 @@ QString DateiDialogZeigen(const QString& name, const QString& kuerzel, bool lade
   File& f = File::get();
   f.Bezeichnung->setText(name);
   f.Kürzel->setCaption(kuerzel);
-  if (laden) f.Laden->setValue(true);
-  else f.Speichern->setValue(true);
+  if (laden)
+    f.Laden->setValue(true);
+  else
+    f.Speichern->setValue(true);
   f.Datei1->setPath(ordner);
   f.Show(true);
   return f.Bezeichnung->Text();

@@ -16,15 +16,15 @@ class File : public vb::DialogForm, public vb::DefaultInstance<File> {
   static File& get() { return vb::DefaultInstance<File>::get(); }
 
   vb::Label* BezBezeichnung = nullptr;
-  vb::TextBox* Bezeichnung = nullptr;  // the name box; the result
-  vb::Label* bezAusschluss = nullptr;  // exclusion text (hidden)
-  vb::FileListBox* Datei1 = nullptr;   // the file list
-  vb::Label* BezHinweise = nullptr;    // path, date, age and size of the clicked file
-  vb::Label* BezInfo = nullptr;        // description of the clicked file
-  vb::Label* Kürzel = nullptr;         // the extension (hidden)
-  vb::OptionButton* Laden = nullptr;   // load mode (hidden)
+  vb::TextBox* Bezeichnung = nullptr;     // the name box; the result
+  vb::Label* bezAusschluss = nullptr;     // exclusion text (hidden)
+  vb::FileListBox* Datei1 = nullptr;      // the file list
+  vb::Label* BezHinweise = nullptr;       // path, date, age and size of the clicked file
+  vb::Label* BezInfo = nullptr;           // description of the clicked file
+  vb::Label* Kürzel = nullptr;            // the extension (hidden)
+  vb::OptionButton* Laden = nullptr;      // load mode (hidden)
   vb::OptionButton* Speichern = nullptr;  // save mode (hidden)
-  vb::CheckBox* amEnde = nullptr;      // select the last file (hidden)
+  vb::CheckBox* amEnde = nullptr;         // select the last file (hidden)
   vb::CommandButton* BefOk = nullptr;
   vb::CommandButton* BefAbbrechen = nullptr;
   QMenuBar* Menue = nullptr;

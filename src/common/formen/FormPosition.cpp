@@ -1,8 +1,8 @@
 #include "common/formen/FormPosition.h"
 
 #include "common/Ini.h"
-#include "platform/kit/Form.h"
 #include "platform/dienste/Screen.h"
+#include "platform/kit/Form.h"
 #include "platform/vb/Vb.h"
 
 #include <QCoreApplication>

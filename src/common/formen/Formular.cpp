@@ -31,8 +31,7 @@ void jedesControl(QWidget* fenster, F&& f) {
     if (qobject_cast<vb::Timer*>(o) || qobject_cast<vb::MenuItem*>(o)) {
       f(o);
     } else if (auto* w = qobject_cast<QWidget*>(o)) {
-      if (w->isWindow() || w->objectName().isEmpty() || w->objectName().startsWith(QStringLiteral("qt_")))
-        continue;
+      if (w->isWindow() || w->objectName().isEmpty() || w->objectName().startsWith(QStringLiteral("qt_"))) continue;
       f(o);
     }
   }
@@ -47,9 +46,12 @@ bool aktivVon(QObject* o) {
 }
 
 void setzeAktiv(QObject* o, bool an) {
-  if (auto* t = qobject_cast<vb::Timer*>(o)) t->setEnabled(an);
-  else if (auto* m = qobject_cast<vb::MenuItem*>(o)) m->setEnabled(an);
-  else if (auto* w = qobject_cast<QWidget*>(o)) w->setEnabled(an);
+  if (auto* t = qobject_cast<vb::Timer*>(o))
+    t->setEnabled(an);
+  else if (auto* m = qobject_cast<vb::MenuItem*>(o))
+    m->setEnabled(an);
+  else if (auto* w = qobject_cast<QWidget*>(o))
+    w->setEnabled(an);
 }
 
 }  // namespace

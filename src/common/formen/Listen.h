@@ -2,8 +2,8 @@
 // Helpers for any list box or combo box: they use only the generic list members (ListCount, List,
 // AddItem, RemoveItem, Clear, ListIndex), so the same code serves every dialog. Comparisons are exact
 // unless said otherwise; joined texts use a one-character separator, ";" when none is given.
-#include "platform/kit/Controls.h"
 #include "platform/dienste/Printer.h"
+#include "platform/kit/Controls.h"
 #include "platform/vb/Sanduhr.h"
 
 #include <QHash>
@@ -88,8 +88,10 @@ void entfernen(L& liste, Weg weg) {
         if (!weg(i)) bleiben << liste.List(i);
       // What is left of a sorted list is still in order: it is not sorted again.
       if (bleiben.size() != liste.ListCount()) {
-        if (liste.Sorted()) liste.bestand()->setItems(bleiben);
-        else liste.setItems(bleiben);
+        if (liste.Sorted())
+          liste.bestand()->setItems(bleiben);
+        else
+          liste.setItems(bleiben);
       }
       return;
     }

@@ -1,8 +1,8 @@
 #include "common/formen/MsgDoppelt.h"
 
 #include "platform/kit/Form.h"
-#include "platform/vb/Fonts.h"
 #include "platform/kit/Twips.h"
+#include "platform/vb/Fonts.h"
 
 MsgDoppelt::MsgDoppelt() {
   setObjectName(QStringLiteral("MsgDoppelt"));

@@ -1,9 +1,9 @@
 #include "common/formen/Sonderzeichen.h"
 
 #include "platform/kit/Form.h"
+#include "platform/kit/Twips.h"
 #include "platform/vb/Codec.h"
 #include "platform/vb/Fonts.h"
-#include "platform/kit/Twips.h"
 
 namespace {
 constexpr int kHilfe = 1022;

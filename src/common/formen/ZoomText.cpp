@@ -1,12 +1,12 @@
 #include "common/formen/ZoomText.h"
 
 #include "common/Ini.h"
+#include "platform/dienste/Screen.h"
 #include "platform/kit/Form.h"
+#include "platform/kit/Twips.h"
 #include "platform/vb/Clock.h"
 #include "platform/vb/Dezu.h"
 #include "platform/vb/Fonts.h"
-#include "platform/dienste/Screen.h"
-#include "platform/kit/Twips.h"
 #include "platform/vb/Vb.h"
 
 #include <QFontInfo>
@@ -61,16 +61,17 @@ ZoomText::ZoomText() {
     int index, left, width;
     const char16_t* tip;
   };
-  const Knopf knoepfe[] = {{0, 4440, 375, u"Schrift kleiner"},
-                           {2, 4800, 495, u"Schriftgröße auf 12"},
-                           {1, 5280, 375, u"Schrift größer"}};
+  const Knopf knoepfe[] = {
+      {0, 4440, 375, u"Schrift kleiner"}, {2, 4800, 495, u"Schriftgröße auf 12"}, {1, 5280, 375, u"Schrift größer"}};
   for (const Knopf& k : knoepfe) {
     auto* b = new vb::CommandButton(this);
     b->setObjectName(QStringLiteral("befFontSize_%1").arg(k.index));
     b->setProperty("Index", k.index);
     b->setToolTip(QString::fromUtf16(k.tip));
-    if (k.index == 2) b->setCaption(QStringLiteral("12"));
-    else b->setIcon(schriftBild(k.index == 1));
+    if (k.index == 2)
+      b->setCaption(QStringLiteral("12"));
+    else
+      b->setIcon(schriftBild(k.index == 1));
     Twips::setzen(b, k.left, 1560, k.width, 375);
     const int index = k.index;
     b->Click = [this, index] { befFontSize_Click(index); };
@@ -169,7 +170,8 @@ void ZoomText::Form_QueryUnload(int& cancel, int mode) {
 }
 
 void ZoomText::befOk_Click() {
-  IniSchreiben(QString(), QString(), QStringLiteral("ZoomFntSize"), vb::Format(FontSize() * 100.0, QStringLiteral("0")));
+  IniSchreiben(QString(), QString(), QStringLiteral("ZoomFntSize"),
+               vb::Format(FontSize() * 100.0, QStringLiteral("0")));
   Abbruch->setValue(0);
   Hide();
 }

@@ -85,7 +85,12 @@ AdrImport2::AdrImport2() {
     Twips::setzen(demo, 4020, 180, 4740, 285);
   }
   // Left to right: first, previous, next, last.
-  const struct { int index; const char* caption; const char* tipp; int left; } knoepfe[] = {
+  const struct {
+    int index;
+    const char* caption;
+    const char* tipp;
+    int left;
+  } knoepfe[] = {
       {2, "<-|", "Zur ersten Import-Adresse", 1020},
       {0, "<-", "Zur vorherigen Import-Adresse", 1740},
       {1, "->", "Zur nächtsen Import-Adresse", 2460},
@@ -257,11 +262,20 @@ void AdrImport2::befPos_Click(short index) {
   const int p = Liste->ListIndex();
   int q = p;
   switch (index) {
-    case 0: q = std::max(p - 1, 0); break;
-    case 1: q = std::min(p + 1, n - 1); break;
-    case 2: q = 0; break;
-    case 3: q = n - 1; break;
-    default: return;
+    case 0:
+      q = std::max(p - 1, 0);
+      break;
+    case 1:
+      q = std::min(p + 1, n - 1);
+      break;
+    case 2:
+      q = 0;
+      break;
+    case 3:
+      q = n - 1;
+      break;
+    default:
+      return;
   }
   Liste->setListIndex(q);
   DatensatzAnzeigen();
@@ -293,8 +307,8 @@ void AdrImport2::Liste_KeyDown(int& keyCode, int /*shift*/) {
 void AdrImport2::sperren(bool an) {
   importLaeuft_ = an;
   SSTab1->tabBar()->setEnabled(!an);
-  for (QWidget* w : std::initializer_list<QWidget*>{befDatei, kombiTrenn, CheckAscii2Ansi, CheckTrim, Liste,
-                                                    befImport, befAbbrechen})
+  for (QWidget* w : std::initializer_list<QWidget*>{befDatei, kombiTrenn, CheckAscii2Ansi, CheckTrim, Liste, befImport,
+                                                    befAbbrechen})
     w->setEnabled(!an);
   for (const auto& [i, k] : komboFeld) k->setEnabled(!an);
   for (const auto& [i, b] : befPos) b->setEnabled(!an);

@@ -84,8 +84,7 @@ ImpZA::ImpZA() {
 
   for (const auto& [i, k] : KombiFeldZiel) k->Click = [this, i = i] { KombiFeldZiel_Click(static_cast<short>(i)); };
   for (const auto& [i, f] : Feld) f->GotFocus = [this, i = i] { Feld_GotFocus(static_cast<short>(i)); };
-  for (const auto& [i, b] : befFelderSchieb)
-    b->Click = [this, i = i] { befFelderSchieb_Click(static_cast<short>(i)); };
+  for (const auto& [i, b] : befFelderSchieb) b->Click = [this, i = i] { befFelderSchieb_Click(static_cast<short>(i)); };
   befOk->Click = [this] { BefOk_Click(); };
   befAbbrechen->Click = [this] { befAbbrechen_Click(); };
 }
@@ -103,7 +102,8 @@ void ImpZA::Form_Load() {
   }
   laedt_ = false;
 
-  const bool kommaRegel = ZaKommaRegel(IniLesen(QString(), QString(), QStringLiteral("DInfoVer"), QStringLiteral("xx")));
+  const bool kommaRegel =
+      ZaKommaRegel(IniLesen(QString(), QString(), QStringLiteral("DInfoVer"), QStringLiteral("xx")));
   // What comes from outside holds only what the address file can store.
   const ZaTeile teile = ZaTextZerlegen(Codec::auf1252Reduzieren(Zwischenablage::text()), kommaRegel);
   for (int i = 0; i < kZaTeile; ++i) Feld(i).setText(teile[i]);

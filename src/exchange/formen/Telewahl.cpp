@@ -53,8 +53,8 @@ Telewahl::Telewahl() {
   kombiString->setObjectName(u"kombiString"_s);
   Twips::setzen(kombiString, 120, 1755, 4455, 315);
 
-  bezHinweis = bezeichnung(this, u"bezHinweis"_s, u"Bitte den Hörer erst bei entsprechendem Hinweis abnehmen!"_s,
-                           2190, 435);
+  bezHinweis =
+      bezeichnung(this, u"bezHinweis"_s, u"Bitte den Hörer erst bei entsprechendem Hinweis abnehmen!"_s, 2190, 435);
   bezHinweis->setWordWrap(true);
 
   befWählen = new vb::CommandButton(this);

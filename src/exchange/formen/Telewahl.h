@@ -14,7 +14,7 @@ class Telewahl : public vb::DialogForm, public vb::DefaultInstance<Telewahl> {
   vb::Label* bezNummer = nullptr;
   vb::TextBox* txtNummer = nullptr;
   vb::Label* bezModem = nullptr;
-  vb::ComboBox* kombiModem = nullptr;   // a serial port, a device path or the desktop's dialler
+  vb::ComboBox* kombiModem = nullptr;  // a serial port, a device path or the desktop's dialler
   vb::Label* bezString = nullptr;
   vb::ComboBox* kombiString = nullptr;  // the dial command, a ";" and a comment
   vb::Label* bezHinweis = nullptr;

@@ -92,7 +92,8 @@ void ZAexport::BefOk_Click() {
   Zwischenablage::leeren();
   Zwischenablage::textSetzen(Text->Text());
   // Without any mask there is no name to remember: the last one stays.
-  if (ComboMasken->ListIndex() >= 0) IniSchreiben(QString(), QString(), kSchluessel, MaskeZumSpeichern(ComboMasken->Text()));
+  if (ComboMasken->ListIndex() >= 0)
+    IniSchreiben(QString(), QString(), kSchluessel, MaskeZumSpeichern(ComboMasken->Text()));
   befAbbrechen_Click();
 }
 

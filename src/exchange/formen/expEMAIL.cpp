@@ -204,8 +204,8 @@ void expEMAIL::Form_Resize() {
     tw(Liste).setHeight(tw(Rahmen1).height() - tw(Liste).top() - 120);
     tw(Rahmen2).moveTop(2 * tw(Rahmen1).top() + tw(Rahmen1).height());
     tw(Rahmen2).setHeight(hoehe - tw(Rahmen2).top() - 240);
-    for (QWidget* w : {static_cast<QWidget*>(ListeFelder), static_cast<QWidget*>(&Text1(0)),
-                       static_cast<QWidget*>(&Text2(0))})
+    for (QWidget* w :
+         {static_cast<QWidget*>(ListeFelder), static_cast<QWidget*>(&Text1(0)), static_cast<QWidget*>(&Text2(0))})
       tw(w).setHeight(tw(Rahmen2).height() - tw(w).top() - 120);
     tw(ProgressBar).moveTop(hoehe - 240);
   }
@@ -223,14 +223,16 @@ void expEMAIL::befGetEmailList_Click() {
   ProgressBar->setValue(0);
   ProgressBar->setVisible(true);
   Liste->Clear();
-  EmailListe liste = EmailListeBauen(Main::get().Liste->items(), txtSuch(0).Text(), txtSuch(1).Text(),
-                                     [this](int prozent) {
-                                       ProgressBar->setValue(prozent);
-                                       ProgressBar->Refresh();
-                                     });
+  EmailListe liste =
+      EmailListeBauen(Main::get().Liste->items(), txtSuch(0).Text(), txtSuch(1).Text(), [this](int prozent) {
+        ProgressBar->setValue(prozent);
+        ProgressBar->Refresh();
+      });
   Liste->setItemsMitMarken(liste.eintraege, std::move(liste.markiert));
-  if (Liste->ListCount() > 0) Liste->setListIndex(0);
-  else Liste_Click();
+  if (Liste->ListCount() > 0)
+    Liste->setListIndex(0);
+  else
+    Liste_Click();
   ProgressBar->setVisible(false);
 }
 

@@ -31,7 +31,7 @@ class expEMAIL : public vb::DialogForm, public vb::DefaultInstance<expEMAIL> {
   vb::ListBox* Liste = nullptr;  // the addresses, a check box in front of each
   vb::Frame* Rahmen2 = nullptr;
   vb::Label* bezPlatzhalter = nullptr;
-  vb::ListBox* ListeFelder = nullptr;  // the 24 field captions, sorted
+  vb::ListBox* ListeFelder = nullptr;                // the 24 field captions, sorted
   vb::ControlArray<vb::CommandButton> befFeldEinfg;  // 0 into the body, 1 into the subject
   vb::Label* bezMail = nullptr;
   vb::ControlArray<vb::TextBox> Text1;  // the templates: 0 body, 1 subject

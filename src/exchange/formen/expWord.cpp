@@ -139,12 +139,10 @@ void expWord::Form_Load() {
   if (Datei->ListCount() > 0) Datei->setListIndex(0);
 
   int anfang = 0;
-  const QString vorschlag =
-      DokumentVorschlag(IniLesen(VorlagenIni, Sektion, u"DocName1"_s, u"{jjjj}_"_s),
-                        IniLesen(VorlagenIni, Sektion, u"DocNummer"_s, u"0"_s),
-                        IniLesen(VorlagenIni, Sektion, u"DocName2"_s, u"00000"_s),
-                        IniLesen(VorlagenIni, Sektion, u"DocName3"_s, u"_"_s), Main::get().Feld(1).Text(),
-                        Clock::today(), &anfang);
+  const QString vorschlag = DokumentVorschlag(
+      IniLesen(VorlagenIni, Sektion, u"DocName1"_s, u"{jjjj}_"_s),
+      IniLesen(VorlagenIni, Sektion, u"DocNummer"_s, u"0"_s), IniLesen(VorlagenIni, Sektion, u"DocName2"_s, u"00000"_s),
+      IniLesen(VorlagenIni, Sektion, u"DocName3"_s, u"_"_s), Main::get().Feld(1).Text(), Clock::today(), &anfang);
   txtDatei->setText(vorschlag);
   txtDatei->setSelStart(anfang);
   txtDatei->setSelLength(99);

@@ -14,10 +14,16 @@ class OhneFensterDialoge : public DialogService {
     std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title.isEmpty() ? QStringLiteral("Kartulon") : title),
                  qUtf8Printable(text));
     switch (style & 7) {
-      case vb::vbOKCancel: case vb::vbRetryCancel: case vb::vbYesNoCancel: return vb::vbCancel;
-      case vb::vbYesNo: return vb::vbNo;
-      case vb::vbAbortRetryIgnore: return vb::vbAbort;
-      default: return vb::vbOK;
+      case vb::vbOKCancel:
+      case vb::vbRetryCancel:
+      case vb::vbYesNoCancel:
+        return vb::vbCancel;
+      case vb::vbYesNo:
+        return vb::vbNo;
+      case vb::vbAbortRetryIgnore:
+        return vb::vbAbort;
+      default:
+        return vb::vbOK;
     }
   }
   QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
@@ -28,12 +34,13 @@ class OhneFensterDialoge : public DialogService {
 
 using Slot = Dienst<DialogService, OhneFensterDialoge>;
 
-
 }  // namespace
 
 namespace Dialogs {
 DialogService& service() { return Slot::service(); }
-std::unique_ptr<DialogService> install(std::unique_ptr<DialogService> service) { return Slot::install(std::move(service)); }
+std::unique_ptr<DialogService> install(std::unique_ptr<DialogService> service) {
+  return Slot::install(std::move(service));
+}
 void standardSetzen(std::function<std::unique_ptr<DialogService>()> fabrik) { Slot::standardSetzen(std::move(fabrik)); }
 }  // namespace Dialogs
 
@@ -50,9 +57,3 @@ QString InputBox(const QString& prompt, const QString& title, const QString& sta
                  const std::function<void()>& hilfe) {
   return Dialogs::service().inputBoxMitHilfe(prompt, title, standard, hilfe);
 }
-
-
-
-
-
-

@@ -15,9 +15,20 @@
 // Button and icon styles and answers as the runtime numbered them.
 namespace vb {
 enum MsgStyle : int {
-  vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3, vbYesNo = 4,
-  vbRetryCancel = 5, vbCritical = 16, vbQuestion = 32, vbExclamation = 48, vbInformation = 64,
-  vbDefaultButton2 = 256, vbDefaultButton3 = 512, vbSystemModal = 4096, vbMsgBoxHelpButton = 16384
+  vbOKOnly = 0,
+  vbOKCancel = 1,
+  vbAbortRetryIgnore = 2,
+  vbYesNoCancel = 3,
+  vbYesNo = 4,
+  vbRetryCancel = 5,
+  vbCritical = 16,
+  vbQuestion = 32,
+  vbExclamation = 48,
+  vbInformation = 64,
+  vbDefaultButton2 = 256,
+  vbDefaultButton3 = 512,
+  vbSystemModal = 4096,
+  vbMsgBoxHelpButton = 16384
 };
 enum MsgAnswer : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
 }  // namespace vb

@@ -4,9 +4,7 @@
 
 namespace vb {
 
-long RGB(int rot, int gruen, int blau) {
-  return (rot & 0xFF) + 256L * (gruen & 0xFF) + 65536L * (blau & 0xFF);
-}
+long RGB(int rot, int gruen, int blau) { return (rot & 0xFF) + 256L * (gruen & 0xFF) + 65536L * (blau & 0xFF); }
 
 QColor QFarbe(long farbe) {
   if (farbe < 0 || farbe > 0xFFFFFF) return QColor(Qt::black);

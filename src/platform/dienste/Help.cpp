@@ -2,8 +2,8 @@
 
 #include "platform/dienste/Dienst.h"
 
-#include "platform/vb/Paths.h"
 #include "platform/dienste/Shell.h"
+#include "platform/vb/Paths.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -50,4 +50,3 @@ QString seitenName(const QString& hilfeDatei, int thema) {
   return thema < 0 ? basis + QStringLiteral(".html") : QStringLiteral("%1_%2.html").arg(basis).arg(thema);
 }
 }  // namespace Help
-

@@ -29,4 +29,3 @@ QString seitenName(const QString& hilfeDatei, int thema);
 // The installed page of a help file's topic, "" when there is none.
 QString suchen(const QString& hilfeDatei, int thema);
 }  // namespace Help
-

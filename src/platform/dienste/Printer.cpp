@@ -28,14 +28,30 @@ QStringList zeilen(const QString& text) {
 // Scale units per twip of the standard modes (x, y).
 bool einheit(int mode, double dpi, double& x, double& y) {
   switch (mode) {
-    case vbTwips: x = y = 1; return true;
-    case vbPoints: x = y = 1.0 / 20; return true;
-    case vbPixels: x = y = dpi / 1440; return true;
-    case vbCharacters: x = 1.0 / 120; y = 1.0 / 240; return true;
-    case vbInches: x = y = 1.0 / 1440; return true;
-    case vbMillimeters: x = y = 25.4 / 1440; return true;
-    case vbCentimeters: x = y = 2.54 / 1440; return true;
-    default: return false;
+    case vbTwips:
+      x = y = 1;
+      return true;
+    case vbPoints:
+      x = y = 1.0 / 20;
+      return true;
+    case vbPixels:
+      x = y = dpi / 1440;
+      return true;
+    case vbCharacters:
+      x = 1.0 / 120;
+      y = 1.0 / 240;
+      return true;
+    case vbInches:
+      x = y = 1.0 / 1440;
+      return true;
+    case vbMillimeters:
+      x = y = 25.4 / 1440;
+      return true;
+    case vbCentimeters:
+      x = y = 2.54 / 1440;
+      return true;
+    default:
+      return false;
   }
 }
 

@@ -21,15 +21,21 @@
 namespace vb {
 
 enum ScaleModes : int {
-  vbUser = 0, vbTwips = 1, vbPoints = 2, vbPixels = 3, vbCharacters = 4, vbInches = 5, vbMillimeters = 6,
+  vbUser = 0,
+  vbTwips = 1,
+  vbPoints = 2,
+  vbPixels = 3,
+  vbCharacters = 4,
+  vbInches = 5,
+  vbMillimeters = 6,
   vbCentimeters = 7
 };
 enum PrinterOrientation : int { vbPRORPortrait = 1, vbPRORLandscape = 2 };
 enum LineStyle : int { LinePlain = 0, LineBox = 1, LineBoxFilled = 2 };
 
 // The runtime's error numbers that the printer raises.
-constexpr int FehlerDrucker = 482;            // printer error (no printer, a job that cannot start)
-constexpr int FehlerEigenschaftswert = 380;   // invalid property value (a font it lacks, a size of 0)
+constexpr int FehlerDrucker = 482;           // printer error (no printer, a job that cannot start)
+constexpr int FehlerEigenschaftswert = 380;  // invalid property value (a font it lacks, a size of 0)
 
 struct PrinterFontSpec {
   QString name = QStringLiteral("Arial");
@@ -254,10 +260,10 @@ class RecordingPrinter : public PrinterBackend {
   enum Kind { StartDoc, Text, Line, Picture, NewPage, EndDoc, KillDoc };
   struct Op {
     Kind kind = StartDoc;
-    int page = 1;          // the page of the job it is on
-    QString device;        // the printer
+    int page = 1;    // the page of the job it is on
+    QString device;  // the printer
     int orientation = vbPRORPortrait;
-    PrintPoint at, to;     // Text, Picture: at = top-left; Line: from, to; Picture: to = width, height
+    PrintPoint at, to;  // Text, Picture: at = top-left; Line: from, to; Picture: to = width, height
     QString text;
     PrinterFontSpec font;
     long color = 0;

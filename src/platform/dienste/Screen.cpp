@@ -15,8 +15,7 @@ QList<QRect>& testFlaechen() {
 }
 
 QRect inTwips(const QRect& px) {
-  return {Twips::ausPixel(px.x()), Twips::ausPixel(px.y()), Twips::ausPixel(px.width()),
-          Twips::ausPixel(px.height())};
+  return {Twips::ausPixel(px.x()), Twips::ausPixel(px.y()), Twips::ausPixel(px.width()), Twips::ausPixel(px.height())};
 }
 }  // namespace
 
@@ -69,7 +68,8 @@ void setMousePointer(int zeiger) {
   if (vorher == jetzt || !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
   if (jetzt) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   // The error report takes every override pointer away before it shows: then there is none to take back.
-  else if (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+  else if (QGuiApplication::overrideCursor())
+    QGuiApplication::restoreOverrideCursor();
 }
 
 }  // namespace vb::Screen

@@ -3,11 +3,11 @@
 #include "platform/dienste/Dienst.h"
 #include "platform/vb/Laufzeitfehler.h"
 
+#include <unistd.h>
 #include <QFile>
 #include <QSerialPort>
 #include <QThread>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 

@@ -117,10 +117,8 @@ using Slot = Dienst<ShellService, QtShell>;
 
 namespace Shell {
 ShellService& service() { return Slot::service(); }
-std::unique_ptr<ShellService> install(std::unique_ptr<ShellService> service) { return Slot::install(std::move(service)); }
+std::unique_ptr<ShellService> install(std::unique_ptr<ShellService> service) {
+  return Slot::install(std::move(service));
+}
 std::unique_ptr<ShellService> echt() { return std::make_unique<QtShell>(); }
 }  // namespace Shell
-
-
-
-

@@ -28,4 +28,3 @@ std::unique_ptr<ShellService> install(std::unique_ptr<ShellService> service);
 // The real back end (tests use it to start real child processes through the double).
 std::unique_ptr<ShellService> echt();
 }  // namespace Shell
-

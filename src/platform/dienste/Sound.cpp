@@ -5,12 +5,12 @@
 #include "platform/vb/Paths.h"
 
 #include <QCoreApplication>
-#include <cstdio>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <cstdio>
 
 namespace {
 
@@ -21,8 +21,10 @@ std::function<void()>& glockeFunktion() {
 
 // The desktop's bell when the gui library set one, else the terminal's.
 void glocke() {
-  if (glockeFunktion()) glockeFunktion()();
-  else std::fputc('\a', stderr);
+  if (glockeFunktion())
+    glockeFunktion()();
+  else
+    std::fputc('\a', stderr);
 }
 
 // The sound theme's file for a message-box icon, when a sound theme is installed.
@@ -106,14 +108,15 @@ using Slot = Dienst<SoundService, SystemSound>;
 
 namespace Sound {
 SoundService& service() { return Slot::service(); }
-std::unique_ptr<SoundService> install(std::unique_ptr<SoundService> service) { return Slot::install(std::move(service)); }
+std::unique_ptr<SoundService> install(std::unique_ptr<SoundService> service) {
+  return Slot::install(std::move(service));
+}
 QString player() {
   for (const char* p : {"pw-play", "paplay", "aplay"})
     if (!QStandardPaths::findExecutable(QLatin1String(p)).isEmpty()) return QLatin1String(p);
   return {};
 }
 }  // namespace Sound
-
 
 namespace Sound {
 void glockeSetzen(std::function<void()> f) { glockeFunktion() = std::move(f); }

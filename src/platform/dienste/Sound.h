@@ -27,4 +27,3 @@ QString player();
 // The desktop's bell, set by the gui library; without it the terminal's bell rings.
 void glockeSetzen(std::function<void()> glocke);
 }  // namespace Sound
-

@@ -3,6 +3,9 @@
 #include "platform/dienste/Dienst.h"
 #include "platform/vb/Vb.h"
 
+#include <pwd.h>
+#include <time.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -10,9 +13,6 @@
 #include <QScreen>
 #include <QSysInfo>
 #include <QThread>
-#include <pwd.h>
-#include <time.h>
-#include <unistd.h>
 
 namespace {
 
@@ -103,11 +103,12 @@ using Slot = Dienst<SysInfoService, EchteSysInfo>;
 
 namespace SysInfo {
 SysInfoService& service() { return Slot::service(); }
-std::unique_ptr<SysInfoService> install(std::unique_ptr<SysInfoService> service) { return Slot::install(std::move(service)); }
+std::unique_ptr<SysInfoService> install(std::unique_ptr<SysInfoService> service) {
+  return Slot::install(std::move(service));
+}
 
 Regionaleinstellungen regionalVon(const QLocale& locale) {
   return {locale.decimalPoint(), locale.groupSeparator(),
           locale.dateFormat(QLocale::ShortFormat) + u' ' + locale.timeFormat(QLocale::ShortFormat)};
 }
 }  // namespace SysInfo
-

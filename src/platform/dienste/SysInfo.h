@@ -14,9 +14,9 @@ struct Speicher {
 };
 
 struct Prozessor {
-  int anzahl = 0;         // logical processors
-  QString name;           // as the processor names itself, "" when unknown
-  QString architektur;    // "x86_64", "arm64", ...
+  int anzahl = 0;       // logical processors
+  QString name;         // as the processor names itself, "" when unknown
+  QString architektur;  // "x86_64", "arm64", ...
 };
 
 // Number and date conventions.
@@ -46,4 +46,3 @@ std::unique_ptr<SysInfoService> install(std::unique_ptr<SysInfoService> service)
 // The regional settings of a locale.
 Regionaleinstellungen regionalVon(const QLocale& locale);
 }  // namespace SysInfo
-

@@ -17,15 +17,15 @@ namespace {
 // The X11 name of a character typed as it is; empty for a control character that is no key.
 QString zeichenName(QChar c) {
   static const QHash<char16_t, QString> satzzeichen = {
-      {u' ', u"space"_s},       {u'!', u"exclam"_s},       {u'"', u"quotedbl"_s},    {u'#', u"numbersign"_s},
-      {u'$', u"dollar"_s},      {u'%', u"percent"_s},      {u'&', u"ampersand"_s},   {u'\'', u"apostrophe"_s},
-      {u'(', u"parenleft"_s},   {u')', u"parenright"_s},   {u'*', u"asterisk"_s},    {u'+', u"plus"_s},
-      {u',', u"comma"_s},       {u'-', u"minus"_s},        {u'.', u"period"_s},      {u'/', u"slash"_s},
-      {u':', u"colon"_s},       {u';', u"semicolon"_s},    {u'<', u"less"_s},        {u'=', u"equal"_s},
-      {u'>', u"greater"_s},     {u'?', u"question"_s},     {u'@', u"at"_s},          {u'[', u"bracketleft"_s},
-      {u'\\', u"backslash"_s},  {u']', u"bracketright"_s}, {u'^', u"asciicircum"_s}, {u'_', u"underscore"_s},
-      {u'`', u"grave"_s},       {u'{', u"braceleft"_s},    {u'|', u"bar"_s},         {u'}', u"braceright"_s},
-      {u'~', u"asciitilde"_s},  {u'\t', u"Tab"_s},         {u'\r', u"Return"_s},     {u'\n', u"Return"_s},
+      {u' ', u"space"_s},      {u'!', u"exclam"_s},       {u'"', u"quotedbl"_s},    {u'#', u"numbersign"_s},
+      {u'$', u"dollar"_s},     {u'%', u"percent"_s},      {u'&', u"ampersand"_s},   {u'\'', u"apostrophe"_s},
+      {u'(', u"parenleft"_s},  {u')', u"parenright"_s},   {u'*', u"asterisk"_s},    {u'+', u"plus"_s},
+      {u',', u"comma"_s},      {u'-', u"minus"_s},        {u'.', u"period"_s},      {u'/', u"slash"_s},
+      {u':', u"colon"_s},      {u';', u"semicolon"_s},    {u'<', u"less"_s},        {u'=', u"equal"_s},
+      {u'>', u"greater"_s},    {u'?', u"question"_s},     {u'@', u"at"_s},          {u'[', u"bracketleft"_s},
+      {u'\\', u"backslash"_s}, {u']', u"bracketright"_s}, {u'^', u"asciicircum"_s}, {u'_', u"underscore"_s},
+      {u'`', u"grave"_s},      {u'{', u"braceleft"_s},    {u'|', u"bar"_s},         {u'}', u"braceright"_s},
+      {u'~', u"asciitilde"_s}, {u'\t', u"Tab"_s},         {u'\r', u"Return"_s},     {u'\n', u"Return"_s},
   };
   const char16_t u = c.unicode();
   if ((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9')) return QString(c);
@@ -54,16 +54,35 @@ namespace {
 const QHash<QString, QString>& tastenNamen() {
   static const QHash<QString, QString> namen = [] {
     QHash<QString, QString> n = {
-        {u"ENTER"_s, u"Return"_s},       {u"ESC"_s, u"Escape"_s},        {u"ESCAPE"_s, u"Escape"_s},
-        {u"TAB"_s, u"Tab"_s},            {u"HOME"_s, u"Home"_s},         {u"END"_s, u"End"_s},
-        {u"BS"_s, u"BackSpace"_s},       {u"BKSP"_s, u"BackSpace"_s},    {u"BACKSPACE"_s, u"BackSpace"_s},
-        {u"DEL"_s, u"Delete"_s},         {u"DELETE"_s, u"Delete"_s},     {u"INS"_s, u"Insert"_s},
-        {u"INSERT"_s, u"Insert"_s},      {u"UP"_s, u"Up"_s},             {u"DOWN"_s, u"Down"_s},
-        {u"LEFT"_s, u"Left"_s},          {u"RIGHT"_s, u"Right"_s},       {u"PGUP"_s, u"Prior"_s},
-        {u"PGDN"_s, u"Next"_s},          {u"BREAK"_s, u"Break"_s},       {u"CAPSLOCK"_s, u"Caps_Lock"_s},
-        {u"NUMLOCK"_s, u"Num_Lock"_s},   {u"SCROLLLOCK"_s, u"Scroll_Lock"_s}, {u"PRTSC"_s, u"Print"_s},
-        {u"HELP"_s, u"Help"_s},          {u"ADD"_s, u"KP_Add"_s},        {u"SUBTRACT"_s, u"KP_Subtract"_s},
-        {u"MULTIPLY"_s, u"KP_Multiply"_s}, {u"DIVIDE"_s, u"KP_Divide"_s},
+        {u"ENTER"_s, u"Return"_s},
+        {u"ESC"_s, u"Escape"_s},
+        {u"ESCAPE"_s, u"Escape"_s},
+        {u"TAB"_s, u"Tab"_s},
+        {u"HOME"_s, u"Home"_s},
+        {u"END"_s, u"End"_s},
+        {u"BS"_s, u"BackSpace"_s},
+        {u"BKSP"_s, u"BackSpace"_s},
+        {u"BACKSPACE"_s, u"BackSpace"_s},
+        {u"DEL"_s, u"Delete"_s},
+        {u"DELETE"_s, u"Delete"_s},
+        {u"INS"_s, u"Insert"_s},
+        {u"INSERT"_s, u"Insert"_s},
+        {u"UP"_s, u"Up"_s},
+        {u"DOWN"_s, u"Down"_s},
+        {u"LEFT"_s, u"Left"_s},
+        {u"RIGHT"_s, u"Right"_s},
+        {u"PGUP"_s, u"Prior"_s},
+        {u"PGDN"_s, u"Next"_s},
+        {u"BREAK"_s, u"Break"_s},
+        {u"CAPSLOCK"_s, u"Caps_Lock"_s},
+        {u"NUMLOCK"_s, u"Num_Lock"_s},
+        {u"SCROLLLOCK"_s, u"Scroll_Lock"_s},
+        {u"PRTSC"_s, u"Print"_s},
+        {u"HELP"_s, u"Help"_s},
+        {u"ADD"_s, u"KP_Add"_s},
+        {u"SUBTRACT"_s, u"KP_Subtract"_s},
+        {u"MULTIPLY"_s, u"KP_Multiply"_s},
+        {u"DIVIDE"_s, u"KP_Divide"_s},
     };
     for (int f = 1; f <= 16; ++f) n.insert(u'F' + QString::number(f), u'F' + QString::number(f));
     return n;
@@ -93,8 +112,10 @@ std::optional<QList<Taste>> lesen(const QString& folge) {
     } else if (c == u'{') {
       // "{}}" and "{{}" are the braces themselves; otherwise the name runs up to the next "}".
       qsizetype ende = folge.indexOf(u'}', i + 2);
-      if (i + 2 < folge.size() && folge[i + 1] == u'}' && folge[i + 2] == u'}') ende = i + 2;
-      else if (i + 1 < folge.size() && folge[i + 1] == u'}') ende = -1;
+      if (i + 2 < folge.size() && folge[i + 1] == u'}' && folge[i + 2] == u'}')
+        ende = i + 2;
+      else if (i + 1 < folge.size() && folge[i + 1] == u'}')
+        ende = -1;
       if (ende < 0) return std::nullopt;
       const QString innen = folge.mid(i + 1, ende - i - 1);
       i = ende;
@@ -106,13 +127,14 @@ std::optional<QList<Taste>> lesen(const QString& folge) {
         anzahl = innen.mid(blank + 1).toInt(&ok);
         const QString zahl = innen.mid(blank + 1);
         // Only plain digits count; a huge count would only tie the keyboard up.
-        if (!ok || zahl.isEmpty() || zahl.front() == u'+' || zahl.front() == u'-' || anzahl > 999)
-          return std::nullopt;
+        if (!ok || zahl.isEmpty() || zahl.front() == u'+' || zahl.front() == u'-' || anzahl > 999) return std::nullopt;
         name = innen.left(blank);
       }
       QString x11;
-      if (name.size() == 1) x11 = zeichenName(name[0]);
-      else x11 = tastenNamen().value(name.toUpper());
+      if (name.size() == 1)
+        x11 = zeichenName(name[0]);
+      else
+        x11 = tastenNamen().value(name.toUpper());
       if (x11.isEmpty()) return std::nullopt;
       hinzu(x11, anzahl);
     } else {

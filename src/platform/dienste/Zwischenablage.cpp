@@ -33,7 +33,9 @@ class QtZwischenablage : public ZwischenablageService {
   }
 
  private:
-  static QClipboard* brett() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr; }
+  static QClipboard* brett() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr;
+  }
 };
 
 using Slot = Dienst<ZwischenablageService, QtZwischenablage>;

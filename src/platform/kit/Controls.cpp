@@ -2,9 +2,9 @@
 
 #include "platform/dienste/Zwischenablage.h"
 
+#include "platform/kit/Twips.h"
 #include "platform/vb/Codec.h"
 #include "platform/vb/Keys.h"
-#include "platform/kit/Twips.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -111,9 +111,7 @@ void TextBox::resizeEvent(QResizeEvent* e) { QWidget::resizeEvent(e); }
 
 QString TextBox::widgetText() const { return multi_ ? plain_->toPlainText() : line_->text(); }
 
-int TextBox::vbLength(const QString& t) const {
-  return static_cast<int>(t.size() + (multi_ ? t.count(u'\n') : 0));
-}
+int TextBox::vbLength(const QString& t) const { return static_cast<int>(t.size() + (multi_ ? t.count(u'\n') : 0)); }
 
 QString TextBox::Text() const {
   if (!multi_) {
@@ -176,8 +174,10 @@ void TextBox::UndoVerlaufLeeren() {
   line_->blockSignals(true);
   line_->setText(line_->text());
   if (anfang >= 0 && laenge > 0) {
-    if (cursor == anfang) line_->setSelection(anfang + laenge, -laenge);
-    else line_->setSelection(anfang, laenge);
+    if (cursor == anfang)
+      line_->setSelection(anfang + laenge, -laenge);
+    else
+      line_->setSelection(anfang, laenge);
   } else {
     line_->setCursorPosition(cursor);
   }
@@ -296,8 +296,10 @@ bool TextBox::setMaxLength(int n) {
 
 void TextBox::setLocked(bool locked) {
   locked_ = locked;
-  if (multi_) plain_->setReadOnly(locked);
-  else line_->setReadOnly(locked);
+  if (multi_)
+    plain_->setReadOnly(locked);
+  else
+    line_->setReadOnly(locked);
 }
 
 bool TextBox::TabStop() const { return editor_->focusPolicy() & Qt::TabFocus; }
@@ -465,7 +467,8 @@ bool TextBox::eventFilter(QObject* obj, QEvent* ev) {
         // The right press that brought the focus follows at once: MouseDown runs first. Should no press
         // follow, GotFocus still runs once the events of this moment are done.
         gotFocusWartet_ = true;
-        QMetaObject::invokeMethod(this, [this] { gotFocusNachholen(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { gotFocusNachholen(); }, Qt::QueuedConnection);
         return false;
       }
       if (GotFocus) GotFocus();
@@ -616,16 +619,20 @@ class TabDelegate : public QStyledItemDelegate {
     int x = opt.rect.left() + 2;
     for (qsizetype i = 0; i < teile.size(); ++i) {
       int next;
-      if (i < stops.size()) next = opt.rect.left() + 2 + static_cast<int>(stops[i] * einheit);
-      else if (!stops.isEmpty()) next = x + static_cast<int>((stops.size() > 1 ? stops.last() - stops[stops.size() - 2] : stops.last()) * einheit);
-      else next = x + opt.fontMetrics.averageCharWidth() * 8;
+      if (i < stops.size())
+        next = opt.rect.left() + 2 + static_cast<int>(stops[i] * einheit);
+      else if (!stops.isEmpty())
+        next =
+            x + static_cast<int>((stops.size() > 1 ? stops.last() - stops[stops.size() - 2] : stops.last()) * einheit);
+      else
+        next = x + opt.fontMetrics.averageCharWidth() * 8;
       const QRect r(x, opt.rect.top(), std::max(0, next - x - 2), opt.rect.height());
-      p->drawText(r, Qt::AlignLeft | Qt::AlignVCenter,
-                  opt.fontMetrics.elidedText(teile[i], Qt::ElideNone, r.width()));
+      p->drawText(r, Qt::AlignLeft | Qt::AlignVCenter, opt.fontMetrics.elidedText(teile[i], Qt::ElideNone, r.width()));
       x = std::max(next, x);
     }
     p->restore();
   }
+
  private:
   ListBox* list_;
 };
@@ -680,9 +687,7 @@ void ListBox::setBestand(ListModel* model) {
 int ListBox::compare(const QString& a, const QString& b) { return ListModel::vergleichen(a, b); }
 
 int ListBox::ListCount() const { return model_->rowCount(); }
-QString ListBox::List(int i) const {
-  return (i >= 0 && i < model_->items().size()) ? model_->items()[i] : QString();
-}
+QString ListBox::List(int i) const { return (i >= 0 && i < model_->items().size()) ? model_->items()[i] : QString(); }
 void ListBox::setList(int i, const QString& text) {
   if (i >= 0 && i < model_->items().size()) model_->set(i, text);
 }
@@ -725,9 +730,8 @@ void ListBox::AddItem(const QString& text, int index) {
   if (sorted_) {
     const auto& it = model_->items();
     row = static_cast<int>(std::upper_bound(it.begin(), it.end(), text,
-                                            [](const QString& a, const QString& b) {
-                                              return compare(a, b) < 0;
-                                            }) - it.begin());
+                                            [](const QString& a, const QString& b) { return compare(a, b) < 0; }) -
+                           it.begin());
   } else {
     row = (index < 0 || index > ListCount()) ? ListCount() : index;
   }
@@ -743,8 +747,10 @@ void ListBox::RemoveItem(int i) {
   settingIndex_ = true;
   model_->remove(i);
   settingIndex_ = false;
-  if (listIndex_ == i) listIndex_ = -1;
-  else if (listIndex_ > i) --listIndex_;
+  if (listIndex_ == i)
+    listIndex_ = -1;
+  else if (listIndex_ > i)
+    --listIndex_;
   showIndex(listIndex_);
 }
 
@@ -786,7 +792,7 @@ void ListBox::setItemsMitMarken(const QStringList& items, std::vector<char> mark
 }
 
 void ListBox::setMultiSelect(int mode) {
-  setSelectionMode(mode == 0 ? QAbstractItemView::SingleSelection
+  setSelectionMode(mode == 0   ? QAbstractItemView::SingleSelection
                    : mode == 1 ? QAbstractItemView::MultiSelection
                                : QAbstractItemView::ExtendedSelection);
 }
@@ -832,8 +838,10 @@ void ListBox::setAuswahlBereiche(const QList<std::pair<int, int>>& bereiche) {
   settingIndex_ = false;
 }
 void ListBox::alleWaehlen(bool an) {
-  if (an && ListCount() > 0) setAuswahlBereiche({{0, ListCount() - 1}});
-  else setAuswahlBereiche({});
+  if (an && ListCount() > 0)
+    setAuswahlBereiche({{0, ListCount() - 1}});
+  else
+    setAuswahlBereiche({});
 }
 QList<int> ListBox::ausgewaehlteZeilen() const {
   QList<int> zeilen;
@@ -1057,8 +1065,10 @@ void Timer::setEnabled(bool on) {
 }
 void Timer::update() {
   // Setting Enabled or Interval restarts the count, as the runtime did.
-  if (enabled_ && interval_ > 0) timer_.start(interval_);
-  else timer_.stop();
+  if (enabled_ && interval_ > 0)
+    timer_.start(interval_);
+  else
+    timer_.stop();
 }
 
 ProgressBar::ProgressBar(QWidget* parent) : QProgressBar(parent) {

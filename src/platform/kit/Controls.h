@@ -88,7 +88,7 @@ class TextBox : public QWidget {
   // Events. KeyDown and KeyPress may change the code: 0 swallows the key, another character is typed
   // in place of the one pressed.
   std::function<void()> Change, GotFocus, LostFocus, DblClick;
-  std::function<void(int& keyCode, int shift)> KeyDown, KeyUp;
+  std::function<void(int&keyCode, int shift)> KeyDown, KeyUp;
   std::function<void(int& keyAscii)> KeyPress;
   // A right click raises MouseDown before GotFocus (Qt gives the focus before the press arrives), so that
   // the owner knows the click when the box's focus-entry handling runs.
@@ -141,6 +141,7 @@ class Label : public QLabel {
   QString Caption() const { return caption_; }
   void setCaption(const QString& c);  // CR LF shows as a line break
   std::function<void()> Click, DblClick;
+
  protected:
   QString caption_;
   void mousePressEvent(QMouseEvent* e) override;
@@ -157,6 +158,7 @@ class Frame : public QGroupBox {
   void setCaption(const QString& c) { setTitle(c); }
   // Where the border's top line runs (pixels from the frame's top).
   int RandOben() const;
+
  protected:
   void paintEvent(QPaintEvent* e) override;
 };
@@ -170,7 +172,9 @@ class CommandButton : public QPushButton {
   void setCancel(bool on) { cancel_ = on; }
   bool Cancel() const { return cancel_; }
   std::function<void()> Click;
-  void Value() { if (Click) Click(); }  // pressing it from code
+  void Value() {
+    if (Click) Click();
+  }  // pressing it from code
  private:
   bool cancel_ = false;
 };
@@ -248,7 +252,7 @@ class ListBox : public QListView {
   int Columns() const { return columns_; }
 
   std::function<void()> Click, DblClick, GotFocus, LostFocus;
-  std::function<void(int& keyCode, int shift)> KeyDown, KeyUp;
+  std::function<void(int&keyCode, int shift)> KeyDown, KeyUp;
   std::function<void(int& keyAscii)> KeyPress;
   // Raised after the list has handled the press (button 1 left, 2 right, 4 middle; x, y in twips).
   std::function<void(int button, int shift, int x, int y)> MouseDown;
@@ -289,7 +293,7 @@ class ComboBox : public QComboBox {
   QString List(int i) const;  // "" outside the list
   void setList(int i, const QString& text);
   int ListIndex() const { return currentIndex(); }
-  void setListIndex(int i);  // raises Click; -1 selects nothing
+  void setListIndex(int i);                           // raises Click; -1 selects nothing
   void AddItem(const QString& text, int index = -1);  // sorted lists place it in order
   void RemoveItem(int i);
   void Clear();
@@ -361,6 +365,7 @@ class StatusBar : public QStatusBar {
   void setPanelText(const QString& key, const QString& text);
   void setPanelToolTip(const QString& key, const QString& tip);
   void Refresh();
+
  private:
   std::map<QString, QLabel*> panels_;
 };
@@ -378,6 +383,7 @@ class Toolbar : public QToolBar {
   void setButtonToolTip(const QString& key, const QString& tip);
   std::function<void(const QString& key)> ButtonClick;
   void Refresh() { repaint(); }
+
  private:
   std::map<QString, QAction*> buttons_;
 };
@@ -445,6 +451,7 @@ class ControlArray {
   int Count() const { return static_cast<int>(items_.size()); }
   auto begin() const { return items_.begin(); }
   auto end() const { return items_.end(); }
+
  private:
   std::map<int, T*> items_;
 };

@@ -5,19 +5,19 @@
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QDialog>
 #include <QComboBox>
+#include <QDialog>
 #include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QRadioButton>
-#include <QVBoxLayout>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -25,8 +25,10 @@ namespace {
 QString ohneGrossKlein(const QString& muster) {
   QString aus;
   for (const QChar c : muster) {
-    if (c.isLetter() && c.toLower() != c.toUpper()) aus += u'[' + QString(c.toLower()) + QString(c.toUpper()) + u']';
-    else aus += c;
+    if (c.isLetter() && c.toLower() != c.toUpper())
+      aus += u'[' + QString(c.toLower()) + QString(c.toUpper()) + u']';
+    else
+      aus += c;
   }
   return aus;
 }
@@ -47,31 +49,52 @@ class QtDialogs : public DialogService {
     box.setText(anzeige);
     if (style & vb::vbSystemModal) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     switch (style & 0x70) {
-      case vb::vbCritical: box.setIcon(QMessageBox::Critical); break;
-      case vb::vbQuestion: box.setIcon(QMessageBox::Question); break;
-      case vb::vbExclamation: box.setIcon(QMessageBox::Warning); break;
-      case vb::vbInformation: box.setIcon(QMessageBox::Information); break;
-      default: break;
+      case vb::vbCritical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+      case vb::vbQuestion:
+        box.setIcon(QMessageBox::Question);
+        break;
+      case vb::vbExclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+      case vb::vbInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+      default:
+        break;
     }
-    struct Knopf { QString text; int antwort; QMessageBox::ButtonRole rolle; };
+    struct Knopf {
+      QString text;
+      int antwort;
+      QMessageBox::ButtonRole rolle;
+    };
     QList<Knopf> knoepfe;
     const Knopf ok{QStringLiteral("OK"), vb::vbOK, QMessageBox::AcceptRole};
     const Knopf abbrechen{QStringLiteral("Abbrechen"), vb::vbCancel, QMessageBox::RejectRole};
     const Knopf ja{QStringLiteral("&Ja"), vb::vbYes, QMessageBox::YesRole};
     const Knopf nein{QStringLiteral("&Nein"), vb::vbNo, QMessageBox::NoRole};
     switch (style & 0x7) {
-      case vb::vbOKCancel: knoepfe = {ok, abbrechen}; break;
+      case vb::vbOKCancel:
+        knoepfe = {ok, abbrechen};
+        break;
       case vb::vbAbortRetryIgnore:
         knoepfe = {{QStringLiteral("&Abbrechen"), vb::vbAbort, QMessageBox::RejectRole},
                    {QStringLiteral("&Wiederholen"), vb::vbRetry, QMessageBox::AcceptRole},
                    {QStringLiteral("&Ignorieren"), vb::vbIgnore, QMessageBox::AcceptRole}};
         break;
-      case vb::vbYesNoCancel: knoepfe = {ja, nein, abbrechen}; break;
-      case vb::vbYesNo: knoepfe = {ja, nein}; break;
+      case vb::vbYesNoCancel:
+        knoepfe = {ja, nein, abbrechen};
+        break;
+      case vb::vbYesNo:
+        knoepfe = {ja, nein};
+        break;
       case vb::vbRetryCancel:
         knoepfe = {{QStringLiteral("&Wiederholen"), vb::vbRetry, QMessageBox::AcceptRole}, abbrechen};
         break;
-      default: knoepfe = {ok}; break;
+      default:
+        knoepfe = {ok};
+        break;
     }
     QList<QPushButton*> buttons;
     for (const Knopf& k : knoepfe) buttons.append(box.addButton(k.text, k.rolle));
@@ -154,9 +177,9 @@ class QtDialogs : public DialogService {
       qt << teile[i] + QStringLiteral(" (") + muster + u')';
     }
     const QString start = r.fileName.isEmpty() ? r.folder : r.folder + u'/' + r.fileName;
-    return r.save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), r.title, start, qt.join(";;"), nullptr,
-                                                 r.ueberschreibenFragen ? QFileDialog::Options()
-                                                                        : QFileDialog::DontConfirmOverwrite)
+    return r.save ? QFileDialog::getSaveFileName(
+                        QApplication::activeWindow(), r.title, start, qt.join(";;"), nullptr,
+                        r.ueberschreibenFragen ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite)
                   : QFileDialog::getOpenFileName(QApplication::activeWindow(), r.title, start, qt.join(";;"), nullptr,
                                                  QFileDialog::HideNameFilterDetails);
   }

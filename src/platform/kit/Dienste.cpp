@@ -12,6 +12,7 @@ void DiensteAnmelden() {
   Sound::glockeSetzen([] {
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) QApplication::beep();
   });
-  vb::druckerStandardSetzen([] { return std::make_unique<vb::QtPrinterBackend>(qEnvironmentVariable("KARTULON_PDF")); });
+  vb::druckerStandardSetzen(
+      [] { return std::make_unique<vb::QtPrinterBackend>(qEnvironmentVariable("KARTULON_PDF")); });
 }
 }  // namespace kit

@@ -20,7 +20,9 @@ void FormBase::setCaption(const QString& c) { widget()->setWindowTitle(c); }
 int FormBase::Left() const { return Twips::ausPixel(const_cast<FormBase*>(this)->widget()->frameGeometry().x()); }
 int FormBase::Top() const { return Twips::ausPixel(const_cast<FormBase*>(this)->widget()->frameGeometry().y()); }
 int FormBase::Width() const { return Twips::ausPixel(const_cast<FormBase*>(this)->widget()->frameGeometry().width()); }
-int FormBase::Height() const { return Twips::ausPixel(const_cast<FormBase*>(this)->widget()->frameGeometry().height()); }
+int FormBase::Height() const {
+  return Twips::ausPixel(const_cast<FormBase*>(this)->widget()->frameGeometry().height());
+}
 int FormBase::ScaleWidth() const { return Twips::ausPixel(const_cast<FormBase*>(this)->widget()->width()); }
 int FormBase::ScaleHeight() const { return Twips::ausPixel(const_cast<FormBase*>(this)->widget()->height()); }
 
@@ -100,9 +102,12 @@ class TastenVorschau : public QObject {
       const QString zeichen = Codec::aus1252(QByteArray(1, static_cast<char>(ascii)));
       const int gross = zeichen[0].toUpper().unicode();
       int taste = gross < 128 ? gross : int(Qt::Key_unknown);
-      if (ascii == 13) taste = Qt::Key_Return;
-      else if (ascii == 8) taste = Qt::Key_Backspace;
-      else if (ascii == 27) taste = Qt::Key_Escape;
+      if (ascii == 13)
+        taste = Qt::Key_Return;
+      else if (ascii == 8)
+        taste = Qt::Key_Backspace;
+      else if (ascii == 27)
+        taste = Qt::Key_Escape;
       QKeyEvent neu(QEvent::KeyPress, taste, Qt::NoModifier, zeichen);
       ersatz_ = true;
       QCoreApplication::sendEvent(obj, &neu);

@@ -66,13 +66,14 @@ class FormBase {
   // Set by the default instance: forgets and destroys the form once it closed itself (close box).
   std::function<void()> verwerfen_;
   friend class Forms;
-  template <class F> friend class DefaultInstance;
+  template <class F>
+  friend class DefaultInstance;
 };
 
 // A dialog form as the runtime had it: Esc presses the cancel button (and nothing else closes it),
 // Enter the default button; the close box asks Form_QueryUnload with mode 0 and unloads the form
-// unless it refuses; F1 opens the focused control's help topic (code unloads a form through its default instance, never by closing it, so every
-// close event is the user's); every change of size raises Form_Resize.
+// unless it refuses; F1 opens the focused control's help topic (code unloads a form through its default instance, never
+// by closing it, so every close event is the user's); every change of size raises Form_Resize.
 class DialogForm : public QDialog, public FormBase {
  public:
   explicit DialogForm(QWidget* parent = nullptr);
@@ -152,6 +153,7 @@ class DefaultInstance {
       delete f;
     return true;
   }
+
  private:
   // The form closed itself: QueryUnload and Unload have run; destroy it once its event has returned.
   static void verwerfen() {

@@ -94,9 +94,11 @@ class Image : public QLabel {
   // The mouse pointer over the picture (the runtime's MousePointer with a picture of its own).
   void setMousePointer(const QCursor& zeiger) { setCursor(zeiger); }
   std::function<void()> Click, DblClick;
+
  protected:
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
+
  private:
   QPixmap bild_;
 };

@@ -3,13 +3,13 @@
 #include "platform/vb/Paths.h"
 #include "platform/vb/Programm.h"
 
+#include <unistd.h>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QPointer>
-#include <unistd.h>
 
 namespace Instanz {
 namespace {

@@ -24,8 +24,7 @@ MenuItem* obersterEintrag(MenuItem* m) {
 
 }  // namespace
 
-MenuBaum::MenuBaum(QMainWindow* fenster, const std::vector<MenuZeile>& zeilen)
-    : QObject(fenster), fenster_(fenster) {
+MenuBaum::MenuBaum(QMainWindow* fenster, const std::vector<MenuZeile>& zeilen) : QObject(fenster), fenster_(fenster) {
   bauen(fenster->menuBar(), zeilen);
 }
 

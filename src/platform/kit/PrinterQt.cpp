@@ -1,6 +1,6 @@
 // Qt's printer behind the printer object: the system's print service, or PDF files.
-#include "platform/vb/Fonts.h"
 #include "platform/dienste/Printer.h"
+#include "platform/vb/Fonts.h"
 
 #include <QDir>
 #include <QFile>
@@ -248,8 +248,9 @@ bool QtPrinterBackend::endDoc() {
   d_->job.reset();
   if (d_->istPdf()) {
     std::error_code fehler;
-    if (ok) std::filesystem::rename(QFile::encodeName(d_->teilDatei()).toStdString(),
-                                   QFile::encodeName(d_->lastPdf).toStdString(), fehler);
+    if (ok)
+      std::filesystem::rename(QFile::encodeName(d_->teilDatei()).toStdString(),
+                              QFile::encodeName(d_->lastPdf).toStdString(), fehler);
     if (!ok || fehler) {
       QFile::remove(d_->teilDatei());
       geschriebenePdf().remove(d_->lastPdf);

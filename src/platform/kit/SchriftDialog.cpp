@@ -18,10 +18,12 @@ namespace {
 
 // The sixteen colours the runtime's font dialog offered.
 const std::pair<const char16_t*, QRgb> kFarben[] = {
-    {u"Schwarz", 0x000000}, {u"Kastanienbraun", 0x800000}, {u"Grün", 0x008000}, {u"Oliv", 0x808000},
-    {u"Marineblau", 0x000080}, {u"Violett", 0x800080}, {u"Blaugrün", 0x008080}, {u"Grau", 0x808080},
-    {u"Silber", 0xC0C0C0}, {u"Rot", 0xFF0000}, {u"Hellgrün", 0x00FF00}, {u"Gelb", 0xFFFF00},
-    {u"Blau", 0x0000FF}, {u"Fuchsie", 0xFF00FF}, {u"Aquamarin", 0x00FFFF}, {u"Weiß", 0xFFFFFF},
+    {u"Schwarz", 0x000000},  {u"Kastanienbraun", 0x800000}, {u"Grün", 0x008000},
+    {u"Oliv", 0x808000},     {u"Marineblau", 0x000080},     {u"Violett", 0x800080},
+    {u"Blaugrün", 0x008080}, {u"Grau", 0x808080},           {u"Silber", 0xC0C0C0},
+    {u"Rot", 0xFF0000},      {u"Hellgrün", 0x00FF00},       {u"Gelb", 0xFFFF00},
+    {u"Blau", 0x0000FF},     {u"Fuchsie", 0xFF00FF},        {u"Aquamarin", 0x00FFFF},
+    {u"Weiß", 0xFFFFFF},
 };
 
 QIcon farbFeld(const QColor& c) {
@@ -110,7 +112,8 @@ SchriftDialog::SchriftDialog(const SchriftWahl& vorgabe, QWidget* parent) : QDia
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("Schrift&art:"), Name);
   QString groesseText = QStringLiteral("&Größe:");
-  if (vorgabe.groesste > 0) groesseText = QStringLiteral("&Größe (%1 bis %2):").arg(zahl(vorgabe.kleinste), zahl(vorgabe.groesste));
+  if (vorgabe.groesste > 0)
+    groesseText = QStringLiteral("&Größe (%1 bis %2):").arg(zahl(vorgabe.kleinste), zahl(vorgabe.groesste));
   form->addRow(groesseText, Groesse);
   auto* stil = new QHBoxLayout;
   stil->addWidget(Fett);
@@ -123,7 +126,8 @@ SchriftDialog::SchriftDialog(const SchriftWahl& vorgabe, QWidget* parent) : QDia
   lage->addWidget(musterRahmen);
   lage->addWidget(knoepfe);
 
-  for (QCheckBox* b : {Fett, Kursiv, Unterstrichen, Durchgestrichen}) connect(b, &QCheckBox::toggled, this, [this] { musterZeigen(); });
+  for (QCheckBox* b : {Fett, Kursiv, Unterstrichen, Durchgestrichen})
+    connect(b, &QCheckBox::toggled, this, [this] { musterZeigen(); });
   connect(Name, &QFontComboBox::currentFontChanged, this, [this] { musterZeigen(); });
   connect(Groesse, &QComboBox::currentTextChanged, this, [this] { musterZeigen(); });
   connect(Farbe, &QComboBox::currentIndexChanged, this, [this] { musterZeigen(); });

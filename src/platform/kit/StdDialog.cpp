@@ -11,12 +11,18 @@ CommonDialog::CommonDialog(const QString& name, QObject* owner) : QObject(owner)
 
 bool CommonDialog::setAction(int aktion) {
   switch (aktion) {
-    case cdlAktionOeffnen: return ShowOpen();
-    case cdlAktionSpeichern: return ShowSave();
-    case cdlAktionFarbe: return ShowColor();
-    case cdlAktionSchrift: return ShowFont();
-    case cdlAktionDrucker: return ShowPrinter();
-    default: return false;
+    case cdlAktionOeffnen:
+      return ShowOpen();
+    case cdlAktionSpeichern:
+      return ShowSave();
+    case cdlAktionFarbe:
+      return ShowColor();
+    case cdlAktionSchrift:
+      return ShowFont();
+    case cdlAktionDrucker:
+      return ShowPrinter();
+    default:
+      return false;
   }
 }
 

@@ -23,9 +23,7 @@ QTime time() { return now().time(); }
 double secondsSinceMidnight() { return now().time().msecsSinceStartOfDay() / 1000.0; }
 qint64 tickMs() { return g_fest ? g_festTick : laufzeit().elapsed(); }
 
-void setFixed(const QDateTime& when) {
-  g_fest = when;
-}
+void setFixed(const QDateTime& when) { g_fest = when; }
 void advance(qint64 ms) {
   if (!g_fest) return;
   g_fest = g_fest->addMSecs(ms);

@@ -7,10 +7,10 @@ namespace Codec {
 namespace {
 
 // 0x80..0x9F of Windows-1252; the five undefined bytes map to the C1 control of the same number.
-constexpr std::array<char16_t, 32> kHoch = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kHoch = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 inline bool zeichenNach1252(char16_t u, char& out) {
   out = nach1252Byte(u);
@@ -96,10 +96,17 @@ bool utf8Pruefen(const QByteArray& bytes, bool& mehrbyte) {
     }
     int folge;
     char32_t wert;
-    if (b >= 0xC2 && b <= 0xDF) { folge = 1; wert = b & 0x1F; }
-    else if (b >= 0xE0 && b <= 0xEF) { folge = 2; wert = b & 0x0F; }
-    else if (b >= 0xF0 && b <= 0xF4) { folge = 3; wert = b & 0x07; }
-    else return false;
+    if (b >= 0xC2 && b <= 0xDF) {
+      folge = 1;
+      wert = b & 0x1F;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      folge = 2;
+      wert = b & 0x0F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      folge = 3;
+      wert = b & 0x07;
+    } else
+      return false;
     for (int k = 1; k <= folge; ++k) {
       if (i + k >= n) return false;
       const unsigned char f = p[i + k];

@@ -8,12 +8,18 @@ struct Ersatz {
   const char* frei;
 };
 constexpr Ersatz kErsatz[] = {
-    {"Arial", "Liberation Sans"},          {"MS Sans Serif", "Liberation Sans"},
-    {"Microsoft Sans Serif", "Liberation Sans"}, {"Helvetica", "Liberation Sans"},
-    {"Tahoma", "Liberation Sans"},         {"Verdana", "Liberation Sans"},
-    {"Courier New", "Liberation Mono"},    {"Courier", "Liberation Mono"},
-    {"Lucida Console", "Liberation Mono"}, {"Times New Roman", "Liberation Serif"},
-    {"Times", "Liberation Serif"},         {"MS Serif", "Liberation Serif"},
+    {"Arial", "Liberation Sans"},
+    {"MS Sans Serif", "Liberation Sans"},
+    {"Microsoft Sans Serif", "Liberation Sans"},
+    {"Helvetica", "Liberation Sans"},
+    {"Tahoma", "Liberation Sans"},
+    {"Verdana", "Liberation Sans"},
+    {"Courier New", "Liberation Mono"},
+    {"Courier", "Liberation Mono"},
+    {"Lucida Console", "Liberation Mono"},
+    {"Times New Roman", "Liberation Serif"},
+    {"Times", "Liberation Serif"},
+    {"MS Serif", "Liberation Serif"},
 };
 }  // namespace
 

@@ -2,9 +2,12 @@
 
 #include "platform/vb/Codec.h"
 #include "platform/vb/Paths.h"
-#include "platform/vb/SicheresSchreiben.h"
 #include "platform/vb/Programm.h"
+#include "platform/vb/SicheresSchreiben.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -20,11 +23,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
 #include <iterator>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace Profil {
 namespace {
@@ -38,8 +38,7 @@ constexpr int kDirekt = 16;
 constexpr qint64 kHoechstensMs = 200;
 
 qint64 monotonMs() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
-             std::chrono::steady_clock::now().time_since_epoch())
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
       .count();
 }
 
@@ -50,9 +49,9 @@ struct Kennung {
   timespec geaendert{};
   timespec status{};
   bool operator==(const Kennung& o) const {
-    return geraet == o.geraet && inode == o.inode && groesse == o.groesse &&
-           geaendert.tv_sec == o.geaendert.tv_sec && geaendert.tv_nsec == o.geaendert.tv_nsec &&
-           status.tv_sec == o.status.tv_sec && status.tv_nsec == o.status.tv_nsec;
+    return geraet == o.geraet && inode == o.inode && groesse == o.groesse && geaendert.tv_sec == o.geaendert.tv_sec &&
+           geaendert.tv_nsec == o.geaendert.tv_nsec && status.tv_sec == o.status.tv_sec &&
+           status.tv_nsec == o.status.tv_nsec;
   }
 };
 
@@ -147,9 +146,7 @@ struct Datei {
   int folge = 0;
 };
 
-QString indexSchluessel(const QString& sektion, const QString& schluessel) {
-  return sektion + QChar(1) + schluessel;
-}
+QString indexSchluessel(const QString& sektion, const QString& schluessel) { return sektion + QChar(1) + schluessel; }
 
 void indexAufbauen(Datei& d) {
   d.index.clear();
@@ -299,7 +296,8 @@ bool anwenden(Datei& d, const Aenderung& a) {
   Zeile neu{schluesselName + u'=' + wert, schluessel, false, {}, QByteArrayLiteral("\r\n"), true};
   const qsizetype kopf = sektionsZeile(d, sektion);
   if (kopf < 0) {
-    if (!d.zeilen.isEmpty() && !beschnitten(d.zeilen.last().text).isEmpty()) d.zeilen.append(Zeile{{}, {}, false, {}, QByteArrayLiteral("\r\n"), true});
+    if (!d.zeilen.isEmpty() && !beschnitten(d.zeilen.last().text).isEmpty())
+      d.zeilen.append(Zeile{{}, {}, false, {}, QByteArrayLiteral("\r\n"), true});
     d.zeilen.append(Zeile{u'[' + sektionName + u']', sektion, true, {}, QByteArrayLiteral("\r\n"), true});
     d.zeilen.append(neu);
   } else {
@@ -494,8 +492,7 @@ void faelligeSichern() {
   const qint64 jetzt = monotonMs();
   const QList<std::shared_ptr<Datei>> liste = s.mitAusstehenden;
   for (const auto& d : liste)
-    if (!d->ausstehend.isEmpty() && jetzt - d->ersteAusstehend >= kHoechstensMs && !s.sammeln())
-      aufPlatte(*d);
+    if (!d->ausstehend.isEmpty() && jetzt - d->ersteAusstehend >= kHoechstensMs && !s.sammeln()) aufPlatte(*d);
 }
 
 void planen() {

@@ -31,8 +31,8 @@ Sektion sektionLesen(const QString& datei, const QString& sektion);
 // Writes "key=value" into the section: replaces the first entry of the key, else adds one after the
 // section's last line, else adds the section at the end of the file; creates a missing file. Never
 // deletes anything. false when the file could not be written (a file that is read-only, a missing
-// folder) or the key would not read back as itself (empty, holding "=", beginning with "[" or ";"). A line break in a name or value
-// becomes a blank: it must not start a line of its own. A file that holds Windows-1252 bytes stays
+// folder) or the key would not read back as itself (empty, holding "=", beginning with "[" or ";"). A line break in a
+// name or value becomes a blank: it must not start a line of its own. A file that holds Windows-1252 bytes stays
 // Windows-1252, and every line that the write does not change keeps its bytes and its line end.
 bool schreiben(const QString& datei, const QString& sektion, const QString& schluessel, const QString& wert);
 

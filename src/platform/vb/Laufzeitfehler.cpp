@@ -72,22 +72,33 @@ QString FehlerBeschreibung(int nummer) {
 
 int FehlerAusDatei(QFileDevice::FileError fehler) {
   switch (fehler) {
-    case QFileDevice::NoError: return 0;
-    case QFileDevice::ReadError: return ErrGeraeteEA;
-    case QFileDevice::WriteError: return ErrGeraeteEA;
-    case QFileDevice::FatalError: return ErrGeraeteEA;
-    case QFileDevice::ResourceError: return ErrDatentraegerVoll;
-    case QFileDevice::OpenError: return ErrDateiNichtGefunden;
-    case QFileDevice::AbortError: return ErrAbbruchDurchBenutzer;
-    case QFileDevice::TimeOutError: return ErrDatentraegerNichtBereit;
-    case QFileDevice::PermissionsError: return ErrZugriffVerweigert;
-    case QFileDevice::CopyError: return ErrPfadDateiZugriff;
+    case QFileDevice::NoError:
+      return 0;
+    case QFileDevice::ReadError:
+      return ErrGeraeteEA;
+    case QFileDevice::WriteError:
+      return ErrGeraeteEA;
+    case QFileDevice::FatalError:
+      return ErrGeraeteEA;
+    case QFileDevice::ResourceError:
+      return ErrDatentraegerVoll;
+    case QFileDevice::OpenError:
+      return ErrDateiNichtGefunden;
+    case QFileDevice::AbortError:
+      return ErrAbbruchDurchBenutzer;
+    case QFileDevice::TimeOutError:
+      return ErrDatentraegerNichtBereit;
+    case QFileDevice::PermissionsError:
+      return ErrZugriffVerweigert;
+    case QFileDevice::CopyError:
+      return ErrPfadDateiZugriff;
     case QFileDevice::RemoveError:
     case QFileDevice::RenameError:
     case QFileDevice::PositionError:
     case QFileDevice::ResizeError:
     case QFileDevice::UnspecifiedError:
-    default: return ErrPfadDateiZugriff;
+    default:
+      return ErrPfadDateiZugriff;
   }
 }
 
@@ -105,39 +116,57 @@ int FehlerAusDatei(const QFileDevice& datei) {
 
 int FehlerAusSystem(int e) {
   switch (e) {
-    case 0: return 0;
-    case ENOENT: return ErrDateiNichtGefunden;
-    case ENOTDIR: return ErrPfadNichtGefunden;
+    case 0:
+      return 0;
+    case ENOENT:
+      return ErrDateiNichtGefunden;
+    case ENOTDIR:
+      return ErrPfadNichtGefunden;
     case EACCES:
     case EPERM:
     case EROFS:
     case ETXTBSY:
-    case EBUSY: return ErrZugriffVerweigert;
+    case EBUSY:
+      return ErrZugriffVerweigert;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return ErrDatentraegerVoll;
+    case EFBIG:
+      return ErrDatentraegerVoll;
     case EEXIST:
-    case ENOTEMPTY: return ErrDateiExistiert;
+    case ENOTEMPTY:
+      return ErrDateiExistiert;
     case EMFILE:
-    case ENFILE: return ErrZuVieleDateien;
-    case ENOMEM: return ErrSpeicher;
-    case EIO: return ErrGeraeteEA;
-    case EXDEV: return ErrUmbenennenLaufwerke;
+    case ENFILE:
+      return ErrZuVieleDateien;
+    case ENOMEM:
+      return ErrSpeicher;
+    case EIO:
+      return ErrGeraeteEA;
+    case EXDEV:
+      return ErrUmbenennenLaufwerke;
     case ENAMETOOLONG:
-    case EILSEQ: return ErrDateinameFalsch;
-    case EBADF: return ErrDateinameOderNummer;
+    case EILSEQ:
+      return ErrDateinameFalsch;
+    case EBADF:
+      return ErrDateinameOderNummer;
     case ENODEV:
     case ENXIO:
-    case ENOMEDIUM: return ErrGeraetNichtVerfuegbar;
+    case ENOMEDIUM:
+      return ErrGeraetNichtVerfuegbar;
     case EAGAIN:
-    case ETIMEDOUT: return ErrDatentraegerNichtBereit;
+    case ETIMEDOUT:
+      return ErrDatentraegerNichtBereit;
     case EISDIR:
-    case ELOOP: return ErrPfadDateiZugriff;
+    case ELOOP:
+      return ErrPfadDateiZugriff;
     case EINVAL:
     case ERANGE:
-    case EDOM: return ErrUngueltigerAufruf;
-    case EINTR: return ErrAbbruchDurchBenutzer;
-    default: return ErrPfadDateiZugriff;
+    case EDOM:
+      return ErrUngueltigerAufruf;
+    case EINTR:
+      return ErrAbbruchDurchBenutzer;
+    default:
+      return ErrPfadDateiZugriff;
   }
 }
 

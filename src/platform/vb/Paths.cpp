@@ -35,8 +35,7 @@ void kopierenWoFehlt(const QString& quelle, const QString& ziel) {
       kopierenWoFehlt(info.absoluteFilePath(), zielPfad);
     } else if (!QFileInfo::exists(zielPfad)) {
       QFile::copy(info.absoluteFilePath(), zielPfad);
-      QFile(zielPfad).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                     QFile::ReadOther);
+      QFile(zielPfad).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
   }
 }
@@ -93,8 +92,7 @@ QString aufloesen(const QString& pfad) {
     QString gefunden;
     const QDir ordner(aktuell.isEmpty() ? QStringLiteral(".") : aktuell);
     if (ordner.exists()) {
-      const QStringList namen =
-          ordner.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+      const QStringList namen = ordner.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
       for (const QString& n : namen) {
         if (n.compare(teil, Qt::CaseInsensitive) == 0) {
           gefunden = n;

@@ -1,7 +1,7 @@
 #include "platform/vb/Umgebung.h"
 
-#include <QProcessEnvironment>
 #include <unistd.h>
+#include <QProcessEnvironment>
 
 namespace Umgebung {
 

@@ -41,10 +41,16 @@ double Val(const QString& text) {
   QString zahl;
   if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) zahl.append(s[i++]);
   bool ziffern = false;
-  while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) { zahl.append(s[i++]); ziffern = true; }
+  while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) {
+    zahl.append(s[i++]);
+    ziffern = true;
+  }
   if (i < s.size() && s[i] == u'.') {
     zahl.append(s[i++]);
-    while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) { zahl.append(s[i++]); ziffern = true; }
+    while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) {
+      zahl.append(s[i++]);
+      ziffern = true;
+    }
   }
   if (!ziffern) return 0.0;
   if (i < s.size() && (s[i] == u'e' || s[i] == u'E' || s[i] == u'd' || s[i] == u'D')) {
@@ -52,7 +58,10 @@ double Val(const QString& text) {
     QString exp = QStringLiteral("e");
     if (j < s.size() && (s[j] == u'+' || s[j] == u'-')) exp.append(s[j++]);
     bool expZiffern = false;
-    while (j < s.size() && s[j].isDigit() && s[j].unicode() < 128) { exp.append(s[j++]); expZiffern = true; }
+    while (j < s.size() && s[j].isDigit() && s[j].unicode() < 128) {
+      exp.append(s[j++]);
+      expZiffern = true;
+    }
     if (expZiffern) zahl += exp;
   }
   bool ok = false;
@@ -63,11 +72,10 @@ double Val(const QString& text) {
 namespace {
 
 int monatAusName(const QString& wort) {
-  static const QStringList namen = {
-      QStringLiteral("januar"), QStringLiteral("februar"), QStringLiteral("märz"), QStringLiteral("april"),
-      QStringLiteral("mai"), QStringLiteral("juni"), QStringLiteral("juli"), QStringLiteral("august"),
-      QStringLiteral("september"), QStringLiteral("oktober"), QStringLiteral("november"),
-      QStringLiteral("dezember")};
+  static const QStringList namen = {QStringLiteral("januar"),  QStringLiteral("februar"),  QStringLiteral("märz"),
+                                    QStringLiteral("april"),   QStringLiteral("mai"),      QStringLiteral("juni"),
+                                    QStringLiteral("juli"),    QStringLiteral("august"),   QStringLiteral("september"),
+                                    QStringLiteral("oktober"), QStringLiteral("november"), QStringLiteral("dezember")};
   const QString w = wort.toLower();
   if (w.size() < 3) return 0;
   for (int m = 0; m < 12; ++m)
@@ -120,27 +128,43 @@ QDate CDate(const QString& text) {
   int d = 0, m = 0, y = Clock::today().year();
   if (teile.size() == 3) {
     if (monatPos == 0) {  // "Feb 1 1999"
-      m = zahlen[0]; d = zahlen[1]; y = jahrAusText(teile[2]);
+      m = zahlen[0];
+      d = zahlen[1];
+      y = jahrAusText(teile[2]);
     } else if (teile[0].size() >= 3 && monatPos < 0) {  // "1999-02-01"
-      y = zahlen[0]; m = zahlen[1]; d = zahlen[2];
+      y = zahlen[0];
+      m = zahlen[1];
+      d = zahlen[2];
       if (teile[0].size() != 4) return {};
     } else {
-      d = zahlen[0]; m = zahlen[1]; y = jahrAusText(teile[2]);
+      d = zahlen[0];
+      m = zahlen[1];
+      y = jahrAusText(teile[2]);
       if (monatPos == 2) return {};
     }
   } else {
     if (monatPos == 0) {  // "Feb 1999" or "Feb 1"
       m = zahlen[0];
-      if (teile[1].size() >= 3 || zahlen[1] > 31) { d = 1; y = jahrAusText(teile[1]); }
-      else d = zahlen[1];
+      if (teile[1].size() >= 3 || zahlen[1] > 31) {
+        d = 1;
+        y = jahrAusText(teile[1]);
+      } else
+        d = zahlen[1];
     } else if (monatPos == 1) {
-      d = zahlen[0]; m = zahlen[1];
-      if (d > 31 || teile[0].size() >= 3) { y = jahrAusText(teile[0]); d = 1; }
+      d = zahlen[0];
+      m = zahlen[1];
+      if (d > 31 || teile[0].size() >= 3) {
+        y = jahrAusText(teile[0]);
+        d = 1;
+      }
     } else {
-      d = zahlen[0]; m = zahlen[1];
+      d = zahlen[0];
+      m = zahlen[1];
       if (teile[1].size() >= 3 || m > 12) {  // "2.1999": month and year
         if (teile[0].size() > 2) return {};
-        y = jahrAusText(teile[1]); m = d; d = 1;
+        y = jahrAusText(teile[1]);
+        m = d;
+        d = 1;
       }
     }
   }
@@ -219,15 +243,19 @@ LikeMuster::LikeMuster(QStringView muster) {
 
 bool LikeMuster::einsPasst(const Element& e, char16_t c) const {
   switch (e.art) {
-    case Art::Zeichen: return c == e.zeichen;
-    case Art::Eins: return true;
-    case Art::Ziffer: return c >= u'0' && c <= u'9';
+    case Art::Zeichen:
+      return c == e.zeichen;
+    case Art::Eins:
+      return true;
+    case Art::Ziffer:
+      return c >= u'0' && c <= u'9';
     case Art::Liste: {
       bool drin = false;
       for (int k = e.von; k < e.bis && !drin; ++k) drin = c >= bereiche_[k].first && c <= bereiche_[k].second;
       return drin != e.nicht;
     }
-    case Art::Stern: return false;
+    case Art::Stern:
+      return false;
   }
   return false;
 }
@@ -346,12 +374,20 @@ void runden(double betrag, int stellen, std::string& ganz, std::string& bruch) {
     bruch.append(stellen - bruch.size(), '0');
   }
   for (int i = static_cast<int>(bruch.size()) - 1; aufrunden && i >= 0; --i) {
-    if (bruch[i] == '9') bruch[i] = '0';
-    else { ++bruch[i]; aufrunden = false; }
+    if (bruch[i] == '9')
+      bruch[i] = '0';
+    else {
+      ++bruch[i];
+      aufrunden = false;
+    }
   }
   for (int i = static_cast<int>(ganz.size()) - 1; aufrunden && i >= 0; --i) {
-    if (ganz[i] == '9') ganz[i] = '0';
-    else { ++ganz[i]; aufrunden = false; }
+    if (ganz[i] == '9')
+      ganz[i] = '0';
+    else {
+      ++ganz[i];
+      aufrunden = false;
+    }
   }
   if (aufrunden) ganz.insert(ganz.begin(), '1');
   const size_t erste = ganz.find_first_not_of('0');
@@ -450,7 +486,10 @@ QString abschnittFormatieren(double betrag, const QString& abschnitt, bool minus
   const QList<FormatTeil> teile = formatTeile(abschnitt);
   qsizetype punktPos = teile.size();
   for (qsizetype i = 0; i < teile.size(); ++i)
-    if (teile[i].art == FormatTeil::Punkt) { punktPos = i; break; }
+    if (teile[i].art == FormatTeil::Punkt) {
+      punktPos = i;
+      break;
+    }
 
   int ganzStellen = 0, ganzMindest = 0, bruchStellen = 0, bruchMindest = 0, tausender = 0, prozent = 0;
   bool gruppieren = false;
@@ -467,8 +506,10 @@ QString abschnittFormatieren(double betrag, const QString& abschnitt, bool minus
         bool davor = false, danach = false;
         for (qsizetype k = 0; k < i; ++k) davor = davor || istStelle(teile[k]);
         for (qsizetype k = i + 1; k < punktPos; ++k) danach = danach || istStelle(teile[k]);
-        if (davor && danach) gruppieren = true;
-        else if (davor) ++tausender;
+        if (davor && danach)
+          gruppieren = true;
+        else if (davor)
+          ++tausender;
       }
     } else if (istStelle(t)) {
       ++bruchStellen;
@@ -483,8 +524,8 @@ QString abschnittFormatieren(double betrag, const QString& abschnitt, bool minus
   runden(wert, bruchStellen, ganz, bruch);
   if (static_cast<int>(ganz.size()) < ganzMindest) ganz.insert(0, ganzMindest - ganz.size(), '0');
   while (static_cast<int>(bruch.size()) > bruchMindest && bruch.back() == '0') bruch.pop_back();
-  const bool null = ganz.find_first_not_of('0') == std::string::npos &&
-                    bruch.find_first_not_of('0') == std::string::npos;
+  const bool null =
+      ganz.find_first_not_of('0') == std::string::npos && bruch.find_first_not_of('0') == std::string::npos;
 
   // One unit per digit before the decimal point; a grouping "." travels with the digit after it.
   QStringList einheiten;
@@ -523,11 +564,11 @@ QString abschnittFormatieren(double betrag, const QString& abschnitt, bool minus
   return aus;
 }
 
-const char16_t* const kTage[] = {u"Sonntag", u"Montag", u"Dienstag", u"Mittwoch",
+const char16_t* const kTage[] = {u"Sonntag",    u"Montag",  u"Dienstag", u"Mittwoch",
                                  u"Donnerstag", u"Freitag", u"Samstag"};
 const char16_t* const kTageKurz[] = {u"So", u"Mo", u"Di", u"Mi", u"Do", u"Fr", u"Sa"};
-const char16_t* const kMonate[] = {u"Januar", u"Februar", u"März", u"April", u"Mai", u"Juni", u"Juli",
-                                   u"August", u"September", u"Oktober", u"November", u"Dezember"};
+const char16_t* const kMonate[] = {u"Januar", u"Februar", u"März",      u"April",   u"Mai",      u"Juni",
+                                   u"Juli",   u"August",  u"September", u"Oktober", u"November", u"Dezember"};
 const char16_t* const kMonateKurz[] = {u"Jan", u"Feb", u"Mrz", u"Apr", u"Mai", u"Jun",
                                        u"Jul", u"Aug", u"Sep", u"Okt", u"Nov", u"Dez"};
 
@@ -549,7 +590,11 @@ QString Format(double zahl, const QString& muster) {
 QString Format(const QDateTime& zeit, const QString& muster) {
   const QDate d = zeit.date();
   const QTime t = zeit.time();
-  struct Teil { QChar art; int laenge; QString text; };
+  struct Teil {
+    QChar art;
+    int laenge;
+    QString text;
+  };
   QList<Teil> teile;
   for (qsizetype i = 0; i < muster.size(); ++i) {
     const QChar c = muster[i];
@@ -579,14 +624,19 @@ QString Format(const QDateTime& zeit, const QString& muster) {
     const int n = teil.laenge;
     switch (teil.art.unicode()) {
       case u'd':
-        if (n == 1) aus += QString::number(d.day());
-        else if (n == 2) aus += zweistellig(d.day());
-        else if (n == 3) aus += QString::fromUtf16(kTageKurz[d.dayOfWeek() % 7]);
-        else if (n == 4) aus += QString::fromUtf16(kTage[d.dayOfWeek() % 7]);
-        else if (n == 5) aus += DatumText(d);
-        else aus += QString::fromUtf16(kTage[d.dayOfWeek() % 7]) + QStringLiteral(", ") +
-                    QString::number(d.day()) + QStringLiteral(". ") +
-                    QString::fromUtf16(kMonate[d.month() - 1]) + u' ' + QString::number(d.year());
+        if (n == 1)
+          aus += QString::number(d.day());
+        else if (n == 2)
+          aus += zweistellig(d.day());
+        else if (n == 3)
+          aus += QString::fromUtf16(kTageKurz[d.dayOfWeek() % 7]);
+        else if (n == 4)
+          aus += QString::fromUtf16(kTage[d.dayOfWeek() % 7]);
+        else if (n == 5)
+          aus += DatumText(d);
+        else
+          aus += QString::fromUtf16(kTage[d.dayOfWeek() % 7]) + QStringLiteral(", ") + QString::number(d.day()) +
+                 QStringLiteral(". ") + QString::fromUtf16(kMonate[d.month() - 1]) + u' ' + QString::number(d.year());
         break;
       case u'm': {
         bool minuten = false;
@@ -598,32 +648,51 @@ QString Format(const QDateTime& zeit, const QString& muster) {
             break;
           }
         }
-        if (minuten) aus += n == 1 ? QString::number(t.minute()) : zweistellig(t.minute());
-        else if (n == 1) aus += QString::number(d.month());
-        else if (n == 2) aus += zweistellig(d.month());
-        else if (n == 3) aus += QString::fromUtf16(kMonateKurz[d.month() - 1]);
-        else aus += QString::fromUtf16(kMonate[d.month() - 1]);
+        if (minuten)
+          aus += n == 1 ? QString::number(t.minute()) : zweistellig(t.minute());
+        else if (n == 1)
+          aus += QString::number(d.month());
+        else if (n == 2)
+          aus += zweistellig(d.month());
+        else if (n == 3)
+          aus += QString::fromUtf16(kMonateKurz[d.month() - 1]);
+        else
+          aus += QString::fromUtf16(kMonate[d.month() - 1]);
         break;
       }
       case u'y':
-        if (n == 1) aus += QString::number(d.dayOfYear());
-        else if (n <= 3) aus += zweistellig(d.year() % 100);
-        else aus += QStringLiteral("%1").arg(d.year(), 4, 10, QChar(u'0'));
+        if (n == 1)
+          aus += QString::number(d.dayOfYear());
+        else if (n <= 3)
+          aus += zweistellig(d.year() % 100);
+        else
+          aus += QStringLiteral("%1").arg(d.year(), 4, 10, QChar(u'0'));
         break;
-      case u'h': aus += n == 1 ? QString::number(t.hour()) : zweistellig(t.hour()); break;
-      case u'n': aus += n == 1 ? QString::number(t.minute()) : zweistellig(t.minute()); break;
-      case u's': aus += n == 1 ? QString::number(t.second()) : zweistellig(t.second()); break;
+      case u'h':
+        aus += n == 1 ? QString::number(t.hour()) : zweistellig(t.hour());
+        break;
+      case u'n':
+        aus += n == 1 ? QString::number(t.minute()) : zweistellig(t.minute());
+        break;
+      case u's':
+        aus += n == 1 ? QString::number(t.second()) : zweistellig(t.second());
+        break;
       case u'w':
         // "w": the weekday with Sunday as 1; "ww": the week of the year as the runtime counts it
         // (the week holding 1 January is week 1, weeks begin on Sunday).
-        if (n == 1) aus += QString::number(d.dayOfWeek() % 7 + 1);
+        if (n == 1)
+          aus += QString::number(d.dayOfWeek() % 7 + 1);
         else {
           const QDate neujahr(d.year(), 1, 1);
           aus += QString::number((d.dayOfYear() - 1 + neujahr.dayOfWeek() % 7) / 7 + 1);
         }
         break;
-      case u'q': aus += QString::number((d.month() - 1) / 3 + 1); break;
-      default: aus += teil.text; break;
+      case u'q':
+        aus += QString::number((d.month() - 1) / 3 + 1);
+        break;
+      default:
+        aus += teil.text;
+        break;
     }
     if (!teil.art.isNull()) letzteZeit = teil.art;
   }
@@ -637,8 +706,10 @@ QString CStr(double zahl) { return zahlAlsText(zahl, u','); }
 QString Str(double zahl) {
   QString text = zahlAlsText(zahl, u'.');
   // Str leaves out the zero before the decimal point.
-  if (text.startsWith(QStringLiteral("0."))) text.remove(0, 1);
-  else if (text.startsWith(QStringLiteral("-0."))) text.remove(1, 1);
+  if (text.startsWith(QStringLiteral("0.")))
+    text.remove(0, 1);
+  else if (text.startsWith(QStringLiteral("-0.")))
+    text.remove(1, 1);
   return zahl < 0 ? text : u' ' + text;
 }
 
@@ -660,13 +731,20 @@ std::optional<double> CDbl(const QString& eingabe) {
   if (s[i] == u'+' || s[i] == u'-') zahl += s[i++];
   bool ziffern = false;
   for (; i < s.size(); ++i) {
-    if (s[i] >= u'0' && s[i] <= u'9') { zahl += s[i]; ziffern = true; }
-    else if (s[i] == u'.') continue;  // grouping, wherever it stands
-    else break;
+    if (s[i] >= u'0' && s[i] <= u'9') {
+      zahl += s[i];
+      ziffern = true;
+    } else if (s[i] == u'.')
+      continue;  // grouping, wherever it stands
+    else
+      break;
   }
   if (i < s.size() && s[i] == u',') {
     zahl += u'.';
-    for (++i; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i) { zahl += s[i]; ziffern = true; }
+    for (++i; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i) {
+      zahl += s[i];
+      ziffern = true;
+    }
   }
   if (!ziffern) return std::nullopt;
   if (i < s.size() && QStringView(u"eEdD").contains(s[i])) {
@@ -674,7 +752,10 @@ std::optional<double> CDbl(const QString& eingabe) {
     ++i;
     if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) zahl += s[i++];
     bool expZiffern = false;
-    for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i) { zahl += s[i]; expZiffern = true; }
+    for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i) {
+      zahl += s[i];
+      expZiffern = true;
+    }
     if (!expZiffern) return std::nullopt;
   }
   if (i != s.size()) return std::nullopt;

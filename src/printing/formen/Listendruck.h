@@ -22,8 +22,8 @@ class Listendruck : public vb::DialogForm, public vb::DefaultInstance<Listendruc
   vb::MenuItem* mnuSetup = nullptr;
   vb::MenuItem* mnuSetupSave = nullptr;
   vb::TabControl* SSTab1 = nullptr;  // "Auswahl der Kartulon", "Druck-Optionen"
-  vb::Frame* RahmenListe = nullptr;   // its caption is the selection count
-  vb::ListBox* Liste = nullptr;       // the record lines, multi-select
+  vb::Frame* RahmenListe = nullptr;  // its caption is the selection count
+  vb::ListBox* Liste = nullptr;      // the record lines, multi-select
   vb::Frame* RahmenAuswahl = nullptr;
   vb::Label* bezName = nullptr;
   vb::ComboBox* KombiName = nullptr;  // name searched in field 9, with its history

@@ -7,8 +7,8 @@
 #include "common/formen/File.h"
 #include "mainwindow/Main.h"
 #include "platform/kit/Twips.h"
-#include "platform/vb/Twips.h"
 #include "platform/vb/Fonts.h"
+#include "platform/vb/Twips.h"
 #include "printing/Masken.h"
 
 #include <QLayout>
@@ -166,9 +166,7 @@ void MaskenEdit::mnuLöschen_Click() {
   status(u"Bereit"_s);
 }
 
-QString MaskenEdit::maskeWaehlen(bool laden) {
-  return DateiDialogZeigen(MaskenName, u"Msk"_s, laden, MaskenOrdner);
-}
+QString MaskenEdit::maskeWaehlen(bool laden) { return DateiDialogZeigen(MaskenName, u"Msk"_s, laden, MaskenOrdner); }
 
 void MaskenEdit::mnuLaden_Click() {
   status(u"Maske laden..."_s);

@@ -294,10 +294,11 @@ void PrinterSet::Form_QueryUnload(int& cancel, int mode) {
 void PrinterSet::CheckAutomatisch_Click() {
   if (CheckAutomatisch->Value() == 0) return;
   CheckSichern->setValue(1);
-  MsgBox(u"Dieser Dialog wird künftigt nicht mehr angezeigt.\r\n\r\n"
-         u"Wollen Sie dennoch einmal Änderungen vornehmen,\r\n"
-         u"so halten Sie beim Aufrufen der Druck-Funktion die Shift-Taste gedrückt."_s,
-         vb::vbOKOnly | vb::vbInformation, u"Druck-Optionen übergehen"_s);
+  MsgBox(
+      u"Dieser Dialog wird künftigt nicht mehr angezeigt.\r\n\r\n"
+      u"Wollen Sie dennoch einmal Änderungen vornehmen,\r\n"
+      u"so halten Sie beim Aufrufen der Druck-Funktion die Shift-Taste gedrückt."_s,
+      vb::vbOKOnly | vb::vbInformation, u"Druck-Optionen übergehen"_s);
 }
 
 void PrinterSet::CheckSichern_Click() {

@@ -193,8 +193,7 @@ void Umschlag::OptionenSichern() {
   IniSchreiben(QString(), QString(), u"User_"_s + user + u"_FontAbs"_s, SchriftAlsText(TxtAbsender));
   IniSchreiben(QString(), QString(), u"User_"_s + user + u"_FontAns"_s, SchriftAlsText(TxtAnschrift));
   IniSchreiben(QString(), QString(), u"Umschlagsgröße"_s, u" "_s + QString::number(KombiFormat->ListIndex()));
-  IniSchreiben(QString(), QString(), u"User_"_s + user + u"_UmschlagsMaske"_s,
-               MaskeZumSpeichern(ComboMasken->Text()));
+  IniSchreiben(QString(), QString(), u"User_"_s + user + u"_UmschlagsMaske"_s, MaskeZumSpeichern(ComboMasken->Text()));
 }
 
 void Umschlag::ComboMasken_Click() {
@@ -252,8 +251,7 @@ void Umschlag::PulDrucken_Click() {
     bool weiter = true;
     const QString log = IniLesen(QString(), QString(), u"UmschlagLogbuch"_s, QString());
     if (!log.isEmpty() && DateiVorhanden(log)) {
-      const QString eintrag =
-          UmschlagLogEintrag(Clock::now(), TxtAnschrift->Text(), TxtAbsender->Text(), benutzer());
+      const QString eintrag = UmschlagLogEintrag(Clock::now(), TxtAnschrift->Text(), TxtAbsender->Text(), benutzer());
       // A log that cannot be written is reported once; the envelope is printed all the same unless the
       // user stops there.
       if (!LogAnhaengen(log, eintrag)) weiter = FehlerMelden(75, kLogFehler + u'~' + log) == 5;

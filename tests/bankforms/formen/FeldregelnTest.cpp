@@ -60,8 +60,10 @@ class Ueberweisung : public vb::DialogForm {
       if (b != TxtEmpfängerBank && b != TxtAuftraggeberBank) Feldregeln::TextMarkieren(*b);
       if (!vorschau) Feldregeln::EnterWeiter(*b);
     }
-    if (vorschau) setKeyPreview(true);
-    else Feldregeln::EnterWeiter(*TxtWährung);
+    if (vorschau)
+      setKeyPreview(true);
+    else
+      Feldregeln::EnterWeiter(*TxtWährung);
     Feldregeln::BankAusBankleitzahl(*TxtEmpfängerBank, *TxtEmpfängerBLZ);
     Feldregeln::BankAusBankleitzahl(*TxtAuftraggeberBank, *TxtAuftraggeberBLZ);
     for (vb::TextBox* b : {TxtAuftraggeberName, TxtAuftraggeberKontoNr, TxtAuftraggeberBLZ, TxtAuftraggeberBank})
@@ -73,9 +75,9 @@ class Ueberweisung : public vb::DialogForm {
   void Form_KeyPress(int& keyAscii) override { Feldregeln::EnterWeiter(keyAscii); }
 
   QList<vb::TextBox*> textboxen() const {
-    return {TxtEmpfängerName,    TxtEmpfängerKontoNr,    TxtEmpfängerBLZ,    TxtEmpfängerBank,
-            TxtBetrag,           TxtVerwendung1,         TxtVerwendung2,     TxtAuftraggeberName,
-            TxtAuftraggeberKontoNr, TxtAuftraggeberBLZ,  TxtAuftraggeberBank};
+    return {TxtEmpfängerName,   TxtEmpfängerKontoNr, TxtEmpfängerBLZ,     TxtEmpfängerBank,       TxtBetrag,
+            TxtVerwendung1,     TxtVerwendung2,      TxtAuftraggeberName, TxtAuftraggeberKontoNr, TxtAuftraggeberBLZ,
+            TxtAuftraggeberBank};
   }
 
   vb::TextBox *TxtEmpfängerName, *TxtEmpfängerKontoNr, *TxtEmpfängerBLZ, *TxtEmpfängerBank;
@@ -116,9 +118,12 @@ class FeldregelnTest : public KartulonTest {
   // Types the text; "\n" is Enter, "\t" Tab.
   static void tippen(const QString& text) {
     for (QChar c : text) {
-      if (c == u'\n') taste(Qt::Key_Return, QStringLiteral("\r"));
-      else if (c == u'\t') taste(Qt::Key_Tab, QStringLiteral("\t"));
-      else taste(static_cast<Qt::Key>(c.toUpper().unicode()), QString(c));
+      if (c == u'\n')
+        taste(Qt::Key_Return, QStringLiteral("\r"));
+      else if (c == u'\t')
+        taste(Qt::Key_Tab, QStringLiteral("\t"));
+      else
+        taste(static_cast<Qt::Key>(c.toUpper().unicode()), QString(c));
     }
   }
   // Gives the box the focus as a Tab from the box before it does (Shift+Tab from the second for the first).
@@ -133,9 +138,7 @@ class FeldregelnTest : public KartulonTest {
     }
     ASSERT_EQ(fokus(), box->editor());
   }
-  bool ganzMarkiert(vb::TextBox* box) const {
-    return box->SelStart() == 0 && box->SelLength() == box->Text().size();
-  }
+  bool ganzMarkiert(vb::TextBox* box) const { return box->SelStart() == 0 && box->SelLength() == box->Text().size(); }
 
   // Answers the pick list with `wahl` (empty: Abbruch) and counts its showings.
   void auswahlBeantworten(const QString& wahl) {
@@ -219,9 +222,12 @@ TEST_F(FeldregelnTest, OnlyThePayerBoxesTypeSemicolonAndBarAsCommaAndDash) {
     const char* erwartet;
   };
   const Fall faelle[] = {
-      {u().TxtAuftraggeberName, "Müller, Meier-Sohn"},   {u().TxtAuftraggeberKontoNr, "Müller, Me"},
-      {u().TxtAuftraggeberBLZ, "Müller, "},              {u().TxtAuftraggeberBank, "Müller, Meier-Sohn"},
-      {u().TxtEmpfängerName, "Müller; Meier|Sohn"},      {u().TxtVerwendung1, "Müller; Meier|Sohn"},
+      {u().TxtAuftraggeberName, "Müller, Meier-Sohn"},
+      {u().TxtAuftraggeberKontoNr, "Müller, Me"},
+      {u().TxtAuftraggeberBLZ, "Müller, "},
+      {u().TxtAuftraggeberBank, "Müller, Meier-Sohn"},
+      {u().TxtEmpfängerName, "Müller; Meier|Sohn"},
+      {u().TxtVerwendung1, "Müller; Meier|Sohn"},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.box->objectName().toStdString());
@@ -283,24 +289,18 @@ TEST_F(FeldregelnTest, ACancelledPickLeavesTheBankBoxEmptyWithoutAskingAgain) {
 
 TEST_F(FeldregelnTest, TheAmountBoxFromTypingToPrinting) {
   struct Fall {
-    const char* getippt;  // typed keys
+    const char* getippt;    // typed keys
     const char* angezeigt;  // the box while typing
     const char* verlassen;  // after leaving it
     bool fragt;             // printing asks
   };
   const Fall faelle[] = {
-      {"12.5", "12,5", "12,50", false},
-      {"0,5", "0,5", "0,50", false},
-      {"19,99*3", "19,99*3", "59,97", false},
-      {"(1+2)*3", "(1+2)*3", "(1+2)*3", true},
-      {"PI*2", "PI*2", "PI*2", true},
-      {"-5", "-5", "-5", true},
-      {"5/0", "5/0", "0,00", true},
-      {"", "", "", true},
-      {"0,00", "0,00", "0,00", true},
-      {"1.000,50", "1,000,50", "0,00", true},
-      {"1,005", "1,005", "1,01", false},
-      {"2,675", "2,675", "2,68", false},
+      {"12.5", "12,5", "12,50", false},       {"0,5", "0,5", "0,50", false},
+      {"19,99*3", "19,99*3", "59,97", false}, {"(1+2)*3", "(1+2)*3", "(1+2)*3", true},
+      {"PI*2", "PI*2", "PI*2", true},         {"-5", "-5", "-5", true},
+      {"5/0", "5/0", "0,00", true},           {"", "", "", true},
+      {"0,00", "0,00", "0,00", true},         {"1.000,50", "1,000,50", "0,00", true},
+      {"1,005", "1,005", "1,01", false},      {"2,675", "2,675", "2,68", false},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.getippt);

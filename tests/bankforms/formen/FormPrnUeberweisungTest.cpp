@@ -23,7 +23,13 @@ TEST_F(UeberweisungTest, TheMenuCommandPutsInTheShownRecordsRecipientAndTheSelec
       {"first name, surname and bank data; a selection over two lines", 0, 11, u"Anna Meier"_s, u"1234567890"_s,
        u"37050198"_s, u"Sparkasse KölnBonn"_s, u"Rechnung 12 vom 1.12."_s},
       {"a surname alone and no bank data", 1, -1, u"Schulz"_s, {}, {}, {}, {}},
-      {"a name of 40 characters is cut to 27", 2, 1, u"Maximilian-Alexander Muster"_s, {}, {}, {},
+      {"a name of 40 characters is cut to 27",
+       2,
+       1,
+       u"Maximilian-Alexander Muster"_s,
+       {},
+       {},
+       {},
        u"Mustermann-Schulzes"_s},
   };
   for (const Fall& f : faelle) {
@@ -72,9 +78,9 @@ TEST_F(UeberweisungTest, TheLoadTakesTheUsersSettings) {
   EXPECT_EQ(u.TxtWährung->Text(), u"XYZ"_s);
   QStringList liste;
   for (int i = 0; i < u.TxtWährung->ListCount(); ++i) liste << u.TxtWährung->List(i);
-  EXPECT_EQ(liste, (QStringList{u""_s, u"ATS"_s, u"ATS"_s, u"BEF"_s, u"CHF"_s, u"DEM"_s, u"DKK"_s, u"DM"_s,
-                                u"ESP"_s, u"EUR"_s, u"FIM"_s, u"FRF"_s, u"HUF"_s, u"IEP"_s, u"ITL"_s, u"LXF"_s,
-                                u"NLG"_s, u"PTE"_s}));
+  EXPECT_EQ(liste,
+            (QStringList{u""_s, u"ATS"_s, u"ATS"_s, u"BEF"_s, u"CHF"_s, u"DEM"_s, u"DKK"_s, u"DM"_s, u"ESP"_s, u"EUR"_s,
+                         u"FIM"_s, u"FRF"_s, u"HUF"_s, u"IEP"_s, u"ITL"_s, u"LXF"_s, u"NLG"_s, u"PTE"_s}));
   // The currency list is written back as read.
   EXPECT_EQ(IniLesen(QString(), QString(), u"Währungskürzel"_s, u"-"_s),
             u"DM;DEM;EUR;BEF;FIM;FRF;IEP;ITL;LXF;NLG;ATS;PTE;ESP;DKK;ATS;CHF;HUF;"_s);
@@ -129,8 +135,8 @@ TEST_F(UeberweisungTest, TheTimerListsThePrintersFontsPicksOneAndEnablesTheButto
     const char* gewaehlt;
   };
   // No setting first: each case stores its own.
-  const Fall faelle[] = {{nullptr, "Courier New"}, {"times", "Times New Roman"}, {"Unbekannt", "Courier New"},
-                         {"sans", "MS Sans Serif"}};
+  const Fall faelle[] = {
+      {nullptr, "Courier New"}, {"times", "Times New Roman"}, {"Unbekannt", "Courier New"}, {"sans", "MS Sans Serif"}};
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.gespeichert ? f.gespeichert : "none");
     FormPrnUeberweisung::Unload();
@@ -238,12 +244,18 @@ TEST_F(UeberweisungTastenTest, CtrlVSwapsRecipientAndPayerAlsoInABox) {
 TEST_F(UeberweisungTastenTest, EnterMovesThroughTheFieldsWithoutPrinting) {
   FormPrnUeberweisung& u = d();
   u.TxtEmpfängerName->SetFocus();
-  const QList<QWidget*> reihe = {u.TxtEmpfängerKontoNr->editor(), u.TxtEmpfängerBLZ->editor(),
-                                 u.TxtEmpfängerBank->editor(),    u.TxtWährung,
-                                 u.TxtBetrag->editor(),           u.TxtVerwendung1->editor(),
-                                 u.TxtVerwendung2->editor(),      u.TxtAuftraggeberName->editor(),
-                                 u.TxtAuftraggeberKontoNr->editor(), u.TxtAuftraggeberBLZ->editor(),
-                                 u.TxtAuftraggeberBank->editor(), u.strgPrintDate};
+  const QList<QWidget*> reihe = {u.TxtEmpfängerKontoNr->editor(),
+                                 u.TxtEmpfängerBLZ->editor(),
+                                 u.TxtEmpfängerBank->editor(),
+                                 u.TxtWährung,
+                                 u.TxtBetrag->editor(),
+                                 u.TxtVerwendung1->editor(),
+                                 u.TxtVerwendung2->editor(),
+                                 u.TxtAuftraggeberName->editor(),
+                                 u.TxtAuftraggeberKontoNr->editor(),
+                                 u.TxtAuftraggeberBLZ->editor(),
+                                 u.TxtAuftraggeberBank->editor(),
+                                 u.strgPrintDate};
   for (QWidget* naechstes : reihe) {
     taste(Qt::Key_Return, Qt::NoModifier, u"\r"_s);
     QWidget* erwartet = naechstes->focusProxy() ? naechstes->focusProxy() : naechstes;
@@ -270,8 +282,8 @@ TEST_F(UeberweisungTastenTest, TheMenuKeysAndTheCloseBox) {
   EXPECT_TRUE(FormPrnUeberweisung::IsLoaded());
   // The menu as designed.
   const std::pair<vb::MenuItem*, const char*> tasten[] = {
-      {u.mnuDrucken, "Ctrl+P"},          {u.mnuProtokoll, "Ctrl+E"},          {u.mnuFlipEA_Click, "Ctrl+V"},
-      {u.mnuEnde, "F12"},                {u.mnuAuftraggeberMerken, "F4"},     {u.mnuAuftraggeberLöschen, "Shift+F4"},
+      {u.mnuDrucken, "Ctrl+P"},  {u.mnuProtokoll, "Ctrl+E"},      {u.mnuFlipEA_Click, "Ctrl+V"},
+      {u.mnuEnde, "F12"},        {u.mnuAuftraggeberMerken, "F4"}, {u.mnuAuftraggeberLöschen, "Shift+F4"},
       {u.mniEinstellSichern, ""}};
   for (const auto& [item, kurz] : tasten)
     EXPECT_EQ(item->Shortcut().toString(QKeySequence::PortableText), QString::fromLatin1(kurz))
@@ -301,21 +313,23 @@ TEST_F(UeberweisungTest, TheAccountLogHoldsNineLinesPerPrint) {
   const QString log = DatenOrdner + u"/Konto_123_456.Log"_s;
   EXPECT_EQ(u.KontenLog(), log);
   const QByteArray strich(79, '-');
-  EXPECT_EQ(dateiLesen(log),
-            "\r\n" + strich + "\r\n\r\n"
-            "Wann: 10.12.2026 12:00, Donnerstag\r\n"
-            "Von:  Hans Maier, Konto: 123 456, BLZ: 10010010\r\n"
-            "DM:   0,50\r\n"
-            "An:   Eva Wolf, Konto: 12345, BLZ: 10020030\r\n"
-            "Bem:  Rechnung 12\r\n"
-            "       \r\n"
-            "\r\n" + strich + "\r\n\r\n"
-            "Wann: 13.12.2026 09:05, Sonntag\r\n"
-            "Von:  Hans Maier, Konto: 123 456, BLZ: 10010010\r\n"
-            "DM:   \r\n"
-            "An:   Eva Wolf, Konto: 12345, BLZ: 10020030\r\n"
-            "Bem:  Rechnung 12\r\n"
-            "       \r\n");
+  EXPECT_EQ(dateiLesen(log), "\r\n" + strich +
+                                 "\r\n\r\n"
+                                 "Wann: 10.12.2026 12:00, Donnerstag\r\n"
+                                 "Von:  Hans Maier, Konto: 123 456, BLZ: 10010010\r\n"
+                                 "DM:   0,50\r\n"
+                                 "An:   Eva Wolf, Konto: 12345, BLZ: 10020030\r\n"
+                                 "Bem:  Rechnung 12\r\n"
+                                 "       \r\n"
+                                 "\r\n" +
+                                 strich +
+                                 "\r\n\r\n"
+                                 "Wann: 13.12.2026 09:05, Sonntag\r\n"
+                                 "Von:  Hans Maier, Konto: 123 456, BLZ: 10010010\r\n"
+                                 "DM:   \r\n"
+                                 "An:   Eva Wolf, Konto: 12345, BLZ: 10020030\r\n"
+                                 "Bem:  Rechnung 12\r\n"
+                                 "       \r\n");
 }
 
 TEST_F(UeberweisungTest, TheLogIsNamedAfterThePayerAccountAndKeepsItsEncoding) {
@@ -381,18 +395,19 @@ TEST_F(UeberweisungTest, TheSettingsSaveWritesTheUsersKeysInOrder) {
   u.mniEinstellSichern->action()->trigger();
   IniSichern();
   EXPECT_EQ(vb::Screen::MousePointer(), vb::Screen::vbDefault);
-  EXPECT_EQ(dateiLesen(zedured),
-            vorher + Codec::nach1252(
-                         u"Währungskürzel=DM;DEM;EUR;BEF;FIM;FRF;IEP;ITL;LXF;NLG;ATS;PTE;ESP;DKK;ATS;CHF;HUF;\r\n"
-                         u"User_Maier_DruckeDatum=0\r\n"
-                         u"User_Maier_BankForm=2\r\n"
-                         u"User_Maier_UeberweisWährung=EUR\r\n"
-                         u"User_Maier_KontoName=Eva\r\n"
-                         u"User_Maier_KontoNr=4711\r\n"
-                         u"User_Maier_KontoBank=Postbank\r\n"
-                         u"User_Maier_KontoBLZ=10010010\r\n"
-                         u"User_Maier_AllKonto=Hans Maier | 4711 | 10010010 | Postbank;Eva | 4711 | 10010010 | Postbank;\r\n"
-                         u"User_Maier_UeberweisFont=Times New Roman\r\n"_s));
+  EXPECT_EQ(
+      dateiLesen(zedured),
+      vorher + Codec::nach1252(
+                   u"Währungskürzel=DM;DEM;EUR;BEF;FIM;FRF;IEP;ITL;LXF;NLG;ATS;PTE;ESP;DKK;ATS;CHF;HUF;\r\n"
+                   u"User_Maier_DruckeDatum=0\r\n"
+                   u"User_Maier_BankForm=2\r\n"
+                   u"User_Maier_UeberweisWährung=EUR\r\n"
+                   u"User_Maier_KontoName=Eva\r\n"
+                   u"User_Maier_KontoNr=4711\r\n"
+                   u"User_Maier_KontoBank=Postbank\r\n"
+                   u"User_Maier_KontoBLZ=10010010\r\n"
+                   u"User_Maier_AllKonto=Hans Maier | 4711 | 10010010 | Postbank;Eva | 4711 | 10010010 | Postbank;\r\n"
+                   u"User_Maier_UeberweisFont=Times New Roman\r\n"_s));
   // The next load takes it all back.
   FormPrnUeberweisung::Unload();
   FormPrnUeberweisung& neu = bereit();

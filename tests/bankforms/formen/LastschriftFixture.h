@@ -2,8 +2,8 @@
 // The direct debit on the real main window: an address file of three records, the dialog opened by the
 // menu command or loaded directly, the print-options dialog answered with margins or a cancel, and the
 // collection file in the data folder.
-#include "bankforms/formen/FormPrnLastschrift.h"
 #include "bankforms/formen/BankformFixture.h"
+#include "bankforms/formen/FormPrnLastschrift.h"
 
 #include <QFile>
 

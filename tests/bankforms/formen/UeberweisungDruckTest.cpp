@@ -121,10 +121,28 @@ QList<Stelle> blatt(double rx, double ry, const QString& datum, const QString& s
     if (pass != 1) continue;
     // The strip: 23 lines from (xB + 15.5, yB + 0.9), one line of the 9-point font apart; the empty ones
     // print nothing.
-    const QString zeilen[] = {u"Überweisungsauftrag"_s, {}, {}, streifenDatum, {}, u"12,50 EUR"_s, {},
-                              u"*** Empfänger"_s, {}, u"Eva Wolf"_s, u"KontoNr: 12345"_s,
-                              u"BLZ    : 10020030"_s, {}, u"Kunde #7"_s, {}, u"Rechnung 12"_s, u"Kunde 7"_s, {},
-                              u"*** Auftraggeber"_s, {}, u"Hans Maier"_s, u"KontoNr: 4711"_s,
+    const QString zeilen[] = {u"Überweisungsauftrag"_s,
+                              {},
+                              {},
+                              streifenDatum,
+                              {},
+                              u"12,50 EUR"_s,
+                              {},
+                              u"*** Empfänger"_s,
+                              {},
+                              u"Eva Wolf"_s,
+                              u"KontoNr: 12345"_s,
+                              u"BLZ    : 10020030"_s,
+                              {},
+                              u"Kunde #7"_s,
+                              {},
+                              u"Rechnung 12"_s,
+                              u"Kunde 7"_s,
+                              {},
+                              u"*** Auftraggeber"_s,
+                              {},
+                              u"Hans Maier"_s,
+                              u"KontoNr: 4711"_s,
                               u"BLZ    : 10010010"_s};
     const double zeile = cm(vb::RecordingPrinter::lineHeight(9));
     for (int i = 0; i < 23; ++i)

@@ -2,8 +2,8 @@
 // The transfer order on the real main window: an address file of four records, the user "Maier", the
 // dialog opened by the menu command or loaded directly, and the print-options dialog answered by the
 // modal interceptor with margins or a cancel.
-#include "bankforms/formen/FormPrnUeberweisung.h"
 #include "bankforms/formen/BankformFixture.h"
+#include "bankforms/formen/FormPrnUeberweisung.h"
 
 #include <QDir>
 
@@ -91,8 +91,14 @@ class UeberweisungTest : public BankformTest {
   void bildAnlegen() { BankformTest::bildAnlegen(bildDatei()); }
 
   const QList<QString> saetze = {
-      zeileAus({{0, "Firma"}, {1, "Meier"}, {2, "Anna"}, {11, "Rechnung 12°°vom 1.12."}, {17, "1234567890"},
-                {18, "37050198"}, {19, "Sparkasse KölnBonn"}, {23, "7"}}),
+      zeileAus({{0, "Firma"},
+                {1, "Meier"},
+                {2, "Anna"},
+                {11, "Rechnung 12°°vom 1.12."},
+                {17, "1234567890"},
+                {18, "37050198"},
+                {19, "Sparkasse KölnBonn"},
+                {23, "7"}}),
       zeileAus({{0, "Privat"}, {1, "Schulz"}, {23, "8"}}),
       zeileAus({{0, "Privat"}, {1, "Mustermann-Schulzes"}, {2, "Maximilian-Alexander"}, {23, "9"}}),
       zeileAus({{0, "Privat"}, {1, "Wolf"}, {2, "Eva"}, {17, "12/345"}, {18, "10020030"}, {19, "Volksbank"}}),

@@ -1,5 +1,5 @@
-#include "common/formen/File.h"
 #include "common/Global.h"
+#include "common/formen/File.h"
 #include "mainwindow/Main.h"
 #include "support/kern/TestUmgebung.h"
 
@@ -27,8 +27,10 @@ class FileTest : public KartulonTest {
     File& f = File::get();
     f.Bezeichnung->setText(name);
     f.Kürzel->setCaption(kuerzel);
-    if (laden) f.Laden->setValue(true);
-    else f.Speichern->setValue(true);
+    if (laden)
+      f.Laden->setValue(true);
+    else
+      f.Speichern->setValue(true);
     f.Datei1->setPath(ordner);
     vb::Forms::setModalInterceptor([&](vb::FormBase& form) {
       auto& d = dynamic_cast<File&>(form);
@@ -58,19 +60,23 @@ TEST_F(FileTest, PreparationTakesTheBaseNameAndBuildsThePattern) {
   const Fall faelle[] = {
       {QStringLiteral("Auszug.Dat"), QStringLiteral("Dat"), QStringLiteral("Auszug"), QStringLiteral(".Dat")},
       // The preselection then finds KARTULON.DAT, and its click puts the name as it is on disk.
-      {QStringLiteral("/irgendwo/tief/kartulon.dat"), QStringLiteral(".Dat"), QStringLiteral("KARTULON"), QStringLiteral(".Dat")},
+      {QStringLiteral("/irgendwo/tief/kartulon.dat"), QStringLiteral(".Dat"), QStringLiteral("KARTULON"),
+       QStringLiteral(".Dat")},
       {QString(), QStringLiteral("xlsx"), QString(), QStringLiteral(".xls")},
   };
   for (const Fall& f : faelle) {
     File* gesehen = nullptr;
-    zeigen(f.vorschlag, true, [&](File& d) {
-      gesehen = &d;
-      EXPECT_EQ(d.Caption(), QStringLiteral("Datei laden"));
-      EXPECT_EQ(d.Bezeichnung->Text(), f.name) << f.vorschlag.toStdString();
-      EXPECT_EQ(d.Kürzel->Caption(), f.kuerzelDanach);
-      EXPECT_EQ(d.Datei1->Pattern(), QStringLiteral("*") + f.kuerzelDanach);
-      d.mnuAbbrechen_Click();
-    }, f.kuerzel);
+    zeigen(
+        f.vorschlag, true,
+        [&](File& d) {
+          gesehen = &d;
+          EXPECT_EQ(d.Caption(), QStringLiteral("Datei laden"));
+          EXPECT_EQ(d.Bezeichnung->Text(), f.name) << f.vorschlag.toStdString();
+          EXPECT_EQ(d.Kürzel->Caption(), f.kuerzelDanach);
+          EXPECT_EQ(d.Datei1->Pattern(), QStringLiteral("*") + f.kuerzelDanach);
+          d.mnuAbbrechen_Click();
+        },
+        f.kuerzel);
     ASSERT_NE(gesehen, nullptr);
   }
   // The pattern matches without regard to case; the preselection finds KARTULON.DAT for "kartulon".
@@ -157,8 +163,9 @@ TEST_F(FileTest, SaveOverAnExistingFileAsksFirst) {
   const auto& frage = dialoge().requests().at(0);
   EXPECT_EQ(frage.title, QStringLiteral("Datei speichern unter"));
   EXPECT_EQ(frage.style, vb::vbExclamation | vb::vbYesNo);
-  EXPECT_EQ(frage.text, QStringLiteral("Datei »") + ordner +
-                            QStringLiteral("/alt.Dat« besteht bereits.\r\rMöchten Sie, dass diese Datei überschrieben wird?"));
+  EXPECT_EQ(frage.text,
+            QStringLiteral("Datei »") + ordner +
+                QStringLiteral("/alt.Dat« besteht bereits.\r\rMöchten Sie, dass diese Datei überschrieben wird?"));
   ASSERT_FALSE(toene().aufrufe().isEmpty());
   EXPECT_EQ(toene().aufrufe().first().typ, 32);  // the question sound
 }
@@ -225,8 +232,10 @@ TEST_F(FileTest, RenameKeepsTheExtensionAndRefusesBadNames) {
       d.mnuAbbrechen_Click();
     });
     ASSERT_GE(dialoge().requests().size(), 1);
-    EXPECT_EQ(dialoge().requests().at(0).text,
-              QStringLiteral("Gegen Sie einen neuen Dateinamen für »alt« ein.\r\rDas Dateikürzel wird automatisch auf »dat« gesetzt."));
+    EXPECT_EQ(
+        dialoge().requests().at(0).text,
+        QStringLiteral(
+            "Gegen Sie einen neuen Dateinamen für »alt« ein.\r\rDas Dateikürzel wird automatisch auf »dat« gesetzt."));
     EXPECT_EQ(dialoge().requests().at(0).standard, QStringLiteral("alt"));
     EXPECT_EQ(dialoge().requests().size(), f.meldung.isEmpty() ? 1 : 2);
     if (!f.meldung.isEmpty()) {
@@ -283,7 +292,8 @@ TEST_F(FileTest, RenameOverAnExistingFileAsksAndNeverLosesTheSource) {
   EXPECT_EQ(dateiLesen(ordner + QStringLiteral("/c.dat")), QByteArray("..C\r\n"));
   EXPECT_FALSE(QFile::exists(ordner + QStringLiteral("/d.dat.neu~")));
   bool gemeldet = false;
-  for (const auto& r : dialoge().requests()) gemeldet |= r.text.contains(QStringLiteral("konnte nicht umbenannt werden"));
+  for (const auto& r : dialoge().requests())
+    gemeldet |= r.text.contains(QStringLiteral("konnte nicht umbenannt werden"));
   EXPECT_TRUE(gemeldet);
 }
 

@@ -1,8 +1,8 @@
-#include "common/formen/FormPosition.h"
 #include "common/Ini.h"
+#include "common/formen/FormPosition.h"
 #include "mainwindow/Main.h"
-#include "platform/vb/Codec.h"
 #include "platform/dienste/Screen.h"
+#include "platform/vb/Codec.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <optional>
@@ -78,7 +78,10 @@ TEST_F(FormPositionTest, MainWindowFollowsTheBoundsOfTheScreen) {
       {"height below 2000 becomes the screen's", {1500, 9000, 1500, 0, {}, {}}, QRect(1500, 0, 9000, 9000), 0},
       {"width above the screen's becomes the screen's", {6000, 15000, 0, 0, {}, {}}, QRect(0, 0, 12000, 6000), 0},
       {"edges of a maximised window are centred", {6000, 9000, -60, -60, {}, {}}, QRect(1500, 1500, 9000, 6000), 0},
-      {"a place that runs over the right edge is centred", {6000, 7200, 11000, 0, {}, {}}, QRect(2400, 0, 7200, 6000), 0},
+      {"a place that runs over the right edge is centred",
+       {6000, 7200, 11000, 0, {}, {}},
+       QRect(2400, 0, 7200, 6000),
+       0},
       {"a place that runs over the bottom is centred", {6000, 9000, 0, 4000, {}, {}}, QRect(0, 1500, 9000, 6000), 0},
   };
   for (const Fall& f : faelle) {
@@ -105,7 +108,8 @@ TEST_F(FormPositionTest, MainWindowOfTheScreensSizeIsMaximisedAndNotMoved) {
 TEST_F(FormPositionTest, NumbersAreReadAsTheTextsLeadingNumber) {
   Main& m = Main::get();
   // "6000 Twips" reads as 6000; a text that is no number reads as 0 (a size of 0 becomes the screen's).
-  einstellungen({}, QString::fromUtf16(u"Form_Höhe= 6000 Twips\r\nForm_Weite=breit\r\nForm_Links=15\r\nForm_Oben=30\r\n"));
+  einstellungen({},
+                QString::fromUtf16(u"Form_Höhe= 6000 Twips\r\nForm_Weite=breit\r\nForm_Links=15\r\nForm_Oben=30\r\n"));
   HauptfensterPositionLaden(QString());
   EXPECT_EQ(lage(m), QRect(0, 30, 12000, 6000));
 }
@@ -130,7 +134,10 @@ TEST_F(FormPositionTest, AnyWindowIsPushedToTheEdgeInsteadOfCentred) {
       {"over the bottom", {3000, 3000, 600, 8000, {}, {}}, QRect(600, 6000, 3000, 3000), 0},
       {"no keys: the current size at the top left", {}, QRect(0, 0, 4500, 3000), 0},
       {"height below 2000 becomes the screen's", {1500, 3000, 600, 600, {}, {}}, QRect(600, 0, 3000, 9000), 0},
-      {"size below 2000 becomes the screen's, then it is maximised", {1500, 1500, 0, 0, 0, {}}, QRect(0, 0, 3000, 1500), 2},
+      {"size below 2000 becomes the screen's, then it is maximised",
+       {1500, 1500, 0, 0, 0, {}},
+       QRect(0, 0, 3000, 1500),
+       2},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.was);
@@ -151,7 +158,8 @@ TEST_F(FormPositionTest, TheRememberedStateIsRestoredWhereTheWindowAllowsIt) {
     bool minKnopf, maxKnopf;
     int erwartet;
   };
-  const Fall faelle[] = {{2, true, true, 2}, {1, true, true, 1}, {2, true, false, 0}, {1, false, true, 0}, {0, true, true, 0}};
+  const Fall faelle[] = {
+      {2, true, true, 2}, {1, true, true, 1}, {2, true, false, 0}, {1, false, true, 0}, {0, true, true, 0}};
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.gespeichert);
     Probefenster& p = Probefenster::get();

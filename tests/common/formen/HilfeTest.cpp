@@ -1,8 +1,8 @@
 #include "common/Hilfe.h"
-#include "mainwindow/MainFelder.h"
-#include "mainwindow/MainFamilie.h"
-#include "mainwindow/Instanzpruefung.h"
 #include "common/formen/Formular.h"
+#include "mainwindow/Instanzpruefung.h"
+#include "mainwindow/MainFamilie.h"
+#include "mainwindow/MainFelder.h"
 #include "platform/kit/Controls.h"
 #include "support/kern/TestUmgebung.h"
 

@@ -34,7 +34,8 @@ TEST_F(MsgDoppeltTest, ControlsStandWhereTheFormPutsThem) {
   MsgDoppelt& d = MsgDoppelt::get();
   EXPECT_EQ(d.Caption(), QStringLiteral("Name schon vorhanden"));
   EXPECT_EQ(d.Label1->Caption(), QStringLiteral("Dieser Name ist bereits in der folgenden Adresse enthalten:"));
-  EXPECT_EQ(d.Label2->Caption(), QString::fromUtf16(u"Aktuelle Adresse löschen und zu der oben angegebenen Adresse wechseln?"));
+  EXPECT_EQ(d.Label2->Caption(),
+            QString::fromUtf16(u"Aktuelle Adresse löschen und zu der oben angegebenen Adresse wechseln?"));
   EXPECT_EQ(d.befOk->Caption(), QStringLiteral("&Ja"));
   EXPECT_EQ(d.befAbbrechen->Caption(), QStringLiteral("&Nein"));
   EXPECT_TRUE(d.befAbbrechen->Cancel());
@@ -108,7 +109,8 @@ TEST_F(MsgDoppeltTest, ASecondUseKeepsSizeAndPlaceAndShowsTheNewText) {
     d.MoveForm(600, 450, 6000, 6000);
     QTest::mouseClick(d.befOk, Qt::LeftButton);
   });
-  const QRect vorher(MsgDoppelt::get().Left(), MsgDoppelt::get().Top(), MsgDoppelt::get().Width(), MsgDoppelt::get().Height());
+  const QRect vorher(MsgDoppelt::get().Left(), MsgDoppelt::get().Top(), MsgDoppelt::get().Width(),
+                     MsgDoppelt::get().Height());
   EXPECT_EQ(vorher, QRect(600, 450, 6000, 6000));
   int abbruch = fragen(QStringLiteral("Schulze\r\nPeter"), [&](MsgDoppelt& d) {
     EXPECT_EQ(QRect(d.Left(), d.Top(), d.Width(), d.Height()), vorher);

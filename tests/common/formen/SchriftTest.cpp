@@ -1,6 +1,6 @@
 #include "common/Schrift.h"
-#include "platform/kit/Controls.h"
 #include "platform/dienste/Printer.h"
+#include "platform/kit/Controls.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QLabel>
@@ -62,14 +62,14 @@ TEST_F(SchriftTest, ApplyingSetsNameSizeFlagsAndColourInTurn) {
     long farbe;
   } faelle[] = {
       {"Arial;8.25;0;0;0;0;", "Arial", 8.25, false, false, false, 0},
-      {"Arial;8,25;0;0;0;0;", "Arial", 8, false, false, false, 0},  // a decimal comma ends the number
+      {"Arial;8,25;0;0;0;0;", "Arial", 8, false, false, false, 0},          // a decimal comma ends the number
       {";12;0;0;0;255;", "Times New Roman", 12, false, false, false, 255},  // an empty name stays
-      {"Courier New;", "Courier New", 20, true, true, true, 65280},     // a name alone
+      {"Courier New;", "Courier New", 20, true, true, true, 65280},         // a name alone
       {" Courier New ; 9 ; -1 ;1; 0 ; 16711680 ;", "Courier New", 9, true, true, false, 16711680},
       {"Arial;;;;;;", "Arial", 20, true, true, true, 65280},
       {"Arial;10;ja;x;0;rot;", "Arial", 10, true, true, false, 65280},  // texts that are no numbers are refused
       {"BenjaminGothic;11;0;0;0;0;", "Times New Roman", 11, false, false, false, 0},  // refused name, the rest applies
-      {"Arial;0;0;0;0;&HFF;", "Arial", 20, false, false, false, 255},  // size 0 refused; hex colour
+      {"Arial;0;0;0;0;&HFF;", "Arial", 20, false, false, false, 255},                 // size 0 refused; hex colour
   };
   auto& p = Printer();
   for (const Fall& f : faelle) {
@@ -94,8 +94,8 @@ TEST_F(SchriftTest, TheChoiceSelectsFontPartsOrColour) {
   struct Fall {
     const char* was;
     bool schrift, farbe;
-  } faelle[] = {{"Alles", true, true}, {"", true, true},         {"farb", false, true},
-                {"print", true, false}, {"Schrift", true, false}, {"Farbe und Schrift", true, true},
+  } faelle[] = {{"Alles", true, true},   {"", true, true},         {"farb", false, true},
+                {"print", true, false},  {"Schrift", true, false}, {"Farbe und Schrift", true, true},
                 {"nichts", false, false}};
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.was);
@@ -125,7 +125,7 @@ TEST_F(SchriftTest, TheDescriptionIsConsumed) {
   EXPECT_EQ(beschreibung, QStringLiteral("Rest;;;;;;;;;;"));
   EXPECT_EQ(was, QStringLiteral("alles"));
   QString kurz = QStringLiteral("Arial;");
-  SchriftSetzen(p, kurz);  // "Alles" by default
+  SchriftSetzen(p, kurz);                    // "Alles" by default
   EXPECT_EQ(kurz, QStringLiteral(";;;;;"));  // ten added, six taken
 }
 

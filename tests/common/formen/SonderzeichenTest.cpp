@@ -37,13 +37,17 @@ TEST_F(SonderzeichenTest, TheSevenSetsAndTheirItems) {
   const QStringList saetze = Sonderzeichen::Zeichensaetze();
   ASSERT_EQ(saetze.size(), 7);
   const std::pair<const char16_t*, const char16_t*> erwartet[] = {
-      {u"Deutsch", u"äÄöÖüÜß"},   {u"Dänisch", u"æÆåÅøØ"},
-      {u"Spanisch", u"Ññéíó¡!"},  {u"Zeichen", u"©®™¶£$@€"},
-      {u"Zahlen", u"+-±×·•÷<«=»>¼½¾¹²³%‰øØ°~¶"}, {u"Paarweise", u"«»{}[]“”"},
+      {u"Deutsch", u"äÄöÖüÜß"},
+      {u"Dänisch", u"æÆåÅøØ"},
+      {u"Spanisch", u"Ññéíó¡!"},
+      {u"Zeichen", u"©®™¶£$@€"},
+      {u"Zahlen", u"+-±×·•÷<«=»>¼½¾¹²³%‰øØ°~¶"},
+      {u"Paarweise", u"«»{}[]“”"},
   };
   for (int i = 0; i < 6; ++i) {
     const QString name = QString::fromUtf16(erwartet[i].first);
-    EXPECT_EQ(saetze[i + 1], name + QString(12 - name.size() + 29, u' ') + u';' + QString::fromUtf16(erwartet[i].second));
+    EXPECT_EQ(saetze[i + 1],
+              name + QString(12 - name.size() + 29, u' ') + u';' + QString::fromUtf16(erwartet[i].second));
   }
   // "Alle": the codes 32 to 255 without digits and the letters a to z in either case.
   const QString alle = saetze[0].mid(42);
@@ -96,9 +100,10 @@ TEST_F(SonderzeichenTest, EnterAtOnceCollectsOneBlank) {
 TEST_F(SonderzeichenTest, CollectingEmptyingAndInserting) {
   EXPECT_EQ(einfuegen([&](Sonderzeichen& s) {
               satzWaehlen(s, QStringLiteral("Deutsch"));
-              EXPECT_EQ(s.Liste->items(), (QStringList{QString::fromUtf16(u" ä"), QString::fromUtf16(u" Ä"), QString::fromUtf16(u" ö"),
-                                                       QString::fromUtf16(u" Ö"), QString::fromUtf16(u" ü"), QString::fromUtf16(u" Ü"),
-                                                       QString::fromUtf16(u" ß")}));
+              EXPECT_EQ(s.Liste->items(),
+                        (QStringList{QString::fromUtf16(u" ä"), QString::fromUtf16(u" Ä"), QString::fromUtf16(u" ö"),
+                                     QString::fromUtf16(u" Ö"), QString::fromUtf16(u" ü"), QString::fromUtf16(u" Ü"),
+                                     QString::fromUtf16(u" ß")}));
               for (int i = 0; i < 3; ++i) doppelklick(s, u'ä');
               EXPECT_EQ(s.Text->Text(), QString::fromUtf16(u"äää"));
               QTest::mouseClick(s.BefLöschen, Qt::LeftButton);

@@ -1,10 +1,10 @@
 #include "common/Ini.h"
 #include "common/formen/ZoomText.h"
 #include "mainwindow/Main.h"
-#include "platform/vb/Clock.h"
-#include "platform/vb/Codec.h"
 #include "platform/dienste/Screen.h"
 #include "platform/kit/Twips.h"
+#include "platform/vb/Clock.h"
+#include "platform/vb/Codec.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QTest>
@@ -15,7 +15,9 @@ class ZoomTextTest : public KartulonTest {
     vb::Screen::setTestFlaechen({});
     KartulonTest::TearDown();
   }
-  QString einstellung() { return IniLesen(QString(), QString(), QStringLiteral("ZoomFntSize"), QStringLiteral("fehlt")); }
+  QString einstellung() {
+    return IniLesen(QString(), QString(), QStringLiteral("ZoomFntSize"), QStringLiteral("fehlt"));
+  }
   void einstellungSetzen(const QString& wert) {
     dateiSchreiben(windowsOrdner() + QStringLiteral("/Zedured.ini"),
                    Codec::nach1252(QStringLiteral("[Kartulon]\r\nZoomFntSize=") + wert + QStringLiteral("\r\n")));
@@ -66,7 +68,8 @@ TEST_F(ZoomTextTest, StatusBarShowsLineCharacterAndFillLevel) {
     QString kurz, lang, prozent;
   };
   const Fall faelle[] = {
-      {"empty", QString(), 0, 1024, QStringLiteral("keine Eingaben"), QStringLiteral("keine Eingaben"), QStringLiteral("0%")},
+      {"empty", QString(), 0, 1024, QStringLiteral("keine Eingaben"), QStringLiteral("keine Eingaben"),
+       QStringLiteral("0%")},
       {"caret at the very end", dreiZeilen, 240, 1024, QStringLiteral(" 3. Zeile,  240 / 240 Zeichen "),
        QStringLiteral("3. Zeile   240 / 240 Zeichen"), QStringLiteral("23%")},
       {"caret at the start", dreiZeilen, 0, 1024, QStringLiteral(" 1. Zeile,  1 / 240 Zeichen "),
@@ -115,20 +118,36 @@ TEST_F(ZoomTextTest, FontSizeComesFromTheSettingAndIsStoredOnOk) {
   auto ok = [](ZoomText& z) { QTest::mouseClick(z.befOk, Qt::LeftButton); };
   const Fall faelle[] = {
       {"no setting: 13 points, kept on Ok", {}, ok, 13.0, QStringLiteral("1300")},
-      {"12 and Ok", {}, [](ZoomText& z) { QTest::mouseClick(&z.befFontSize(2), Qt::LeftButton); QTest::mouseClick(z.befOk, Qt::LeftButton); }, 13.0,
+      {"12 and Ok",
+       {},
+       [](ZoomText& z) {
+         QTest::mouseClick(&z.befFontSize(2), Qt::LeftButton);
+         QTest::mouseClick(z.befOk, Qt::LeftButton);
+       },
+       13.0,
        QStringLiteral("1200")},
       {"13.5 points", QStringLiteral("1350"), ok, 13.5, QStringLiteral("1350")},
-      {"a text that is no number gives the size it begins with", QStringLiteral("1100 Punkte"), ok, 11.0, QStringLiteral("1100")},
+      {"a text that is no number gives the size it begins with", QStringLiteral("1100 Punkte"), ok, 11.0,
+       QStringLiteral("1100")},
       {"cancel keeps the setting", QStringLiteral("1350"),
-       [](ZoomText& z) { QTest::mouseClick(&z.befFontSize(2), Qt::LeftButton); QTest::keyClick(z.Text->editor(), Qt::Key_Escape); }, 13.5,
-       QStringLiteral("1350")},
-      {"the close box stores like Ok", QStringLiteral("1350"), [](ZoomText& z) { QTest::mouseClick(&z.befFontSize(2), Qt::LeftButton); z.close(); }, 13.5,
-       QStringLiteral("1200")},
+       [](ZoomText& z) {
+         QTest::mouseClick(&z.befFontSize(2), Qt::LeftButton);
+         QTest::keyClick(z.Text->editor(), Qt::Key_Escape);
+       },
+       13.5, QStringLiteral("1350")},
+      {"the close box stores like Ok", QStringLiteral("1350"),
+       [](ZoomText& z) {
+         QTest::mouseClick(&z.befFontSize(2), Qt::LeftButton);
+         z.close();
+       },
+       13.5, QStringLiteral("1200")},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.was);
-    if (f.gespeichert.isEmpty()) QFile::remove(windowsOrdner() + QStringLiteral("/Zedured.ini"));
-    else einstellungSetzen(f.gespeichert);
+    if (f.gespeichert.isEmpty())
+      QFile::remove(windowsOrdner() + QStringLiteral("/Zedured.ini"));
+    else
+      einstellungSetzen(f.gespeichert);
     EXPECT_DOUBLE_EQ(ZoomText::get().FontSize(), f.geladen);
     zeigen(f.benutzer);
     EXPECT_EQ(einstellung(), f.danach);
@@ -220,7 +239,8 @@ TEST_F(ZoomTextTest, LoadSizesAndCentresOverTheMainWindowAndStaysOnTheScreen) {
   };
   const Fall faelle[] = {
       {"centred", QRect(1500, 900, 9000, 7500), QPoint(1500 + 450, 900 + 375)},
-      {"main window beyond the right and lower edges", QRect(6000, 4500, 9000, 7500), QPoint(12000 - 8100, 9000 - 6750)},
+      {"main window beyond the right and lower edges", QRect(6000, 4500, 9000, 7500),
+       QPoint(12000 - 8100, 9000 - 6750)},
       {"main window beyond the left and upper edges", QRect(-3000, -1500, 9000, 7500), QPoint(0, 0)},
   };
   for (const Fall& f : faelle) {

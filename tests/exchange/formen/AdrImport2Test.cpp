@@ -89,7 +89,11 @@ TEST_F(AdrImport2Test, TheDialogAsItOpens) {
 }
 
 TEST_F(AdrImport2Test, ChoosingAndReadingTheFile) {
-  struct Fall { const char* name; QByteArray bytes; QStringList zeilen; };
+  struct Fall {
+    const char* name;
+    QByteArray bytes;
+    QStringList zeilen;
+  };
   const Fall faelle[] = {
       {"CR LF", "a\tb\r\nc\r\n", {"a\tb", "c"}},
       {"LF from a Linux program", "a\nb\n", {"a", "b"}},
@@ -102,7 +106,8 @@ TEST_F(AdrImport2Test, ChoosingAndReadingTheFile) {
     const QString pfad = waehlen(f.bytes);
     EXPECT_EQ(d().Liste->items(), f.zeilen);
     EXPECT_EQ(d().Liste->ListIndex(), 0);
-    EXPECT_EQ(d().bezImpDateiInfo->Caption(), QString::number(f.zeilen.size()) + u" Kartulon in "_s + pfad + u" gefunden."_s);
+    EXPECT_EQ(d().bezImpDateiInfo->Caption(),
+              QString::number(f.zeilen.size()) + u" Kartulon in "_s + pfad + u" gefunden."_s);
     EXPECT_TRUE(pfad.contains(u"Import/Liste.TXT"));
     EXPECT_TRUE(d().befImport->isEnabled());
     EXPECT_EQ(d().bezFeldDemo(0).Caption(), f.zeilen[0].section(u'\t', 0, 0));
@@ -155,7 +160,10 @@ TEST_F(AdrImport2Test, ThePreviewFollowsSeparatorOptionsAndRows) {
 
 TEST_F(AdrImport2Test, NavigationAndDel) {
   waehlen("1\r\n2\r\n3\r\n4\r\n");
-  struct Schritt { short knopf; int danach; };
+  struct Schritt {
+    short knopf;
+    int danach;
+  };
   const Schritt schritte[] = {{0, 0}, {1, 1}, {1, 2}, {3, 3}, {1, 3}, {0, 2}, {2, 0}, {3, 3}};
   for (const Schritt& s : schritte) {
     d().befPos_Click(s.knopf);
@@ -194,18 +202,19 @@ TEST_F(AdrImport2Test, NavigationAndDel) {
 
 TEST_F(AdrImport2Test, ImportFillsTheFieldsAsTheRowsSay) {
   tabelle(0);
-  waehlen("R;Meier;Hans;;;;;;;;;;;;1\r\n"
-          "R;Schulz;Eva;;;;;;;;;;;;0\r\n"
-          "R;Weber;Jan;;;;;;;;;;;;abc\r\n"
-          "R;Kern;Ute;;;;;;;;;;;;-3\r\n"
-          "R;Roth;Ida;;;;;;;;;;;;17\r\n"
-          ";Leer;;01.02.2003;04.05.2006\r\n");
+  waehlen(
+      "R;Meier;Hans;;;;;;;;;;;;1\r\n"
+      "R;Schulz;Eva;;;;;;;;;;;;0\r\n"
+      "R;Weber;Jan;;;;;;;;;;;;abc\r\n"
+      "R;Kern;Ute;;;;;;;;;;;;-3\r\n"
+      "R;Roth;Ida;;;;;;;;;;;;17\r\n"
+      ";Leer;;01.02.2003;04.05.2006\r\n");
   d().kombiTrenn->setText(";");
-  d().komboFeld(0).setListIndex(0);   // column 1 unused: Rubrik stays empty, nothing shifts
-  d().komboFeld(2).setListIndex(2);   // columns 2 and 3 both Nachname: the later one wins
-  d().komboFeld(3).setListIndex(16);  // erstellt am
-  d().komboFeld(4).setListIndex(17);  // geändert am
-  d().komboFeld(14).setListIndex(24); // the index
+  d().komboFeld(0).setListIndex(0);    // column 1 unused: Rubrik stays empty, nothing shifts
+  d().komboFeld(2).setListIndex(2);    // columns 2 and 3 both Nachname: the later one wins
+  d().komboFeld(3).setListIndex(16);   // erstellt am
+  d().komboFeld(4).setListIndex(17);   // geändert am
+  d().komboFeld(14).setListIndex(24);  // the index
   d().befImport_Click();
 
   ASSERT_EQ(m().Liste->ListCount(), 6);
@@ -229,7 +238,11 @@ TEST_F(AdrImport2Test, ImportFillsTheFieldsAsTheRowsSay) {
 }
 
 TEST_F(AdrImport2Test, TheSelectionAfterTheImport) {
-  struct Fall { int vorher; int auswahl; int danach; };
+  struct Fall {
+    int vorher;
+    int auswahl;
+    int danach;
+  };
   // An empty table: the first imported; one selected record: the first imported; one without a
   // selection: that one; five: the last is selected first, so the sixth (the first imported).
   const Fall faelle[] = {{0, -1, 0}, {1, 0, 1}, {1, -1, 0}, {5, 2, 5}};
@@ -243,8 +256,8 @@ TEST_F(AdrImport2Test, TheSelectionAfterTheImport) {
     EXPECT_EQ(m().Feld(1).Text(), satz(f.danach)[1]);
     EXPECT_EQ(Geaendert, 1);
     EXPECT_TRUE(d().isHidden());
-    EXPECT_FALSE(d().ProgressBar->isHidden());  // left as it was at the end
-    EXPECT_TRUE(d().befAbbrechen->isEnabled());  // unlocked again
+    EXPECT_FALSE(d().ProgressBar->isHidden());      // left as it was at the end
+    EXPECT_TRUE(d().befAbbrechen->isEnabled());     // unlocked again
     EXPECT_TRUE(dialoge().requests().size() == 1);  // only the file dialog
     dialoge().clear();
     AdrImport2::Unload();
@@ -254,7 +267,10 @@ TEST_F(AdrImport2Test, TheSelectionAfterTheImport) {
 TEST_F(AdrImport2Test, TheLimitOf32000) {
   QByteArray zwanzig;
   for (int i = 1; i <= 20; ++i) zwanzig += "Neu\tN" + QByteArray::number(i) + "\r\n";
-  struct Fall { int vorher; int angefuegt; };
+  struct Fall {
+    int vorher;
+    int angefuegt;
+  };
   for (const Fall f : {Fall{kMaxDatensaetze - 10, 10}, Fall{kMaxDatensaetze, 0}}) {
     SCOPED_TRACE(f.vorher);
     tabelle(f.vorher, 0);
@@ -325,7 +341,9 @@ TEST_F(AdrImport2Test, TheMenuCommandAndTheSavedFile) {
   adressdatei("..Privat\r\n" + zeileAus({{0, "Alt"}, {1, "Bauer"}, {23, "3"}}).toLatin1() + "\r\n");
   m().DatenLaden();
   ASSERT_EQ(m().Liste->ListCount(), 1);
-  const QString pfad = dateiSchreiben(tempPfad("liste.dat"), ";M\x81ller;Hans;Weg 1\r\nPrivat;Gr\x84" "f;Ida\r\n");
+  const QString pfad = dateiSchreiben(tempPfad("liste.dat"),
+                                      ";M\x81ller;Hans;Weg 1\r\nPrivat;Gr\x84"
+                                      "f;Ida\r\n");
   ASSERT_TRUE(m().mnuAdrImport->Enabled());
   int gezeigt = 0;
   vb::Forms::setModalInterceptor([&](vb::FormBase& form) {
@@ -353,8 +371,10 @@ TEST_F(AdrImport2Test, TheMenuCommandAndTheSavedFile) {
   QByteArray erwartet = "..Privat\r\nAlt\tBauer\t" + QByteArray(21, '\t') + "3\t\r\n";
   erwartet += "\tM\xFCller\tHans\tWeg 1\t" + QByteArray(11, '\t') + heute + "\t" + heute + "\t" + QByteArray(6, '\t') +
               "100\t\r\n";
-  erwartet += "Privat\tGr\xE4" "f\tIda\t" + QByteArray(12, '\t') + heute + "\t" + heute + "\t" + QByteArray(6, '\t') +
-              "101\t\r\n";
+  erwartet +=
+      "Privat\tGr\xE4"
+      "f\tIda\t" +
+      QByteArray(12, '\t') + heute + "\t" + heute + "\t" + QByteArray(6, '\t') + "101\t\r\n";
   EXPECT_EQ(dateiLesen(AktuelleDatei).toStdString(), erwartet.toStdString());
   for (const QByteArray& zeile : dateiLesen(AktuelleDatei).split('\n').mid(1, 3)) EXPECT_EQ(zeile.count('\t'), 24);
 }

@@ -42,8 +42,8 @@ class ImpZATest : public KartulonTest {
     EXPECT_EQ(gezeigt, 1);
     EXPECT_FALSE(ImpZA::IsLoaded());
   }
-  const QString meier = zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Otto"}, {7, "0711 1"}, {15, "01.02.2003"},
-                                  {16, "04.05.2006"}, {23, "7"}});
+  const QString meier = zeileAus(
+      {{0, "Privat"}, {1, "Meier"}, {2, "Otto"}, {7, "0711 1"}, {15, "01.02.2003"}, {16, "04.05.2006"}, {23, "7"}});
 };
 
 TEST_F(ImpZATest, TheDialogAsItOpens) {
@@ -70,7 +70,10 @@ TEST_F(ImpZATest, TheDialogAsItOpens) {
 }
 
 TEST_F(ImpZATest, TheDirectoryProgramsVersionDecidesTheCut) {
-  struct Fall { const char* version; QStringList boxen; };
+  struct Fall {
+    const char* version;
+    QStringList boxen;
+  };
   const Fall faelle[] = {
       {nullptr, {u"Müller Hans"_s, "Hauptstr. 5", "12345 Berlin"}},
       {"98", {u"Müller"_s, "Hans", "Hauptstr. 5", "12345", "Berlin"}},
@@ -134,9 +137,9 @@ TEST_F(ImpZATest, RemovingAndInsertingAtPartThree) {
 TEST_F(ImpZATest, TakingThePartsOver) {
   zwischenablage().inhalt = u"Schulz, Eva\nAm Markt 1\n70173 Stuttgart\n0711 99\nKunde"_s;
   befehl([](ImpZA& z) {
-    z.KombiFeldZiel(5).setListIndex(1);  // the telephone to field 0: not taken
-    z.KombiFeldZiel(1).setListIndex(11); // Eva to Zusatz
-    z.Feld(4).setText(u"  "_s);          // blanks only: the town stays
+    z.KombiFeldZiel(5).setListIndex(1);   // the telephone to field 0: not taken
+    z.KombiFeldZiel(1).setListIndex(11);  // Eva to Zusatz
+    z.Feld(4).setText(u"  "_s);           // blanks only: the town stays
     z.befOk->click();
   });
   EXPECT_EQ(m().Feld(0).Text(), u"Privat"_s);
@@ -146,8 +149,16 @@ TEST_F(ImpZATest, TakingThePartsOver) {
   EXPECT_EQ(m().Feld(3).Text(), u"Am Markt 1"_s);
   EXPECT_EQ(m().Feld(4).Text(), u"70173"_s);
   EXPECT_EQ(m().Feld(7).Text(), u"0711 1"_s);
-  EXPECT_EQ(m().Liste->List(0), zeileAus({{0, "Privat"}, {1, "Schulz"}, {2, "Otto"}, {3, "Am Markt 1"}, {4, "70173"},
-                                          {7, "0711 1"}, {8, "Kunde"}, {10, "Eva"}, {15, "01.02.2003"}, {16, "10.12.2026"},
+  EXPECT_EQ(m().Liste->List(0), zeileAus({{0, "Privat"},
+                                          {1, "Schulz"},
+                                          {2, "Otto"},
+                                          {3, "Am Markt 1"},
+                                          {4, "70173"},
+                                          {7, "0711 1"},
+                                          {8, "Kunde"},
+                                          {10, "Eva"},
+                                          {15, "01.02.2003"},
+                                          {16, "10.12.2026"},
                                           {23, "7"}}));
   EXPECT_EQ(Geaendert, 1);
 }

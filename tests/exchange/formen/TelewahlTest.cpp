@@ -82,8 +82,13 @@ class TelewahlTest : public KartulonTest {
   }
   // What the port double records for a whole dialling on the modem's line.
   QStringList ganzerVerlauf(const QByteArray& befehl) const {
-    return {u"oeffnen "_s + modem->pfad(), u"leeren"_s, u"schreiben "_s + alsVerlauf(befehl), u"schreiben ATH0\\r"_s,
-            u"dtr 0"_s + dtrFehler, u"dtr 1"_s + dtrFehler, u"schliessen"_s};
+    return {u"oeffnen "_s + modem->pfad(),
+            u"leeren"_s,
+            u"schreiben "_s + alsVerlauf(befehl),
+            u"schreiben ATH0\\r"_s,
+            u"dtr 0"_s + dtrFehler,
+            u"dtr 1"_s + dtrFehler,
+            u"schliessen"_s};
   }
 
   // Shows the dialog, fills its boxes and presses "&Wählen".
@@ -117,16 +122,16 @@ TEST_F(TelewahlTest, TheDialogAsItOpens) {
   EXPECT_EQ(vb::Forms::helpContext(d().kombiString), 3006);
   EXPECT_EQ(vb::Forms::helpContext(&d()), 3006);
   // From top to bottom in the order of the controls; the two buttons side by side at the bottom.
-  const QWidget* reihe[] = {d().bezNummer, d().txtNummer, d().bezModem, d().kombiModem, d().bezString,
-                            d().kombiString, d().bezHinweis, d().befWählen};
+  const QWidget* reihe[] = {d().bezNummer, d().txtNummer,   d().bezModem,   d().kombiModem,
+                            d().bezString, d().kombiString, d().bezHinweis, d().befWählen};
   for (size_t i = 1; i < std::size(reihe); ++i) EXPECT_GT(reihe[i]->y(), reihe[i - 1]->y()) << i;
   EXPECT_EQ(d().befAbbrechen->y(), d().befWählen->y());
   EXPECT_GT(d().befAbbrechen->x(), d().befWählen->x());
   // The port list sorted: the empty entry first, the dialler last.
   QStringList ports;
   for (int i = 0; i < d().kombiModem->ListCount(); ++i) ports << d().kombiModem->List(i);
-  EXPECT_EQ(ports, QStringList({"", "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8",
-                                u"Windows-Wählhilfe"_s}));
+  EXPECT_EQ(ports,
+            QStringList({"", "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", u"Windows-Wählhilfe"_s}));
   QStringList strings;
   for (int i = 0; i < d().kombiString->ListCount(); ++i) strings << d().kombiString->List(i);
   EXPECT_EQ(strings, WaehlStringEintraege());
@@ -168,7 +173,10 @@ TEST_F(TelewahlTest, TheModemReadsTheCommandAnswersOkAndIsHungUp) {
   const Fall faelle[] = {
       {"tone dialling", liste[0], u"030 / 123 45-67"_s, "AT DT0301234567;\r", {"OK\r\n"}},
       {"with a 0 for the line", liste[3], u"030 / 123 45-67"_s, "AT X3 DT0,0301234567;\r", {"O", "K\r\n"}},
-      {"call-by-call prefix", liste[0], u"01013 030 1234567"_s, "AT DT010130301234567;\r",
+      {"call-by-call prefix",
+       liste[0],
+       u"01013 030 1234567"_s,
+       "AT DT010130301234567;\r",
        {"AT DT010130301234567;\r\r\n", "OK\r\n"}},
       {"Tel.", liste[0], u"Tel. 030"_s, "AT DTE030;\r", {"\r\nRING\r\n\r\nOK\r\n"}},
       {"Fax, pulse dialling", liste[1], u"Fax 089"_s, "AT DPFA089;\r", {"", "", "OK"}},
@@ -317,8 +325,10 @@ TEST_F(TelewahlTest, APortThatCannotBeUsedGoesToTheErrorHandlerAndIsClosed) {
     EXPECT_EQ(offen(), f.offen);
     EXPECT_TRUE(knoepfe());
     EXPECT_TRUE(modem->lesenBis("\r", 50).isEmpty());
-    if (f.offen) EXPECT_EQ(IniLesen(QString(), u"Allgemein"_s, u"COM2Dial"_s, QString()), u"COM3"_s);
-    else EXPECT_EQ(IniLesen(QString(), u"Allgemein"_s, u"COM2Dial"_s, QString()), f.port);
+    if (f.offen)
+      EXPECT_EQ(IniLesen(QString(), u"Allgemein"_s, u"COM2Dial"_s, QString()), u"COM3"_s);
+    else
+      EXPECT_EQ(IniLesen(QString(), u"Allgemein"_s, u"COM2Dial"_s, QString()), f.port);
   }
   halter.closeWriteChannel();
   EXPECT_TRUE(halter.waitForFinished(10000));
@@ -417,7 +427,7 @@ TEST_F(TelewahlAufrufTest, EveryWayOpensTheDialogWithTheNumberAndItsChoicesAreSt
   struct Fall {
     const char* name;
     Weg weg;
-    int feld;  // the box the user is in
+    int feld;           // the box the user is in
     bool schliessfeld;  // the close box instead of "&Abbrechen"
     QString nummer;
   };

@@ -54,8 +54,8 @@ class ZAexportTest : public KartulonTest {
     EXPECT_EQ(gezeigt, 1);
     EXPECT_FALSE(ZAexport::IsLoaded());
   }
-  const QString meier = zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Otto"}, {5, "Berlin"},
-                                  {11, "Zeile eins°°Zeile zwei"}, {23, "7"}});
+  const QString meier =
+      zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Otto"}, {5, "Berlin"}, {11, "Zeile eins°°Zeile zwei"}, {23, "7"}});
   const QString schulz = zeileAus({{0, "Privat"}, {1, "Schulz"}, {2, "Eva"}, {5, "Bonn"}, {23, "8"}});
 };
 
@@ -222,8 +222,8 @@ TEST_F(ZAexportTest, AnUpperCaseMaskFileAndAFilledMaskLongerThanTheTypingLimit) 
 
 TEST_F(ZAexportTest, TheShippedSampleMaskGivesThePostalAddressBlock) {
   QFile::copy(QStringLiteral(KARTULON_DATA_DIR "/Anschrift.Msk"), MaskenOrdner + u"/Anschrift.Msk"_s);
-  m().Liste->setItems({zeileAus({{0, "Privat"}, {1, "Müller"}, {2, "Hans"}, {3, "Hauptstr. 5"}, {4, "12345"},
-                                 {5, "Berlin"}, {21, "Herrn"}})});
+  m().Liste->setItems({zeileAus(
+      {{0, "Privat"}, {1, "Müller"}, {2, "Hans"}, {3, "Hauptstr. 5"}, {4, "12345"}, {5, "Berlin"}, {21, "Herrn"}})});
   m().Liste->setListIndex(0);
   EXPECT_EQ(d().ComboMasken->Text(), u"Anschrift"_s);
   EXPECT_EQ(d().Text->Text(), u"Herrn\r\nHans Müller\r\nHauptstr. 5\r\n12345 Berlin"_s);

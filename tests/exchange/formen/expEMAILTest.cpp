@@ -34,12 +34,19 @@ class ExpEMAILTest : public KartulonTest {
     };
     QStringList zeilen;
     for (int i = 0; i < 20; ++i)
-      zeilen << zeileAus({{0, u"Privat"_s}, {1, u"Name%1"_s.arg(i)}, {2, u"Vor%1"_s.arg(i)}, {14, u"p%1@x.de"_s.arg(i)}});
-    zeilen[2] = zeileAus({{0, u" "_s}, {1, u"Müller"_s}, {2, u"Hans"_s}, {3, u"Weg 1"_s}, {4, u"50667"_s},
-                          {5, u"Köln"_s}, {11, u"meier°°Freund"_s}, {14, u"h.mueller@x.de"_s}});
+      zeilen << zeileAus(
+          {{0, u"Privat"_s}, {1, u"Name%1"_s.arg(i)}, {2, u"Vor%1"_s.arg(i)}, {14, u"p%1@x.de"_s.arg(i)}});
+    zeilen[2] = zeileAus({{0, u" "_s},
+                          {1, u"Müller"_s},
+                          {2, u"Hans"_s},
+                          {3, u"Weg 1"_s},
+                          {4, u"50667"_s},
+                          {5, u"Köln"_s},
+                          {11, u"meier°°Freund"_s},
+                          {14, u"h.mueller@x.de"_s}});
     zeilen[3] = zeileAus({{1, u"Meier"_s}, {2, u"Eva"_s}, {14, u"eva@meier.de"_s}, {22, u"[a]"_s}});
     zeilen << zeileAus({{1, u"Bruch"_s}, {14, u"b@x.de°°Hauptstr. 1"_s}})  // 20: a line break in the address
-           << zeileAus({{1, u"Ohne"_s}, {14, u"keine Adresse"_s}});         // 21
+           << zeileAus({{1, u"Ohne"_s}, {14, u"keine Adresse"_s}});        // 21
     Main::get().Liste->setItems(zeilen);
     AktuelleDatei = tempPfad(u"daten/kartulon.dat"_s);
     Clock::setFixed(QDateTime(QDate(2026, 12, 10), QTime(9, 5, 7)));
@@ -58,8 +65,7 @@ class ExpEMAILTest : public KartulonTest {
   }
   // The user's click on an item's check box.
   void klicken(int i, bool an) {
-    d().Liste->model()->setData(d().Liste->model()->index(i, 0), an ? Qt::Checked : Qt::Unchecked,
-                                Qt::CheckStateRole);
+    d().Liste->model()->setData(d().Liste->model()->index(i, 0), an ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
   }
   void zeigen() {
     d().show();
@@ -131,8 +137,7 @@ TEST_F(ExpEMAILTest, TheListAndItsMarks) {
     d().Liste->setSelected(5, true);  // a mark by hand is lost
     neuwahl(QString::fromUtf8(f.m0), QString::fromUtf8(f.m1));
     EXPECT_EQ(markiert(), f.markiert);
-    EXPECT_EQ(d().Rahmen1->Caption(),
-              u"%1 von 20 eMail-Kartulon ausgewählt"_s.arg(f.markiert.size()));
+    EXPECT_EQ(d().Rahmen1->Caption(), u"%1 von 20 eMail-Kartulon ausgewählt"_s.arg(f.markiert.size()));
     EXPECT_EQ(d().mnueMailSend->Enabled(), !f.markiert.isEmpty());
     EXPECT_EQ(d().Liste->ListIndex(), 0);
   }
@@ -227,8 +232,8 @@ TEST_F(ExpEMAILTest, SendingWritesOneFilePerMarkedItemAndStoresTheTemplates) {
     EXPECT_EQ(uebergaben, QStringList{programmOrdner() + u"|X-eMail-*.txt"_s});
     EXPECT_EQ(waehrend, QList<bool>{false});
     waehrend.clear();
-    EXPECT_EQ(dateienBeiUebergabe, (QStringList{u"X-eMail-20261210090507-00002.txt"_s,
-                                                u"X-eMail-20261210090507-00017.txt"_s}));
+    EXPECT_EQ(dateienBeiUebergabe,
+              (QStringList{u"X-eMail-20261210090507-00002.txt"_s, u"X-eMail-20261210090507-00017.txt"_s}));
     EXPECT_EQ(dateiLesen(programmOrdner() + u"/X-eMail-20261210090507-00002.txt"_s),
               "h.mueller@x.de\r\nFuer Mueller  \r\nHallo Hans,\r\nviele Gruesse\r\n");
     EXPECT_EQ(dateiLesen(programmOrdner() + u"/X-eMail-20261210090507-00017.txt"_s),
@@ -245,8 +250,10 @@ TEST_F(ExpEMAILTest, SendingWritesOneFilePerMarkedItemAndStoresTheTemplates) {
     EXPECT_TRUE(d().mnueMailSend->Enabled());
   }
   IniSichern();
-  const QByteArray zeilen = "kartulon_eMail0=Hallo {Vorname},\xb0\xb0viele Gr\xfc\xdf" "e\xb0\xb0\xb0\xb0\r\n"
-                            "kartulon_eMail1=F\xfcr {Nachname}\r\n";
+  const QByteArray zeilen =
+      "kartulon_eMail0=Hallo {Vorname},\xb0\xb0viele Gr\xfc\xdf"
+      "e\xb0\xb0\xb0\xb0\r\n"
+      "kartulon_eMail1=F\xfcr {Nachname}\r\n";
   const QByteArray ini = dateiLesen(windowsOrdner() + u"/Zedured.ini"_s);
   EXPECT_TRUE(ini.contains(zeilen)) << ini.toStdString();
   EXPECT_FALSE(iniVorher.contains("kartulon_eMail"));

@@ -153,8 +153,8 @@ TEST_F(ExpWordTest, CreateCopiesTheTemplateOpensItCountsAndCloses) {
   EXPECT_EQ(dateiLesen(dokument), brief);
   EXPECT_EQ(dateiLesen(vorlage), brief);
   EXPECT_EQ(shell().geoeffnet, (QList<QUrl>{QUrl::fromLocalFile(dokument)}));
-  EXPECT_EQ(iniBytes(), "[def]\r\nDocNummer=5\r\nWordVorlagen=" + ordner.toUtf8() +
-                            "/_*.doc\r\nWordVorlagenLast=_Brief.doc\r\n");
+  EXPECT_EQ(iniBytes(),
+            "[def]\r\nDocNummer=5\r\nWordVorlagen=" + ordner.toUtf8() + "/_*.doc\r\nWordVorlagenLast=_Brief.doc\r\n");
 }
 
 TEST_F(ExpWordTest, AnExistingDocumentIsReplacedOnlyWithConsent) {
@@ -194,7 +194,11 @@ TEST_F(ExpWordTest, WhatCannotBeCopiedIsReportedAndTheDialogStaysOpen) {
   };
   const Fall faelle[] = {
       {"no template", [](expWord& w) { w.Datei->setListIndex(-1); }, u"Es ist ein Fehler aufgetreten."_s},
-      {"the template itself", [](expWord& w) { w.txtDatei->setText(u"_Brief"_s); w.txtSuffix->setText(u".doc"_s); },
+      {"the template itself",
+       [](expWord& w) {
+         w.txtDatei->setText(u"_Brief"_s);
+         w.txtSuffix->setText(u".doc"_s);
+       },
        u"Bitte geben Sie einen neuen Dateinamen an."_s},
       {"no name", [](expWord& w) { w.txtDatei->setText(QString()); }, u"Bitte geben Sie einen neuen Dateinamen an."_s},
   };
@@ -236,20 +240,36 @@ TEST_F(ExpWordTest, CopyingATemplate) {
     QStringList vorschlaege;  // what each input box proposed
     QString kopie;            // the file that must be a copy of the template afterwards ("" none)
   };
-  const QString frage = u"Bitte einen Dateinamen für die neue Vorlage eingeben, welche auf der Basis von »_Brief« "
-                        u"erstellt wird.\r\n\r\nDer Dateiname muss mit einem Unterstrich (_) beginnen."_s;
+  const QString frage =
+      u"Bitte einen Dateinamen für die neue Vorlage eingeben, welche auf der Basis von »_Brief« "
+      u"erstellt wird.\r\n\r\nDer Dateiname muss mit einem Unterstrich (_) beginnen."_s;
   const QString neu = u"Bitte geben Sie einen neuen Dateinamen an."_s;
   const Fall faelle[] = {
-      {"without an underscore", u".Doc"_s, {u"Rechnung"_s, u"OK"_s, u"_Rechnung"_s, u"OK"_s},
+      {"without an underscore",
+       u".Doc"_s,
+       {u"Rechnung"_s, u"OK"_s, u"_Rechnung"_s, u"OK"_s},
        {frage, u"Das erste Zeichen im Dateiname muss ein Unterstrich sein."_s, frage,
         u"Die Vorlage »"_s + ordner + u"/_Rechnung.Doc« existiert schon! Soll sie überschrieben werden?"_s},
-       {u"_Brief"_s, u"_Rechnung"_s}, u"_Rechnung.Doc"_s},
-      {"the own name in every repetition", u".Doc"_s, {u"_Brief"_s, u"OK"_s, u"_Brief"_s, u"OK"_s, QString()},
-       {frage, neu, frage, neu, frage}, {u"_Brief"_s, u"_Brief"_s, u"_Brief"_s}, QString()},
-      {"the own file in another spelling", u".doc"_s, {u"_BRIEF"_s, u"OK"_s, QString()}, {frage, neu, frage},
-       {u"_Brief"_s, u"_BRIEF"_s}, QString()},
-      {"overwrite refused", u".Doc"_s, {u"_Neu"_s, u"Abbrechen"_s, QString()}, {frage, u"Die Vorlage »"_s, frage},
-       {u"_Brief"_s, QString()}, QString()},
+       {u"_Brief"_s, u"_Rechnung"_s},
+       u"_Rechnung.Doc"_s},
+      {"the own name in every repetition",
+       u".Doc"_s,
+       {u"_Brief"_s, u"OK"_s, u"_Brief"_s, u"OK"_s, QString()},
+       {frage, neu, frage, neu, frage},
+       {u"_Brief"_s, u"_Brief"_s, u"_Brief"_s},
+       QString()},
+      {"the own file in another spelling",
+       u".doc"_s,
+       {u"_BRIEF"_s, u"OK"_s, QString()},
+       {frage, neu, frage},
+       {u"_Brief"_s, u"_BRIEF"_s},
+       QString()},
+      {"overwrite refused",
+       u".Doc"_s,
+       {u"_Neu"_s, u"Abbrechen"_s, QString()},
+       {frage, u"Die Vorlage »"_s, frage},
+       {u"_Brief"_s, QString()},
+       QString()},
       {"a name with dots and blanks", u".Doc"_s, {u"_Neu 2.0"_s}, {frage}, {u"_Brief"_s}, u"_Neu_2_0.Doc"_s},
   };
   dateiSchreiben(ordner + u"/_Neu.Doc"_s, "andere Vorlage");
@@ -258,9 +278,12 @@ TEST_F(ExpWordTest, CopyingATemplate) {
     SCOPED_TRACE(f.name);
     dialoge().clear();
     for (const QString& a : f.antworten) {
-      if (a == u"OK") dialoge().answer(vb::vbOK);
-      else if (a == u"Abbrechen") dialoge().answer(vb::vbCancel);
-      else dialoge().answerText(a);
+      if (a == u"OK")
+        dialoge().answer(vb::vbOK);
+      else if (a == u"Abbrechen")
+        dialoge().answer(vb::vbCancel);
+      else
+        dialoge().answerText(a);
     }
     d().txtSuffix->setText(f.suffix);
     d().Datei->Refresh();
@@ -327,7 +350,8 @@ TEST_F(ExpWordTest, EditShowAndDelete) {
     d().Datei->setListIndex(1);
     d().mnuVorlageLöschen_Click();
     ASSERT_EQ(dialoge().requests().size(), 1);
-    EXPECT_EQ(dialoge().requests()[0].text, u"Sind Sie sicher, dass Sie die Vorlage »_Rechnung.doc« löschen möchten?"_s);
+    EXPECT_EQ(dialoge().requests()[0].text,
+              u"Sind Sie sicher, dass Sie die Vorlage »_Rechnung.doc« löschen möchten?"_s);
     EXPECT_EQ(dialoge().requests()[0].title, u"Vorlage löschen?"_s);
     EXPECT_EQ(dialoge().requests()[0].style, vb::vbOKCancel + vb::vbQuestion + vb::vbDefaultButton2);
     EXPECT_EQ(QFile::exists(ordner + u"/_Rechnung.doc"_s), antwort == vb::vbCancel);

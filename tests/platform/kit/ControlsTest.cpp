@@ -1,6 +1,6 @@
+#include "platform/dienste/Zwischenablage.h"
 #include "platform/kit/Controls.h"
 #include "platform/kit/Form.h"
-#include "platform/dienste/Zwischenablage.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QApplication>
@@ -174,7 +174,9 @@ TEST_F(ControlsTest, ARightClickReachesMouseDownBeforeGotFocus) {
   } faelle[] = {
       {&zeile, zeile.editor(), Qt::RightButton, {"zeile MouseDown 2", "zeile GotFocus"}},
       {&zeile, zeile.editor(), Qt::LeftButton, {"zeile GotFocus", "zeile MouseDown 1"}},
-      {&mehrere, static_cast<QPlainTextEdit*>(mehrere.editor())->viewport(), Qt::RightButton,
+      {&mehrere,
+       static_cast<QPlainTextEdit*>(mehrere.editor())->viewport(),
+       Qt::RightButton,
        {"mehrere MouseDown 2", "mehrere GotFocus"}},
   };
   for (const auto& f : faelle) {

@@ -1,7 +1,7 @@
-#include "platform/kit/Controls.h"
-#include "platform/vb/Dezu.h"
-#include "platform/kit/Form.h"
 #include "platform/dienste/Screen.h"
+#include "platform/kit/Controls.h"
+#include "platform/kit/Form.h"
+#include "platform/vb/Dezu.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QTest>
@@ -13,10 +13,16 @@ class Probe : public vb::DialogForm, public vb::DefaultInstance<Probe> {
   Probe() {
     ok = new vb::CommandButton(this);
     ok->setDefault(true);
-    ok->Click = [this] { ++oks; Hide(); };
+    ok->Click = [this] {
+      ++oks;
+      Hide();
+    };
     abbrechen = new vb::CommandButton(this);
     abbrechen->setCancel(true);
-    abbrechen->Click = [this] { ++abbrueche; Hide(); };
+    abbrechen->Click = [this] {
+      ++abbrueche;
+      Hide();
+    };
     text = new vb::TextBox(this);
     resize(300, 200);
   }

@@ -23,17 +23,18 @@ class MenuBaumTest : public KartulonTest {
       return [this, was](int index) { gelaufen << QStringLiteral("%1:%2").arg(QLatin1String(was)).arg(index); };
     };
     const QKeySequence ohne;
-    baum = new vb::MenuBaum(fenster.get(), {
-        {"", "Oben", -1, "&Oben", ohne, merken("Oben")},
-        {"Oben", "Eins", -1, "&Eins", QKeySequence(QStringLiteral("Ctrl+E")), merken("Eins")},
-        {"Oben", "Strich", -1, "-", ohne, {}},
-        {"Oben", "Unter", -1, "&Unter", ohne, {}},
-        {"Unter", "Reihe", 3, "Drei", QKeySequence(QStringLiteral("F6")), merken("Reihe")},
-        {"Unter", "Reihe", 7, "Sieben", ohne, merken("Reihe")},
-        {"Unter", "Spaeter", -1, "&Später", QKeySequence(QStringLiteral("Ctrl+M")), {}},
-        {"", "Zweites", -1, "&Zweites", ohne, {}},
-        {"Zweites", "Zwei", -1, "Zwei", QKeySequence(QStringLiteral("Ctrl+Z")), merken("Zwei")},
-    });
+    baum = new vb::MenuBaum(fenster.get(),
+                            {
+                                {"", "Oben", -1, "&Oben", ohne, merken("Oben")},
+                                {"Oben", "Eins", -1, "&Eins", QKeySequence(QStringLiteral("Ctrl+E")), merken("Eins")},
+                                {"Oben", "Strich", -1, "-", ohne, {}},
+                                {"Oben", "Unter", -1, "&Unter", ohne, {}},
+                                {"Unter", "Reihe", 3, "Drei", QKeySequence(QStringLiteral("F6")), merken("Reihe")},
+                                {"Unter", "Reihe", 7, "Sieben", ohne, merken("Reihe")},
+                                {"Unter", "Spaeter", -1, "&Später", QKeySequence(QStringLiteral("Ctrl+M")), {}},
+                                {"", "Zweites", -1, "&Zweites", ohne, {}},
+                                {"Zweites", "Zwei", -1, "Zwei", QKeySequence(QStringLiteral("Ctrl+Z")), merken("Zwei")},
+                            });
     fenster->show();
     QApplication::setActiveWindow(fenster.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));

@@ -1,5 +1,5 @@
-#include "platform/kit/Controls.h"
 #include "platform/dienste/Printer.h"
+#include "platform/kit/Controls.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QLabel>
@@ -26,9 +26,8 @@ TEST_F(PrinterTest, ScaleModesGiveThePrintableAreaInTheirUnits) {
     int mode;
     double breite, hoehe;
   } faelle[] = {
-      {vb::vbTwips, 11520, 16200},         {vb::vbPoints, 576, 810},
-      {vb::vbPixels, 4800, 6750},          {vb::vbCharacters, 96, 67.5},
-      {vb::vbInches, 8, 11.25},            {vb::vbMillimeters, 203.2, 285.75},
+      {vb::vbTwips, 11520, 16200},        {vb::vbPoints, 576, 810}, {vb::vbPixels, 4800, 6750},
+      {vb::vbCharacters, 96, 67.5},       {vb::vbInches, 8, 11.25}, {vb::vbMillimeters, 203.2, 285.75},
       {vb::vbCentimeters, 20.32, 28.575},
   };
   auto& p = Printer();

@@ -29,8 +29,8 @@ TEST_F(SchriftDialogTest, OnlySizesWithinTheLimitsAreTaken) {
     QString groesse;
     bool angenommen;
   };
-  const Fall faelle[] = {{"20", false}, {"3", false}, {"3,9", false}, {"gross", false}, {"16,5", false},
-                         {"4", true},   {"16", true}, {"9,5", true}};
+  const Fall faelle[] = {{"20", false},   {"3", false}, {"3,9", false}, {"gross", false},
+                         {"16,5", false}, {"4", true},  {"16", true},   {"9,5", true}};
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.groesse.toStdString());
     dialoge().clear();
@@ -39,7 +39,8 @@ TEST_F(SchriftDialogTest, OnlySizesWithinTheLimitsAreTaken) {
     d.accept();
     EXPECT_EQ(d.result() == QDialog::Accepted, f.angenommen);
     EXPECT_EQ(dialoge().requests().size(), f.angenommen ? 0 : 1);
-    if (!f.angenommen) EXPECT_EQ(dialoge().requests()[0].text, QString::fromUtf16(u"Die Größe muss zwischen 4 und 16 Punkt liegen."));
+    if (!f.angenommen)
+      EXPECT_EQ(dialoge().requests()[0].text, QString::fromUtf16(u"Die Größe muss zwischen 4 und 16 Punkt liegen."));
   }
   d.Durchgestrichen->setChecked(true);
   d.Fett->setChecked(true);

@@ -32,8 +32,9 @@ class ThemaSymboleTest : public KartulonTest {
     }
     QFile index(thema_ + QStringLiteral("/index.theme"));
     ASSERT_TRUE(index.open(QIODevice::WriteOnly));
-    index.write("[Icon Theme]\nName=probe\nDirectories=16x16,32x32\n\n[16x16]\nSize=16\nType=Fixed\n\n"
-                "[32x32]\nSize=32\nType=Fixed\n");
+    index.write(
+        "[Icon Theme]\nName=probe\nDirectories=16x16,32x32\n\n[16x16]\nSize=16\nType=Fixed\n\n"
+        "[32x32]\nSize=32\nType=Fixed\n");
     index.close();
     QIcon::setThemeSearchPaths({dir_.path() + QStringLiteral("/themen")});
     QIcon::setThemeName(QStringLiteral("probe"));

@@ -65,8 +65,8 @@ TEST_F(MaskenEditTest, LoadsWithTheFieldCaptionsSortedAnEmptyTextAndBereit) {
   Main::get().Bezeichnung1(21).setCaption(u"Briefanrede"_s);
   const QStringList& eintraege = e().ListeFelder->items();
   EXPECT_EQ(eintraege.size(), 29);
-  for (const QString& e : {u"{Nachname}"_s, u"{Straße}"_s, u"{Briefanrede}"_s, u"{@Datum}"_s, u"{@Uhrzeit}"_s,
-                           u"An"_s, u"Absender"_s, u"~"_s})
+  for (const QString& e : {u"{Nachname}"_s, u"{Straße}"_s, u"{Briefanrede}"_s, u"{@Datum}"_s, u"{@Uhrzeit}"_s, u"An"_s,
+                           u"Absender"_s, u"~"_s})
     EXPECT_TRUE(eintraege.contains(e)) << e.toStdString();
   EXPECT_FALSE(eintraege.contains(u"{Anrede}"_s));
   for (qsizetype i = 1; i < eintraege.size(); ++i)
@@ -87,7 +87,8 @@ TEST_F(MaskenEditTest, SaveLoadAndSaveAgainByteForByte) {
   EXPECT_EQ(ordner.last(), MaskenOrdner);
   EXPECT_EQ(vorschlaege.last(), QString());
   // No line end after the last line.
-  EXPECT_EQ(dateiLesen(maske(u"Brief"_s)), QByteArray("{Vorname} {Nachname}\r\n{Stra\xdf" "e}"));
+  EXPECT_EQ(dateiLesen(maske(u"Brief"_s)), QByteArray("{Vorname} {Nachname}\r\n{Stra\xdf"
+                                                      "e}"));
   EXPECT_EQ(dateiLesen(ini()), QByteArray("[MaskenFonts]\r\nBRIEF=Arial;8.25;0;0;0;0;\r\n"));
   EXPECT_EQ(e().MaskenName, u"Brief"_s);
 
@@ -101,7 +102,8 @@ TEST_F(MaskenEditTest, SaveLoadAndSaveAgainByteForByte) {
 
   dialoge().answer(vb::vbYes);  // replace the file
   EXPECT_EQ(speichern(u"Brief"_s), u"Maske BRIEF gespeichert."_s);
-  EXPECT_EQ(dateiLesen(maske(u"Brief"_s)), QByteArray("{Vorname} {Nachname}\r\n{Stra\xdf" "e}\r\n"));
+  EXPECT_EQ(dateiLesen(maske(u"Brief"_s)), QByteArray("{Vorname} {Nachname}\r\n{Stra\xdf"
+                                                      "e}\r\n"));
 }
 
 TEST_F(MaskenEditTest, CancelledDialogsWriteAndLoadNothing) {
@@ -173,7 +175,8 @@ TEST_F(MaskenEditTest, InsertPutsTheEntryAndABlankAtTheCaret) {
     e().Text1->setText(u"Herr\r\nErna\r\n~"_s);
     e().Text1->setSelStart(f.selStart);
     e().Text1->setSelLength(f.selLength);
-    e().ListeFelder->setListIndex(f.eintrag.isEmpty() ? -1 : static_cast<int>(e().ListeFelder->items().indexOf(f.eintrag)));
+    e().ListeFelder->setListIndex(f.eintrag.isEmpty() ? -1
+                                                      : static_cast<int>(e().ListeFelder->items().indexOf(f.eintrag)));
     e().befFeldEinfg->setFocus();
     e().befFeldEinfg->click();
     EXPECT_EQ(e().Text1->Text(), f.danach);
@@ -221,7 +224,8 @@ TEST_F(MaskenEditTest, ASaveThatFailsIsReportedAndChangesNothingElse) {
   EXPECT_EQ(e().MaskenName, u"Alt"_s);
   EXPECT_EQ(dateiLesen(ini()), iniVorher);
   ASSERT_FALSE(dialoge().requests().isEmpty());
-  EXPECT_TRUE(dialoge().requests().first().text.contains(maske(u"Gesperrt"_s))) << dialoge().requests().first().text.toStdString();
+  EXPECT_TRUE(dialoge().requests().first().text.contains(maske(u"Gesperrt"_s)))
+      << dialoge().requests().first().text.toStdString();
 }
 
 TEST_F(MaskenEditTest, AMaskThatCannotBeReadEndsTheLoadWithAMessage) {

@@ -46,7 +46,7 @@ TEST_F(PrinterSetTest, ThePresetFillsTheControls) {
     const char* randY;
     const char* anzahl;
     bool quer;
-    const char* drucker;    // selected; "" an empty disabled list
+    const char* drucker;  // selected; "" an empty disabled list
     const char* info;
     bool automatisch;
   };
@@ -110,18 +110,20 @@ TEST_F(PrinterSetTest, DruckenSavesThePresetOnlyWhenAsked) {
   zweiter.ComboRandY->setListIndex(5);
   zweiter.CheckSichern->setValue(1);
   zweiter.befOk->click();
-  EXPECT_EQ(dateiLesen(duroVar()), QByteArray("[Kartulon_Liste_Standard]\r\nDrucker=Tinte\r\nAusrichtung=0\r\nRandX=0\r\n"
-                                              "RandY=5\r\nAnzahl=0\r\nAutomatisch=0\r\nLastSave=10.12.2026\r\n"
-                                              "LastUser=Maier\r\n"));
+  EXPECT_EQ(dateiLesen(duroVar()),
+            QByteArray("[Kartulon_Liste_Standard]\r\nDrucker=Tinte\r\nAusrichtung=0\r\nRandX=0\r\n"
+                       "RandY=5\r\nAnzahl=0\r\nAutomatisch=0\r\nLastSave=10.12.2026\r\n"
+                       "LastUser=Maier\r\n"));
 
   // Without printer choice the printer is neither written nor switched.
   dateiSchreiben(duroVar(), "[Allgemein]\r\nDruckerauswahl=0\r\n");
   PrinterSet& e = job(u" Kartulon_Umschlag "_s);
   e.CheckSichern->setValue(1);
   e.befOk->click();
-  EXPECT_EQ(dateiLesen(duroVar()), QByteArray("[Allgemein]\r\nDruckerauswahl=0\r\n\r\n[Kartulon_Umschlag]\r\nAusrichtung=0\r\n"
-                                              "RandX=0\r\nRandY=0\r\nAnzahl=0\r\nAutomatisch=0\r\n"
-                                              "LastSave=10.12.2026\r\nLastUser=Maier\r\n"));
+  EXPECT_EQ(dateiLesen(duroVar()),
+            QByteArray("[Allgemein]\r\nDruckerauswahl=0\r\n\r\n[Kartulon_Umschlag]\r\nAusrichtung=0\r\n"
+                       "RandX=0\r\nRandY=0\r\nAnzahl=0\r\nAutomatisch=0\r\n"
+                       "LastSave=10.12.2026\r\nLastUser=Maier\r\n"));
   EXPECT_EQ(vb::Printer().DeviceName(), u"Tinte"_s);
 }
 
@@ -208,8 +210,9 @@ TEST_F(PrinterSetTest, TheSkipMarkTicksSavingAndReadOnlyLetsOnlyCodeTickIt) {
     const auto& r = dialoge().requests().first();
     EXPECT_EQ(r.title, u"Druck-Optionen übergehen"_s);
     EXPECT_EQ(r.style, vb::vbOKOnly | vb::vbInformation);
-    EXPECT_EQ(r.text, u"Dieser Dialog wird künftigt nicht mehr angezeigt.\r\n\r\nWollen Sie dennoch einmal Änderungen "
-                      u"vornehmen,\r\nso halten Sie beim Aufrufen der Druck-Funktion die Shift-Taste gedrückt."_s);
+    EXPECT_EQ(r.text,
+              u"Dieser Dialog wird künftigt nicht mehr angezeigt.\r\n\r\nWollen Sie dennoch einmal Änderungen "
+              u"vornehmen,\r\nso halten Sie beim Aufrufen der Druck-Funktion die Shift-Taste gedrückt."_s);
     EXPECT_TRUE(toene().aufrufe().isEmpty());
     d.befOk->click();
     EXPECT_EQ(IniLesen(duroVar(), u"Kartulon_Liste_Standard"_s, u"Automatisch"_s, QString()), u"1"_s);

@@ -36,10 +36,10 @@ std::optional<QVariant> ScriptedDialogs::nextMitHilfe(const Request& r, const st
 namespace {
 int abbruchAntwort(int style) {
   const int buttons = style & 0x7;
-  return buttons == vb::vbOKOnly ? vb::vbOK
-         : buttons == vb::vbYesNo ? vb::vbNo
+  return buttons == vb::vbOKOnly             ? vb::vbOK
+         : buttons == vb::vbYesNo            ? vb::vbNo
          : buttons == vb::vbAbortRetryIgnore ? vb::vbAbort
-                                              : vb::vbCancel;
+                                             : vb::vbCancel;
 }
 }  // namespace
 
@@ -52,7 +52,8 @@ int ScriptedDialogs::msgBoxMitHilfe(const QString& text, int style, const QStrin
 
 QString ScriptedDialogs::inputBoxMitHilfe(const QString& prompt, const QString& title, const QString& standard,
                                           const std::function<void()>& hilfe) {
-  const auto a = nextMitHilfe({QStringLiteral("inputbox"), prompt, 0, title, standard, static_cast<bool>(hilfe)}, hilfe);
+  const auto a =
+      nextMitHilfe({QStringLiteral("inputbox"), prompt, 0, title, standard, static_cast<bool>(hilfe)}, hilfe);
   if (!a || !a->isValid()) return {};
   return a->toString();
 }

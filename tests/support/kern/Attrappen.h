@@ -8,8 +8,8 @@
 #include "platform/dienste/Sound.h"
 #include "platform/dienste/SysInfo.h"
 #include "platform/dienste/Tastatur.h"
-#include "platform/dienste/Zwischenablage.h"
 #include "platform/dienste/Zufall.h"
+#include "platform/dienste/Zwischenablage.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -67,8 +67,7 @@ class ScriptedDialogs : public DialogService {
   std::function<void(const Request&)> onRequest;
 
   int msgBox(const QString& text, int style, const QString& title) override;
-  int msgBoxMitHilfe(const QString& text, int style, const QString& title,
-                     const std::function<void()>& hilfe) override;
+  int msgBoxMitHilfe(const QString& text, int style, const QString& title, const std::function<void()>& hilfe) override;
   QString inputBox(const QString& prompt, const QString& title, const QString& standard) override;
   QString inputBoxMitHilfe(const QString& prompt, const QString& title, const QString& standard,
                            const std::function<void()>& hilfe) override;
@@ -88,7 +87,9 @@ class ScriptedDialogs : public DialogService {
   std::optional<QVariant> next(const Request& r);
   // The next answer of a box with a Help button: each scripted press calls hilfe first.
   std::optional<QVariant> nextMitHilfe(const Request& r, const std::function<void()>& hilfe);
-  static bool istHilfe(const std::optional<QVariant>& a) { return a && a->metaType() == QMetaType::fromType<HilfeKnopf>(); }
+  static bool istHilfe(const std::optional<QVariant>& a) {
+    return a && a->metaType() == QMetaType::fromType<HilfeKnopf>();
+  }
   std::deque<QVariant> answers_;
   QList<Request> requests_;
   int unanswered_ = 0;
@@ -177,13 +178,13 @@ class RecordingTastatur : public TastaturService {
   // "senden:%4{Home}", "tippen:Meier", in order.
   QStringList verlauf() const;
   QList<Aufruf> aufrufe;
-  int bereit = 0;           // what bereitschaft() answers
-  int fokusAbgelehnt = 0;   // focus checks that answer "ours" first (-1: every one)
+  int bereit = 0;          // what bereitschaft() answers
+  int fokusAbgelehnt = 0;  // focus checks that answer "ours" first (-1: every one)
   qint64 fokusSchrittMs = 500;
   int fokusFragen = 0;
   // When set, answers the focus check instead (the number of the check, from 1).
   std::function<bool(int frage)> fokusAntwort;
-  int fehler = 0;           // the error number every send and type answers (0: they work)
+  int fehler = 0;  // the error number every send and type answers (0: they work)
 
  private:
   QElapsedTimer uhr_;

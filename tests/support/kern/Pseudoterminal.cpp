@@ -1,11 +1,11 @@
 #include "support/kern/Pseudoterminal.h"
 
-#include <QElapsedTimer>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
+#include <QElapsedTimer>
 
 Pseudoterminal::Pseudoterminal() {
   char name[256] = {};
@@ -45,7 +45,8 @@ QByteArray Pseudoterminal::lesenBis(const QByteArray& ende, int ms) {
 void Pseudoterminal::schreiben(const QByteArray& daten) {
   qsizetype geschrieben = 0;
   while (geschrieben < daten.size()) {
-    const ssize_t n = ::write(master_, daten.constData() + geschrieben, static_cast<size_t>(daten.size() - geschrieben));
+    const ssize_t n =
+        ::write(master_, daten.constData() + geschrieben, static_cast<size_t>(daten.size() - geschrieben));
     if (n <= 0) return;
     geschrieben += n;
   }

@@ -3,18 +3,18 @@
 // clock, scripted dialogs, recorded sounds and keystrokes, a clipboard of its own, a recording shell and
 // help, fixed system facts (German regional settings), a recording printer, an end of the program that is
 // recorded instead of ending the test, and every form unloaded afterwards.
-#include "support/kern/Attrappen.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/dienste/Help.h"
 #include "platform/dienste/Printer.h"
 #include "platform/dienste/Shell.h"
 #include "platform/dienste/Sound.h"
 #include "platform/dienste/SysInfo.h"
+#include "support/kern/Attrappen.h"
 
+#include <gtest/gtest.h>
 #include <QDateTime>
 #include <QString>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <functional>
 #include <memory>
 

@@ -2,9 +2,9 @@
 #include "platform/dienste/Printer.h"
 #include "platform/vb/Fonts.h"
 
+#include <gmock/gmock.h>
 #include <QGuiApplication>
 #include <QLocale>
-#include <gmock/gmock.h>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
