@@ -3,7 +3,7 @@
 # (clang and its runtime library for the fuzz targets).
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev clang libclang-rt-14-dev fonts-liberation2 poppler-utils xvfb xdotool xclip x11-utils xdg-utils imagemagick python3
+          libbenchmark-dev clang clang-format libclang-rt-14-dev fonts-liberation2 poppler-utils xvfb xdotool xclip x11-utils xdg-utils imagemagick python3
           cups printer-driver-cups-pdf)
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 KARTULON_TESTS=ON bash tools/build.sh
+bash tools/format.sh --check
 export QT_QPA_PLATFORM=offscreen
 # A print service of the tests' own for the test that prints through a queue (tools/druckdienst.sh).
 dienst=$(bash tools/druckdienst.sh start || true)

@@ -188,7 +188,9 @@ TEST_F(DatenOrdnerTest, AFailedCopyIsReportedOnceAndAbbrechenStops) {
     // The address file that did not arrive is still in the old folder.
     EXPECT_TRUE(QFileInfo::exists(alt + QStringLiteral("/Privat.DAT")));
     EXPECT_EQ(DatenOrdner, f.verlegt ? neu : alt);
-    if (!f.verlegt) EXPECT_EQ(dateien(alt).size(), 9);
+    if (!f.verlegt) {
+      EXPECT_EQ(dateien(alt).size(), 9);
+    }
   }
 }
 
