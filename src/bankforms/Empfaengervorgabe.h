@@ -4,11 +4,11 @@
 #include <QString>
 
 struct Empfaengervorgabe {
-  QString name;         // recipient's name
-  QString kontoNr;      // account number
-  QString blz;          // bank code
-  QString bank;         // bank's name
-  QString verwendung1;  // first purpose line
+  QString name{};         // recipient's name
+  QString kontoNr{};      // account number
+  QString blz{};          // bank code
+  QString bank{};         // bank's name
+  QString verwendung1{};  // first purpose line
 };
 
 // The boxes' limits on the form (characters).

@@ -12,9 +12,9 @@ template <class Dialog>
 struct DialogSchritte {
   // The hourglass from before the load until after the unload (a dialog that starts slow work itself).
   bool sanduhr = false;
-  std::function<void()> vorLaden;          // runs before the dialog is loaded
-  std::function<void(Dialog&)> vorZeigen;  // prepares the loaded dialog
-  std::function<void()> danach;            // runs once the dialog is unloaded
+  std::function<void()> vorLaden{};          // runs before the dialog is loaded
+  std::function<void(Dialog&)> vorZeigen{};  // prepares the loaded dialog
+  std::function<void()> danach{};            // runs once the dialog is unloaded
 };
 
 template <class Dialog>

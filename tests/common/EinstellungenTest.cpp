@@ -101,7 +101,9 @@ TEST_F(EinstellungenTest, AHiddenCallByCallBoxLeavesItsFileAlone) {
     EinstellungenSchreiben(w, false, false);
     ASSERT_TRUE(IniSichern());
     EXPECT_EQ(QFileInfo::exists(callByCall()), !cbc.isEmpty());
-    if (!cbc.isEmpty()) EXPECT_EQ(dateiLesen(callByCall()), cbc);
+    if (!cbc.isEmpty()) {
+      EXPECT_EQ(dateiLesen(callByCall()), cbc);
+    }
     // No selection in the case list is written as -1.
     EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("AutoFormatUCase"), QString()), QStringLiteral("-1"));
   }

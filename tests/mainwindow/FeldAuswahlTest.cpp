@@ -192,7 +192,9 @@ TEST_F(FeldAuswahlTest, EachFieldOffersWritesAndStoresItsOwnWay) {
     if (f.dialog) {
       const Gezeigt& g = gezeigt.front();
       EXPECT_EQ(g.eintraege, f.angeboten);
-      if (f.titel) EXPECT_EQ(g.titel, QString::fromUtf8(f.titel));
+      if (f.titel) {
+        EXPECT_EQ(g.titel, QString::fromUtf8(f.titel));
+      }
       EXPECT_EQ(g.mehrfach, f.mehrfach);
       EXPECT_EQ(g.ausgewaehlt, f.vorbelegt);
     }
@@ -202,8 +204,9 @@ TEST_F(FeldAuswahlTest, EachFieldOffersWritesAndStoresItsOwnWay) {
       EXPECT_EQ(gespeichert(16), kHeute);
       EXPECT_EQ(Geaendert, 1);
       // The caret stands at the end of a text taken from a list.
-      if (f.feld != 5 && f.feld != 19 && f.feld != 7 && f.feld != 12 && f.feld != 13)
+      if (f.feld != 5 && f.feld != 19 && f.feld != 7 && f.feld != 12 && f.feld != 13) {
         EXPECT_EQ(m().Feld(f.feld).SelStart(), m().Feld(f.feld).Text().size());
+      }
     } else {
       EXPECT_EQ(m().Liste->List(0), vorher);
       EXPECT_EQ(Geaendert, 0);

@@ -63,11 +63,6 @@ class KontextmenueTest : public HauptfensterTest {
 };
 
 // Item lists of the menu in its order.
-QStringList liste(const char* namen) {
-  QStringList l;
-  for (const QString& n : QString::fromUtf8(namen).split(u' ', Qt::SkipEmptyParts)) l << n;
-  return l;
-}
 const char* const kFeldItems = "mnuPopFeld mnuPopFeldAuschneiden mnuPopFeldKopieren ";
 const char* const kAdrItems = "mnuPopAdr mnuPopAdrNeu mnuPopAdrKopieren mnuPopAdrLöschen ";
 

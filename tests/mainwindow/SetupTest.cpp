@@ -268,7 +268,9 @@ TEST_F(SetupTest, TheRemarksFontAloneAndTheBackgroundColour) {
   EXPECT_EQ(dialoge().requests()[1].kind, QStringLiteral("color"));
   EXPECT_EQ(dialoge().requests()[1].text, farbeVorher.name());
   for (int i = 0; i < 24; ++i)
-    if (!m().Feld(i).Locked()) EXPECT_EQ(m().Feld(i).BackColor(), QColor(0xFF, 0xFF, 0xC0)) << i;
+    if (!m().Feld(i).Locked()) {
+      EXPECT_EQ(m().Feld(i).BackColor(), QColor(0xFF, 0xFF, 0xC0)) << i;
+    }
   EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("SchriftBackCol"), QString()),
             QString::number(vb::RGB(0xFF, 0xFF, 0xC0)));
   EXPECT_EQ(IniLesen(QString(), QString(), QStringLiteral("SchriftBem"), QString()),

@@ -278,7 +278,9 @@ TEST_F(AdrImport2Test, TheLimitOf32000) {
     dialoge().clear();
     d().befImport_Click();
     EXPECT_EQ(m().Liste->ListCount(), f.vorher + f.angefuegt);
-    if (f.angefuegt > 0) EXPECT_EQ(satz(m().Liste->ListCount() - 1)[1], u"N10"_s);
+    if (f.angefuegt > 0) {
+      EXPECT_EQ(satz(m().Liste->ListCount() - 1)[1], u"N10"_s);
+    }
     ASSERT_EQ(dialoge().requests().size(), 1);
     const auto& r = dialoge().requests()[0];
     EXPECT_EQ(r.text, u"Von 20 Adressen wurden "_s + QString::number(f.angefuegt) +

@@ -39,8 +39,9 @@ TEST_F(SchriftDialogTest, OnlySizesWithinTheLimitsAreTaken) {
     d.accept();
     EXPECT_EQ(d.result() == QDialog::Accepted, f.angenommen);
     EXPECT_EQ(dialoge().requests().size(), f.angenommen ? 0 : 1);
-    if (!f.angenommen)
+    if (!f.angenommen) {
       EXPECT_EQ(dialoge().requests()[0].text, QString::fromUtf16(u"Die Größe muss zwischen 4 und 16 Punkt liegen."));
+    }
   }
   d.Durchgestrichen->setChecked(true);
   d.Fett->setChecked(true);
