@@ -292,6 +292,7 @@ TEST_F(DatenSpeichernTest, ASaveKilledHalfWayLosesNoAddress) {
     warten.start();
     while (!QFile::exists(sicherung()) && warten.elapsed() < 5000) {
     }
+    // Not a wait: every other kill falls a little later into the save, at another place of its writing.
     if (lauf % 2) QThread::usleep(300 * lauf);
     ::kill(static_cast<pid_t>(kind.processId()), SIGKILL);
     kind.waitForFinished();
