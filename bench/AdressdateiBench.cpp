@@ -1,4 +1,4 @@
-// Loading a full address file (32000 records from make-addresses.py) into the main window's record table
+// Loading a full address file (32000 records from tools/adressen.py) into the main window's record table
 // with the first record shown, and saving it back (backup copy, header, every record, rename).
 #include "BenchUmgebung.h"
 #include "common/Global.h"
@@ -12,13 +12,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <memory>
 
 namespace {
 
-// A program folder with the user set and a 32000-record file "kunden.dat"; "" when the generator is missing.
+// A program folder with the user set and a 32000-record file "kunden.dat"; "" when it cannot be written.
 struct Umgebung {
   QTemporaryDir ordner;
   QString datei;
@@ -31,19 +30,15 @@ struct Umgebung {
     MaskenOrdner = DatenOrdner;
     IniDatei = ordner.path() + QStringLiteral("/Kartulon.Ini");
     AktuelleDatei = ordner.path() + QStringLiteral("/kunden.dat");
-    QString skript = QStringLiteral(KARTULON_TOOLS_DIR "/make-addresses.py");
-    if (!QFileInfo::exists(skript))
-      skript = qEnvironmentVariable("KARTULON_TOOLS_DIR") + QStringLiteral("/make-addresses.py");
-    QProcess p;
-    p.start(QStringLiteral("python3"), {skript, QStringLiteral("32000"), AktuelleDatei});
-    if (QFileInfo::exists(skript) && p.waitForFinished(120000) && p.exitCode() == 0) datei = AktuelleDatei;
+    QFile f(AktuelleDatei);
+    if (f.open(QIODevice::WriteOnly) && f.write(Adressdatei32000()) == Adressdatei32000().size()) datei = AktuelleDatei;
   }
 };
 
 void DateiLaden32000(benchmark::State& state) {
   Umgebung u;
   if (u.datei.isEmpty()) {
-    state.SkipWithError("make-addresses.py or python3 is missing");
+    state.SkipWithError("the address file cannot be written");
     return;
   }
   Main& m = Main::get();
@@ -61,7 +56,7 @@ BENCHMARK(DateiLaden32000)->Unit(benchmark::kMillisecond);
 void DateiSpeichern32000(benchmark::State& state) {
   Umgebung u;
   if (u.datei.isEmpty()) {
-    state.SkipWithError("make-addresses.py or python3 is missing");
+    state.SkipWithError("the address file cannot be written");
     return;
   }
   Main& m = Main::get();
@@ -87,7 +82,7 @@ BENCHMARK(DateiSpeichern32000)->Unit(benchmark::kMillisecond);
 void AdressdateiZerlegenUndBauen(benchmark::State& state) {
   Umgebung u;
   if (u.datei.isEmpty()) {
-    state.SkipWithError("make-addresses.py or python3 is missing");
+    state.SkipWithError("the address file cannot be written");
     return;
   }
   QFile f(u.datei);

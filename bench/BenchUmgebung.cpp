@@ -3,6 +3,7 @@
 #include "common/Ini.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/vb/Fonts.h"
+#include "support/kern/Adressgenerator.h"
 #include "support/kern/Attrappen.h"
 
 #include "platform/vb/Codec.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QLocale>
-#include <QProcess>
 #include <QTemporaryDir>
 
 QString BenchUmgebung() {
@@ -42,12 +42,10 @@ const QByteArray& Adressdatei32000() {
   static const QByteArray bytes = [] {
     QTemporaryDir dir;
     const QString datei = dir.filePath(QStringLiteral("bench.dat"));
-    // The tools folder beside the project; KARTULON_TOOLS_DIR in the environment overrides it.
-    const QString werkzeuge = qEnvironmentVariable("KARTULON_TOOLS_DIR", QStringLiteral(KARTULON_TOOLS_DIR));
-    QProcess::execute(QStringLiteral("python3"),
-                      {werkzeuge + QStringLiteral("/make-addresses.py"), QStringLiteral("32000"), datei});
+    const QString fehler = AdressenErzeugen(32000, datei);
+    if (!fehler.isEmpty()) qFatal("No addresses to measure: %s", qPrintable(fehler));
     QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) qFatal("make-addresses.py wrote no file");
+    if (!f.open(QIODevice::ReadOnly)) qFatal("The generated address file cannot be read: %s", qPrintable(datei));
     return f.readAll();
   }();
   return bytes;

@@ -9,7 +9,8 @@ QString BenchUmgebung();
 #include <QByteArray>
 #include <QStringList>
 
-// The bytes of a 32000-record address file written by make-addresses.py (generated once per run).
+// The bytes of a 32000-record address file written by tools/adressen.py (generated once per run; a run
+// without the generator stops with its reason).
 const QByteArray& Adressdatei32000();
 // Its record lines.
 const QStringList& Adressen32000();

@@ -1,6 +1,6 @@
 // The address list import at 32000 lines: reading the file into the dialog, and the import into an
 // empty table through the dialog and in the core alone. The import lines are the record lines of
-// make-addresses.py, TAB-separated; only their first fifteen columns are taken, so every line gets a running index.
+// tools/adressen.py, TAB-separated; only their first fifteen columns are taken, so every line gets a running index.
 #include "BenchUmgebung.h"
 #include "common/Global.h"
 #include "exchange/Listenimport.h"

@@ -1,4 +1,4 @@
-// Serial e-mails at 32000 addresses (every one with an e-mail address in make-addresses.py's file or
+// Serial e-mails at 32000 addresses (every one with an e-mail address in tools/adressen.py's file or
 // not): building the list in the core and through the dialog, and writing the hand-over files for 1000
 // marked records through the dialog's send (the hand-over itself left out).
 #include "BenchUmgebung.h"

@@ -43,10 +43,9 @@ def main():
     args = ap.parse_args()
 
     programm = os.path.join(args.build, "tests", "test_mainwindow")
-    erzeuger = os.environ.get("KARTULON_TOOLS_DIR", os.path.join(WURZEL, "..", "shared", "tools"))
     ordner = tempfile.mkdtemp(prefix="kartulon-kill-")
     datei = os.path.join(ordner, "kunden.dat")
-    subprocess.run([sys.executable, os.path.join(erzeuger, "make-addresses.py"), str(args.anzahl), datei], check=True,
+    subprocess.run([sys.executable, os.path.join(WURZEL, "tools", "adressen.py"), str(args.anzahl), datei], check=True,
                    stdout=subprocess.DEVNULL)
     alle = {str(i).encode() for i in range(1, args.anzahl + 1)}
     gefunden, n = indexe(datei)

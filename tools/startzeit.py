@@ -17,7 +17,7 @@ import tempfile
 import time
 
 WURZEL = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-ERZEUGER = os.path.join(WURZEL, "..", "shared", "tools", "make-addresses.py")
+ERZEUGER = os.path.join(WURZEL, "tools", "adressen.py")
 
 
 def vmhwm_kb(pid):
@@ -59,7 +59,6 @@ def main():
     ap.add_argument("--anzeige", default=":93")
     args = ap.parse_args()
     programm = os.path.join(args.build, "kartulon")
-    erzeuger = os.environ.get("KARTULON_MAKE_ADDRESSES", ERZEUGER)
     for noetig in ("Xvfb", "xdotool"):
         if not shutil.which(noetig):
             sys.exit(f"{noetig} fehlt: bash tools/deps.sh")
@@ -78,7 +77,7 @@ def main():
                 with open(os.path.join(win, "Zedured.ini"), "wb") as f:
                     f.write(b"[Allgemein]\r\nUser=Maier\r\nL\xe4nderHinweis=0\r\n[Kartulon]\r\nTitelAus=1\r\nAutoTip=0\r\n")
                 datei = os.path.join(prog, "kartulon.dat")
-                subprocess.run([sys.executable, erzeuger, str(anzahl), datei], check=True, stdout=subprocess.DEVNULL)
+                subprocess.run([sys.executable, ERZEUGER, str(anzahl), datei], check=True, stdout=subprocess.DEVNULL)
                 with open(datei, "rb") as f:
                     beschreibung = f.readline().rstrip(b"\r\n")[2:].decode("cp1252")
                 env = dict(os.environ, KARTULON_HOME=prog, KARTULON_WINDIR=win, QT_QPA_PLATFORM="xcb",

@@ -26,7 +26,10 @@ TEST_F(EndeZuEndeTest, DebitsFiledAndPrintedInOneBatchThenACashOnDeliveryCard) {
   const QString haupt = hauptfensterStarten(QStringLiteral("Kunden"), pdfOrdner);
   ASSERT_FALSE(haupt.isEmpty()) << kartulon.readAllStandardError().toStdString();
 
-  // Two debits, each typed into the amount box (five Enters from the debtor's name) and filed with F8.
+  // Two debits, each typed into the amount box (five Enters from the debtor's name) and filed with F8,
+  // which closes the dialog.
+  const QString sammeldatei = programmOrdner() + QStringLiteral("/LaschriftSammlung.txt");
+  int abgelegt = 0;
   for (const char* betrag : {"12,50", "7,25"}) {
     tastenAn(haupt, {QStringLiteral("alt+r"), QStringLiteral("a")});
     const QString dialog = warten(QStringLiteral("Lastschrift drucken"));
@@ -36,9 +39,11 @@ TEST_F(EndeZuEndeTest, DebitsFiledAndPrintedInOneBatchThenACashOnDeliveryCard) {
     ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"),
                                      QString::fromLatin1(betrag)}));
     tastenAn(dialog, {QStringLiteral("F8")});
-    QThread::msleep(500);
+    ++abgelegt;
+    WartenBis([&] { return dateiLesen(sammeldatei).count("Kartulon Lastschrift\t") >= abgelegt; }, 10000, 100);
+    ASSERT_TRUE(fensterZu(QStringLiteral("Lastschrift drucken"))) << "F8 left the direct debit open";
   }
-  const QByteArray sammlung = dateiLesen(programmOrdner() + QStringLiteral("/LaschriftSammlung.txt"));
+  const QByteArray sammlung = dateiLesen(sammeldatei);
   EXPECT_EQ(sammlung.count("Kartulon Lastschrift\t-Anna Meier\t"), 2) << sammlung.toStdString();
 
   // The batch: one print per debit, then the delete question answered "Ja".
@@ -55,10 +60,11 @@ TEST_F(EndeZuEndeTest, DebitsFiledAndPrintedInOneBatchThenACashOnDeliveryCard) {
   const QString frage = warten(QStringLiteral("Lastschrift-Sammeldatei löschen?"));
   ASSERT_FALSE(frage.isEmpty()) << "no delete question";
   tastenAn(frage, {QStringLiteral("Return")});  // "Ja" is the default button
-  QThread::msleep(500);
+  WartenBis([&] { return !QFileInfo::exists(sammeldatei); }, 10000, 100);
   EXPECT_FALSE(QFileInfo::exists(programmOrdner() + QStringLiteral("/LaschriftSammlung.txt")));
+  ASSERT_TRUE(fensterZu(QStringLiteral("Lastschrift-Sammeldatei löschen?")));
   tastenAn(dialog, {QStringLiteral("Escape")});
-  QThread::msleep(300);
+  ASSERT_TRUE(fensterZu(QStringLiteral("Lastschrift drucken"))) << "Esc left the direct debit open";
 
   // The card: Ctrl+H, the price, Drucken.
   tastenAn(haupt, {QStringLiteral("ctrl+h")});

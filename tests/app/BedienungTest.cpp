@@ -6,16 +6,15 @@
 #include "platform/vb/ListModel.h"
 #include "support/VirtuellerBildschirm.h"
 #include "support/kern/TestUmgebung.h"
+#include "support/kern/Warten.h"
 
 #include <QDate>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
-#include <QThread>
 
 namespace {
 
@@ -56,22 +55,28 @@ class BedienungTest : public KartulonTest {
     u.insert(QStringLiteral("KARTULON_WINDIR"), lauf(QStringLiteral("windows")));
     return u;
   }
-  QString xdotool(const QStringList& argumente) {
-    const QString s = ausgabe(QStringLiteral("xdotool"), argumente, umgebung());
-    QThread::msleep(150);  // the program handles what it was sent
-    return s;
-  }
+  // Keys and clicks reach the program in the order they were sent; what opens a window is waited for.
+  QString xdotool(const QStringList& argumente) { return ausgabe(QStringLiteral("xdotool"), argumente, umgebung()); }
   // What the search finds first, asked again until it finds something (up to 30 s, while the program
   // runs); "" when nothing came.
   QString warten(const QStringList& suche) {
-    QElapsedTimer uhr;
-    uhr.start();
-    while (uhr.elapsed() < 30000 && programm_->state() != QProcess::NotRunning) {
-      const QString gefunden =
-          xdotool(QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + suche).section(u'\n', 0, 0);
-      if (!gefunden.isEmpty()) return gefunden;
-    }
-    return {};
+    QString gefunden;
+    WartenBis(
+        [&] {
+          gefunden = xdotool(QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + suche)
+                         .section(u'\n', 0, 0);
+          return !gefunden.isEmpty() || programm_->state() == QProcess::NotRunning;
+        },
+        30000, 100);
+    return gefunden;
+  }
+  // Waits until the menu that the last key opened is there: it holds the keyboard from then on, so the
+  // key of its item reaches it. The program's visible windows are then its window and the menu.
+  void menueAbwarten() {
+    const QStringList pid{QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                          QString::number(programm_->processId())};
+    ASSERT_TRUE(WartenBis([&] { return xdotool(pid).split(u'\n', Qt::SkipEmptyParts).size() == 2; }, 10000, 100))
+        << "no menu opened";
   }
   // The program's first visible window.
   QString programmFenster() { return warten({QStringLiteral("--pid"), QString::number(programm_->processId())}); }
@@ -79,13 +84,12 @@ class BedienungTest : public KartulonTest {
   QString fensterNamens(const QString& muster) { return warten({QStringLiteral("--name"), muster}); }
   // True once no visible window's caption matches the pattern (up to 30 s).
   bool fensterZu(const QString& muster) {
-    QElapsedTimer uhr;
-    uhr.start();
-    while (uhr.elapsed() < 30000)
-      if (xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), muster})
-              .isEmpty())
-        return true;
-    return false;
+    return WartenBis(
+        [&] {
+          return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), muster})
+              .isEmpty();
+        },
+        30000, 100);
   }
   void tippen(const QString& text) {
     xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), QStringLiteral("--"), text});
@@ -257,6 +261,7 @@ TEST_F(BedienungTest, TheFileMenuFromTheKeyboard) {
     taste(QStringLiteral("End"));
     tippen(QStringLiteral("x"));
     taste(QStringLiteral("alt+d"));
+    menueAbwarten();
     taste(QString::fromLatin1(zugriff));
     ASSERT_TRUE(programm_->waitForFinished(15000)) << "Alt+D did not end the program";
     EXPECT_EQ(programm_->exitStatus(), QProcess::NormalExit);
@@ -280,6 +285,7 @@ TEST_F(BedienungTest, ReadOnlyTheSaveAndEndKeyDoesNothing) {
   EXPECT_FALSE(programm_->waitForFinished(1500)) << "F12 ended the read-only program";
   // "Beenden" still works.
   taste(QStringLiteral("alt+d"));
+  menueAbwarten();
   taste(QStringLiteral("n"));
   ASSERT_TRUE(programm_->waitForFinished(15000)) << "Alt+D, N did not end the program";
   EXPECT_EQ(dateiLesen(pfad).toStdString(), datei.toStdString());
@@ -295,14 +301,23 @@ TEST_F(BedienungTest, ASettingChangedInTheSettingsDialog) {
   const QString pfad = starten({}, "..Testadressen\r\n" + zeile({{1, "Meier"}, {23, "1"}}));
   ASSERT_FALSE(pfad.isEmpty());
   taste(QStringLiteral("alt+w"));
+  menueAbwarten();
   taste(QStringLiteral("e"));
-  ASSERT_FALSE(fensterNamens(QStringLiteral("^Einstellungen$")).isEmpty()) << "the settings dialog did not open";
+  const QString einstellungen = fensterNamens(QStringLiteral("^Einstellungen$"));
+  ASSERT_FALSE(einstellungen.isEmpty()) << "the settings dialog did not open";
+  // Its access keys work once the dialog is the active window, which it makes itself when it shows.
+  ASSERT_TRUE(WartenBis([&] { return xdotool({QStringLiteral("getwindowfocus")}) == einstellungen; }, 10000, 50))
+      << "the settings dialog did not take the focus";
   taste(QStringLiteral("alt+l"));
+  // An access key clicks its box as Qt animates a click: the box changes a tenth of a second later, and
+  // nothing outside the program shows when. Return before that would store the box unchanged.
+  QTest::qWait(500);
   taste(QStringLiteral("Return"));
   EXPECT_TRUE(fensterZu(QStringLiteral("^Einstellungen$"))) << "Return did not close the settings dialog";
   // Without a window manager nobody gives the main window the focus back.
   xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster_});
   taste(QStringLiteral("alt+d"));
+  menueAbwarten();
   taste(QStringLiteral("n"));
   ASSERT_TRUE(programm_->waitForFinished(15000)) << "Alt+D, N did not end the program";
 
@@ -371,6 +386,7 @@ TEST_F(BedienungTest, APersonPicksACountryFromTheSampleListWithTheKeyboard) {
   for (qsizetype i = 0; i < schritte; ++i) runter << QStringLiteral("Down");
   taste(runter.join(u' '));
   taste(QStringLiteral("Return"));
+  ASSERT_TRUE(fensterZu(QStringLiteral("^Land-Auswahl$"))) << "Return left the pick list open";
   xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster_});
   taste(QStringLiteral("F12"));
   ASSERT_TRUE(programm_->waitForFinished(15000)) << "F12 did not end the program";

@@ -4,16 +4,15 @@
 #include "store/Datensatz.h"
 #include "support/VirtuellerBildschirm.h"
 #include "support/kern/TestUmgebung.h"
+#include "support/kern/Warten.h"
 
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
 
 // Named, not anonymous: the fixture below, shared by several test files, holds one of these.
 namespace endezuende {
@@ -124,32 +123,30 @@ class EndeZuEndeTest : public KartulonTest {
   }
   // The visible window of the program `kartulon` of that caption (see fensterWarten).
   QString warten(const QString& name) { return fensterWarten(kartulon, name); }
+  // The program's visible windows (menus too), by id.
+  QStringList sichtbareFenster(const QProcess& kartulon) {
+    QString ids;
+    ausfuehren(xdotool,
+               {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                QString::number(kartulon.processId())},
+               &ids);
+    return ids.split(u'\n', Qt::SkipEmptyParts);
+  }
   // Sends the window the close request, as its close box does, once it is the program's only visible
-  // window (up to 30 s): a window under a modal dialog ignores the request, as it does for a user.
+  // window (up to 30 s): a window under a modal dialog ignores the request, as it does for a user. Keys
+  // and clicks sent before reach the program first: the X server hands them over in the order it got them.
   bool fensterSchliessen(const QProcess& kartulon, const QString& fenster) {
-    QElapsedTimer uhr;
-    uhr.start();
-    QString sichtbar;
-    while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running) {
-      ausfuehren(xdotool,
-                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                  QString::number(kartulon.processId())},
-                 &sichtbar);
-      if (sichtbar == fenster) break;
-      QThread::msleep(100);
-    }
+    WartenBis(
+        [&] { return kartulon.state() != QProcess::Running || sichtbareFenster(kartulon) == QStringList{fenster}; },
+        30000, 100);
     const QString skript = tempPfad(QStringLiteral("schliessen.py"));
     if (!QFile::exists(skript)) dateiSchreiben(skript, kSchliessen);
     return ausfuehren(python, {skript, fenster});
   }
   // The program's visible windows with their captions, for a failure's message.
   QString fensterListe(const QProcess& kartulon) {
-    QString ids, liste;
-    ausfuehren(xdotool,
-               {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                QString::number(kartulon.processId())},
-               &ids);
-    for (const QString& id : ids.split(u'\n', Qt::SkipEmptyParts)) {
+    QString liste;
+    for (const QString& id : sichtbareFenster(kartulon)) {
       QString name;
       ausfuehren(xdotool, {QStringLiteral("getwindowname"), id}, &name);
       liste += id + QStringLiteral(" \"") + name + QStringLiteral("\"; ");
@@ -158,17 +155,12 @@ class EndeZuEndeTest : public KartulonTest {
   }
   // True once no visible window of that caption is left (waiting up to `ms`).
   bool fensterZu(const QString& name, int ms = 5000) {
-    QElapsedTimer uhr;
-    uhr.start();
-    for (;;) {
-      QString offen;
-      if (!ausfuehren(xdotool,
-                      {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
-                      &offen))
-        return true;
-      if (uhr.elapsed() >= ms) return false;
-      QThread::msleep(100);
-    }
+    return WartenBis(
+        [&] {
+          return !ausfuehren(
+              xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name});
+        },
+        ms, 100);
   }
   // A new folder for the program's PDF prints.
   QString pdfOrdnerAnlegen() {
@@ -178,14 +170,13 @@ class EndeZuEndeTest : public KartulonTest {
   }
   // The PDF files of the folder, by name, once n of them are there (up to 30 s).
   static QStringList pdfDateienWarten(const QString& ordner, int n = 1) {
-    QElapsedTimer uhr;
-    uhr.start();
     QStringList d;
-    while (uhr.elapsed() < 30000) {
-      d = QDir(ordner).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
-      if (d.size() >= n) break;
-      QThread::msleep(100);
-    }
+    WartenBis(
+        [&] {
+          d = QDir(ordner).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+          return d.size() >= n;
+        },
+        30000, 100);
     return d;
   }
   // The text of a PDF file as pdftotext gives it (options before the file name); "" when it failed.
@@ -201,20 +192,37 @@ class EndeZuEndeTest : public KartulonTest {
     for (const QString& t : folge)
       ASSERT_TRUE(ausfuehren(xdotool, {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50"), t}));
   }
-  // The visible window of that caption, waiting up to 30 s while the program runs; "" when none came.
-  QString fensterWarten(const QProcess& kartulon, const QString& name) {
+  // The visible window of that caption, waiting up to `ms` while the program runs; "" when none came.
+  QString fensterWarten(const QProcess& kartulon, const QString& name, int ms = 30000) {
     QString fenster;
-    QElapsedTimer uhr;
-    uhr.start();
-    while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running && fenster.isEmpty()) {
-      QString gefunden;
-      if (ausfuehren(xdotool,
-                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
-                     &gefunden))
-        fenster = gefunden.section(u'\n', 0, 0);
-      if (fenster.isEmpty()) QThread::msleep(100);
-    }
+    WartenBis(
+        [&] {
+          QString gefunden;
+          if (ausfuehren(xdotool,
+                         {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name},
+                         &gefunden))
+            fenster = gefunden.section(u'\n', 0, 0);
+          return !fenster.isEmpty() || kartulon.state() != QProcess::Running;
+        },
+        ms, 100);
     return fenster;
+  }
+  // Presses the key in the window until the window of that caption comes, and returns it ("" when none
+  // came within 30 s): for a key whose control the window enables only a moment after it shows, where
+  // an early press does nothing. Each press gets `versuchMs` to show its window before the next.
+  QString tasteBisFenster(const QProcess& kartulon, const QString& fenster, const QString& taste, const QString& name,
+                          int versuchMs = 5000) {
+    QString gefunden;
+    WartenBis(
+        [&] {
+          if (!ausfuehren(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster}) ||
+              !ausfuehren(xdotool, {QStringLiteral("key"), taste}))
+            return false;
+          gefunden = fensterWarten(kartulon, name, versuchMs);
+          return !gefunden.isEmpty() || kartulon.state() != QProcess::Running;
+        },
+        30000, 100);
+    return gefunden;
   }
   VirtuellerBildschirm bildschirm;
   // The program under test; killed at the end when a test leaves early.

@@ -46,9 +46,7 @@ TEST_F(EndeZuEndeTest, BirthdaysToThePlannerAndTheSerialLetterFile) {
   const QString dialog = warten("Seriendruck-Datei erstellen");
   ASSERT_FALSE(dialog.isEmpty()) << "the menu item opened no save dialog";
   tastenAn(dialog, {QStringLiteral("Return")});
-  QElapsedTimer uhr;
-  uhr.start();
-  while (!QFile::exists(seriendruck) && uhr.elapsed() < 20000) QThread::msleep(100);
+  WartenBis([&] { return QFile::exists(seriendruck); }, 20000, 100);
   ASSERT_TRUE(QFile::exists(seriendruck)) << "Enter in the save dialog wrote nothing";
   const QString meldung = warten("Seriendruck-Datei erstellen");
   ASSERT_FALSE(meldung.isEmpty()) << "no closing message";

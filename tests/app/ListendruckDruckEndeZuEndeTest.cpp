@@ -30,8 +30,8 @@ TEST_F(EndeZuEndeTest, PrintAllAddressesThenThePersonSheetIntoPdfFiles) {
                         "50667 K\u00f6ln", "Kunden und Freunde, Seite 1", "Ausdruck vom"})
     EXPECT_EQ(listenText.count(QString::fromUtf8(n)), 1) << n << "\n" << listenText.toStdString();
 
-  // The list print hid itself; the person sheet comes from the menu "Drucken".
-  QThread::msleep(300);
+  // The list print hides itself; the person sheet comes from the menu "Drucken".
+  ASSERT_TRUE(fensterZu(QStringLiteral("Kartulonliste drucken"))) << "the list print stayed open after printing";
   tastenAn(haupt, {QStringLiteral("alt+r"), QStringLiteral("p")});
   const QString bogen = warten(QStringLiteral("Drucken - Kartulon Personenbogen"));
   ASSERT_FALSE(bogen.isEmpty()) << "Personenbogen did not reach the print options";
@@ -44,7 +44,6 @@ TEST_F(EndeZuEndeTest, PrintAllAddressesThenThePersonSheetIntoPdfFiles) {
   EXPECT_FALSE(bogenText.contains(QStringLiteral("Weber")));
   EXPECT_FALSE(bogenText.contains(QStringLiteral("Seite 1")));  // one address per page: no title line
 
-  QThread::msleep(300);
   ASSERT_TRUE(fensterSchliessen(kartulon, haupt));
   ASSERT_TRUE(kartulon.waitForFinished(30000))
       << "the program did not end when its window was closed; its windows: " << fensterListe(kartulon).toStdString();

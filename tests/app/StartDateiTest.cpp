@@ -1,12 +1,11 @@
 // The real program on a temporary program folder: it opens its start file, leaves it as it was, and
 // reserves it for its user.
 #include "support/kern/TestUmgebung.h"
+#include "support/kern/Warten.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QThread>
 
 namespace {
 
@@ -23,16 +22,16 @@ QByteArray startenBisReserviert(const QString& programm, const QString& windows,
   kartulon.start(QStringLiteral(KARTULON_BINARY), argumente);
   if (!kartulon.waitForStarted()) return {};
   const QString ini = programm + QStringLiteral("/ZurIrada.ini");
-  QElapsedTimer uhr;
-  uhr.start();
   QByteArray inhalt;
-  while (uhr.elapsed() < 30000 && kartulon.state() == QProcess::Running) {
-    QFile f(ini);
-    if (f.open(QIODevice::ReadOnly)) inhalt = f.readAll();
-    // User is written before Seit: the reservation is complete when both are there.
-    if (inhalt.contains("User=Maier\r\n") && kSeit.match(QString::fromLatin1(inhalt)).hasMatch()) break;
-    QThread::msleep(50);
-  }
+  WartenBis(
+      [&] {
+        QFile f(ini);
+        if (f.open(QIODevice::ReadOnly)) inhalt = f.readAll();
+        // User is written before Seit: the reservation is complete when both are there.
+        return (inhalt.contains("User=Maier\r\n") && kSeit.match(QString::fromLatin1(inhalt)).hasMatch()) ||
+               kartulon.state() != QProcess::Running;
+      },
+      30000, 50);
   kartulon.kill();
   kartulon.waitForFinished();
   return inhalt;

@@ -38,18 +38,7 @@ TEST_F(TelewahlEndeZuEndeTest, CtrlWEnterEnterDialsThroughTheModemAndHangsUp) {
   tastenAn(hinweis, {QStringLiteral("Return")});
 
   // The hang-up, 2 s of reading and 1 s without DTR, then the dialog goes.
-  QElapsedTimer uhr;
-  uhr.start();
-  QString offen = dialog;
-  while (!offen.isEmpty() && uhr.elapsed() < 20000) {
-    QThread::msleep(200);
-    if (!ausfuehren(xdotool,
-                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                     QString::fromUtf8("Telefonnummer wählen")},
-                    &offen))
-      offen.clear();
-  }
-  EXPECT_TRUE(offen.isEmpty()) << "the dialling dialog stayed open";
+  EXPECT_TRUE(fensterZu(QString::fromUtf8("Telefonnummer wählen"), 20000)) << "the dialling dialog stayed open";
   EXPECT_EQ(dateiLesen(log), "AT DT0301234567;\rATH0\r");
 
   ASSERT_TRUE(fensterSchliessen(kartulon, haupt));

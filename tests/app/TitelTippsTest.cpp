@@ -3,11 +3,11 @@
 // ends the program.
 #include "support/VirtuellerBildschirm.h"
 #include "support/kern/TestUmgebung.h"
+#include "support/kern/Warten.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
 #include <functional>
 
 namespace {
@@ -105,11 +105,13 @@ TEST_F(TitelTippsTest, TheSplashHandsOverToTheMainWindowThenTheTipShows) {
   // The splash goes once the main window is there (at its next tick).
   // Asks for the windows again until the condition no longer holds (up to 30 s).
   auto solange = [&](const std::function<bool()>& bedingung) {
-    uhr.restart();
-    while (bedingung() && uhr.elapsed() < 30000) {
-      QThread::msleep(100);
-      jetzt = fenster();
-    }
+    WartenBis(
+        [&] {
+          if (!bedingung()) return true;
+          jetzt = fenster();
+          return false;
+        },
+        30000, 100);
   };
   solange([&] { return jetzt.contains(QStringLiteral("Titel")); });
   EXPECT_EQ(QStringList(jetzt.keys()),

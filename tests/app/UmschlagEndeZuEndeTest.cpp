@@ -26,7 +26,6 @@ TEST_F(EndeZuEndeTest, CtrlTCtrlPAndEnterPrintTheCurrentAddressOnAnEnvelope) {
   for (const char* s : {"Ihr Absender", "Meier", "Lindenweg 1", "20095 Hamburg"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s << "\n" << text.toStdString();
 
-  QThread::msleep(300);
   ASSERT_TRUE(fensterSchliessen(kartulon, haupt));
   ASSERT_TRUE(kartulon.waitForFinished(30000))
       << "the program did not end when its window was closed; its windows: " << fensterListe(kartulon).toStdString();

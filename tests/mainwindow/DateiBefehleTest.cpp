@@ -3,6 +3,7 @@
 #include "mainwindow/AdressdateiFixture.h"
 #include "platform/vb/Programm.h"
 #include "store/Datensatz.h"
+#include "support/DateiDialog.h"
 
 #include <sys/resource.h>
 #include <QDir>
@@ -46,22 +47,9 @@ class DateiBefehleTest : public AdressdateiTest {
       auto* d = dynamic_cast<File*>(&form);
       if (!d) return;
       ++dialogGezeigt;
-      dialogOrdner = d->Datei1->Path();
-      dialogVorschlag = d->Bezeichnung->Text();
-      d->show();
-      if (wahl.isEmpty()) {
-        d->BefAbbrechen->click();
-        return;
-      }
-      bool gefunden = false;
-      for (int i = 0; i < d->Datei1->ListCount() && !gefunden; ++i)
-        if (d->Datei1->List(i).compare(wahl + QStringLiteral(".dat"), Qt::CaseInsensitive) == 0) {
-          d->Datei1->setListIndex(i);
-          gefunden = true;
-        }
-      if (!gefunden) d->Bezeichnung->setText(wahl);
-      d->BefOk->click();
-      if (d->isVisible()) d->BefAbbrechen->click();  // a refused overwrite question
+      const DateiDialogAngebot angebot = DateiDialogBeantworten(*d, wahl, QStringLiteral(".dat"));
+      dialogOrdner = angebot.ordner;
+      dialogVorschlag = angebot.vorschlag;
     });
   }
 

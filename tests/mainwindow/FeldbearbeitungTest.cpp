@@ -10,6 +10,7 @@
 #include "platform/vb/Keys.h"
 #include "store/Datensatz.h"
 #include "support/kern/TestUmgebung.h"
+#include "support/kern/Warten.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -33,6 +34,12 @@ class FeldbearbeitungTest : public KartulonTest {
 
   Main& m() { return Main::get(); }
   static QWidget* fokus() { return QApplication::focusWidget(); }
+  // Lets what is pending run, then waits until the search-as-you-type timer has fired (it switches itself
+  // off when it searches).
+  void suchzeitAbwarten() {
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(WartenBis([&] { return !m().zeitSuche->Enabled(); }, 10000)) << "the search timer never fired";
+  }
   // The box that has the focus, -1 for none or another control.
   int fokusFeld() {
     for (int i = 0; i < 24; ++i)
@@ -463,7 +470,7 @@ TEST_F(FeldbearbeitungTest, AfterTheSearchKeyTheSearchTextIsSelected) {
   QWidget* knopf = m().Toolbar->widgetForAction(m().Toolbar->Button(QStringLiteral("Suchen")));
   ASSERT_TRUE(knopf);
   QTest::mouseClick(knopf, Qt::LeftButton);
-  QTest::qWait(600);  // longer than the search-as-you-type timer
+  suchzeitAbwarten();
   auto* suche = qobject_cast<QLineEdit*>(m().TxtSuche->editor());
   ASSERT_TRUE(suche);
   EXPECT_EQ(fokus(), suche);
@@ -473,10 +480,10 @@ TEST_F(FeldbearbeitungTest, AfterTheSearchKeyTheSearchTextIsSelected) {
   // Typed text replaces it; the key again searches for the typed text and selects it.
   tippen(QStringLiteral("Weber"));
   EXPECT_EQ(suche->text(), QStringLiteral("Weber"));
-  QTest::qWait(600);
+  suchzeitAbwarten();
   EXPECT_EQ(m().Liste->ListIndex(), 1);
   QTest::mouseClick(knopf, Qt::LeftButton);
-  QTest::qWait(600);
+  suchzeitAbwarten();
   EXPECT_EQ(m().Liste->ListIndex(), 1);
   EXPECT_EQ(suche->selectedText(), QStringLiteral("Weber"));
 }

@@ -6,6 +6,7 @@
 #include "platform/kit/Form.h"
 #include "platform/vb/Clock.h"
 #include "platform/vb/Programm.h"
+#include "support/DateiDialog.h"
 
 #include <QApplication>
 #include <QTest>
@@ -19,7 +20,7 @@ class LebenszyklusTest : public AdressdateiTest {
     vb::Forms::setModalInterceptor([this](vb::FormBase& form) {
       if (auto* d = dynamic_cast<File*>(&form)) {
         ++dateiDialoge;
-        d->BefAbbrechen->click();
+        DateiDialogBeantworten(*d, QString());
       }
     });
   }

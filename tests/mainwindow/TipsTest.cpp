@@ -6,6 +6,7 @@
 #include "common/formen/File.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/Tips.h"
+#include "support/DateiDialog.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QCoreApplication>
@@ -133,7 +134,7 @@ TEST_F(TipsTest, TheFirstPaintShowsTheFileDialogThenTheTipOncePerRun) {
     QStringList folge;
     vb::Forms::setModalInterceptor([&](vb::FormBase& form) {
       folge << form.widget()->objectName();
-      if (auto* d = dynamic_cast<File*>(&form)) d->BefAbbrechen->click();
+      if (auto* d = dynamic_cast<File*>(&form)) DateiDialogBeantworten(*d, QString());
       if (auto* d = dynamic_cast<Tips*>(&form)) d->befAbbrechen->click();
     });
     QByteArray zedured =

@@ -3,26 +3,19 @@
 #include "platform/dienste/SysInfo.h"
 #include "platform/vb/Programm.h"
 #include "support/kern/TestUmgebung.h"
+#include "support/kern/Warten.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
-#include <QThread>
 
 class ShellTest : public KartulonTest {};
 
 namespace {
 // Waits (up to a limit) until the process has ended.
 bool endetBinnen(ShellService& s, qint64 pid, int ms) {
-  QElapsedTimer t;
-  t.start();
-  while (s.laeuft(pid)) {
-    if (t.elapsed() > ms) return false;
-    QThread::msleep(10);
-  }
-  return true;
+  return WartenBis([&] { return !s.laeuft(pid); }, ms);
 }
 }  // namespace
 

@@ -1,10 +1,9 @@
 #include "platform/dienste/Sound.h"
 
 #include "support/kern/TestUmgebung.h"
+#include "support/kern/Warten.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QThread>
 
 namespace {
 
@@ -29,13 +28,14 @@ class EchterKlangTest : public KartulonTest {
     KartulonTest::TearDown();
   }
   QString gespielt(int warteMs = 0) const {
-    QDeadlineTimer frist(warteMs);
-    do {
-      const QByteArray b = dateiLesen(protokoll_);
-      if (!b.isEmpty()) return QString::fromLocal8Bit(b).trimmed();
-      QThread::msleep(20);
-    } while (!frist.hasExpired());
-    return {};
+    QByteArray b;
+    WartenBis(
+        [&] {
+          b = dateiLesen(protokoll_);
+          return !b.isEmpty();
+        },
+        warteMs, 20);
+    return QString::fromLocal8Bit(b).trimmed();
   }
   QByteArray alterPfad_;
   QString protokoll_;

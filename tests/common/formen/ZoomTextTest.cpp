@@ -6,6 +6,7 @@
 #include "platform/vb/Clock.h"
 #include "platform/vb/Codec.h"
 #include "support/kern/TestUmgebung.h"
+#include "support/kern/Warten.h"
 
 #include <QTest>
 
@@ -103,8 +104,10 @@ TEST_F(ZoomTextTest, TheTimerRefreshesThePanels) {
   ZoomText& z = ZoomText::get();
   z.Text->setText(QStringLiteral("abc"));
   z.Text->setSelStart(1);
-  QTest::qWait(900);
-  EXPECT_EQ(panel(z, "Position"), QStringLiteral(" 1. Zeile,  2 / 3 Zeichen "));
+  // The panels follow at the timer's next tick (every 750 ms).
+  const QString erwartet = QStringLiteral(" 1. Zeile,  2 / 3 Zeichen ");
+  WartenBis([&] { return panel(z, "Position") == erwartet; }, 10000);
+  EXPECT_EQ(panel(z, "Position"), erwartet);
 }
 
 TEST_F(ZoomTextTest, FontSizeComesFromTheSettingAndIsStoredOnOk) {

@@ -13,11 +13,11 @@
 #include "support/Kontextmenue.h"
 #include "support/kern/Pseudoterminal.h"
 #include "support/kern/TestUmgebung.h"
+#include "support/kern/Warten.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -388,9 +388,7 @@ TEST_F(TelewahlTest, TheDesktopsDiallerGetsTheNumber) {
   EXPECT_EQ(shell().gestartet[0].argumente, QStringList({u"01013030123"_s}));
   EXPECT_TRUE(shell().geoeffnet.isEmpty());
   EXPECT_FALSE(offen());
-  QElapsedTimer uhr;
-  uhr.start();
-  while (!QFile::exists(ausgabe) && uhr.elapsed() < 10000) QTest::qWait(20);
+  WartenBis([&] { return dateiLesen(ausgabe) == "1|01013030123|"; }, 10000, 20);
   EXPECT_EQ(dateiLesen(ausgabe), "1|01013030123|");
 
   // Neither: the error handler; "Abbrechen" leaves the dialog open.

@@ -10,15 +10,14 @@
 #include "printing/formen/Listendruck.h"
 #include "printing/formen/PrinterSet.h"
 #include "support/kern/TestUmgebung.h"
+#include "support/kern/Warten.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QThread>
 
 using namespace Qt::Literals::StringLiterals;
 using Op = vb::RecordingPrinter::Op;
@@ -675,14 +674,13 @@ TEST_F(ListendruckDruckTest, ATwoPageListThroughThePrintService) {
 
   // The service's files come when its queue has converted the jobs.
   QStringList neu;
-  QElapsedTimer uhr;
-  uhr.start();
-  while (uhr.elapsed() < 60000) {
-    neu = QDir(ausgabe).entryList({u"*.pdf"_s}, QDir::Files, QDir::Time | QDir::Reversed);
-    for (const QString& v : vorher) neu.removeAll(v);
-    if (neu.size() >= 2) break;
-    QThread::msleep(200);
-  }
+  WartenBis(
+      [&] {
+        neu = QDir(ausgabe).entryList({u"*.pdf"_s}, QDir::Files, QDir::Time | QDir::Reversed);
+        for (const QString& v : vorher) neu.removeAll(v);
+        return neu.size() >= 2;
+      },
+      60000, 200);
   ASSERT_EQ(neu.size(), 2) << "the print service wrote " << neu.size() << " files into " << ausgabe.toStdString();
   for (const QString& datei : neu) {
     const QString info = werkzeug(u"pdfinfo"_s, {ausgabe + u'/' + datei});

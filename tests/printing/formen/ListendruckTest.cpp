@@ -7,6 +7,7 @@
 #include "mainwindow/Main.h"
 #include "platform/vb/Dateirechte.h"
 #include "printing/formen/Listendruck.h"
+#include "support/DateiDialog.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QDir>
@@ -37,16 +38,9 @@ class ListendruckTest : public KartulonTest {
     vb::Forms::setModalInterceptor([this](vb::FormBase& form) {
       auto* d = dynamic_cast<File*>(&form);
       if (!d) return;
-      d->show();
-      vorschlaege << d->Bezeichnung->Text();
-      ordner << d->Datei1->Path();
-      if (wahl.isEmpty()) {
-        d->BefAbbrechen->click();
-        return;
-      }
-      d->Bezeichnung->setText(wahl);
-      d->mnuOk_Click();
-      if (d->isVisible()) d->BefAbbrechen->click();
+      const DateiDialogAngebot angebot = DateiDialogBeantworten(*d, wahl);
+      vorschlaege << angebot.vorschlag;
+      ordner << angebot.ordner;
     });
   }
   void TearDown() override {

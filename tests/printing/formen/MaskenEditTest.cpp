@@ -4,6 +4,7 @@
 #include "common/formen/File.h"
 #include "mainwindow/Main.h"
 #include "printing/formen/MaskenEdit.h"
+#include "support/DateiDialog.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QApplication>
@@ -23,22 +24,9 @@ class MaskenEditTest : public KartulonTest {
     vb::Forms::setModalInterceptor([this](vb::FormBase& form) {
       auto* d = dynamic_cast<File*>(&form);
       if (!d) return;
-      d->show();
-      vorschlaege << d->Bezeichnung->Text();
-      ordner << d->Datei1->Path();
-      if (wahl.isEmpty()) {
-        d->BefAbbrechen->click();
-        return;
-      }
-      bool gefunden = false;
-      for (int i = 0; i < d->Datei1->ListCount() && !gefunden; ++i)
-        if (d->Datei1->List(i).compare(wahl + u".msk"_s, Qt::CaseInsensitive) == 0) {
-          d->Datei1->setListIndex(i);
-          gefunden = true;
-        }
-      if (!gefunden) d->Bezeichnung->setText(wahl);
-      d->mnuOk_Click();
-      if (d->isVisible()) d->BefAbbrechen->click();  // a refused overwrite question
+      const DateiDialogAngebot angebot = DateiDialogBeantworten(*d, wahl, u".msk"_s);
+      vorschlaege << angebot.vorschlag;
+      ordner << angebot.ordner;
     });
   }
 
