@@ -175,6 +175,12 @@ class CommandButton : public QPushButton {
   void Value() {
     if (Click) Click();
   }  // pressing it from code
+
+ protected:
+  // Enter presses the button that has the focus, as the space bar does; the form's default button is
+  // pressed only when the focus is elsewhere.
+  void keyPressEvent(QKeyEvent* e) override;
+
  private:
   bool cancel_ = false;
 };

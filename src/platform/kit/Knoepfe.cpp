@@ -1,5 +1,6 @@
 #include "platform/kit/Controls.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -46,6 +47,17 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
   connect(this, &QPushButton::clicked, this, [this] {
     if (Click) Click();
   });
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* e) {
+  const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+  if (enter && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    // A held key presses the button once.
+    if (!e->isAutoRepeat()) click();
+    e->accept();
+    return;
+  }
+  QPushButton::keyPressEvent(e);
 }
 
 CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {
