@@ -84,11 +84,11 @@ void ComboBox::keyPressEvent(QKeyEvent* e) {
 }
 void ComboBox::focusInEvent(QFocusEvent* e) {
   QComboBox::focusInEvent(e);
-  if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason && GotFocus) GotFocus();
+  if (steuerelemente::fokusKommt(e, fokusDrin_) && GotFocus) GotFocus();
 }
 void ComboBox::focusOutEvent(QFocusEvent* e) {
   QComboBox::focusOutEvent(e);
-  if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason && LostFocus) LostFocus();
+  if (steuerelemente::fokusGeht(e, fokusDrin_) && LostFocus) LostFocus();
 }
 
 int ComboBox::SelStart() const {

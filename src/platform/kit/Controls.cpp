@@ -45,6 +45,19 @@ bool kannKuerzelSein(const QKeyEvent* ke) {
          (ke->key() >= Qt::Key_F1 && ke->key() <= Qt::Key_F35);
 }
 
+bool fokusKommt(const QFocusEvent* e, bool& drin) {
+  if (e->reason() == Qt::PopupFocusReason) return false;
+  if (e->reason() == Qt::ActiveWindowFocusReason && drin) return false;
+  drin = true;
+  return true;
+}
+
+bool fokusGeht(const QFocusEvent* e, bool& drin) {
+  if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return false;
+  drin = false;
+  return true;
+}
+
 }  // namespace steuerelemente
 
 // ---------------------------------------------------------------------------------------------------

@@ -130,7 +130,8 @@ class TextBox : public QWidget {
   bool typingBlocked_ = false;
   bool cutsCodeText_ = false;
   QString lastText_;
-  QString langText_;  // a text set longer than a single line holds (null otherwise)
+  QString langText_;        // a text set longer than a single line holds (null otherwise)
+  bool fokusDrin_ = false;  // the focused control of its window
 };
 
 // ---------------------------------------------------------------------------------------------------
@@ -286,6 +287,7 @@ class ListBox : public QListView {
   bool settingIndex_ = false;
   QList<int> tabStops_;
   int columns_ = 0;
+  bool fokusDrin_ = false;  // the focused control of its window
 };
 
 // ---------------------------------------------------------------------------------------------------
@@ -332,6 +334,7 @@ class ComboBox : public QComboBox {
  private:
   int style_;
   bool sorted_ = false;
+  bool fokusDrin_ = false;  // the focused control of its window
 };
 
 // ---------------------------------------------------------------------------------------------------

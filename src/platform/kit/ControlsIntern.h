@@ -14,6 +14,13 @@ bool istFensterKuerzel(QWidget* w, QKeyEvent* e);
 // Whether a key can be a shortcut at all (Ctrl, Alt or a function key).
 bool kannKuerzelSein(const QKeyEvent* ke);
 
+// Whether a focus change raises the control's GotFocus or LostFocus; `drin` is the control's own note of
+// being the focused control of its window. The focus that goes with the window or comes back with it is
+// no change of control, nor is a pop-up's; but the focus that a window gives its first control when it
+// is shown enters that control.
+bool fokusKommt(const QFocusEvent* e, bool& drin);
+bool fokusGeht(const QFocusEvent* e, bool& drin);
+
 // KeyDown and KeyPress of a list or combo box before its own handling: true when a handler swallowed the
 // key, or when it is Enter or Esc, which go on to the form's default and cancel buttons.
 template <class Box>

@@ -343,11 +343,11 @@ void ListBox::focusInEvent(QFocusEvent* e) {
   settingIndex_ = true;
   QListView::focusInEvent(e);
   settingIndex_ = false;
-  if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason && GotFocus) GotFocus();
+  if (steuerelemente::fokusKommt(e, fokusDrin_) && GotFocus) GotFocus();
 }
 void ListBox::focusOutEvent(QFocusEvent* e) {
   QListView::focusOutEvent(e);
-  if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason && LostFocus) LostFocus();
+  if (steuerelemente::fokusGeht(e, fokusDrin_) && LostFocus) LostFocus();
 }
 
 }  // namespace vb

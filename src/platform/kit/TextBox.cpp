@@ -422,7 +422,7 @@ bool TextBox::eventFilter(QObject* obj, QEvent* ev) {
     }
     case QEvent::FocusIn: {
       auto* fe = static_cast<QFocusEvent*>(ev);
-      if (fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason) return false;
+      if (!steuerelemente::fokusKommt(fe, fokusDrin_)) return false;
       if (fe->reason() == Qt::MouseFocusReason && (QGuiApplication::mouseButtons() & Qt::RightButton) && MouseDown) {
         // The right press that brought the focus follows at once: MouseDown runs first. Should no press
         // follow, GotFocus still runs once the events of this moment are done.
@@ -436,7 +436,7 @@ bool TextBox::eventFilter(QObject* obj, QEvent* ev) {
     }
     case QEvent::FocusOut: {
       auto* fe = static_cast<QFocusEvent*>(ev);
-      if (fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason) return false;
+      if (!steuerelemente::fokusGeht(fe, fokusDrin_)) return false;
       if (LostFocus) LostFocus();
       return false;
     }
