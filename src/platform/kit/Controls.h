@@ -130,7 +130,8 @@ class TextBox : public QWidget {
   bool typingBlocked_ = false;
   bool cutsCodeText_ = false;
   QString lastText_;
-  QString langText_;  // a text set longer than a single line holds (null otherwise)
+  QString langText_;        // a text set longer than a single line holds (null otherwise)
+  bool fokusDrin_ = false;  // the focused control of its window
 };
 
 // ---------------------------------------------------------------------------------------------------
@@ -175,6 +176,12 @@ class CommandButton : public QPushButton {
   void Value() {
     if (Click) Click();
   }  // pressing it from code
+
+ protected:
+  // Enter presses the button that has the focus, as the space bar does; the form's default button is
+  // pressed only when the focus is elsewhere.
+  void keyPressEvent(QKeyEvent* e) override;
+
  private:
   bool cancel_ = false;
 };
@@ -280,6 +287,7 @@ class ListBox : public QListView {
   bool settingIndex_ = false;
   QList<int> tabStops_;
   int columns_ = 0;
+  bool fokusDrin_ = false;  // the focused control of its window
 };
 
 // ---------------------------------------------------------------------------------------------------
@@ -326,6 +334,7 @@ class ComboBox : public QComboBox {
  private:
   int style_;
   bool sorted_ = false;
+  bool fokusDrin_ = false;  // the focused control of its window
 };
 
 // ---------------------------------------------------------------------------------------------------

@@ -80,7 +80,7 @@ SchriftDialog::SchriftDialog(const SchriftWahl& vorgabe, QWidget* parent) : QDia
   effektLage->addWidget(Durchgestrichen);
   effektLage->addWidget(Unterstrichen);
   auto* farbZeile = new QHBoxLayout;
-  farbZeile->addWidget(new QLabel(QStringLiteral("&Farbe:"), effekte));
+  farbZeile->addWidget(new QLabel(QStringLiteral("Fa&rbe:"), effekte));
   farbZeile->addWidget(Farbe, 1);
   effektLage->addLayout(farbZeile);
   qobject_cast<QLabel*>(farbZeile->itemAt(0)->widget())->setBuddy(Farbe);
@@ -102,15 +102,15 @@ SchriftDialog::SchriftDialog(const SchriftWahl& vorgabe, QWidget* parent) : QDia
   (new QVBoxLayout(musterRahmen))->addWidget(Muster);
 
   auto* knoepfe = new QDialogButtonBox(this);
-  Ok = knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  Ok = knoepfe->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
   Ok->setObjectName(QStringLiteral("Ok"));
-  Abbrechen = knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+  Abbrechen = knoepfe->addButton(QStringLiteral("&Abbrechen"), QDialogButtonBox::RejectRole);
   Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
   connect(knoepfe, &QDialogButtonBox::accepted, this, &SchriftDialog::accept);
   connect(knoepfe, &QDialogButtonBox::rejected, this, &SchriftDialog::reject);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Schrift&art:"), Name);
+  form->addRow(QStringLiteral("&Schriftart:"), Name);
   QString groesseText = QStringLiteral("&Größe:");
   if (vorgabe.groesste > 0)
     groesseText = QStringLiteral("&Größe (%1 bis %2):").arg(zahl(vorgabe.kleinste), zahl(vorgabe.groesste));

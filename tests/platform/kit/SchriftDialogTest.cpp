@@ -3,10 +3,15 @@
 #include "platform/kit/SchriftDialog.h"
 #include "support/kern/TestUmgebung.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMap>
+#include <QPushButton>
+#include <QTest>
 
 class SchriftDialogTest : public KartulonTest {};
 
@@ -53,6 +58,70 @@ TEST_F(SchriftDialogTest, OnlySizesWithinTheLimitsAreTaken) {
   EXPECT_FALSE(w.kursiv);
   EXPECT_EQ(w.farbe, QColor(0x80, 0, 0));
   EXPECT_TRUE(d.Muster->font().strikeOut());
+}
+
+TEST_F(SchriftDialogTest, EveryControlHasItsOwnAccessKey) {
+  SchriftWahl v;
+  v.name = QStringLiteral("Arial");
+  v.groesse = 10;
+  kit::SchriftDialog d(v);
+  // The key of every text that carries one: buttons and check boxes, frames, and the labels that lead to
+  // a control.
+  QMap<QChar, QString> schluessel;
+  QList<QWidget*> erreichbar;
+  auto taste = [&](const QString& text, QWidget* ziel) {
+    const qsizetype i = text.indexOf(u'&');
+    if (i < 0 || i + 1 >= text.size()) return;
+    const QChar k = text[i + 1].toUpper();
+    EXPECT_FALSE(schluessel.contains(k)) << "Alt+" << QString(k).toStdString() << ": " << text.toStdString() << " and "
+                                         << schluessel.value(k).toStdString();
+    schluessel.insert(k, text);
+    erreichbar << ziel;
+  };
+  for (QAbstractButton* b : d.findChildren<QAbstractButton*>()) taste(b->text(), b);
+  for (QGroupBox* g : d.findChildren<QGroupBox*>()) taste(g->title(), g);
+  for (QLabel* l : d.findChildren<QLabel*>())
+    if (l->buddy()) taste(l->text(), l->buddy());
+  for (QWidget* c : std::initializer_list<QWidget*>{d.Name, d.Groesse, d.Fett, d.Kursiv, d.Unterstrichen,
+                                                    d.Durchgestrichen, d.Farbe, d.Ok, d.Abbrechen})
+    EXPECT_TRUE(erreichbar.contains(c)) << c->objectName().toStdString() << " has no access key";
+}
+
+TEST_F(SchriftDialogTest, AltAndTheAccessKeyTicksABoxOrEntersAList) {
+  SchriftWahl v;
+  v.name = QStringLiteral("Arial");
+  v.groesse = 10;
+  kit::SchriftDialog d(v);
+  d.show();
+  QApplication::setActiveWindow(&d);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+  const QList<QCheckBox*> kaestchen = {d.Fett, d.Kursiv, d.Unterstrichen, d.Durchgestrichen};
+  for (QCheckBox* b : kaestchen) {
+    SCOPED_TRACE(b->text().toStdString());
+    const qsizetype i = b->text().indexOf(u'&');
+    ASSERT_GE(i, 0);
+    const int taste = b->text()[i + 1].toUpper().unicode();
+    ASSERT_FALSE(b->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(taste), Qt::AltModifier);
+    // The key presses the box as a click does, released a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([b] { return b->isChecked(); }, 2000));
+    for (QCheckBox* andere : kaestchen) {
+      if (andere != b) {
+        EXPECT_FALSE(andere->isChecked()) << andere->text().toStdString();
+      }
+    }
+    b->setChecked(false);
+  }
+  // The colour list is entered by its label's key.
+  d.Name->setFocus();
+  QLabel* farbe = nullptr;
+  for (QLabel* l : d.findChildren<QLabel*>())
+    if (l->buddy() == d.Farbe) farbe = l;
+  ASSERT_NE(farbe, nullptr);
+  const int taste = farbe->text()[farbe->text().indexOf(u'&') + 1].toUpper().unicode();
+  QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(taste), Qt::AltModifier);
+  EXPECT_TRUE(d.Farbe->hasFocus());
+  EXPECT_FALSE(d.Fett->isChecked());
 }
 
 TEST_F(SchriftDialogTest, TabControlHoldsContainers) {
