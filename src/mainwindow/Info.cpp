@@ -14,7 +14,8 @@ Info::Info() {
   setCaption(QStringLiteral("Programm-Informationen"));
   setFont(Fonts::schrift(QStringLiteral("MS Sans Serif"), 8.25));
   const QFont normal = Fonts::schrift(QStringLiteral("MS Sans Serif"), 8.25);
-  setFixedSize(Twips::zuPixel(5925), Twips::zuPixel(4470));
+  // Taller than designed, so that every fact below shows without scrolling.
+  setFixedSize(Twips::zuPixel(5925), Twips::zuPixel(5475));
   setKeyPreview(true);
   Flaeche = new vb::Zeichenflaeche(this, Fonts::schrift(QStringLiteral("Arial"), 30, true));
 
@@ -58,7 +59,7 @@ Info::Info() {
   SysInfo->setFont(normal);
   SysInfo->setScrollBars(2);
   SysInfo->setBackColor(palette().color(QPalette::Window));
-  Twips::setzen(SysInfo, 2040, 3480, 3735, 810);
+  Twips::setzen(SysInfo, 2040, 3480, 3735, 1815);
 
   setTabOrder(befLizenz, befAbbrechen);
   setTabOrder(befAbbrechen, SysInfo->editor());

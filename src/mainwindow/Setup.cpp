@@ -62,7 +62,7 @@ Setup::Setup() {
   vb::Frame* start = rahmen(allgemein, QStringLiteral("Beim Programmstart..."), 120, 420, 2895, 735);
   StrgAuswahl = kontrollkaestchen(start, "StrgAuswahl", QStringLiteral("&Dateiauswahl starten"), 120, 330, 2655);
   vb::Frame* ende = rahmen(allgemein, QStringLiteral("Beim Programmende..."), 3135, 420, 3075, 735);
-  beschriftung(ende, QStringLiteral("Sortieren nach"), 120, 345, 1095);
+  beschriftung(ende, QStringLiteral("Sortieren nach"), 120, 345, 1140);
   kombiSortAtEnd = new vb::ComboBox(ende, 2);
   kombiSortAtEnd->setObjectName(QStringLiteral("kombiSortAtEnd"));
   Twips::setzen(kombiSortAtEnd, 1335, 285, 1620, 315);

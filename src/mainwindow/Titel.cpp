@@ -93,7 +93,8 @@ Titel::Titel() {
   bezInfoDo->setObjectName(QStringLiteral("bezInfoDo"));
   bezInfoDo->setFont(Fonts::schrift(QStringLiteral("MS Sans Serif"), 8.25));
   bezInfoDo->setCaption(QStringLiteral("Stelle Programmumgebung zusammen..."));
-  Twips::setzen(bezInfoDo, 1560, 3120, 3975, 255);
+  // Clear of the emblem's corner.
+  Twips::setzen(bezInfoDo, 1680, 3120, 3855, 255);
 }
 
 void Titel::Form_Load() {

@@ -6,14 +6,12 @@
 #include "platform/dienste/FontObject.h"
 #include "platform/kit/Twips.h"
 #include "platform/vb/Codec.h"
+#include "support/Textplatz.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QCoreApplication>
-#include <QFontMetricsF>
-#include <QImage>
 #include <QLineEdit>
 #include <QStyle>
-#include <cmath>
 
 class LayoutTest : public KartulonTest {
  protected:
@@ -265,27 +263,8 @@ TEST_F(LayoutTest, ALongStatusTextDoesNotWidenTheWindow) {
   groesse(12000, 8010);
 }
 
-namespace {
-
-// The width a text takes in a font on a screen of that many dots per inch, in pixels of a 96 dpi screen.
-double breiteBei(const QFont& font, const QString& text, int dpi) {
-  QImage flaeche(1, 1, QImage::Format_ARGB32);
-  flaeche.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
-  flaeche.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
-  const QFontMetricsF fm(font, &flaeche);
-  double breite = 0;
-  for (const QString& zeile : text.split(u'\n')) breite = std::max(breite, fm.horizontalAdvance(zeile));
-  return breite * 96.0 / dpi;
-}
-double hoeheBei(const QFont& font, const QString& text, int dpi) {
-  QImage flaeche(1, 1, QImage::Format_ARGB32);
-  flaeche.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
-  flaeche.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
-  const QFontMetricsF fm(font, &flaeche);
-  return (fm.height() + static_cast<double>(text.count(u'\n')) * fm.lineSpacing()) * 96.0 / dpi;
-}
-
-}  // namespace
+using textplatz::breiteBei;
+using textplatz::hoeheBei;
 
 // At the design size every label shows its whole text (the longest the window shows there) in the
 // shipped fonts, at 96 and at 144 dots per inch, and every box lies inside its frame, clear of the border.

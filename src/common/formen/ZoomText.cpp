@@ -156,9 +156,11 @@ void ZoomText::Form_Resize() {
     }
     vb::setWidth(Text, W - 3 * vb::Left(Text) - ok);
   }
-  if (3 * vb::Height(befOk) < H) vb::setHeight(Text, H - 2 * vb::Top(Text) - kStatusHoehe);
+  // The status bar is as high as its font needs.
+  const int status = StatusBar->HoeheFuerSchrift(kStatusHoehe);
+  if (3 * vb::Height(befOk) < H) vb::setHeight(Text, H - 2 * vb::Top(Text) - status);
   // The status bar keeps to the bottom edge.
-  Twips::setzen(StatusBar, 0, H - kStatusHoehe, W, kStatusHoehe);
+  Twips::setzen(StatusBar, 0, H - status, W, status);
 }
 
 void ZoomText::Form_QueryUnload(int& cancel, int mode) {

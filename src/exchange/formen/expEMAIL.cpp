@@ -78,6 +78,7 @@ expEMAIL::expEMAIL() {
   Liste = new vb::ListBox(Rahmen1);
   Liste->setObjectName(u"Liste"_s);
   Liste->setMitMarken(true);
+  Liste->setHorizontalScrollen(true);  // an address line is wider than the list
   platz(Liste, 120, 720, 8520, 2040);
 
   Rahmen2 = new vb::Frame(flaeche_);
@@ -89,6 +90,7 @@ expEMAIL::expEMAIL() {
   ListeFelder = new vb::ListBox(Rahmen2);
   ListeFelder->setObjectName(u"ListeFelder"_s);
   ListeFelder->setSorted(true);
+  ListeFelder->setHorizontalScrollen(true);  // the longest captions are wider than the list
   platz(ListeFelder, 120, 540, 1815, 3300);
   const char16_t* tipps[] = {u"Feld ins in den Text kopieren", u"Feld ins Subjekt / Betreff kopieren"};
   for (int i = 1; i >= 0; --i) {

@@ -61,7 +61,8 @@ expWord::expWord() {
 
   QWidget* flaeche = vb::MenueLeisteUndFlaeche(this, Menue);
 
-  bezVorlagen = beschriftung(flaeche, u"bezVorlagen"_s, u"Vorlagen in ..."_s, 120, 120, 4935, 255);
+  // Over the buttons too: the folder's path is long.
+  bezVorlagen = beschriftung(flaeche, u"bezVorlagen"_s, u"Vorlagen in ..."_s, 120, 120, 6480, 255);
   Datei = new vb::FileListBox(flaeche);
   Datei->setObjectName(u"Datei"_s);
   Twips::setzen(Datei, 120, 405, 4935, 2175);
@@ -249,6 +250,10 @@ void expWord::mnuVorlageKopieren_Click() {
     // The old target is replaced only once the copy is whole.
     VorlageKopieren(quelle, ziel);
     Datei->Refresh();
+    // The copy stays highlighted, so that the next command works on it without a new choice.
+    const QString kopie = vorschlag + suffix;
+    for (int i = 0; i < Datei->ListCount(); ++i)
+      if (Datei->List(i).compare(kopie, Qt::CaseInsensitive) == 0) Datei->setListIndex(i);
     return;
   }
 }

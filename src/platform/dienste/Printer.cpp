@@ -74,7 +74,7 @@ void PrinterObject::resetToDefaults() {
   scaleMode_ = vbTwips;
   scaleLeft_ = scaleTop_ = 0;
   unitX_ = unitY_ = 1;
-  posX_ = posY_ = 0;
+  posX_ = posY_ = tabAnfang_ = 0;
   font_ = PrinterFontSpec();
   const QString name = backend_->fontName(font_.name);
   if (!name.isEmpty()) font_.name = name;
@@ -138,7 +138,10 @@ double PrinterObject::toTwipsX(double x) const { return (x - scaleLeft_) / unitX
 double PrinterObject::toTwipsY(double y) const { return (y - scaleTop_) / unitY_; }
 double PrinterObject::CurrentX() const { return scaleLeft_ + posX_ * unitX_; }
 double PrinterObject::CurrentY() const { return scaleTop_ + posY_ * unitY_; }
-void PrinterObject::setCurrentX(double x) { posX_ = toTwipsX(x); }
+void PrinterObject::setCurrentX(double x) {
+  posX_ = toTwipsX(x);
+  tabAnfang_ = posX_;
+}
 void PrinterObject::setCurrentY(double y) { posY_ = toTwipsY(y); }
 
 PrintPoint PrinterObject::point(double twipsX, double twipsY) const {
@@ -158,9 +161,25 @@ bool PrinterObject::setFontSize(double points) {
   return true;
 }
 
+double PrinterObject::naechsterTab(double x, double anfang) const {
+  const double luecke = backend_->textWidthTwips(font_, QStringLiteral(" "));
+  double stopp = anfang + (std::floor((x - anfang) / kTabAbstand) + 1) * kTabAbstand;
+  while (stopp - x < luecke) stopp += kTabAbstand;
+  return stopp;
+}
+
+double PrinterObject::nachText(const QString& zeile, double x, double anfang) const {
+  const QStringList stuecke = zeile.split(u'\t');
+  for (qsizetype i = 0; i < stuecke.size(); ++i) {
+    if (i > 0) x = naechsterTab(x, anfang);
+    if (!stuecke.at(i).isEmpty()) x += backend_->textWidthTwips(font_, stuecke.at(i));
+  }
+  return x;
+}
+
 double PrinterObject::TextWidth(const QString& text) const {
   double breite = 0;
-  for (const QString& z : zeilen(text)) breite = std::max(breite, backend_->textWidthTwips(font_, z));
+  for (const QString& z : zeilen(text)) breite = std::max(breite, nachText(z, 0, 0));
   return breite * unitX_;
 }
 
@@ -182,7 +201,7 @@ bool PrinterObject::Print(const QString& text, bool lineEnd) {
   const QStringList teile = zeilen(text);
   for (qsizetype i = 0; i < teile.size(); ++i) {
     if (i > 0) {
-      posX_ = 0;
+      posX_ = tabAnfang_ = 0;
       posY_ += zeile;
     }
     const QString& t = teile.at(i);
@@ -193,11 +212,18 @@ bool PrinterObject::Print(const QString& text, bool lineEnd) {
       ++page_;
       posY_ = 0;
     }
-    if (!backend_->text(point(posX_, posY_), font_, foreColor_, t)) return fail(FehlerDrucker);
-    posX_ += backend_->textWidthTwips(font_, t);
+    // The tabs are laid out here, so that every back end puts the text after a TAB at the same stop.
+    const QStringList stuecke = t.split(u'\t');
+    for (qsizetype j = 0; j < stuecke.size(); ++j) {
+      if (j > 0) posX_ = naechsterTab(posX_, tabAnfang_);
+      const QString& stueck = stuecke.at(j);
+      if (stueck.isEmpty()) continue;
+      if (!backend_->text(point(posX_, posY_), font_, foreColor_, stueck)) return fail(FehlerDrucker);
+      posX_ += backend_->textWidthTwips(font_, stueck);
+    }
   }
   if (lineEnd) {
-    posX_ = 0;
+    posX_ = tabAnfang_ = 0;
     posY_ += zeile;
   }
   return true;
@@ -223,14 +249,14 @@ bool PrinterObject::PaintPicture(const QImage& picture, double x, double y, doub
 
 bool PrinterObject::NewPage() {
   if (!ensureJob()) return false;
-  posX_ = posY_ = 0;
+  posX_ = posY_ = tabAnfang_ = 0;
   if (!backend_->newPage(orientation_)) return fail(FehlerDrucker);
   ++page_;
   return true;
 }
 
 bool PrinterObject::EndDoc() {
-  posX_ = posY_ = 0;
+  posX_ = posY_ = tabAnfang_ = 0;
   if (!inJob_) return true;
   inJob_ = false;
   page_ = 1;
@@ -242,7 +268,7 @@ void PrinterObject::KillDoc() {
   if (inJob_) backend_->killDoc();
   inJob_ = false;
   page_ = 1;
-  posX_ = posY_ = 0;
+  posX_ = posY_ = tabAnfang_ = 0;
 }
 
 bool PrinterObject::setOrientation(int orientation) {

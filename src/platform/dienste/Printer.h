@@ -137,7 +137,12 @@ class PrinterObject {
   double TextWidth(const QString& text) const;
   double TextHeight(const QString& text) const;
 
-  // Prints the text at the current position; the position moves on by the text's width. A line break
+  // The distance of the tab stops in twips (0.83 inch, about 2.1 cm), counted from the line's left edge:
+  // the x last set, or the left edge of the coordinate space after a line break.
+  static constexpr double kTabAbstand = 1200;
+
+  // Prints the text at the current position; the position moves on by the text's width. A TAB moves it
+  // to the next tab stop that lies at least a blank's width further on. A line break
   // inside the text (CR LF, CR or LF), and the line end when asked for, move the position to the left
   // edge of the coordinate space, one line height lower. A text whose line would reach below the
   // printable area starts a new page first, unless that rule is off (setSeitenwechsel). The first output
@@ -185,6 +190,9 @@ class PrinterObject {
   bool fail(int nummer);
   bool ensureJob();
   PrintPoint point(double twipsX, double twipsY) const;
+  // The x in twips after a line's text, printed from x with tab stops counted from anfang.
+  double nachText(const QString& zeile, double x, double anfang) const;
+  double naechsterTab(double x, double anfang) const;
   double toTwipsX(double x) const;
   double toTwipsY(double y) const;
   void resetToDefaults();
@@ -195,6 +203,7 @@ class PrinterObject {
   double scaleLeft_ = 0, scaleTop_ = 0;
   double unitX_ = 1, unitY_ = 1;  // scale units per twip
   double posX_ = 0, posY_ = 0;    // twips from the printable corner
+  double tabAnfang_ = 0;          // twips: where the tab stops of the current line are counted from
   PrinterFontSpec font_;
   long foreColor_ = 0;
   int orientation_ = vbPRORPortrait;

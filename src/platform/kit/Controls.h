@@ -257,6 +257,12 @@ class ListBox : public QListView {
   // Items flow down and on into this many visible columns, with a horizontal scroll bar (0: one column).
   void setColumns(int n);
   int Columns() const { return columns_; }
+  // Lines wider than the list: on, a horizontal scroll bar reaches their ends; off (the runtime's list
+  // box), they are cut at the right edge.
+  void setHorizontalScrollen(bool an);
+  bool HorizontalScrollen() const { return horizontalScrollen_; }
+  // The pixels that the widest line takes as the list draws it, its columns at the tab stops included.
+  int breitesteZeile() const;
 
   std::function<void()> Click, DblClick, GotFocus, LostFocus;
   std::function<void(int&keyCode, int shift)> KeyDown, KeyUp;
@@ -288,6 +294,8 @@ class ListBox : public QListView {
   QList<int> tabStops_;
   int columns_ = 0;
   bool fokusDrin_ = false;  // the focused control of its window
+  bool horizontalScrollen_ = false;
+  mutable int breitesteZeile_ = -1;  // -1: to be measured again
 };
 
 // ---------------------------------------------------------------------------------------------------
@@ -374,6 +382,8 @@ class StatusBar : public QStatusBar {
   void setPanelText(const QString& key, const QString& text);
   void setPanelToolTip(const QString& key, const QString& tip);
   void Refresh();
+  // The height in twips that shows the panels whole in the bar's font, and at least `mindestens`.
+  int HoeheFuerSchrift(int mindestens) const;
 
  private:
   std::map<QString, QLabel*> panels_;

@@ -58,6 +58,10 @@ void StatusBar::setPanelToolTip(const QString& key, const QString& tip) {
   if (QLabel* l = Panel(key)) l->setToolTip(tip);
 }
 void StatusBar::Refresh() { repaint(); }
+int StatusBar::HoeheFuerSchrift(int mindestens) const {
+  // A pixel more than Qt asks for: on a finer screen the same font is hinted a little taller.
+  return std::max(mindestens, Twips::ausPixel(sizeHint().height() + 1));
+}
 
 Toolbar::Toolbar(QWidget* parent) : QToolBar(parent) {
   setMovable(false);

@@ -13,10 +13,25 @@ namespace vb {
 using steuerelemente::tastenVorlauf;
 
 namespace {
+// Where the column after part i of a TAB-separated line starts, for a part that started at x (pixels
+// from the item's left edge): the tab stops in dialog units, a quarter of the average character width.
+int naechsteSpalte(int x, qsizetype i, const QList<int>& stops, const QFontMetrics& fm) {
+  const double einheit = fm.averageCharWidth() / 4.0;
+  if (i < stops.size()) return 2 + static_cast<int>(stops[i] * einheit);
+  if (!stops.isEmpty())
+    return x + static_cast<int>((stops.size() > 1 ? stops.last() - stops[stops.size() - 2] : stops.last()) * einheit);
+  return x + fm.averageCharWidth() * 8;
+}
+
 // Draws the TAB-separated parts of an item in columns at the list's tab stops.
 class TabDelegate : public QStyledItemDelegate {
  public:
   TabDelegate(ListBox* list) : QStyledItemDelegate(list), list_(list) {}
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize s = QStyledItemDelegate::sizeHint(option, index);
+    if (list_->HorizontalScrollen()) s.setWidth(std::max(s.width(), list_->breitesteZeile()));
+    return s;
+  }
   void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     const QString text = index.data().toString();
     if (!text.contains(u'\t')) {
@@ -30,20 +45,12 @@ class TabDelegate : public QStyledItemDelegate {
     p->save();
     p->setPen(opt.palette.color(opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
     const QStringList teile = text.split(u'\t');
-    // Dialog units: a quarter of the average character width.
-    const double einheit = opt.fontMetrics.averageCharWidth() / 4.0;
     const QList<int>& stops = list_->tabStops();
-    int x = opt.rect.left() + 2;
+    const int links = opt.rect.left();
+    int x = 2;
     for (qsizetype i = 0; i < teile.size(); ++i) {
-      int next;
-      if (i < stops.size())
-        next = opt.rect.left() + 2 + static_cast<int>(stops[i] * einheit);
-      else if (!stops.isEmpty())
-        next =
-            x + static_cast<int>((stops.size() > 1 ? stops.last() - stops[stops.size() - 2] : stops.last()) * einheit);
-      else
-        next = x + opt.fontMetrics.averageCharWidth() * 8;
-      const QRect r(x, opt.rect.top(), std::max(0, next - x - 2), opt.rect.height());
+      const int next = naechsteSpalte(x, i, stops, opt.fontMetrics);
+      const QRect r(links + x, opt.rect.top(), std::max(0, next - x - 2), opt.rect.height());
       p->drawText(r, Qt::AlignLeft | Qt::AlignVCenter, opt.fontMetrics.elidedText(teile[i], Qt::ElideNone, r.width()));
       x = std::max(next, x);
     }
@@ -86,6 +93,39 @@ void ListBox::modellVerbinden() {
     listIndex_ = -1;
     showIndex(-1);
   });
+  // Lines that change may change the widest one.
+  const auto neuMessen = [this] { breitesteZeile_ = -1; };
+  connect(model_, &QAbstractItemModel::modelReset, this, neuMessen);
+  connect(model_, &QAbstractItemModel::layoutChanged, this, neuMessen);
+  connect(model_, &QAbstractItemModel::rowsInserted, this, neuMessen);
+  connect(model_, &QAbstractItemModel::rowsRemoved, this, neuMessen);
+  connect(model_, &QAbstractItemModel::dataChanged, this, neuMessen);
+}
+
+void ListBox::setHorizontalScrollen(bool an) {
+  horizontalScrollen_ = an;
+  breitesteZeile_ = -1;
+  if (columns_ <= 0) setHorizontalScrollBarPolicy(an ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  scheduleDelayedItemsLayout();
+}
+
+int ListBox::breitesteZeile() const {
+  if (breitesteZeile_ >= 0) return breitesteZeile_;
+  const QFontMetrics fm(font());
+  int breite = 0;
+  for (const QString& zeile : model_->items()) {
+    // Only the last part that shows anything can reach further than the others.
+    qsizetype ende = zeile.size();
+    while (ende > 0 && zeile.at(ende - 1) == u'\t') --ende;
+    if (ende == 0) continue;
+    const qsizetype anfang = zeile.lastIndexOf(u'\t', ende - 1) + 1;
+    const qsizetype teil = QStringView(zeile).left(anfang).count(u'\t');
+    int x = 2;
+    for (qsizetype i = 0; i < teil; ++i) x = std::max(naechsteSpalte(x, i, tabStops_, fm), x);
+    breite = std::max(breite, x + fm.horizontalAdvance(zeile.mid(anfang, ende - anfang)) + 4);
+  }
+  breitesteZeile_ = breite;
+  return breite;
 }
 
 void ListBox::setBestand(ListModel* model) {
@@ -280,6 +320,7 @@ void ListBox::setTopIndex(int i) {
 }
 void ListBox::setTabStops(const QList<int>& dialogUnits) {
   tabStops_ = dialogUnits;
+  breitesteZeile_ = -1;
   viewport()->update();
 }
 
@@ -296,7 +337,7 @@ void ListBox::setColumns(int n) {
     setWrapping(false);
     setGridSize({});
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(horizontalScrollen_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
   }
   updateColumns();
 }

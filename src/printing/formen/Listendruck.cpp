@@ -74,6 +74,8 @@ Listendruck::Listendruck() {
   Liste->setMultiSelect(1);
   // The main window's columns, in quarters of the average character width.
   Liste->setTabStops({80, 240, 340, 500, 600, 700, 800, 900, 1000, 1100});
+  // Street and town lie beyond the right edge: the list scrolls sideways to them.
+  Liste->setHorizontalScrollen(true);
   Twips::setzen(Liste, 120, 270, 6975, 2985);
 
   RahmenAuswahl = rahmen(auswahl, "RahmenAuswahl", u"Auswahl-Optionen"_s, 120, 3600, 7215, 1575);

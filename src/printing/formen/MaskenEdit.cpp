@@ -129,8 +129,9 @@ void MaskenEdit::Form_Resize() {
     vb::setHeight(Text1, h);
   }
   if (breite > 4000) vb::setWidth(Text1, breite - vb::Left(Text1) - vb::Left(ListeFelder));
-  // The status bar keeps to the bottom edge.
-  Twips::setzen(StatusBar, 0, hoehe - kStatusHoehe, breite, kStatusHoehe);
+  // The status bar keeps to the bottom edge, as high as its font needs.
+  const int status = StatusBar->HoeheFuerSchrift(kStatusHoehe);
+  Twips::setzen(StatusBar, 0, hoehe - status, breite, status);
 }
 
 void MaskenEdit::Form_KeyPress(int& keyAscii) {

@@ -86,7 +86,9 @@ Umschlag::Umschlag() {
   bezSaveInfo->setObjectName(u"bezSaveInfo"_s);
   bezSaveInfo->setCaption(u" Im Menü Einstellungen können Sie Ihre Eingaben sichern"_s);
   bezSaveInfo->setVisible(false);
-  Twips::setzen(bezSaveInfo, 120, 1635, 4455, 255);
+  // Two lines under the sender, clear of the mask list and the address.
+  bezSaveInfo->setWordWrap(true);
+  Twips::setzen(bezSaveInfo, 120, 1635, 3015, 450);
 
   Image1 = new vb::Image(flaeche);
   Image1->setObjectName(u"Image1"_s);

@@ -46,6 +46,11 @@ class ExpWordTest : public KartulonTest {
     QApplication::setActiveWindow(&w);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
   }
+  // The highlighted template, "" for none.
+  QString markiert() {
+    const int i = d().Datei->ListIndex();
+    return i < 0 ? QString() : d().Datei->List(i);
+  }
   QStringList vorlagen() {
     QStringList l;
     for (int i = 0; i < d().Datei->ListCount(); ++i) l << d().Datei->List(i);
@@ -315,6 +320,24 @@ TEST_F(ExpWordTest, CopyingATemplate) {
     EXPECT_EQ(dateiLesen(vorlage), brief);
   }
   EXPECT_EQ(dateiLesen(ordner + u"/_Neu.Doc"_s), "andere Vorlage");
+}
+
+// The copy is highlighted once the list is read again: a second copy starts from it without a new choice.
+TEST_F(ExpWordTest, CopyingTwiceInARowCopiesTheCopy) {
+  d().Datei->setListIndex(0);
+  ASSERT_EQ(markiert(), u"_Brief.doc"_s);
+  dialoge().answerText(u"_Erste"_s);
+  dialoge().answerText(u"_Zweite"_s);
+  d().mnuVorlageKopieren_Click();
+  EXPECT_EQ(markiert(), u"_Erste.Doc"_s);
+  d().mnuVorlageKopieren_Click();
+  EXPECT_EQ(dialoge().pending(), 0);
+  ASSERT_EQ(dialoge().requests().size(), 2);
+  EXPECT_EQ(dialoge().requests()[1].kind, u"inputbox"_s);
+  EXPECT_EQ(dialoge().requests()[1].standard, u"_Erste"_s);  // the copy's own name is proposed
+  EXPECT_EQ(dateiLesen(ordner + u"/_Zweite.Doc"_s), brief);
+  EXPECT_EQ(markiert(), u"_Zweite.Doc"_s);
+  EXPECT_EQ(vorlagen(), (QStringList{u"_Brief.doc"_s, u"_Erste.Doc"_s, u"_Rechnung.doc"_s, u"_Zweite.Doc"_s}));
 }
 
 TEST_F(ExpWordTest, TemplateCommandsWithoutAHighlightedTemplate) {

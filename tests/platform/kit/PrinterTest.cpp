@@ -107,6 +107,32 @@ TEST_F(PrinterTest, PrintMovesThePositionAndBreaksLines) {
   }
 }
 
+// A TAB goes to the next stop of a 1200-twip grid counted from where the line began (the x last set,
+// the left edge after a line break), at least a blank's width on; the text after it is printed there.
+TEST_F(PrinterTest, TabsGoToTheNextStopOfTheLine) {
+  auto& p = Printer();
+  p.setFontSize(10);  // 120 twips a character
+  p.setCurrentX(500);
+  ASSERT_TRUE(p.Print(QStringLiteral("ab\tc\t\td"), false));
+  p.setCurrentX(0);
+  ASSERT_TRUE(p.Print(QStringLiteral("abcdefghi\tx"), false));              // 1080: a blank's width to the stop
+  ASSERT_TRUE(p.Print(QStringLiteral("\r\nabcdefghij\ty\r\n\tz"), false));  // on the stop: the next one
+  p.setFontSize(11);
+  p.setCurrentX(0);
+  ASSERT_TRUE(p.Print(QStringLiteral("abcdefghi\tw")));  // 1188: too close, the next stop
+  const QList<Op> t = drucker().texts();
+  const std::pair<const char*, double> erwartet[] = {{"ab", 500},      {"c", 1700},       {"d", 4100}, {"abcdefghi", 0},
+                                                     {"x", 1200},      {"abcdefghij", 0}, {"y", 2400}, {"z", 1200},
+                                                     {"abcdefghi", 0}, {"w", 2400}};
+  ASSERT_EQ(t.size(), std::size(erwartet));
+  for (qsizetype i = 0; i < t.size(); ++i) {
+    EXPECT_EQ(t[i].text, QString::fromLatin1(erwartet[i].first)) << i;
+    EXPECT_DOUBLE_EQ(t[i].at.twipsX, erwartet[i].second) << i;
+  }
+  p.setFontSize(10);
+  EXPECT_DOUBLE_EQ(p.TextWidth(QStringLiteral("ab\tc")), 1320);  // measured from a line's start
+}
+
 TEST_F(PrinterTest, LineEndGoesToTheLeftEdgeOfTheCoordinateSpace) {
   auto& p = Printer();
   p.setScaleMode(vb::vbCentimeters);

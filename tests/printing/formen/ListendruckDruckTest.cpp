@@ -14,7 +14,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -553,6 +555,52 @@ TEST_F(ListendruckDruckTest, ThePersonSheetPrintsTheCurrentAddressAloneThroughIt
     EXPECT_EQ(texte(j[0]), QStringList{QString::fromLatin1(f.text)});
     EXPECT_EQ(j[0].fuesse, 1);
   }
+}
+
+// The shipped person sheet sets its values in one column: after every label a TAB, and every value starts
+// at the same x, clear of the widest label.
+TEST_F(ListendruckDruckTest, TheShippedPersonSheetPutsEveryValueInOneColumn) {
+  for (const char* datei : {"Personenbogen.Msk", "Masken.Ini"})
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KARTULON_DATA_DIR "/") + QString::fromLatin1(datei),
+                            MaskenOrdner + u'/' + QString::fromLatin1(datei)));
+  Main::get().Bestand->setItems({zeileAus({{1, u"Adler"_s},
+                                           {2, u"Anna"_s},
+                                           {7, u"02382 4711"_s},
+                                           {8, u"02382 4712"_s},
+                                           {12, u"0171 123456"_s},
+                                           {14, u"anna@example.org"_s},
+                                           {17, u"1234567"_s},
+                                           {18, u"40050150"_s},
+                                           {19, u"Sparkasse Münsterland Ost"_s},
+                                           {20, u"01.02.1970"_s},
+                                           {22, u"www.example.org"_s}})});
+  Main::get().Liste->setListIndex(0);
+  vb::Forms::setModalInterceptor([](vb::FormBase& form) {
+    if (auto* o = dynamic_cast<PrinterSet*>(&form)) o->BefOk_Click();
+    if (auto* l = dynamic_cast<Listendruck*>(&form)) l->ZeitAutoPersBogen_Timer();
+  });
+  Main::get().Menue->item(u"mnuPrnPersBogen"_s)->action()->trigger();
+  const QList<Job> j = jobs();
+  ASSERT_EQ(j.size(), 1);
+  // The lines as the printer got them: the x of each piece, by line.
+  QMap<double, QList<Op>> zeilen;
+  for (const Op& o : j[0].texte) zeilen[o.at.twipsY].append(o);
+  const QStringList werte = {u"02382 "_s,     u"0171 "_s,      u"anna@example.org"_s, u"www.example.org"_s,
+                             u"01.02.1970"_s, u"Sparkasse "_s, u"40050150"_s,         u"1234567"_s};
+  QList<double> xWerte;
+  double links = -1, breitestes = 0;
+  for (const QList<Op>& z : zeilen) {
+    if (z.size() < 2 || !werte.contains(z[1].text)) continue;
+    SCOPED_TRACE(z[0].text.toStdString());
+    EXPECT_TRUE(z[0].text.endsWith(u':'));
+    if (links < 0) links = z[0].at.twipsX;
+    EXPECT_DOUBLE_EQ(z[0].at.twipsX, links);  // the labels start at the margin
+    breitestes = std::max(breitestes, vb::RecordingPrinter::charWidth(z[0].font.size) * z[0].text.size());
+    xWerte << z[1].at.twipsX;
+  }
+  ASSERT_EQ(xWerte.size(), werte.size());
+  for (double x : xWerte) EXPECT_DOUBLE_EQ(x, xWerte[0]);
+  EXPECT_GE(xWerte[0] - links - breitestes, vb::RecordingPrinter::charWidth(11));  // at least a blank's gap
 }
 
 TEST_F(ListendruckDruckTest, ThePersonSheetOfAnEmptyTableIsRefusedAndTheDialogStays) {

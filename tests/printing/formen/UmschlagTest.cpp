@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -314,6 +315,28 @@ TEST_F(UmschlagTest, PrintingLogsInTheFilesEncodingThenPrintsAndCloses) {
                             u"\r\nAbsender  Jörg\r\nUser      "_s + user + u"\r\n"_s;
     EXPECT_EQ(dateiLesen(log), f.alt + Codec::kodieren(eintrag, f.kodierung));
   }
+}
+
+// The shipped envelope mask prints a German address block: its lines follow one another without a gap.
+TEST_F(UmschlagTest, TheShippedMaskPrintsTheAddressBlockWithoutABlankLine) {
+  QFile::remove(MaskenOrdner + u"/Umschlag.msk"_s);
+  ASSERT_TRUE(QFile::copy(QStringLiteral(KARTULON_DATA_DIR "/Umschlag.Msk"), MaskenOrdner + u"/Umschlag.Msk"_s));
+  Main::get().Bestand->setItems({zeileAus(
+      {{1, u"Adler"_s}, {2, u"Anna"_s}, {3, u"Lindenweg"_s}, {4, u"59227"_s}, {5, u"Ahlen"_s}, {21, u"Frau"_s}})});
+  Main::get().Liste->setListIndex(0);
+  Umschlag& d = neu();
+  d.TxtAbsender->setText(QString());
+  d.PulDrucken_Click();
+  ASSERT_EQ(drucker().jobsEnded(), 1);
+  QList<double> zeilen;
+  double hoehe = 0;
+  for (const Op& o : drucker().texts()) {
+    if (!QStringList{u"Frau"_s, u"Anna "_s, u"Lindenweg"_s, u"59227 "_s}.contains(o.text)) continue;
+    zeilen << o.at.twipsY;
+    hoehe = vb::RecordingPrinter::lineHeight(o.font.size);
+  }
+  ASSERT_EQ(zeilen.size(), 4);
+  for (qsizetype i = 1; i < zeilen.size(); ++i) EXPECT_DOUBLE_EQ(zeilen[i] - zeilen[i - 1], hoehe) << i;
 }
 
 TEST_F(UmschlagTest, CancellingThePrintOptionsPrintsAndLogsNothing) {
