@@ -112,7 +112,7 @@ void Main::pulEnde_Click() {
   // window open with its changes; Ja ends without saving, and the file stays as it was.
   if (!DatenSpeichern(true)) {
     TonAusgeben(u"#SystemExclamation");
-    const int antwort = MsgBox(SpeicherFehler + QStringLiteral("\r\n\r\nOhne Speichern beenden?"),
+    const int antwort = MsgBox(OffeneDatei.speicherFehler + QStringLiteral("\r\n\r\nOhne Speichern beenden?"),
                                vb::vbYesNo | vb::vbExclamation | vb::vbDefaultButton2, QStringLiteral("Kartulon"));
     if (antwort == vb::vbYes) PulAbbruch_Click();
     return;
