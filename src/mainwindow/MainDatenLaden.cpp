@@ -43,13 +43,13 @@ void Main::DatenLaden() {
   if (lesung.fehler != 0) {
     OffeneDatei.unvollstaendig = true;
     NurLesen = -1;
-    // A folder of that name is no address file: said in plain words, and nothing is opened.
+    // A folder of that name is no address file: said in plain words, and the window shows an empty,
+    // read-only table (as after the error's "go on").
     if (lesung.ordner) {
       MsgBox(QStringLiteral("Der Ordner »") + AktuelleDatei +
                  QStringLiteral("« ist keine Adressdatei. Er wird nicht geöffnet."),
              vb::vbOKOnly | vb::vbExclamation, QStringLiteral("Kartulon"));
-    }
-    if (lesung.ordner || FehlerMelden(lesung.fehler, QStringLiteral("Es ist ein Fehler aufgetreten.")) == 2) {
+    } else if (FehlerMelden(lesung.fehler, QStringLiteral("Es ist ein Fehler aufgetreten.")) == 2) {
       ReadOnlySet();
       setCaption(DateiBeschreibung + QStringLiteral(" - nur Leserechte"));
       return;
