@@ -1,23 +1,26 @@
-// Loading a full address file (32000 records from tools/adressen.py) into the main window's record table
-// with the first record shown, and saving it back (backup copy, header, every record, rename).
+// Loading a full address file (32000 records) into the record table and saving it back, by the same core
+// steps as the main window's load and save (reading, splitting, the per-file settings; the permission
+// check, backup copy, header, every record, the safe write, the encoding note and the reservation), without
+// a window. Judge them beside Boden_LesenUndTrennen and Boden_SchreibenUndSync.
 #include "BenchUmgebung.h"
 #include "common/Global.h"
+#include "common/GrossKlein.h"
 #include "common/Ini.h"
-#include "mainwindow/Main.h"
+#include "common/Pfade.h"
+#include "common/Reservierung.h"
+#include "store/Adressbestand.h"
 #include "store/Adressdatei.h"
+#include "store/DateiEinstellung.h"
+#include "store/OffeneAdressdatei.h"
 
 #include <benchmark/benchmark.h>
-#include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QTemporaryDir>
-#include <memory>
 
 namespace {
 
-// A program folder with the user set and a 32000-record file "kunden.dat"; "" when it cannot be written.
+// A program folder with the user set and the 32000-record file "kunden.dat", reserved by this user.
 struct Umgebung {
   QTemporaryDir ordner;
   QString datei;
@@ -25,69 +28,65 @@ struct Umgebung {
     BenchUmgebung();
     GlobaleZuruecksetzen();
     IniSchreiben(QString(), QStringLiteral("Allgemein"), QStringLiteral("User"), QStringLiteral("Maier"));
-    Main::get();  // its load sets the folders from the settings: set ours after it
     DatenOrdner = ordner.path();
-    MaskenOrdner = DatenOrdner;
     IniDatei = ordner.path() + QStringLiteral("/Kartulon.Ini");
     AktuelleDatei = ordner.path() + QStringLiteral("/kunden.dat");
     QFile f(AktuelleDatei);
     if (f.open(QIODevice::WriteOnly) && f.write(Adressdatei32000()) == Adressdatei32000().size()) datei = AktuelleDatei;
+    NetzReservierung(1, DateiTeil(AktuelleDatei, 3));
   }
+  ~Umgebung() { NetzReservierung(0, DateiTeil(AktuelleDatei, 3)); }
 };
 
 void DateiLaden32000(benchmark::State& state) {
   Umgebung u;
-  if (u.datei.isEmpty()) {
-    state.SkipWithError("the address file cannot be written");
-    return;
-  }
-  Main& m = Main::get();
+  if (u.datei.isEmpty()) return state.SkipWithError("the address file cannot be written");
+  Adressbestand bestand;
+  OffeneAdressdatei offen;
   for (auto _ : state) {
-    m.DatenLaden();
-    benchmark::DoNotOptimize(m.Feld(1).Text());
+    bestand.setItems({});
+    offen.zuruecksetzen();
+    const AdressdateiLesung lesung = OffeneAdressdatei::lesen(u.datei);
+    AdressdateiInhalt inhalt = offen.zerlegen(lesung.bytes, GrossKlein(DateiTeil(AktuelleDatei, 1)),
+                                              GespeicherteKodierung(DateiEinstellung(kZeichensatzSchluessel)));
+    bestand.setItems(std::move(inhalt.datensaetze));
   }
-  if (m.Liste->ListCount() != 32000 || m.Liste->ListIndex() != 0 || m.Feld(1).Text().isEmpty())
-    state.SkipWithError("the file did not load whole");
+  if (bestand.Anzahl() != 32000 || offen.unvollstaendig) state.SkipWithError("the file did not load whole");
   state.SetBytesProcessed(state.iterations() * QFileInfo(u.datei).size());
-  Main::Unload();
 }
-BENCHMARK(DateiLaden32000)->Unit(benchmark::kMillisecond);
+BENCHMARK(DateiLaden32000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void DateiSpeichern32000(benchmark::State& state) {
   Umgebung u;
-  if (u.datei.isEmpty()) {
-    state.SkipWithError("the address file cannot be written");
-    return;
-  }
-  Main& m = Main::get();
-  m.DatenLaden();
-  const QByteArray vorher = [&] {
-    QFile f(u.datei);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-  }();
+  if (u.datei.isEmpty()) return state.SkipWithError("the address file cannot be written");
+  OffeneAdressdatei offen;
+  const AdressdateiInhalt inhalt = offen.zerlegen(Adressdatei32000(), GrossKlein(DateiTeil(AktuelleDatei, 1)), {});
+  DateiBeschreibung = inhalt.beschreibung;
   for (auto _ : state) {
-    Geaendert = 1;
-    if (!m.DatenSpeichern()) state.SkipWithError("the save failed");
+    // What the window gathers for a save, and the reservation it renews after one.
+    Speicherauftrag auftrag;
+    auftrag.pfad = AktuelleDatei;
+    auftrag.name = AktuelleDatei;
+    auftrag.kopf = IniLesen(QString(), QString(), QStringLiteral("FirstDataLine"), QString());
+    if (auftrag.kopf.isEmpty()) auftrag.kopf = DateiBeschreibung;
+    auftrag.standardBeschreibung = GrossKlein(DateiTeil(AktuelleDatei, 1));
+    auftrag.zeilen = inhalt.datensaetze;
+    auftrag.iniDatei = IniDatei;
+    auftrag.abschnitt = DateiTeil(AktuelleDatei, 3);
+    if (!offen.speichern(auftrag).gespeichert) state.SkipWithError("the save failed");
+    ReservierungErneuern(DateiTeil(AktuelleDatei, 3));
   }
   QFile f(u.datei);
   f.open(QIODevice::ReadOnly);
-  if (f.readAll() != vorher) state.SkipWithError("the saved file differs from the loaded one");
-  state.SetBytesProcessed(state.iterations() * vorher.size());
-  Main::Unload();
+  if (f.readAll() != Adressdatei32000()) state.SkipWithError("the saved file differs from the loaded one");
+  state.SetBytesProcessed(state.iterations() * Adressdatei32000().size());
 }
-BENCHMARK(DateiSpeichern32000)->Unit(benchmark::kMillisecond);
+BENCHMARK(DateiSpeichern32000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The format alone: splitting the file's bytes into record lines, and building the bytes again.
 void AdressdateiZerlegenUndBauen(benchmark::State& state) {
-  Umgebung u;
-  if (u.datei.isEmpty()) {
-    state.SkipWithError("the address file cannot be written");
-    return;
-  }
-  QFile f(u.datei);
-  f.open(QIODevice::ReadOnly);
-  const QByteArray bytes = f.readAll();
+  BenchUmgebung();
+  const QByteArray& bytes = Adressdatei32000();
   for (auto _ : state) {
     const AdressdateiInhalt inhalt = AdressdateiZerlegen(bytes, QStringLiteral("Kunden"));
     benchmark::DoNotOptimize(AdressdateiBauen(KopfzeileBilden(inhalt.beschreibung, QString()), inhalt.datensaetze));

@@ -8,20 +8,29 @@
 
 #include "platform/vb/Codec.h"
 
+#ifdef KARTULON_BENCH_FENSTER
 #include <QApplication>
+#else
+#include <QGuiApplication>
+#endif
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 
 QString BenchUmgebung() {
   static QTemporaryDir ordner;
-  if (!QApplication::instance()) {
+  if (!QCoreApplication::instance()) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "kartulon_bench";
     static char* argv[] = {name, nullptr};
-    // Left to the end of the process: destroying it at exit would run after Qt's own clean-up.
+    // Left to the end of the process: destroying it at exit would run after Qt's own clean-up. The core's
+    // benchmarks link no widget library: a GUI application (fonts, images) is all they need.
+#ifdef KARTULON_BENCH_FENSTER
     new QApplication(argc, argv);
+#else
+    new QGuiApplication(argc, argv);
+#endif
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     Fonts::einrichten();
     qputenv("KARTULON_HOME", ordner.path().toLocal8Bit());

@@ -1,7 +1,7 @@
 // The record table's work on 32000 addresses in the core alone, without a window: load, a search sweep
-// that finds nothing, sort by surname, a mask filled for every record, save. The same work through the
-// main window is measured beside it (DateiLaden32000, BM_SucheOhneTreffer, BM_SortNachNachname,
-// DateiSpeichern32000).
+// that finds nothing, sort by surname, a mask filled for every record, save. The search and the sort
+// through the main window are measured in the window's benchmarks (BM_SucheOhneTreffer,
+// BM_SortNachNachname); the open file's whole load and save in AdressdateiBench.cpp.
 #include "BenchUmgebung.h"
 #include "platform/vb/SicheresSchreiben.h"
 #include "store/Adressbestand.h"

@@ -6,8 +6,8 @@
 #include "platform/kit/Form.h"
 #include "platform/kit/Menue.h"
 #include "platform/kit/StdDialog.h"
-#include "platform/vb/Codec.h"
 #include "store/Adressbestand.h"
+#include "store/OffeneAdressdatei.h"
 
 #include <QMainWindow>
 #include <optional>
@@ -22,6 +22,7 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
 
   // --- controls ----------------------------------------------------------------------------------
   Adressbestand* Bestand = nullptr;          // the record table, one record line per item, in file order
+  OffeneAdressdatei OffeneDatei;             // the file it was read from: encoding, completeness, save error
   vb::ListBox* Liste = nullptr;              // its view
   vb::ListBox* ListeSort = nullptr;          // hidden sorted buffer of the sort
   vb::ControlArray<vb::TextBox> Feld;        // the 24 field boxes
@@ -118,23 +119,15 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   // Writes the record table back when it has unsaved changes. Returns false when the file could not
   // be written: the old file stays as it was, Geaendert stays 1, and the caller must not quit or switch
   // files. Read-only mode and a table without changes count as success. A failure is shown once; with
-  // beimBeenden it is not shown but left in SpeicherFehler for the caller's one question, and a backup
-  // copy that cannot be made does not stop the save (the new file replaces the old one only when complete).
+  // beimBeenden it is not shown but left in OffeneDatei.speicherFehler for the caller's one question, and
+  // a backup copy that cannot be made does not stop the save (the new file replaces the old one only when complete).
   bool DatenSpeichern(bool beimBeenden = false);
-  // Why the last save failed, in German, naming the file; empty after a save that worked.
-  QString SpeicherFehler;
   // Decides read-only mode for the file just loaded, reserves it and enables or locks what changes it.
   void ReadOnlySet();
   // Releases the open file's reservation.
   void Daten_Schließen();
   void ZeitReservierung_Timer();
   vb::Timer* ZeitReservierung = nullptr;  // renews the open file's reservation while it is held
-  // The last load did not read the whole file (unreadable, or more records than the table holds):
-  // the file is worked on read-only until the next load, so that a save cannot cut it short.
-  bool DateiUnvollstaendig = false;
-  // How the open file was written, so that a save writes it back the same way.
-  Codec::Kodierung DateiKodierung = Codec::Kodierung::Windows1252;
-  bool DateiMitBom = false;
 
   // --- file commands, description and merging (store) -----------------------------------------------
   void PulÖffnen_Click();

@@ -11,6 +11,7 @@
 #include "mainwindow/MainFelder.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/vb/Codec.h"
+#include "platform/vb/IniDatei.h"
 #include "platform/vb/Paths.h"
 #include "platform/vb/Programm.h"
 #include "platform/vb/Vb.h"
@@ -20,6 +21,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <optional>
 
 namespace {
 
@@ -93,6 +95,8 @@ void Main::PulAnlegen_Click() {
 void Main::PulSichern_Click() { DatenSpeichern(); }
 
 void Main::PulAbbruch_Click() {
+  // The settings written on the way out go to disk once per file, not with a sync for each key.
+  const Profil::Stapel stapel;
   Daten_Schließen();
   // Help pages are shown by the desktop's browser: there is no help window of this program to close.
   StatistikEnde();
@@ -108,11 +112,16 @@ void Main::pulEnde_Click() {
     mnuSort_Click(feld);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   }
+  // The settings written on the way out (list position, reservation, encoding note, options, the record's
+  // exchange file, statistics) are gathered and go to disk once per file when the close is done, instead
+  // of with a sync for each key.
+  std::optional<Profil::Stapel> stapel(std::in_place);
   // A failed save never traps the user: one question names the file and the reason. Nein keeps the
   // window open with its changes; Ja ends without saving, and the file stays as it was.
   if (!DatenSpeichern(true)) {
+    stapel.reset();  // on disk before the question waits for the user
     TonAusgeben(u"#SystemExclamation");
-    const int antwort = MsgBox(SpeicherFehler + QStringLiteral("\r\n\r\nOhne Speichern beenden?"),
+    const int antwort = MsgBox(OffeneDatei.speicherFehler + QStringLiteral("\r\n\r\nOhne Speichern beenden?"),
                                vb::vbYesNo | vb::vbExclamation | vb::vbDefaultButton2, QStringLiteral("Kartulon"));
     if (antwort == vb::vbYes) PulAbbruch_Click();
     return;

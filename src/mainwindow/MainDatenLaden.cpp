@@ -9,16 +9,14 @@
 #include "mainwindow/Main.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/vb/Clock.h"
-#include "platform/vb/Laufzeitfehler.h"
 #include "platform/vb/Paths.h"
 #include "platform/vb/Sanduhr.h"
 #include "platform/vb/Vb.h"
 #include "store/Adressdatei.h"
 #include "store/DateiEinstellung.h"
 #include "store/Datensatz.h"
+#include "store/OffeneAdressdatei.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <cmath>
 
@@ -28,56 +26,33 @@ QString positionsSchluessel() {
   return QStringLiteral("User_") + BenutzerName() + u'_' + DateiTeil(AktuelleDatei, 1) + QStringLiteral("_Pos");
 }
 
-int fehlerNummer(const QFileDevice& datei) {
-  const int n = vb::FehlerAusDatei(datei);
-  return n != 0 ? n : vb::ErrPfadDateiZugriff;
-}
-
 }  // namespace
 
 void Main::DatenLaden() {
   Sanduhr sanduhr;
   Geaendert = 0;
   Liste->Clear();
-  DateiUnvollstaendig = false;
-  DateiKodierung = Codec::Kodierung::Windows1252;
-  DateiMitBom = false;
+  OffeneDatei.zuruecksetzen();
   DateiBeschreibung.clear();
 
   // Any failure to read leaves the file as it is and works on it read-only: a file that exists is never
   // taken for missing and created over, and a part of it is never saved over the whole.
   // Abbrechen ends the load, but the window still shows the read-only state (locked fields, disabled
   // commands, caption), so that nobody types changes that could never be saved.
-  auto fehler = [this](int nummer) {
-    DateiUnvollstaendig = true;
+  const AdressdateiLesung lesung = OffeneAdressdatei::lesen(Paths::aufloesen(AktuelleDatei));
+  if (lesung.fehler != 0) {
+    OffeneDatei.unvollstaendig = true;
     NurLesen = -1;
-    if (FehlerMelden(nummer, QStringLiteral("Es ist ein Fehler aufgetreten.")) != 2) return false;
-    ReadOnlySet();
-    setCaption(DateiBeschreibung + QStringLiteral(" - nur Leserechte"));
-    return true;
-  };
-
-  const QString pfad = Paths::aufloesen(AktuelleDatei);
-  QByteArray bytes;
-  if (!QFileInfo::exists(pfad)) {
-    // A missing file is created with one empty record, which the load drops again.
-    QFile neu(pfad);
-    const QByteArray leer = QByteArray(23, '\t') + "\r\n";
-    if (!neu.open(QIODevice::WriteOnly | QIODevice::Append) || neu.write(leer) != leer.size() || !neu.flush()) {
-      if (fehler(fehlerNummer(neu))) return;
-    } else {
-      bytes = leer;
-    }
-  } else {
-    QFile datei(pfad);
-    if (QFileInfo(pfad).isDir() || !datei.open(QIODevice::ReadOnly)) {
-      if (fehler(fehlerNummer(datei))) return;
-    } else {
-      bytes = datei.readAll();
-      if (datei.error() != QFileDevice::NoError) {
-        bytes.clear();
-        if (fehler(fehlerNummer(datei))) return;
-      }
+    // A folder of that name is no address file: said in plain words, and the window shows an empty,
+    // read-only table (as after the error's "go on").
+    if (lesung.ordner) {
+      MsgBox(QStringLiteral("Der Ordner »") + AktuelleDatei +
+                 QStringLiteral("« ist keine Adressdatei. Er wird nicht geöffnet."),
+             vb::vbOKOnly | vb::vbExclamation, QStringLiteral("Kartulon"));
+    } else if (FehlerMelden(lesung.fehler, QStringLiteral("Es ist ein Fehler aufgetreten.")) == 2) {
+      ReadOnlySet();
+      setCaption(DateiBeschreibung + QStringLiteral(" - nur Leserechte"));
+      return;
     }
   }
 
@@ -97,14 +72,12 @@ void Main::DatenLaden() {
                             QStringLiteral("Anz. ") + QLocale(QLocale::German).toString(anzahl));
     StatusBar->Refresh();
   };
-  AdressdateiInhalt inhalt = AdressdateiZerlegen(bytes, GrossKlein(DateiTeil(AktuelleDatei, 1)), meldungen,
-                                                 GespeicherteKodierung(DateiEinstellung(kZeichensatzSchluessel)));
+  AdressdateiInhalt inhalt =
+      OffeneDatei.zerlegen(lesung.bytes, GrossKlein(DateiTeil(AktuelleDatei, 1)),
+                           GespeicherteKodierung(DateiEinstellung(kZeichensatzSchluessel)), meldungen);
   DateiBeschreibung = inhalt.beschreibung;
-  DateiKodierung = inhalt.kodierung;
-  DateiMitBom = inhalt.mitBom;
   Liste->setItems(inhalt.datensaetze);
   if (inhalt.abgeschnitten) {
-    DateiUnvollstaendig = true;
     TonAusgeben(u"#SystemHand");
     MsgBox(QStringLiteral("Eine Adressdatei ist auf maximal %1 Kartulon beschränkt.\r\rDie letzten Kartulon sind "
                           "nicht eingelesen worden!")
@@ -114,7 +87,6 @@ void Main::DatenLaden() {
 
   if (inhalt.keinText) {
     // One keystroke must not rewrite some other file as an address file: it opens read-only.
-    DateiUnvollstaendig = true;
     MsgBox(QStringLiteral("Die Datei »") + AktuelleDatei +
                QStringLiteral("« ist keine Adressdatei. Sie wird nur zum Lesen geöffnet."),
            vb::vbOKOnly | vb::vbExclamation, QStringLiteral("Kartulon"));

@@ -18,7 +18,7 @@ void Main::ReadOnlySet() {
   NurLesenPruefen();
   if (std::fabs(vb::Val(DateiEinstellung(QStringLiteral("ReadOnly")))) == 1) NurLesen = -1;
   // A file the load could not read whole is never written back (and so never reserved).
-  if (DateiUnvollstaendig) NurLesen = -1;
+  if (OffeneDatei.unvollstaendig) NurLesen = -1;
   // A file this user cannot replace (every save writes beside it and renames) is worked on read-only
   // from the start, so that no change is typed that could never be saved.
   if (NurLesen != -1) {

@@ -57,7 +57,8 @@ AdressdateiInhalt AdressdateiZerlegen(const QByteArray& bytes, const QString& st
       ersteZeile = false;
       inhalt.beschreibung = standardBeschreibung;
       if (zeile.startsWith(QLatin1String(".."))) {
-        if (!zeile.contains(u'\t')) inhalt.beschreibung = zeile.mid(2);
+        // A bare ".." names nothing: the file keeps the description of a file without a header.
+        if (!zeile.contains(u'\t') && zeile.size() > 2) inhalt.beschreibung = zeile.mid(2);
         zeile.clear();
       }
       if (meldungen.beschreibungGesetzt) meldungen.beschreibungGesetzt(inhalt.beschreibung);

@@ -30,10 +30,10 @@ struct AdressdateiMeldungen {
 };
 
 // Splits the bytes of an address file. standardBeschreibung is the proper-cased base name of the file,
-// the description when the file's first line is no ".." header (or a header that holds a TAB). Only the
-// first line can be the header. bekannt is the encoding the file had when it was last saved: a file
-// known as Windows-1252 stays so even when its bytes now happen to be valid UTF-8, and a file known as
-// UTF-8 stays so while it is valid UTF-8 (even when it holds no multi-byte sequence any more).
+// the description when the file's first line is no ".." header (or a bare ".." or a header that holds a
+// TAB). Only the first line can be the header. bekannt is the encoding the file had when it was last
+// saved: a file known as Windows-1252 stays so even when its bytes now happen to be valid UTF-8, and a
+// file known as UTF-8 stays so while it is valid UTF-8 (even when it holds no multi-byte sequence any more).
 AdressdateiInhalt AdressdateiZerlegen(const QByteArray& bytes, const QString& standardBeschreibung,
                                       const AdressdateiMeldungen& meldungen = {},
                                       std::optional<Codec::Kodierung> bekannt = std::nullopt);

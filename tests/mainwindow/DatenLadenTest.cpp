@@ -44,6 +44,17 @@ TEST_F(DatenLadenTest, AMissingFileIsCreatedAndLoadsEmpty) {
   EXPECT_EQ(NurLesen, 0);
 }
 
+// A header line of a bare ".." names nothing: the file is described by its base name, as without a header.
+TEST_F(DatenLadenTest, ABareHeaderLineGivesTheBaseNameAsDescriptionAndCaption) {
+  const QString a = zeileAus({{0, "..Firma"}, {1, "Meier"}, {23, "1"}});
+  adressdatei("..\r\n" + a.toLatin1() + "\r\n");
+  m().DatenLaden();
+  EXPECT_EQ(DateiBeschreibung, QStringLiteral("Kunden"));
+  EXPECT_EQ(m().Caption(), QStringLiteral("Kunden"));
+  EXPECT_EQ(m().Liste->items(), QStringList{a});
+  EXPECT_TRUE(dialoge().requests().isEmpty());
+}
+
 TEST_F(DatenLadenTest, AnEmptyFileGivesAnEmptyTableAndCaption) {
   m().Liste->setItems({zeileAus({{1, "alt"}})});
   m().Liste->setListIndex(0);
@@ -152,35 +163,52 @@ TEST_F(DatenLadenTest, MoreThan32000RecordsOpenReadOnlyWithTheMessage) {
 }
 
 TEST_F(DatenLadenTest, AFileThatCannotBeReadIsNeverCreatedOver) {
-  // An existing entry of that name that cannot be read as a file (here a folder), and a path that
-  // cannot be created (its parent is a file).
-  const QString ordner = AktuelleDatei;
-  QDir().mkpath(ordner);
-  dateiSchreiben(ordner + QStringLiteral("/inhalt.txt"), "bleibt");
-  const QString unterDatei = dateiSchreiben(tempPfad(QStringLiteral("datei.txt")), "x") + QStringLiteral("/kunden.dat");
-  for (const QString& pfad : {ordner, unterDatei}) {
-    SCOPED_TRACE(pfad.toStdString());
-    dialoge().clear();
-    AktuelleDatei = pfad;
-    m().Liste->setItems({zeileAus({{1, "vorher"}})});
-    dialoge().answer(vb::vbNo);  // go on after the error
-    m().DatenLaden();
-    ASSERT_FALSE(dialoge().requests().isEmpty());
-    EXPECT_TRUE(dialoge().requests().first().text.contains(QStringLiteral("Es ist ein Fehler aufgetreten.")));
-    EXPECT_EQ(m().Liste->ListCount(), 0);
-    EXPECT_EQ(NurLesen, -1);
-    EXPECT_TRUE(m().Caption().endsWith(QStringLiteral(" - nur Leserechte")));
-    Geaendert = 1;
-    EXPECT_TRUE(m().DatenSpeichern());  // read-only: nothing is written
-  }
-  EXPECT_TRUE(QFileInfo(ordner).isDir());
-  EXPECT_EQ(dateiLesen(ordner + QStringLiteral("/inhalt.txt")), QByteArray("bleibt"));
+  // A path that cannot be created (its parent is a file). A folder of the file's name has a message of
+  // its own (AFolderOfTheFilesNameIsNoAddressFileAndNothingOpens).
+  AktuelleDatei = dateiSchreiben(tempPfad(QStringLiteral("datei.txt")), "x") + QStringLiteral("/kunden.dat");
+  m().Liste->setItems({zeileAus({{1, "vorher"}})});
+  dialoge().answer(vb::vbNo);  // go on after the error
+  m().DatenLaden();
+  ASSERT_FALSE(dialoge().requests().isEmpty());
+  EXPECT_TRUE(dialoge().requests().first().text.contains(QStringLiteral("Es ist ein Fehler aufgetreten.")));
+  EXPECT_EQ(m().Liste->ListCount(), 0);
+  EXPECT_EQ(NurLesen, -1);
+  EXPECT_TRUE(m().Caption().endsWith(QStringLiteral(" - nur Leserechte")));
+  Geaendert = 1;
+  EXPECT_TRUE(m().DatenSpeichern());  // read-only: nothing is written
   EXPECT_EQ(dateiLesen(tempPfad(QStringLiteral("datei.txt"))), QByteArray("x"));
   EXPECT_TRUE(reservierung("User").isEmpty());
 }
 
+// A folder that carries the address file's name: the window says in plain words that it is a folder and
+// no address file, as for a file that is none, and opens nothing (read-only, an empty table).
+TEST_F(DatenLadenTest, AFolderOfTheFilesNameIsNoAddressFileAndNothingOpens) {
+  const QString ordner = AktuelleDatei;
+  QDir().mkpath(ordner);
+  dateiSchreiben(ordner + QStringLiteral("/inhalt.txt"), "bleibt");
+  m().Liste->setItems({zeileAus({{1, "vorher"}})});
+  m().DatenLaden();
+  ASSERT_EQ(dialoge().requests().size(), 1);
+  const auto& r = dialoge().requests().first();
+  EXPECT_EQ(r.text, QStringLiteral("Der Ordner »") + ordner +
+                        QStringLiteral("« ist keine Adressdatei. Er wird nicht geöffnet."));
+  EXPECT_EQ(r.title, QStringLiteral("Kartulon"));
+  EXPECT_EQ(r.style, vb::vbOKOnly | vb::vbExclamation);
+  EXPECT_EQ(m().Liste->ListCount(), 0);
+  EXPECT_EQ(NurLesen, -1);
+  EXPECT_TRUE(m().Feld(1).Locked());
+  EXPECT_EQ(m().Caption(), QStringLiteral(" - nur Leserechte"));
+  Geaendert = 1;
+  EXPECT_TRUE(m().DatenSpeichern());  // read-only: nothing is written
+  EXPECT_TRUE(QFileInfo(ordner).isDir());
+  EXPECT_EQ(QDir(ordner).entryList(QDir::Files), QStringList{QStringLiteral("inhalt.txt")});
+  EXPECT_EQ(dateiLesen(ordner + QStringLiteral("/inhalt.txt")), QByteArray("bleibt"));
+  EXPECT_TRUE(reservierung("User").isEmpty());
+}
+
 TEST_F(DatenLadenTest, CancelAfterAReadErrorStaysReadOnly) {
-  QDir().mkpath(AktuelleDatei);
+  // A file that cannot be created: its folder is a file.
+  AktuelleDatei = dateiSchreiben(tempPfad(QStringLiteral("datei.txt")), "x") + QStringLiteral("/kunden.dat");
   NurLesen = 0;
   dialoge().answer(vb::vbCancel);
   m().DatenLaden();
@@ -191,7 +219,7 @@ TEST_F(DatenLadenTest, CancelAfterAReadErrorStaysReadOnly) {
   EXPECT_TRUE(reservierung("User").isEmpty());
   Geaendert = 1;
   EXPECT_TRUE(m().DatenSpeichern());
-  EXPECT_TRUE(QFileInfo(AktuelleDatei).isDir());
+  EXPECT_FALSE(QFileInfo::exists(AktuelleDatei));
 }
 
 TEST_F(DatenLadenTest, TheReservationIsRenewedWhileTheFileIsHeld) {

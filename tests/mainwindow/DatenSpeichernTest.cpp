@@ -335,7 +335,7 @@ TEST_F(DatenSpeichernTest, AFileKeepsItsEncodingWhenItsTellingBytesGo) {
   ASSERT_EQ(dateiLesen(AktuelleDatei), "..A\r\n" + Codec::nach1252(gruen) + "\r\n");
   m().DatenLaden();
   EXPECT_EQ(m().Liste->items(), QStringList{gruen});
-  EXPECT_EQ(m().DateiKodierung, Codec::Kodierung::Windows1252);
+  EXPECT_EQ(m().OffeneDatei.kodierung, Codec::Kodierung::Windows1252);
   // A new "ü" is written as one byte, as the file always had it.
   m().Liste->AddItem(mueller);
   Geaendert = 1;
@@ -351,7 +351,7 @@ TEST_F(DatenSpeichernTest, AFileKeepsItsEncodingWhenItsTellingBytesGo) {
   Geaendert = 1;
   ASSERT_TRUE(m().DatenSpeichern());
   m().DatenLaden();
-  EXPECT_EQ(m().DateiKodierung, Codec::Kodierung::Utf8);
+  EXPECT_EQ(m().OffeneDatei.kodierung, Codec::Kodierung::Utf8);
   m().Liste->AddItem(koeln);
   Geaendert = 1;
   ASSERT_TRUE(m().DatenSpeichern());

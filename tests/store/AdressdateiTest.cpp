@@ -26,7 +26,10 @@ TEST(Adressdatei, OddFilesLoadAsTheFormatSays) {
       {"header only", "..Privat\r\n", "Privat", {}},
       {"header with TAB", "..Name\tVorname\r\n" + rec1 + "\r\n", "Kunden", {r1}},
       {"no header", rec1 + "\r\n" + rec2 + "\r\n", "Kunden", {r1, r2}},
-      {"bare .. header, then a record beginning with ..", "..\r\n..Firma\r\n" + rec1 + "\r\n", "", {"..Firma", r1}},
+      {"bare .. header (the base name), then a record beginning with ..",
+       "..\r\n..Firma\r\n" + rec1 + "\r\n",
+       "Kunden",
+       {"..Firma", r1}},
       {"later .. line is a record", "..A\r\n..B\tx\r\n", "A", {"..B\tx"}},
       {"line starting with TAB", "..A\r\n\tMeier\t\r\n", "A", {" \tMeier\t"}},
       {"empty lines skipped", "..A\r\n\r\n\r\n" + rec1 + "\r\n\r\n", "A", {r1}},
@@ -124,8 +127,8 @@ TEST(Adressdatei, ReportsTheDescriptionWhenItIsSet) {
   AdressdateiMeldungen m;
   m.beschreibungGesetzt = [&](const QString& b) { gemeldet << b; };
   AdressdateiZerlegen("..\r\n..Firma\r\nx\t\r\n", QStringLiteral("Kunden"), m);
-  // Once, for the first line only, even when its bare ".." leaves the description empty.
-  EXPECT_EQ(gemeldet, QStringList({""}));
+  // Once, for the first line only; a bare ".." names nothing, and the base name stands in.
+  EXPECT_EQ(gemeldet, QStringList({"Kunden"}));
 }
 
 TEST(Adressdatei, WriterNeverBreaksALine) {

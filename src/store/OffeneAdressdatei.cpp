@@ -1,0 +1,110 @@
+#include "store/OffeneAdressdatei.h"
+
+#include "common/Fehler.h"
+#include "common/Ini.h"
+#include "common/Pfade.h"
+#include "common/Text.h"
+#include "platform/vb/Dateirechte.h"
+#include "platform/vb/Laufzeitfehler.h"
+#include "platform/vb/SicheresSchreiben.h"
+#include "store/DateiEinstellung.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+int fehlerNummer(const QFileDevice& datei) {
+  const int n = vb::FehlerAusDatei(datei);
+  return n != 0 ? n : vb::ErrPfadDateiZugriff;
+}
+
+// The bytes just written would be read with another encoding than the file has (a Windows-1252 file
+// whose last byte invalid in UTF-8 went, a UTF-8 file that lost its last multi-byte character): the
+// per-file settings keep the encoding, so that the next load reads the file as it was written.
+void KodierungMerken(const QByteArray& bytes, Codec::Kodierung kodierung, const QString& iniDatei,
+                     const QString& abschnitt) {
+  const QString gemerkt = IniLesen(iniDatei, abschnitt, kZeichensatzSchluessel, QString());
+  if (gemerkt.isEmpty() && Codec::erkennen(bytes) == kodierung) return;
+  const QString wert = KodierungsName(kodierung);
+  if (gemerkt != wert) IniSchreiben(iniDatei, abschnitt, kZeichensatzSchluessel, wert);
+}
+
+}  // namespace
+
+void OffeneAdressdatei::zuruecksetzen() {
+  kodierung = Codec::Kodierung::Windows1252;
+  mitBom = false;
+  unvollstaendig = false;
+}
+
+AdressdateiLesung OffeneAdressdatei::lesen(const QString& pfad) {
+  AdressdateiLesung lesung;
+  if (!QFileInfo::exists(pfad)) {
+    QFile neu(pfad);
+    const QByteArray leer = QByteArray(23, '\t') + "\r\n";
+    if (!neu.open(QIODevice::WriteOnly | QIODevice::Append) || neu.write(leer) != leer.size() || !neu.flush())
+      lesung.fehler = fehlerNummer(neu);
+    else
+      lesung.bytes = leer;
+    return lesung;
+  }
+  QFile datei(pfad);
+  lesung.ordner = QFileInfo(pfad).isDir();
+  if (lesung.ordner || !datei.open(QIODevice::ReadOnly)) {
+    lesung.fehler = fehlerNummer(datei);
+    return lesung;
+  }
+  lesung.bytes = datei.readAll();
+  if (datei.error() != QFileDevice::NoError) {
+    lesung.bytes.clear();
+    lesung.fehler = fehlerNummer(datei);
+  }
+  return lesung;
+}
+
+AdressdateiInhalt OffeneAdressdatei::zerlegen(const QByteArray& bytes, const QString& standardBeschreibung,
+                                              std::optional<Codec::Kodierung> bekannt,
+                                              const AdressdateiMeldungen& meldungen) {
+  AdressdateiInhalt inhalt = AdressdateiZerlegen(bytes, standardBeschreibung, meldungen, bekannt);
+  kodierung = inhalt.kodierung;
+  mitBom = inhalt.mitBom;
+  // One keystroke must not cut the file short or rewrite some other file as an address file.
+  if (inhalt.abgeschnitten || inhalt.keinText) unvollstaendig = true;
+  return inhalt;
+}
+
+Speicherergebnis OffeneAdressdatei::speichern(const Speicherauftrag& auftrag) {
+  Speicherergebnis ergebnis;
+  // A file this user may no longer replace (its folder or the file itself changed since the load) is
+  // not tried: that would report the same cause twice, for the backup copy and for the file.
+  if (const Dateirechte::Hindernis hindernis = Dateirechte::ersetzenVerwehrt(auftrag.pfad)) {
+    ergebnis.nummer = SystemFehlerNummer(hindernis.fehler);
+    ergebnis.grund = Dateirechte::grund(hindernis);
+  } else if (!SicherungAnlegen(auftrag.pfad, 1) && auftrag.ohneSicherungWeiter && !auftrag.ohneSicherungWeiter()) {
+    // Without a backup copy the save goes on only when the caller says so: the new file is written beside
+    // the old one and replaces it only when complete.
+    ergebnis.gespeichert = false;
+  } else {
+    const QString kopf = KopfzeileBilden(Ersetzen(auftrag.kopf, QStringLiteral("^t"), QStringLiteral("\t")),
+                                         auftrag.standardBeschreibung);
+    const QByteArray bytes = AdressdateiBauen(kopf, auftrag.zeilen, kodierung, mitBom);
+    int systemFehler = 0;
+    ergebnis.nummer = DateiSicherSchreiben(auftrag.pfad, bytes, &systemFehler);
+    if (ergebnis.nummer == 0) {
+      // The backup goes only now that the new file is complete.
+      SicherungAnlegen(auftrag.pfad, 0);
+      KodierungMerken(bytes, kodierung, auftrag.iniDatei, auftrag.abschnitt);
+    } else {
+      ergebnis.grund = systemFehler != 0 ? Dateirechte::systemGrund(systemFehler) : FehlerText(ergebnis.nummer) + u'.';
+    }
+  }
+  if (ergebnis.nummer != 0) ergebnis.gespeichert = false;
+  speicherFehler.clear();
+  if (!ergebnis.gespeichert) {
+    speicherFehler = QString::fromUtf16(u"Die Adressdatei »") + auftrag.name +
+                     QString::fromUtf16(u"« konnte nicht gespeichert werden.");
+    if (!ergebnis.grund.isEmpty()) speicherFehler += QStringLiteral("\r\n") + ergebnis.grund;
+  }
+  return ergebnis;
+}

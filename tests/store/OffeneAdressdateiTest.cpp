@@ -1,0 +1,239 @@
+// The open address file's own steps without a window: reading or creating the file, what a load keeps of
+// it, and the save with its permission check, backup copy, header and note of the encoding.
+#include "common/Ini.h"
+#include "platform/vb/Dateirechte.h"
+#include "store/DateiEinstellung.h"
+#include "store/Datensatz.h"
+#include "store/OffeneAdressdatei.h"
+#include "support/kern/TestUmgebung.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QByteArray kLeereZeile = QByteArray(23, '\t') + "\r\n";
+
+class OffeneAdressdateiTest : public KartulonTest {
+ protected:
+  QString ordner() const { return programmOrdner() + QStringLiteral("/daten"); }
+  QString ini() const { return programmOrdner() + QStringLiteral("/Kartulon.Ini"); }
+  void SetUp() override {
+    KartulonTest::SetUp();
+    QDir().mkpath(ordner());
+  }
+  void TearDown() override {
+    Dateirechte::ohneVorrecht(false);
+    QFile::setPermissions(ordner(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    KartulonTest::TearDown();
+  }
+  Speicherauftrag auftrag(const QString& pfad, const QStringList& zeilen) const {
+    Speicherauftrag a;
+    a.pfad = pfad;
+    a.name = QFileInfo(pfad).fileName();
+    a.kopf = QStringLiteral("Privat");
+    a.standardBeschreibung = QStringLiteral("Kunden");
+    a.zeilen = zeilen;
+    a.iniDatei = ini();
+    a.abschnitt = QFileInfo(pfad).fileName();
+    return a;
+  }
+};
+
+TEST_F(OffeneAdressdateiTest, ReadingTakesTheFileCreatesAMissingOneAndNeverCreatesOverAnother) {
+  const QString vorhanden = dateiSchreiben(ordner() + QStringLiteral("/kunden.dat"), "..A\r\nx\t\r\n");
+  const QString fehlt = ordner() + QStringLiteral("/neu.dat");
+  const QString ordnerName = ordner() + QStringLiteral("/ordner.dat");
+  QDir().mkpath(ordnerName);
+  const QString unterDatei = vorhanden + QStringLiteral("/kunden.dat");  // its parent is a file
+  struct Fall {
+    const char* name;
+    QString pfad;
+    QByteArray bytes;
+    bool fehler;
+    bool ordner;
+    QByteArray danach;  // the file on disk afterwards ("-" for none)
+  };
+  const Fall faelle[] = {
+      {"an existing file", vorhanden, "..A\r\nx\t\r\n", false, false, "..A\r\nx\t\r\n"},
+      {"a missing file is created with one empty record", fehlt, kLeereZeile, false, false, kLeereZeile},
+      {"a folder of that name", ordnerName, "", true, true, "-"},
+      {"a path whose folder is a file", unterDatei, "", true, false, "-"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    const AdressdateiLesung lesung = OffeneAdressdatei::lesen(f.pfad);
+    EXPECT_EQ(lesung.bytes, f.bytes);
+    EXPECT_EQ(lesung.fehler != 0, f.fehler) << lesung.fehler;
+    EXPECT_EQ(lesung.ordner, f.ordner);
+    if (f.danach == "-")
+      EXPECT_FALSE(QFileInfo(f.pfad).isFile());
+    else
+      EXPECT_EQ(dateiLesen(f.pfad), f.danach);
+  }
+  EXPECT_TRUE(QDir(ordnerName).isEmpty());
+}
+
+TEST_F(OffeneAdressdateiTest, ALoadKeepsHowTheFileWasWrittenAndWhetherItWasReadWhole) {
+  QByteArray voll = "..Viele\r\n";
+  for (int i = 0; i <= kMaxDatensaetze; ++i) voll += "x\t" + QByteArray::number(i) + "\t\r\n";
+  struct Fall {
+    const char* name;
+    QByteArray bytes;
+    Codec::Kodierung kodierung;
+    bool mitBom;
+    bool unvollstaendig;
+  };
+  const Fall faelle[] = {
+      {"Windows-1252", "..A\r\nK\xF6ln\t\r\n", Codec::Kodierung::Windows1252, false, false},
+      {"UTF-8", "..A\r\nK\xC3\xB6ln\t\r\n", Codec::Kodierung::Utf8, false, false},
+      {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF..A\r\nK\xC3\xB6ln\t\r\n", Codec::Kodierung::Utf8, true, false},
+      {"more records than the table holds", voll, Codec::Kodierung::Windows1252, false, true},
+      {"a NUL byte", QByteArray("..A\r\nx\0y\t\r\n", 11), Codec::Kodierung::Windows1252, false, true},
+  };
+  OffeneAdressdatei datei;
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    // What the previous file left goes first, as before every load.
+    datei.zuruecksetzen();
+    EXPECT_EQ(datei.kodierung, Codec::Kodierung::Windows1252);
+    EXPECT_FALSE(datei.mitBom);
+    EXPECT_FALSE(datei.unvollstaendig);
+    const AdressdateiInhalt inhalt = datei.zerlegen(f.bytes, QStringLiteral("Kunden"), std::nullopt);
+    EXPECT_EQ(datei.kodierung, f.kodierung);
+    EXPECT_EQ(datei.mitBom, f.mitBom);
+    EXPECT_EQ(datei.unvollstaendig, f.unvollstaendig);
+    EXPECT_EQ(inhalt.kodierung, f.kodierung);
+  }
+}
+
+TEST_F(OffeneAdressdateiTest, ASaveWritesHeaderAndRecordsAndLeavesNoBackup) {
+  const QString pfad = dateiSchreiben(ordner() + QStringLiteral("/kunden.dat"), "..Alt\r\nalt\t\r\n");
+  const QString satz = zeileAus({{1, "Meier"}, {23, "1"}});
+  struct Fall {
+    const char* name;
+    QString kopf;
+    QByteArray erwarteteKopfzeile;
+  };
+  const Fall faelle[] = {
+      {"the description", QStringLiteral("Privat"), "..Privat"},
+      {"a header that already begins with ..", QStringLiteral("..Firma"), "..Firma"},
+      {"^t becomes a TAB", QStringLiteral("Name^tVorname"), "..Name\tVorname"},
+      {"no text: the base name", QString(), "..Kunden"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    OffeneAdressdatei datei;
+    Speicherauftrag a = auftrag(pfad, {satz});
+    a.kopf = f.kopf;
+    const Speicherergebnis ergebnis = datei.speichern(a);
+    EXPECT_TRUE(ergebnis.gespeichert);
+    EXPECT_EQ(ergebnis.nummer, 0);
+    EXPECT_TRUE(datei.speicherFehler.isEmpty());
+    EXPECT_EQ(dateiLesen(pfad), f.erwarteteKopfzeile + "\r\n" + satz.toLatin1() + "\r\n");
+    EXPECT_FALSE(QFile::exists(ordner() + QStringLiteral("/kunden.BAK")));
+    // A plain Windows-1252 file reads back as such: nothing is noted.
+    EXPECT_EQ(IniLesen(ini(), QStringLiteral("kunden.dat"), QStringLiteral("Zeichensatz"), QString()), QString());
+  }
+}
+
+// The encoding is noted only where the bytes alone would be read with another one.
+TEST_F(OffeneAdressdateiTest, TheEncodingIsNotedWhereTheBytesWouldTellAnother) {
+  const QString pfad = ordner() + QStringLiteral("/kunden.dat");
+  struct Fall {
+    const char* name;
+    Codec::Kodierung kodierung;
+    QString satz;
+    QString vorher;  // the note before the save
+    QString danach;
+  };
+  const Fall faelle[] = {
+      {"UTF-8 with an umlaut", Codec::Kodierung::Utf8, QString::fromUtf8("K\xC3\xB6ln\t"), "", ""},
+      {"UTF-8 without one any more", Codec::Kodierung::Utf8, QStringLiteral("Koeln\t"), "", "UTF-8"},
+      {"Windows-1252 with an umlaut", Codec::Kodierung::Windows1252, QString::fromUtf8("K\xC3\xB6ln\t"), "", ""},
+      {"Windows-1252 that reads as UTF-8", Codec::Kodierung::Windows1252, QString::fromUtf8("K\xC3\x83\xC2\xB6ln\t"),
+       "", "Windows-1252"},
+      {"a note that still holds stays", Codec::Kodierung::Utf8, QStringLiteral("Koeln\t"), "UTF-8", "UTF-8"},
+      {"a wrong note is mended", Codec::Kodierung::Utf8, QStringLiteral("Koeln\t"), "Windows-1252", "UTF-8"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    QFile::remove(ini());
+    if (!f.vorher.isEmpty()) IniSchreiben(ini(), QStringLiteral("kunden.dat"), QStringLiteral("Zeichensatz"), f.vorher);
+    OffeneAdressdatei datei;
+    datei.kodierung = f.kodierung;
+    ASSERT_TRUE(datei.speichern(auftrag(pfad, {f.satz})).gespeichert);
+    EXPECT_EQ(IniLesen(ini(), QStringLiteral("kunden.dat"), QStringLiteral("Zeichensatz"), QString()), f.danach);
+    // The file reads back as it was written.
+    const AdressdateiInhalt inhalt =
+        AdressdateiZerlegen(dateiLesen(pfad), QStringLiteral("Kunden"), {}, GespeicherteKodierung(f.danach));
+    EXPECT_EQ(inhalt.datensaetze, QStringList{f.satz});
+  }
+}
+
+TEST_F(OffeneAdressdateiTest, ASaveThatCannotReplaceTheFileLeavesItAndSaysWhy) {
+  const QByteArray alt = "..Alt\r\nalt\t\r\n";
+  const QString pfad = dateiSchreiben(ordner() + QStringLiteral("/kunden.dat"), alt);
+  enum class Art { OrdnerOhneSchreibrecht, OrdnerIstDatei };
+  const std::pair<Art, const char*> faelle[] = {{Art::OrdnerOhneSchreibrecht, "a folder without write access"},
+                                                {Art::OrdnerIstDatei, "the folder replaced by a file"}};
+  for (const auto& [art, name] : faelle) {
+    SCOPED_TRACE(name);
+    QString ziel = pfad;
+    if (art == Art::OrdnerOhneSchreibrecht) {
+      Dateirechte::ohneVorrecht(true);
+      ASSERT_TRUE(QFile::setPermissions(ordner(), QFile::ReadOwner | QFile::ExeOwner));
+    } else {
+      ziel = dateiSchreiben(tempPfad(QStringLiteral("datei")), "x") + QStringLiteral("/kunden.dat");
+    }
+    OffeneAdressdatei datei;
+    bool gefragt = false;
+    Speicherauftrag a = auftrag(ziel, {QStringLiteral("neu\t")});
+    a.name = QStringLiteral("Kunden.dat");
+    a.ohneSicherungWeiter = [&] { return gefragt = true; };
+    const Speicherergebnis ergebnis = datei.speichern(a);
+    Dateirechte::ohneVorrecht(false);
+    QFile::setPermissions(ordner(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_FALSE(ergebnis.gespeichert);
+    EXPECT_NE(ergebnis.nummer, 0);
+    EXPECT_FALSE(ergebnis.grund.isEmpty());
+    EXPECT_FALSE(gefragt);  // the same cause is not reported twice, for the backup copy and for the file
+    EXPECT_EQ(datei.speicherFehler,
+              QString::fromUtf8("Die Adressdatei »Kunden.dat« konnte nicht gespeichert werden.\r\n") + ergebnis.grund);
+    EXPECT_EQ(dateiLesen(pfad), alt);
+    EXPECT_EQ(QDir(ordner()).entryList(QDir::Files), QStringList{QStringLiteral("kunden.dat")});
+  }
+}
+
+// A file named *.BAK would be its own backup copy: the caller decides whether the save goes on without one.
+TEST_F(OffeneAdressdateiTest, WithoutABackupCopyTheCallerDecides) {
+  const QByteArray alt = "..Alt\r\nalt\t\r\n";
+  struct Fall {
+    const char* name;
+    int frage;  // 0: no question, 1: go on, 2: stop
+    bool gespeichert;
+  };
+  const Fall faelle[] = {
+      {"no question: on without one", 0, true}, {"the caller goes on", 1, true}, {"the caller stops", 2, false}};
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    const QString pfad = dateiSchreiben(ordner() + QStringLiteral("/kunden.BAK"), alt);
+    OffeneAdressdatei datei;
+    datei.speicherFehler = QStringLiteral("vom letzten Mal");
+    int gefragt = 0;
+    Speicherauftrag a = auftrag(pfad, {QStringLiteral("neu\t")});
+    if (f.frage != 0) a.ohneSicherungWeiter = [&, weiter = f.frage == 1] { return ++gefragt, weiter; };
+    const Speicherergebnis ergebnis = datei.speichern(a);
+    EXPECT_EQ(gefragt, f.frage != 0 ? 1 : 0);
+    EXPECT_EQ(ergebnis.gespeichert, f.gespeichert);
+    EXPECT_EQ(ergebnis.nummer, 0);
+    EXPECT_EQ(ergebnis.grund, QString());
+    EXPECT_EQ(dateiLesen(pfad), f.gespeichert ? QByteArray("..Privat\r\nneu\t\r\n") : alt);
+    EXPECT_EQ(
+        datei.speicherFehler,
+        f.gespeichert ? QString() : QString::fromUtf8("Die Adressdatei »kunden.BAK« konnte nicht gespeichert werden."));
+  }
+}
+
+}  // namespace
