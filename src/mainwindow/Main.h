@@ -321,6 +321,8 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void mnuPopWebSite_Click();
 
   // --- what the transfer form and the dialling dialog start with (mainwindow) ------------------------
+  // What is selected in the field that last had the focus.
+  QString FeldAuswahl() const;
   // The recipient and the first purpose line (the selection of the field that last had the focus).
   Empfaengervorgabe UeberweisungsVorgabe() const;
   // The number to dial, with its call-by-call prefix.
