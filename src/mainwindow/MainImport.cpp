@@ -15,6 +15,7 @@ void Main::mnuAdrImpListe_Click() {
 
 void Main::mnuImpZA_Click() {
   ImpZA& d = ImpZA::get();
+  d.FelderBenennen(FeldBezeichnungen());
   d.Show(true);
   if (d.strgAbbruch->Value() == 0) {
     // Entry 0 discards the part and entry 1, the sort category, takes none; an empty box clears nothing.

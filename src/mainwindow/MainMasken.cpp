@@ -5,7 +5,9 @@
 #include "printing/formen/Listendruck.h"
 #include "printing/formen/MaskenEdit.h"
 
-void Main::mnuMaskenEdit_Click() { DialogBefehl<MaskenEdit>(); }
+void Main::mnuMaskenEdit_Click() {
+  DialogBefehl<MaskenEdit>({.vorZeigen = [this](MaskenEdit& d) { d.FelderBenennen(FeldBezeichnungen()); }});
+}
 
 void Main::PulListe_Click() { DialogBefehl<Listendruck>(); }
 
