@@ -108,6 +108,8 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   std::array<QString, 24> FeldTexte() const;
   // The 24 captions as they stand.
   std::array<QString, 24> FeldBezeichnungen() const;
+  // The record line of the current address; "" without one.
+  QString GezeigteZeile() const;
 
   // --- loading, saving, read-only mode (store) ------------------------------------------------------
   // Reads the file AktuelleDatei into the record table and prepares the window for it (position,

@@ -29,4 +29,7 @@ void Main::mnuImpZA_Click() {
   ImpZA::Unload();
 }
 
-void Main::PulZAdresse_Click() { DialogBefehl<ZAexport>(); }
+void Main::PulZAdresse_Click() {
+  DialogBefehl<ZAexport>(
+      {.vorZeigen = [this](ZAexport& d) { d.DatensatzUebernehmen(GezeigteZeile(), FeldBezeichnungen()); }});
+}

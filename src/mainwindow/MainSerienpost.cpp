@@ -9,6 +9,7 @@ void Main::mnuBrfAnWord_Click() {
   // The letter reads the address from the exchange files, so they hold this record before it opens.
   DialogSchritte<expWord> schritte;
   schritte.vorLaden = [] { DatensatzExportieren(); };
+  schritte.vorZeigen = [this](expWord& d) { d.NachnameUebernehmen(Feld(1).Text()); };
   DialogBefehl(schritte);
 }
 
