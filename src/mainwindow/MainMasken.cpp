@@ -9,12 +9,24 @@ void Main::mnuMaskenEdit_Click() {
   DialogBefehl<MaskenEdit>({.vorZeigen = [this](MaskenEdit& d) { d.FelderBenennen(FeldBezeichnungen()); }});
 }
 
-void Main::PulListe_Click() { DialogBefehl<Listendruck>(); }
+namespace {
+// The list print works on a copy of the table, the current address preselected.
+void tabelleUebergeben(const Main& m, Listendruck& d) {
+  d.TabelleUebernehmen(m.Liste->items(), m.Liste->ListIndex(), m.FeldBezeichnungen());
+}
+}  // namespace
+
+void Main::PulListe_Click() {
+  DialogBefehl<Listendruck>({.vorZeigen = [this](Listendruck& d) { tabelleUebergeben(*this, d); }});
+}
 
 // The list print prints the person sheet by itself once its timer fires after the showing.
 void Main::mnuPrnPersBogen_Click() {
   DialogSchritte<Listendruck> s;
   s.sanduhr = true;
-  s.vorZeigen = [](Listendruck& d) { d.ZeitAutoPersBogen->setEnabled(true); };
+  s.vorZeigen = [this](Listendruck& d) {
+    tabelleUebergeben(*this, d);
+    d.ZeitAutoPersBogen->setEnabled(true);
+  };
   DialogBefehl(s);
 }

@@ -13,4 +13,7 @@ void Main::mnuBrfAnWord_Click() {
   DialogBefehl(schritte);
 }
 
-void Main::mnuEmailSend_Click() { DialogBefehl<expEMAIL>(); }
+void Main::mnuEmailSend_Click() {
+  DialogBefehl<expEMAIL>(
+      {.vorZeigen = [this](expEMAIL& d) { d.DatenUebernehmen(Liste->items(), FeldBezeichnungen()); }});
+}
