@@ -9,6 +9,7 @@
 
 void Main::mnuAdrImpListe_Click() {
   DialogSchritte<AdrImport2> s;
+  s.vorZeigen = [this](AdrImport2& d) { d.TabelleUebernehmen(*Bestand, *Liste, FeldBezeichnungen()); };
   s.danach = [this] { AdresseAnzeigen(); };
   DialogBefehl(s);
 }
