@@ -25,11 +25,13 @@ Bankformteile::Adresse gezeigteAdresse(const Main& m) { return {m.FeldTexte(), m
 }  // namespace
 
 void Main::mnuPrnLastschrift_Click() {
-  DialogBefehl<FormPrnLastschrift>(
-      {.vorZeigen = [this](FormPrnLastschrift& d) { d.AdresseUebernehmen(gezeigteAdresse(*this)); }});
+  DialogSchritte<FormPrnLastschrift> s;
+  s.vorZeigen = [this](FormPrnLastschrift& d) { d.AdresseUebernehmen(gezeigteAdresse(*this)); };
+  DialogBefehl(s);
 }
 
 void Main::mnuPrnNachnahme_Click() {
-  DialogBefehl<FormPrnNachnahme>(
-      {.vorZeigen = [this](FormPrnNachnahme& d) { d.AdresseUebernehmen(gezeigteAdresse(*this)); }});
+  DialogSchritte<FormPrnNachnahme> s;
+  s.vorZeigen = [this](FormPrnNachnahme& d) { d.AdresseUebernehmen(gezeigteAdresse(*this)); };
+  DialogBefehl(s);
 }

@@ -31,6 +31,7 @@ void Main::mnuImpZA_Click() {
 }
 
 void Main::PulZAdresse_Click() {
-  DialogBefehl<ZAexport>(
-      {.vorZeigen = [this](ZAexport& d) { d.DatensatzUebernehmen(GezeigteZeile(), FeldBezeichnungen()); }});
+  DialogSchritte<ZAexport> s;
+  s.vorZeigen = [this](ZAexport& d) { d.DatensatzUebernehmen(GezeigteZeile(), FeldBezeichnungen()); };
+  DialogBefehl(s);
 }

@@ -6,7 +6,9 @@
 #include "printing/formen/MaskenEdit.h"
 
 void Main::mnuMaskenEdit_Click() {
-  DialogBefehl<MaskenEdit>({.vorZeigen = [this](MaskenEdit& d) { d.FelderBenennen(FeldBezeichnungen()); }});
+  DialogSchritte<MaskenEdit> s;
+  s.vorZeigen = [this](MaskenEdit& d) { d.FelderBenennen(FeldBezeichnungen()); };
+  DialogBefehl(s);
 }
 
 namespace {
@@ -17,7 +19,9 @@ void tabelleUebergeben(const Main& m, Listendruck& d) {
 }  // namespace
 
 void Main::PulListe_Click() {
-  DialogBefehl<Listendruck>({.vorZeigen = [this](Listendruck& d) { tabelleUebergeben(*this, d); }});
+  DialogSchritte<Listendruck> s;
+  s.vorZeigen = [this](Listendruck& d) { tabelleUebergeben(*this, d); };
+  DialogBefehl(s);
 }
 
 // The list print prints the person sheet by itself once its timer fires after the showing.

@@ -14,6 +14,7 @@ void Main::mnuBrfAnWord_Click() {
 }
 
 void Main::mnuEmailSend_Click() {
-  DialogBefehl<expEMAIL>(
-      {.vorZeigen = [this](expEMAIL& d) { d.DatenUebernehmen(Liste->items(), FeldBezeichnungen()); }});
+  DialogSchritte<expEMAIL> s;
+  s.vorZeigen = [this](expEMAIL& d) { d.DatenUebernehmen(Liste->items(), FeldBezeichnungen()); };
+  DialogBefehl(s);
 }

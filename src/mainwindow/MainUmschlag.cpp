@@ -14,8 +14,9 @@
 using namespace Qt::Literals::StringLiterals;
 
 void Main::PulBriefumschlag_Click() {
-  DialogBefehl<Umschlag>(
-      {.vorZeigen = [this](Umschlag& d) { d.DatensatzUebernehmen(GezeigteZeile(), FeldBezeichnungen()); }});
+  DialogSchritte<Umschlag> s;
+  s.vorZeigen = [this](Umschlag& d) { d.DatensatzUebernehmen(GezeigteZeile(), FeldBezeichnungen()); };
+  DialogBefehl(s);
 }
 
 void Main::mnuPrnUmschlagsfenster_Click() {

@@ -14,7 +14,6 @@
 #include "support/Dialogtest.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QTest>
@@ -32,12 +31,7 @@ class BankformTest : public Dialogtest {
  protected:
   void SetUp() override {
     Dialogtest::SetUp();
-    IniSchreiben(QString(), QStringLiteral("Allgemein"), QStringLiteral("User"), QStringLiteral("Maier"));
-    DatenOrdner = programmOrdner() + QStringLiteral("/daten");
-    QDir().mkpath(DatenOrdner);
-    MaskenOrdner = DatenOrdner;
-    IniDatei = programmOrdner() + QStringLiteral("/Kartulon.Ini");
-    AktuelleDatei = DatenOrdner + QStringLiteral("/kunden.dat");
+    adressdateiOrdnerEinrichten(programmOrdner());
   }
 
   Main& m() { return Main::get(); }

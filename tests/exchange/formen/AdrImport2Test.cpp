@@ -18,12 +18,7 @@ class AdrImport2Test : public Dialogtest {
  protected:
   void SetUp() override {
     Dialogtest::SetUp();
-    IniSchreiben(QString(), u"Allgemein"_s, u"User"_s, u"Maier"_s);
-    DatenOrdner = programmOrdner() + u"/daten"_s;
-    QDir().mkpath(DatenOrdner);
-    MaskenOrdner = DatenOrdner;
-    IniDatei = programmOrdner() + u"/Kartulon.Ini"_s;
-    AktuelleDatei = DatenOrdner + u"/kunden.dat"_s;
+    adressdateiOrdnerEinrichten(programmOrdner());
     IniSchreiben(IniDatei, "Allgemein", "AdressIndex", "100");
     IniSchreiben("", "", "AdressIndex", "90");
     // Without a main window: a table and a list that shows it, whose current record is the shown one.
@@ -317,7 +312,9 @@ TEST_F(AdrImport2Test, TheLimitOf32000) {
     dialoge().clear();
     d().befImport_Click();
     EXPECT_EQ(liste().ListCount(), f.vorher + f.angefuegt);
-    if (f.angefuegt > 0) EXPECT_EQ(satz(liste().ListCount() - 1)[1], u"N10"_s);
+    if (f.angefuegt > 0) {
+      EXPECT_EQ(satz(liste().ListCount() - 1)[1], u"N10"_s);
+    }
     ASSERT_EQ(dialoge().requests().size(), 1);
     const auto& r = dialoge().requests()[0];
     EXPECT_EQ(r.text, u"Von 20 Adressen wurden "_s + QString::number(f.angefuegt) +

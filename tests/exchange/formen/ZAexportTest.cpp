@@ -46,7 +46,9 @@ class ZAexportTest : public Dialogtest {
   QString zedured() const { return windowsOrdner() + u"/Zedured.ini"_s; }
   // Opens the dialog as the menu command does.
   virtual void oeffnen() {
-    DialogBefehl<ZAexport>({.vorZeigen = [this](ZAexport& z) { uebergeben(z); }});
+    DialogSchritte<ZAexport> s;
+    s.vorZeigen = [this](ZAexport& z) { uebergeben(z); };
+    DialogBefehl(s);
   }
   // Runs the dialog as the menu command does; the dialog, once shown, is handled by `tun`.
   void befehl(const std::function<void(ZAexport&)>& tun) {

@@ -55,7 +55,9 @@ class ExpWordTest : public Dialogtest {
   }
   // Opens the dialog as the menu command does.
   virtual void oeffnen() {
-    DialogBefehl<expWord>({.vorZeigen = [this](expWord& w) { w.NachnameUebernehmen(nachname()); }});
+    DialogSchritte<expWord> s;
+    s.vorZeigen = [this](expWord& w) { w.NachnameUebernehmen(nachname()); };
+    DialogBefehl(s);
   }
   // Runs the menu command; the shown dialog is handled by `tun` and its state after that returned.
   bool befehl(const std::function<void(expWord&)>& tun) {

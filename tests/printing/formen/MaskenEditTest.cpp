@@ -183,7 +183,9 @@ TEST_F(MaskenEditTest, InsertPutsTheEntryAndABlankAtTheCaret) {
     e().befFeldEinfg->click();
     EXPECT_EQ(e().Text1->Text(), f.danach);
     EXPECT_EQ(e().ListeFelder->ListIndex(), -1);
-    if (!f.eintrag.isEmpty()) EXPECT_TRUE(e().Text1->hasFocusNow());
+    if (!f.eintrag.isEmpty()) {
+      EXPECT_TRUE(e().Text1->hasFocusNow());
+    }
   }
   // A double click does the same.
   e().Text1->setText(QString());

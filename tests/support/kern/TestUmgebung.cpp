@@ -113,6 +113,15 @@ Bezeichnungen standardBezeichnungen() {
   return b;
 }
 
+void adressdateiOrdnerEinrichten(const QString& programmOrdner) {
+  IniSchreiben(QString(), QStringLiteral("Allgemein"), QStringLiteral("User"), QStringLiteral("Maier"));
+  DatenOrdner = programmOrdner + QStringLiteral("/daten");
+  QDir().mkpath(DatenOrdner);
+  MaskenOrdner = DatenOrdner;
+  IniDatei = programmOrdner + QStringLiteral("/Kartulon.Ini");
+  AktuelleDatei = DatenOrdner + QStringLiteral("/kunden.dat");
+}
+
 QString zeileAus(std::initializer_list<std::pair<int, QString>> felder) {
   std::array<QString, 24> f;
   for (const auto& [i, t] : felder) f[i] = t;

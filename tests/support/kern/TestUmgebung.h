@@ -76,3 +76,6 @@ class KartulonTest : public ::testing::Test {
 QString zeileAus(std::initializer_list<std::pair<int, QString>> felder);
 // The field captions of the window design, as the main window shows them unless the settings rename them.
 Bezeichnungen standardBezeichnungen();
+// The folders of an address-file test in the program folder: the user "Maier", the data folder "daten"
+// (the masks there too), the program's settings file and the open file "kunden.dat".
+void adressdateiOrdnerEinrichten(const QString& programmOrdner);
