@@ -109,6 +109,8 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   std::array<QString, 24> FeldTexte() const;
   // The 24 captions as they stand.
   std::array<QString, 24> FeldBezeichnungen() const;
+  // The record line of the current address; "" without one.
+  QString GezeigteZeile() const;
 
   // --- loading, saving, read-only mode (store) ------------------------------------------------------
   // Reads the file AktuelleDatei into the record table and prepares the window for it (position,
@@ -314,6 +316,8 @@ class Main : public QMainWindow, public vb::FormBase, public vb::DefaultInstance
   void mnuPopWebSite_Click();
 
   // --- what the transfer form and the dialling dialog start with (mainwindow) ------------------------
+  // What is selected in the field that last had the focus.
+  QString FeldAuswahl() const;
   // The recipient and the first purpose line (the selection of the field that last had the focus).
   Empfaengervorgabe UeberweisungsVorgabe() const;
   // The number to dial, with its call-by-call prefix.

@@ -14,10 +14,24 @@ void Main::mnuPrnÜberweisung_Click() {
     d.TxtEmpfängerBLZ->setText(v.blz);
     d.TxtEmpfängerBank->setText(v.bank);
     d.TxtVerwendung1->setText(v.verwendung1);
+    d.KundenNr = Feld(23).Text();
   };
   DialogBefehl(s);
 }
 
-void Main::mnuPrnLastschrift_Click() { DialogBefehl<FormPrnLastschrift>(); }
+namespace {
+// What the debit and the cash-on-delivery card take from the shown record.
+Bankformteile::Adresse gezeigteAdresse(const Main& m) { return {m.FeldTexte(), m.FeldAuswahl()}; }
+}  // namespace
 
-void Main::mnuPrnNachnahme_Click() { DialogBefehl<FormPrnNachnahme>(); }
+void Main::mnuPrnLastschrift_Click() {
+  DialogSchritte<FormPrnLastschrift> s;
+  s.vorZeigen = [this](FormPrnLastschrift& d) { d.AdresseUebernehmen(gezeigteAdresse(*this)); };
+  DialogBefehl(s);
+}
+
+void Main::mnuPrnNachnahme_Click() {
+  DialogSchritte<FormPrnNachnahme> s;
+  s.vorZeigen = [this](FormPrnNachnahme& d) { d.AdresseUebernehmen(gezeigteAdresse(*this)); };
+  DialogBefehl(s);
+}

@@ -11,6 +11,11 @@ std::array<QString, 24> Main::FeldBezeichnungen() const {
   return b;
 }
 
+QString Main::GezeigteZeile() const {
+  const int aktuell = Liste->ListIndex();
+  return aktuell >= 0 && aktuell < Liste->ListCount() ? Liste->List(aktuell) : QString();
+}
+
 QString AnschriftErstellen(short leerzeile) { return AnschriftErstellen(Main::get().FeldTexte(), leerzeile); }
 
 QString Laenderkennzeichen() { return Laenderkennzeichen(Main::get().FeldTexte()); }

@@ -9,12 +9,14 @@
 
 void Main::mnuAdrImpListe_Click() {
   DialogSchritte<AdrImport2> s;
+  s.vorZeigen = [this](AdrImport2& d) { d.TabelleUebernehmen(*Bestand, *Liste, FeldBezeichnungen()); };
   s.danach = [this] { AdresseAnzeigen(); };
   DialogBefehl(s);
 }
 
 void Main::mnuImpZA_Click() {
   ImpZA& d = ImpZA::get();
+  d.FelderBenennen(FeldBezeichnungen());
   d.Show(true);
   if (d.strgAbbruch->Value() == 0) {
     // Entry 0 discards the part and entry 1, the sort category, takes none; an empty box clears nothing.
@@ -28,4 +30,8 @@ void Main::mnuImpZA_Click() {
   ImpZA::Unload();
 }
 
-void Main::PulZAdresse_Click() { DialogBefehl<ZAexport>(); }
+void Main::PulZAdresse_Click() {
+  DialogSchritte<ZAexport> s;
+  s.vorZeigen = [this](ZAexport& d) { d.DatensatzUebernehmen(GezeigteZeile(), FeldBezeichnungen()); };
+  DialogBefehl(s);
+}

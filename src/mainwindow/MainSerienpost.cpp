@@ -9,7 +9,12 @@ void Main::mnuBrfAnWord_Click() {
   // The letter reads the address from the exchange files, so they hold this record before it opens.
   DialogSchritte<expWord> schritte;
   schritte.vorLaden = [] { DatensatzExportieren(); };
+  schritte.vorZeigen = [this](expWord& d) { d.NachnameUebernehmen(Feld(1).Text()); };
   DialogBefehl(schritte);
 }
 
-void Main::mnuEmailSend_Click() { DialogBefehl<expEMAIL>(); }
+void Main::mnuEmailSend_Click() {
+  DialogSchritte<expEMAIL> s;
+  s.vorZeigen = [this](expEMAIL& d) { d.DatenUebernehmen(Liste->items(), FeldBezeichnungen()); };
+  DialogBefehl(s);
+}

@@ -5,10 +5,11 @@
 #include "mainwindow/Main.h"
 #include "store/CallByCall.h"
 
+QString Main::FeldAuswahl() const { return Feld.has(FeldIndex) ? Feld(FeldIndex).SelText() : QString(); }
+
 Empfaengervorgabe Main::UeberweisungsVorgabe() const {
-  const QString auswahl = Feld.has(FeldIndex) ? Feld(FeldIndex).SelText() : QString();
   return EmpfaengerAusAdresse(Feld(2).Text(), Feld(1).Text(), Feld(17).Text(), Feld(18).Text(), Feld(19).Text(),
-                              auswahl);
+                              FeldAuswahl());
 }
 
 QString Main::TelewahlNummer() const { return WahlNummer(Feld(7).Text(), Feld(12).Text(), FeldIndex); }

@@ -13,7 +13,11 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-void Main::PulBriefumschlag_Click() { DialogBefehl<Umschlag>(); }
+void Main::PulBriefumschlag_Click() {
+  DialogSchritte<Umschlag> s;
+  s.vorZeigen = [this](Umschlag& d) { d.DatensatzUebernehmen(GezeigteZeile(), FeldBezeichnungen()); };
+  DialogBefehl(s);
+}
 
 void Main::mnuPrnUmschlagsfenster_Click() {
   const QString schluessel = u"AbsenderZeile_"_s + DateiTeil(AktuelleDatei, 1);
@@ -24,7 +28,5 @@ void Main::mnuPrnUmschlagsfenster_Click() {
   if (antwort.isEmpty()) return;
   const QString zeile = IniSchreiben(QString(), QString(), schluessel, antwort);
   Sanduhr sanduhr;
-  const int aktuell = Liste->ListIndex();
-  const QString satz = aktuell >= 0 && aktuell < Liste->ListCount() ? Liste->List(aktuell) : QString();
-  UmschlagsfensterDrucken(zeile, MaskeFuellen(u"Umschlag"_s, satz, FeldBezeichnungen()));
+  UmschlagsfensterDrucken(zeile, MaskeFuellen(u"Umschlag"_s, GezeigteZeile(), FeldBezeichnungen()));
 }

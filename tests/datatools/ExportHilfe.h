@@ -1,7 +1,6 @@
 #pragma once
-// What the export tests share: the window's field captions, record lines by field, the central error
-// handler's boxes, and a fixture with a random sequence of its own and file rights judged as for a user
-// without root's privilege.
+// What the export tests share: record lines by field, the central error handler's boxes, and a fixture
+// with a random sequence of its own and file rights judged as for a user without root's privilege.
 #include "platform/vb/Dateirechte.h"
 #include "store/Datensatz.h"
 #include "store/Maske.h"
@@ -9,12 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-
-inline Bezeichnungen standardBezeichnungen() {
-  Bezeichnungen b;
-  for (int i = 0; i < kFeldAnzahl; ++i) b[i] = QString::fromUtf16(kFeldBezeichnung[i]);
-  return b;
-}
 
 // The reports of the central error handler among the recorded boxes.
 inline QList<ScriptedDialogs::Request> fehlerBoxen(const ScriptedDialogs& d) {

@@ -8,16 +8,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-Bezeichnungen standardBezeichnungen() {
-  Bezeichnungen b;
-  for (int i = 0; i < kFeldAnzahl; ++i) b[i] = QString::fromUtf16(kFeldBezeichnung[i]);
-  return b;
-}
-
-}  // namespace
-
 TEST(SerienmailTest, ItemsLinkToTheirRecord) {
   const QString meier = zeileAus({{0, u"Privat"_s}, {1, u"Meier"_s}, {14, u"m@x.de"_s}, {23, u"7"_s}});
   const QString ohneRubrik = zeileAus({{0, u" "_s}, {1, u"Kunz"_s}, {14, u"k@x.de"_s}});

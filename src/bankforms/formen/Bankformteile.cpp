@@ -5,7 +5,6 @@
 #include "common/Pfade.h"
 #include "common/Text.h"
 #include "common/formen/Listen.h"
-#include "mainwindow/Main.h"
 #include "platform/kit/Twips.h"
 #include "platform/vb/Vb.h"
 #include "printing/formen/Bausteine.h"
@@ -30,13 +29,7 @@ void Tabfolge(const QList<QWidget*>& reihe) {
   for (qsizetype i = 1; i < reihe.size(); ++i) QWidget::setTabOrder(reihe[i - 1], reihe[i]);
 }
 
-QString Feldtext(int index) { return Main::IsLoaded() ? Main::get().Feld(index).Text() : QString(); }
-
-QString Auswahl() {
-  QString auswahl;
-  if (Main::IsLoaded() && Main::get().Feld.has(FeldIndex)) auswahl = Main::get().Feld(FeldIndex).SelText();
-  return Ersetzen(vb::Trim(auswahl), u"\r\n"_s, u" "_s);
-}
+QString Verwendung(const QString& auswahl) { return Ersetzen(vb::Trim(auswahl), u"\r\n"_s, u" "_s); }
 
 vb::ComboBox* Schriftrahmen(QWidget* eltern, vb::Frame*& rahmen, const char* name, int l, int t, int w) {
   rahmen = druckformen::rahmen(eltern, name, u"Druck-Optionen"_s, l, t, w, 975);

@@ -6,6 +6,7 @@
 #include "platform/kit/Controls.h"
 
 #include <QList>
+#include <array>
 
 namespace Bankformteile {
 
@@ -15,10 +16,14 @@ vb::TextBox* Eingabefeld(QWidget* eltern, const QString& name, int laenge, int l
 void Beschriftung(QWidget* eltern, const char* name, const QString& text, int l, int t, int w, QWidget* box);
 // Tab leads through the controls in this order.
 void Tabfolge(const QList<QWidget*>& reihe);
-// The text of the shown record's field; "" without a main window.
-QString Feldtext(int index);
-// What is selected in the main window's current field, line breaks as blanks, without outer blanks.
-QString Auswahl();
+// What a bank-form dialog takes from the shown record, handed to it by the command that opens it; empty
+// until then.
+struct Adresse {
+  std::array<QString, 24> felder;  // the texts of the field boxes
+  QString auswahl;                 // what is selected in the current field
+};
+// The selection as a purpose: line breaks as blanks, without outer blanks.
+QString Verwendung(const QString& auswahl);
 
 // The frame "Druck-Optionen" with the label "Schriftart" and the sorted font list under it.
 vb::ComboBox* Schriftrahmen(QWidget* eltern, vb::Frame*& rahmen, const char* name, int l, int t, int w);

@@ -10,7 +10,6 @@
 #include "common/Text.h"
 #include "common/Ton.h"
 #include "common/formen/Listen.h"
-#include "mainwindow/Main.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/dienste/Screen.h"
 #include "platform/kit/Twips.h"
@@ -173,17 +172,22 @@ void FormPrnLastschrift::Form_Load() {
   if (TxtWährung->ListCount() > 0) TxtWährung->setListIndex(0);
   TxtWährung->setText(e.waehrung);
 
-  TxtAbsName->setText(
-      Lastschrift::Schuldnername(Bankformteile::Feldtext(2), Bankformteile::Feldtext(1), Bankformteile::Feldtext(10)));
-  TxtAbsKontoNr->setText(Bankformteile::Feldtext(17));
-  TxtAbsBLZ->setText(Bankformteile::Feldtext(18));
-  TxtAbsBank->setText(Bankformteile::Feldtext(19));
-  TxtVerwendung1->setText(Bankformteile::Auswahl());
-  TxtVerwendung2->setText(u"Lastschrift Kunde "_s + Bankformteile::Feldtext(23));
+  AdresseUebernehmen(adresse_);
   TxtEmpName->setText(e.name);
   TxtEmpKontoNr->setText(e.kontoNr);
 
   Bankformteile::SchriftWaehlen(*ComboSchrift, e.schrift);
+}
+
+void FormPrnLastschrift::AdresseUebernehmen(const Bankformteile::Adresse& adresse) {
+  adresse_ = adresse;
+  const auto& f = adresse.felder;
+  TxtAbsName->setText(Lastschrift::Schuldnername(f[2], f[1], f[10]));
+  TxtAbsKontoNr->setText(f[17]);
+  TxtAbsBLZ->setText(f[18]);
+  TxtAbsBank->setText(f[19]);
+  TxtVerwendung1->setText(Bankformteile::Verwendung(adresse.auswahl));
+  TxtVerwendung2->setText(u"Lastschrift Kunde "_s + f[23]);
 }
 
 void FormPrnLastschrift::Form_Paint() { vb::Screen::setMousePointer(vb::Screen::vbDefault); }
@@ -215,10 +219,10 @@ Lastschriftdaten FormPrnLastschrift::Daten() const {
   d.verwendung2 = TxtVerwendung2->Text();
   d.empName = TxtEmpName->Text();
   d.empKontoNr = TxtEmpKontoNr->Text();
-  d.strasse = Bankformteile::Feldtext(3);
-  d.plz = Bankformteile::Feldtext(4);
-  d.ort = Bankformteile::Feldtext(5);
-  d.kundenNr = Bankformteile::Feldtext(23);
+  d.strasse = adresse_.felder[3];
+  d.plz = adresse_.felder[4];
+  d.ort = adresse_.felder[5];
+  d.kundenNr = adresse_.felder[23];
   d.sammelDruck = SammelDruck;
   return d;
 }

@@ -4,6 +4,7 @@
 // printed later with every other filed debit in one batch. The dialog hides itself; the main window's
 // command unloads it.
 #include "bankforms/Lastschrift.h"
+#include "bankforms/formen/Bankformteile.h"
 #include "platform/kit/Controls.h"
 #include "platform/kit/Form.h"
 #include "platform/kit/Grafik.h"
@@ -54,6 +55,9 @@ class FormPrnLastschrift : public vb::DialogForm, public vb::DefaultInstance<For
   Lastschriftdaten Daten() const;
   // Puts a debit into the boxes (each cut to its box).
   void Fuellen(const Lastschriftdaten& d);
+  // The shown record: the debtor's boxes and the purposes start from it, and the strip takes its street,
+  // town and index.
+  void AdresseUebernehmen(const Bankformteile::Adresse& adresse);
 
   void Form_Load() override;
   void Form_KeyPress(int& keyAscii) override;
@@ -71,4 +75,5 @@ class FormPrnLastschrift : public vb::DialogForm, public vb::DefaultInstance<For
 
  private:
   std::unique_ptr<vb::MenuBaum> menue_;
+  Bankformteile::Adresse adresse_;
 };

@@ -10,7 +10,6 @@
 #include "common/Pfade.h"
 #include "common/Text.h"
 #include "common/formen/Listen.h"
-#include "mainwindow/Main.h"
 #include "platform/dienste/Screen.h"
 #include "platform/kit/Twips.h"
 #include "platform/vb/Clock.h"
@@ -180,16 +179,20 @@ void FormPrnNachnahme::Form_Load() {
 
   Bankformteile::FormularWaehlen(optFormular, Paths::aufloesen(ProgrammOrdner() + u"/FormPrn_Nachnahme.bmp"_s), e.bild);
 
-  TxtName->setText(
-      Lastschrift::Schuldnername(Bankformteile::Feldtext(2), Bankformteile::Feldtext(1), Bankformteile::Feldtext(10)));
-  txtStrasse->setText(vb::Trim(Bankformteile::Feldtext(3)));
-  txtOrt->setText(vb::Trim(Bankformteile::Feldtext(4) + u' ' + Bankformteile::Feldtext(5)));
-
   Bankformteile::SchriftWaehlen(*ComboSchrift, e.schrift);
 
   txtArtikel1->AddItem(u"Bestellung"_s);
   txtArtikel1->AddItem(u"Auftrag"_s);
-  txtArtikel1->setText(Bankformteile::Auswahl());
+  AdresseUebernehmen(adresse_);
+}
+
+void FormPrnNachnahme::AdresseUebernehmen(const Bankformteile::Adresse& adresse) {
+  adresse_ = adresse;
+  const auto& f = adresse.felder;
+  TxtName->setText(Lastschrift::Schuldnername(f[2], f[1], f[10]));
+  txtStrasse->setText(vb::Trim(f[3]));
+  txtOrt->setText(vb::Trim(f[4] + u' ' + f[5]));
+  txtArtikel1->setText(Bankformteile::Verwendung(adresse.auswahl));
 }
 
 void FormPrnNachnahme::Form_Paint() { vb::Screen::setMousePointer(vb::Screen::vbDefault); }
@@ -228,7 +231,7 @@ Nachnahmedaten FormPrnNachnahme::Daten() const {
   d.absBlz = AbsBLZ->Text();
   d.absBank = AbsBank->Text();
   d.absKontoNr = AbsKontoNr->Text();
-  d.kundenNr = Bankformteile::Feldtext(23);
+  d.kundenNr = adresse_.felder[23];
   d.logo = IniLesen(QString(), QString(), QStringLiteral("Logo4Umschlag"), QString()) == QStringLiteral("Sorvek");
   return d;
 }

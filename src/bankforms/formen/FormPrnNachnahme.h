@@ -3,6 +3,7 @@
 // the recipient from the record, the sender, fee, currency, form type and font from the settings. The
 // dialog hides itself after printing; the main window's command unloads it.
 #include "bankforms/Nachnahme.h"
+#include "bankforms/formen/Bankformteile.h"
 #include "platform/kit/Controls.h"
 #include "platform/kit/Form.h"
 #include "platform/kit/Grafik.h"
@@ -54,6 +55,9 @@ class FormPrnNachnahme : public vb::DialogForm, public vb::DefaultInstance<FormP
   int DruckeBorkaneNN();
   // The six sender boxes and the fee box from the settings.
   void IniLaden();
+  // The shown record: the recipient's boxes and the first purpose start from it, and the card takes its
+  // index.
+  void AdresseUebernehmen(const Bankformteile::Adresse& adresse);
 
   void Form_Load() override;
   void Form_KeyPress(int& keyAscii) override;
@@ -69,4 +73,5 @@ class FormPrnNachnahme : public vb::DialogForm, public vb::DefaultInstance<FormP
 
  private:
   std::unique_ptr<vb::MenuBaum> menue_;
+  Bankformteile::Adresse adresse_;
 };

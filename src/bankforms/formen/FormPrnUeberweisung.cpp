@@ -8,7 +8,6 @@
 #include "common/Pfade.h"
 #include "common/ZDos.h"
 #include "common/formen/Listen.h"
-#include "mainwindow/Main.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/dienste/Screen.h"
 #include "platform/kit/Twips.h"
@@ -274,7 +273,7 @@ Ueberweisungsdaten FormPrnUeberweisung::Daten() const {
   d.auftraggeberKontoNr = TxtAuftraggeberKontoNr->Text();
   d.auftraggeberBlz = TxtAuftraggeberBLZ->Text();
   d.auftraggeberBank = TxtAuftraggeberBank->Text();
-  if (Main::IsLoaded()) d.kundenNr = Main::get().Feld(23).Text();
+  d.kundenNr = KundenNr;
   d.datum = strgPrintDate->Value() != 0;
   return d;
 }

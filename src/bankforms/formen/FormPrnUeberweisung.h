@@ -57,6 +57,9 @@ class FormPrnUeberweisung : public vb::DialogForm, public vb::DefaultInstance<Fo
   vb::MenuItem* mnuAuftraggeberMerken = nullptr;
   vb::MenuItem* mnuAuftraggeberLöschen = nullptr;
 
+  // The shown record's index, for the prints; set by the command that opens the dialog.
+  QString KundenNr;
+
   // The log file of the payer account number as typed.
   QString KontenLog() const;
   // What the boxes hold, for the prints and the log.

@@ -1,7 +1,6 @@
 #include "exchange/formen/AdrImport2.h"
 
 #include "common/Global.h"
-#include "mainwindow/Main.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/kit/Twips.h"
 #include "platform/vb/Sanduhr.h"
@@ -171,7 +170,6 @@ void AdrImport2::Form_Load() {
   kombiTrenn->setText(QStringLiteral("{Tab}"));
 
   // Each row one combo height and 50 twips below the one above; the labels 70 twips below its top.
-  const std::array<QString, 24> bezeichnungen = Main::get().FeldBezeichnungen();
   const int oben = vb::Top(&komboFeld(0));
   const int schritt = vb::Height(&komboFeld(0)) + 50;
   for (int i = 0; i < kImportSpalten; ++i) {
@@ -179,15 +177,23 @@ void AdrImport2::Form_Load() {
     vb::setTop(&komboFeld(i), top);
     vb::setTop(&bezFeld(i), top + 70);
     vb::setTop(&bezFeldDemo(i), top + 70);
+    bezFeld(i).setCaption(QString::number(i + 1) + QStringLiteral(". Feld"));
+    bezFeldDemo(i).setCaption(QString());
+  }
+  zeilenGefuellt_ = true;
+}
+
+void AdrImport2::TabelleUebernehmen(Adressbestand& bestand, vb::ListBox& ansicht, const Bezeichnungen& bezeichnungen) {
+  bestand_ = &bestand;
+  ansicht_ = &ansicht;
+  // Each column starts at the field of its number.
+  for (int i = 0; i < kImportSpalten; ++i) {
     vb::ComboBox& k = komboFeld(i);
     k.Clear();
     k.AddItem(QStringLiteral("--- unbenutzt ---"));
     for (const QString& b : bezeichnungen) k.AddItem(b);
     k.setListIndex(i + 1);
-    bezFeld(i).setCaption(QString::number(i + 1) + QStringLiteral(". Feld"));
-    bezFeldDemo(i).setCaption(QString());
   }
-  zeilenGefuellt_ = true;
 }
 
 void AdrImport2::Form_QueryUnload(int& cancel, int mode) {
@@ -317,19 +323,19 @@ void AdrImport2::sperren(bool an) {
 }
 
 void AdrImport2::befImport_Click() {
-  if (importLaeuft_) return;
-  Main& m = Main::get();
+  if (importLaeuft_ || !bestand_) return;
+  vb::ListBox& ansicht = *ansicht_;
   Importergebnis ergebnis;
   {
     Sanduhr sanduhr;
     sperren(true);
-    if (m.Liste->ListCount() >= 2) m.Liste->setListIndex(m.Liste->ListCount() - 1);
+    if (ansicht.ListCount() >= 2) ansicht.setListIndex(ansicht.ListCount() - 1);
     const Importoptionen optionen = Optionen();
     ProgressBar->setValue(0);
     ProgressBar->setVisible(true);
     // The table takes the lines as they are cut; the list, the preview and the bar follow each step of
     // the bar, while the user's input waits (the table must not change under the import).
-    ergebnis = ListeImportieren(*m.Bestand, Liste->items(), optionen, [&](int i, int letzte) {
+    ergebnis = ListeImportieren(*bestand_, Liste->items(), optionen, [&](int i, int letzte) {
       ProgressBar->setValue(letzte > 0 ? static_cast<int>(100LL * i / letzte) : 0);
       Liste->setListIndex(i);
       DatensatzAnzeigen();
@@ -337,8 +343,8 @@ void AdrImport2::befImport_Click() {
     });
     // The record after the one selected before (the first when none was): the first imported one when
     // the table held two or more records.
-    const int naechster = m.Liste->ListIndex() + 1;
-    if (naechster < m.Liste->ListCount()) m.Liste->setListIndex(naechster);
+    const int naechster = ansicht.ListIndex() + 1;
+    if (naechster < ansicht.ListCount()) ansicht.setListIndex(naechster);
     Geaendert = 1;
     sperren(false);
   }

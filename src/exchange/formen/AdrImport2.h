@@ -1,13 +1,15 @@
 #pragma once
 // The address list import: a text file of addresses, one per line, is read into Liste; the user picks the
 // separator, the two options and a field for each of the first fifteen columns while a preview shows
-// the columns of one line; "Kartulon importieren" appends every line to the main window's record table.
+// the columns of one line; "Kartulon importieren" appends every line to the record table it was handed.
 // The dialog hides itself; the main window's command unloads it.
 #include "exchange/Listenimport.h"
 #include "platform/kit/Controls.h"
 #include "platform/kit/Form.h"
 #include "platform/kit/Register.h"
 #include "platform/kit/StdDialog.h"
+#include "store/Adressbestand.h"
+#include "store/Maske.h"
 
 class AdrImport2 : public vb::DialogForm, public vb::DefaultInstance<AdrImport2> {
   Q_OBJECT
@@ -41,6 +43,9 @@ class AdrImport2 : public vb::DialogForm, public vb::DefaultInstance<AdrImport2>
   vb::CommonDialog* StdDialog = nullptr;
 
   void Form_Load() override;
+  // The record table the import appends to, the list that shows it (its current record moves to the
+  // first imported one) and the captions the column lists offer the fields by.
+  void TabelleUebernehmen(Adressbestand& bestand, vb::ListBox& ansicht, const Bezeichnungen& bezeichnungen);
   void Form_QueryUnload(int& cancel, int mode) override;
   // Fills the fifteen preview labels from the selected import line.
   void DatensatzAnzeigen();
@@ -66,5 +71,7 @@ class AdrImport2 : public vb::DialogForm, public vb::DefaultInstance<AdrImport2>
  private:
   void sperren(bool an);
   bool zeilenGefuellt_ = false;  // set at the end of the load: until then the preview does nothing
+  Adressbestand* bestand_ = nullptr;
+  vb::ListBox* ansicht_ = nullptr;
   bool importLaeuft_ = false;
 };

@@ -2,7 +2,6 @@
 
 #include "common/Ini.h"
 #include "exchange/Zwischenablageimport.h"
-#include "mainwindow/Main.h"
 #include "platform/dienste/Zwischenablage.h"
 #include "platform/kit/Twips.h"
 #include "platform/vb/Codec.h"
@@ -91,8 +90,16 @@ ImpZA::ImpZA() {
 
 void ImpZA::Form_Load() {
   if (vb::Forms::Hauptformular()) setWindowIcon(vb::Forms::Hauptformular()->widget()->windowIcon());
+  const bool kommaRegel =
+      ZaKommaRegel(IniLesen(QString(), QString(), QStringLiteral("DInfoVer"), QStringLiteral("xx")));
+  // What comes from outside holds only what the address file can store.
+  const ZaTeile teile = ZaTextZerlegen(Codec::auf1252Reduzieren(Zwischenablage::text()), kommaRegel);
+  for (int i = 0; i < kZaTeile; ++i) Feld(i).setText(teile[i]);
+  befOk->setFocus(Qt::OtherFocusReason);
+}
+
+void ImpZA::FelderBenennen(const std::array<QString, 24>& bezeichnungen) {
   laedt_ = true;
-  const std::array<QString, 24> bezeichnungen = Main::get().FeldBezeichnungen();
   for (int i = 0; i < kZaTeile; ++i) {
     vb::ComboBox& k = KombiFeldZiel(i);
     k.Clear();
@@ -101,13 +108,6 @@ void ImpZA::Form_Load() {
     k.setListIndex(kStartZiel[i]);
   }
   laedt_ = false;
-
-  const bool kommaRegel =
-      ZaKommaRegel(IniLesen(QString(), QString(), QStringLiteral("DInfoVer"), QStringLiteral("xx")));
-  // What comes from outside holds only what the address file can store.
-  const ZaTeile teile = ZaTextZerlegen(Codec::auf1252Reduzieren(Zwischenablage::text()), kommaRegel);
-  for (int i = 0; i < kZaTeile; ++i) Feld(i).setText(teile[i]);
-  befOk->setFocus(Qt::OtherFocusReason);
 }
 
 void ImpZA::Form_QueryUnload(int& cancel, int mode) {

@@ -5,6 +5,8 @@
 #include "platform/kit/Controls.h"
 #include "platform/kit/Form.h"
 
+#include <array>
+
 class ImpZA : public vb::DialogForm, public vb::DefaultInstance<ImpZA> {
   Q_OBJECT
  public:
@@ -22,6 +24,8 @@ class ImpZA : public vb::DialogForm, public vb::DefaultInstance<ImpZA> {
   vb::CheckBox* strgAbbruch = nullptr;  // hidden: 1 after cancelling
 
   void Form_Load() override;
+  // The target lists offer the fields by these captions, each row starting at its usual field.
+  void FelderBenennen(const std::array<QString, 24>& bezeichnungen);
   void Form_QueryUnload(int& cancel, int mode) override;
   void KombiFeldZiel_Click(short index);
   void Feld_GotFocus(short index);

@@ -3,7 +3,6 @@
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "exchange/Zwischenablageexport.h"
-#include "mainwindow/Main.h"
 #include "platform/dienste/Zwischenablage.h"
 #include "platform/kit/Twips.h"
 #include "printing/Listenauswahl.h"
@@ -83,9 +82,13 @@ void ZAexport::ComboMasken_Click() {
     return;
   }
   // An empty table fills the mask from an empty record: the mask's own text stays.
-  const vb::ListBox& liste = *Main::get().Liste;
-  const QString zeile = liste.ListIndex() >= 0 ? liste.List(liste.ListIndex()) : QString();
-  Text->setText(MaskeFuellen(ComboMasken->Text(), zeile, Main::get().FeldBezeichnungen()));
+  Text->setText(MaskeFuellen(ComboMasken->Text(), zeile_, bezeichnungen_));
+}
+
+void ZAexport::DatensatzUebernehmen(const QString& zeile, const Bezeichnungen& bezeichnungen) {
+  zeile_ = zeile;
+  bezeichnungen_ = bezeichnungen;
+  ComboMasken_Click();
 }
 
 void ZAexport::BefOk_Click() {

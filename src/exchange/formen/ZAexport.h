@@ -4,6 +4,7 @@
 // itself; the main window's command unloads it.
 #include "platform/kit/Controls.h"
 #include "platform/kit/Form.h"
+#include "store/Maske.h"
 
 class ZAexport : public vb::DialogForm, public vb::DefaultInstance<ZAexport> {
   Q_OBJECT
@@ -18,8 +19,15 @@ class ZAexport : public vb::DialogForm, public vb::DefaultInstance<ZAexport> {
   vb::CommandButton* befAbbrechen = nullptr;
 
   void Form_Load() override;
+  // The shown address's record line and the captions its mask names the fields by; the text is filled
+  // anew from them.
+  void DatensatzUebernehmen(const QString& zeile, const Bezeichnungen& bezeichnungen);
   void Form_QueryUnload(int& cancel, int mode) override;
   void ComboMasken_Click();
   void BefOk_Click();
   void befAbbrechen_Click();
+
+ private:
+  QString zeile_;  // "" until handed: an empty record
+  Bezeichnungen bezeichnungen_;
 };

@@ -6,7 +6,6 @@
 #include "common/Ton.h"
 #include "exchange/ExterneProgramme.h"
 #include "exchange/Serienmail.h"
-#include "mainwindow/Main.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/kit/Twips.h"
 #include "platform/vb/Clock.h"
@@ -163,10 +162,6 @@ expEMAIL::expEMAIL() {
 
 void expEMAIL::Form_Load() {
   if (vb::FormBase* haupt = vb::Forms::Hauptformular()) setWindowIcon(haupt->widget()->windowIcon());
-  Main& m = Main::get();
-  QStringList bezeichnungen;
-  for (int i = 0; i < 24; ++i) bezeichnungen << m.Bezeichnung1(i).Caption();
-  ListeFelder->setItems(bezeichnungen);
   for (int k = 0; k < 2; ++k) {
     Text1(k).setText(EmailVorlageLesen(AktuelleDatei, k));
     Text1(k).setSelStart(static_cast<int>(Text1(k).Text().size()));
@@ -174,6 +169,14 @@ void expEMAIL::Form_Load() {
   // Nothing is marked before the list is built.
   mnueMailSend->setEnabled(false);
   ZeitInit->setEnabled(true);
+}
+
+void expEMAIL::DatenUebernehmen(const QStringList& zeilen, const Bezeichnungen& bezeichnungen) {
+  zeilen_ = zeilen;
+  bezeichnungen_ = bezeichnungen;
+  ListeFelder->setItems(QStringList(bezeichnungen.begin(), bezeichnungen.end()));
+  VorschauAktualisieren(0);
+  VorschauAktualisieren(1);
 }
 
 void expEMAIL::Form_QueryUnload(int& cancel, int mode) {
@@ -225,11 +228,10 @@ void expEMAIL::befGetEmailList_Click() {
   ProgressBar->setValue(0);
   ProgressBar->setVisible(true);
   Liste->Clear();
-  EmailListe liste =
-      EmailListeBauen(Main::get().Liste->items(), txtSuch(0).Text(), txtSuch(1).Text(), [this](int prozent) {
-        ProgressBar->setValue(prozent);
-        ProgressBar->Refresh();
-      });
+  EmailListe liste = EmailListeBauen(zeilen_, txtSuch(0).Text(), txtSuch(1).Text(), [this](int prozent) {
+    ProgressBar->setValue(prozent);
+    ProgressBar->Refresh();
+  });
   Liste->setItemsMitMarken(liste.eintraege, std::move(liste.markiert));
   if (Liste->ListCount() > 0)
     Liste->setListIndex(0);
@@ -250,9 +252,8 @@ void expEMAIL::Liste_Click() {
 void expEMAIL::VorschauAktualisieren(int index) {
   if (!Text1.has(index) || !Text2.has(index)) return;
   const int position = Liste->ListIndex() >= 0 ? EmailEintragPosition(Liste->List(Liste->ListIndex())) : 0;
-  Main& m = Main::get();
-  DatensatzZerlegen(m.Liste->List(position));
-  Text2(index).setText(EmailVorschau(Text1(index).Text(), DatenFeld, m.FeldBezeichnungen(), index));
+  DatensatzZerlegen(position >= 0 && position < zeilen_.size() ? zeilen_[position] : QString());
+  Text2(index).setText(EmailVorschau(Text1(index).Text(), DatenFeld, bezeichnungen_, index));
 }
 
 void expEMAIL::befFeldEinfg_Click(int index) {

@@ -6,6 +6,7 @@
 #include "platform/kit/Controls.h"
 #include "platform/kit/Form.h"
 #include "platform/kit/Menue.h"
+#include "store/Maske.h"
 
 #include <QHash>
 #include <QRect>
@@ -45,6 +46,8 @@ class expEMAIL : public vb::DialogForm, public vb::DefaultInstance<expEMAIL> {
   static std::function<void(const QString& ordner, const QString& muster)> Uebergabe;
 
   void Form_Load() override;
+  // The record lines the list is built from and the captions the placeholders name the fields by.
+  void DatenUebernehmen(const QStringList& zeilen, const Bezeichnungen& bezeichnungen);
   void Form_QueryUnload(int& cancel, int mode) override;
   void Form_Resize() override;
   void ZeitInit_Timer();
@@ -67,4 +70,6 @@ class expEMAIL : public vb::DialogForm, public vb::DefaultInstance<expEMAIL> {
   QWidget* flaeche_ = nullptr;
   bool sendet_ = false;
   std::unique_ptr<vb::MenuBaum> menue_;
+  QStringList zeilen_;
+  Bezeichnungen bezeichnungen_;
 };

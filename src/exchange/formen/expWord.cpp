@@ -9,7 +9,6 @@
 #include "common/Ton.h"
 #include "common/ZDos.h"
 #include "exchange/Briefvorlage.h"
-#include "mainwindow/Main.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/kit/Twips.h"
 #include "platform/vb/Clock.h"
@@ -139,20 +138,30 @@ void expWord::Form_Load() {
     return;
   if (Datei->ListCount() > 0) Datei->setListIndex(0);
 
-  int anfang = 0;
-  const QString vorschlag = DokumentVorschlag(
-      IniLesen(VorlagenIni, Sektion, u"DocName1"_s, u"{jjjj}_"_s),
-      IniLesen(VorlagenIni, Sektion, u"DocNummer"_s, u"0"_s), IniLesen(VorlagenIni, Sektion, u"DocName2"_s, u"00000"_s),
-      IniLesen(VorlagenIni, Sektion, u"DocName3"_s, u"_"_s), Main::get().Feld(1).Text(), Clock::today(), &anfang);
-  txtDatei->setText(vorschlag);
-  txtDatei->setSelStart(anfang);
-  txtDatei->setSelLength(99);
+  vorschlagen_ = true;
+  NamenVorschlagen();
   txtSuffix->setText(u'.' + IniLesen(VorlagenIni, Sektion, u"Suffix"_s, u"Doc"_s));
 
   const QString zuletzt = IniLesen(VorlagenIni, Sektion, u"WordVorlagenLast"_s, QString());
   for (int i = 0; i < Datei->ListCount(); ++i)
     if (Datei->List(i) == zuletzt) Datei->setListIndex(i);
   txtDatei->SetFocus();
+}
+
+void expWord::NachnameUebernehmen(const QString& nachname) {
+  nachname_ = nachname;
+  if (vorschlagen_) NamenVorschlagen();
+}
+
+void expWord::NamenVorschlagen() {
+  int anfang = 0;
+  const QString vorschlag = DokumentVorschlag(
+      IniLesen(VorlagenIni, Sektion, u"DocName1"_s, u"{jjjj}_"_s),
+      IniLesen(VorlagenIni, Sektion, u"DocNummer"_s, u"0"_s), IniLesen(VorlagenIni, Sektion, u"DocName2"_s, u"00000"_s),
+      IniLesen(VorlagenIni, Sektion, u"DocName3"_s, u"_"_s), nachname_, Clock::today(), &anfang);
+  txtDatei->setText(vorschlag);
+  txtDatei->setSelStart(anfang);
+  txtDatei->setSelLength(99);
 }
 
 void expWord::Form_QueryUnload(int& cancel, int mode) {

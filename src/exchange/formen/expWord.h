@@ -36,6 +36,8 @@ class expWord : public vb::DialogForm, public vb::DefaultInstance<expWord> {
   QString Sektion;
 
   void Form_Load() override;
+  // The shown record's surname, which the proposed document name ends with.
+  void NachnameUebernehmen(const QString& nachname);
   void Form_QueryUnload(int& cancel, int mode) override;
   void AdressParaSet(const QString& name, const QString& wert);
   void BefOk_Click();
@@ -54,6 +56,10 @@ class expWord : public vb::DialogForm, public vb::DefaultInstance<expWord> {
 
  private:
   QString vorlage() const;  // the highlighted template's name, "" for none
+  // The document name from the section's pattern, its number and the surname, the number selected.
+  void NamenVorschlagen();
   QString ordner_;
+  QString nachname_;
+  bool vorschlagen_ = false;  // the load got as far as the proposal
   std::unique_ptr<vb::MenuBaum> menue_;
 };

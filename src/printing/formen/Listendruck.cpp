@@ -7,7 +7,6 @@
 #include "common/formen/File.h"
 #include "common/formen/Formular.h"
 #include "common/formen/Listen.h"
-#include "mainwindow/Main.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/kit/Twips.h"
 #include "platform/vb/Fonts.h"
@@ -185,17 +184,6 @@ void Listendruck::Form_Load() {
     BefLöscheFilter->setEnabled(false);
   }
 
-  // The whole table in one step, then the current address alone selected, with the line after it in view.
-  const vb::ListBox& haupt = *Main::get().Liste;
-  Liste->setItems(haupt.items());
-  const int c = haupt.ListIndex();
-  // Without a current address nothing is preselected.
-  if (c >= 0 && c < Liste->ListCount()) {
-    if (c + 1 < Liste->ListCount()) Liste->setListIndex(c + 1);
-    Liste->setListIndex(c);
-    Liste->setSelected(c, true);
-  }
-
   // The list first, as the lowest control of the first tab; Tab leads on to the name.
   Liste->setFocus();
 
@@ -210,6 +198,20 @@ void Listendruck::Form_Load() {
   TextAlsListe(*KombiFilter, IniLesen(QString(), QString(), u"PrnFilter"_s, QString()));
   KombiName->setText(QString());
   KombiFilter->setText(QString());
+  AuswahlAnzeigen();
+}
+
+void Listendruck::TabelleUebernehmen(const QStringList& zeilen, int aktuell, const Bezeichnungen& bezeichnungen) {
+  aktuell_ = aktuell;
+  bezeichnungen_ = bezeichnungen;
+  // The whole table in one step, then the current address alone selected, with the line after it in view.
+  Liste->setItems(zeilen);
+  // Without a current address nothing is preselected.
+  if (aktuell >= 0 && aktuell < Liste->ListCount()) {
+    if (aktuell + 1 < Liste->ListCount()) Liste->setListIndex(aktuell + 1);
+    Liste->setListIndex(aktuell);
+    Liste->setSelected(aktuell, true);
+  }
   AuswahlAnzeigen();
 }
 
@@ -296,9 +298,8 @@ void Listendruck::Liste_DblClick() {
   const int zeile = Liste->ListIndex();
   if (zeile < 0) return;
   // Without any mask the preview is empty.
-  const QString text = ComboMasken->ListIndex() < 0
-                           ? QString()
-                           : MaskeFuellen(ComboMasken->Text(), Liste->List(zeile), Main::get().FeldBezeichnungen());
+  const QString text =
+      ComboMasken->ListIndex() < 0 ? QString() : MaskeFuellen(ComboMasken->Text(), Liste->List(zeile), bezeichnungen_);
   MsgBox(text, vb::vbOKOnly | vb::vbInformation, u"Kartulon-Vorschau"_s);
 }
 
@@ -327,7 +328,7 @@ void Listendruck::BefOk_Click() {
   auftrag.randX = std::max(0, optionen.ComboRandX->ListIndex());
   auftrag.randY = std::max(0, optionen.ComboRandY->ListIndex());
   auftrag.kopien = std::max(0, optionen.ComboAnzahl->ListIndex()) + 1;
-  auftrag.bezeichnungen = Main::get().FeldBezeichnungen();
+  auftrag.bezeichnungen = bezeichnungen_;
   auftrag.fortschritt = [this](int prozent) { ProgressBar->setValue(prozent); };
 
   bool fertig = false;
@@ -361,8 +362,7 @@ void Listendruck::ZeitAutoPersBogen_Timer() {
   ODruckenSeiteProAdr->setValue(1);
   // The main window's current address alone.
   Liste->alleWaehlen(false);
-  const int aktuell = Main::get().Liste->ListIndex();
-  if (aktuell >= 0 && aktuell < Liste->ListCount()) Liste->setSelected(aktuell, true);
+  if (aktuell_ >= 0 && aktuell_ < Liste->ListCount()) Liste->setSelected(aktuell_, true);
   AuswahlAnzeigen();
   BefOk_Click();
 }

@@ -7,6 +7,7 @@
 #include "platform/kit/Form.h"
 #include "platform/kit/Menue.h"
 #include "platform/kit/Register.h"
+#include "store/Maske.h"
 
 #include <memory>
 
@@ -52,6 +53,9 @@ class Listendruck : public vb::DialogForm, public vb::DefaultInstance<Listendruc
   qint16 DruckAbbrechen = 0;
 
   void Form_Load() override;
+  // The main window's record lines, its current address (-1: none), which alone is selected, and the
+  // captions the masks name the fields by.
+  void TabelleUebernehmen(const QStringList& zeilen, int aktuell, const Bezeichnungen& bezeichnungen);
   void Form_QueryUnload(int& cancel, int mode) override;
   void AuswahlAnzeigen();
   void BefOk_Click();
@@ -76,4 +80,6 @@ class Listendruck : public vb::DialogForm, public vb::DefaultInstance<Listendruc
     kombi.setText(QString());
   }
   std::unique_ptr<vb::MenuBaum> menue_;
+  int aktuell_ = -1;
+  Bezeichnungen bezeichnungen_;
 };

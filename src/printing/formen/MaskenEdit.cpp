@@ -5,7 +5,6 @@
 #include "common/Pfade.h"
 #include "common/Schrift.h"
 #include "common/formen/File.h"
-#include "mainwindow/Main.h"
 #include "platform/kit/Twips.h"
 #include "platform/vb/Fonts.h"
 #include "platform/vb/Twips.h"
@@ -111,12 +110,15 @@ MaskenEdit::MaskenEdit() {
 
 void MaskenEdit::Form_Load() {
   if (vb::FormBase* haupt = vb::Forms::Hauptformular()) setWindowIcon(haupt->widget()->windowIcon());
-  ListeFelder->Clear();
-  for (const QString& bezeichnung : Main::get().FeldBezeichnungen()) ListeFelder->AddItem(u'{' + bezeichnung + u'}');
-  for (const QString& wort : {u"{@Datum}"_s, u"{@Uhrzeit}"_s, u"An"_s, u"Absender"_s, u"~"_s})
-    ListeFelder->AddItem(wort);
   status(u"Bereit"_s);
   TimerHinweise_Timer();
+}
+
+void MaskenEdit::FelderBenennen(const Bezeichnungen& bezeichnungen) {
+  ListeFelder->Clear();
+  for (const QString& bezeichnung : bezeichnungen) ListeFelder->AddItem(u'{' + bezeichnung + u'}');
+  for (const QString& wort : {u"{@Datum}"_s, u"{@Uhrzeit}"_s, u"An"_s, u"Absender"_s, u"~"_s})
+    ListeFelder->AddItem(wort);
 }
 
 void MaskenEdit::Form_Resize() {

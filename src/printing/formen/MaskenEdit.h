@@ -5,6 +5,7 @@
 #include "platform/kit/Form.h"
 #include "platform/kit/Menue.h"
 #include "platform/kit/StdDialog.h"
+#include "store/Maske.h"
 
 #include <memory>
 
@@ -37,6 +38,9 @@ class MaskenEdit : public vb::DialogForm, public vb::DefaultInstance<MaskenEdit>
   QString MaskenName;
 
   void Form_Load() override;
+  // The list of what can be inserted: a placeholder for each field by these captions, and the words of
+  // the mask language.
+  void FelderBenennen(const Bezeichnungen& bezeichnungen);
   void Form_Resize() override;
   void Form_KeyPress(int& keyAscii) override;
   void Form_QueryUnload(int& cancel, int mode) override;

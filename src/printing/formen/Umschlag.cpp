@@ -7,7 +7,6 @@
 #include "common/Logbuch.h"
 #include "common/Pfade.h"
 #include "common/Schrift.h"
-#include "mainwindow/Main.h"
 #include "platform/dienste/FontObject.h"
 #include "platform/kit/Twips.h"
 #include "platform/vb/Clock.h"
@@ -199,12 +198,14 @@ void Umschlag::OptionenSichern() {
 }
 
 void Umschlag::ComboMasken_Click() {
-  const vb::ListBox& liste = *Main::get().Liste;
-  const int zeile = liste.ListIndex();
-  const QString satz = zeile >= 0 && zeile < liste.ListCount() ? liste.List(zeile) : QString();
-  TxtAnschrift->setText(ComboMasken->ListIndex() < 0
-                            ? QString()
-                            : MaskeFuellen(ComboMasken->Text(), satz, Main::get().FeldBezeichnungen()));
+  TxtAnschrift->setText(ComboMasken->ListIndex() < 0 ? QString()
+                                                     : MaskeFuellen(ComboMasken->Text(), zeile_, bezeichnungen_));
+}
+
+void Umschlag::DatensatzUebernehmen(const QString& zeile, const Bezeichnungen& bezeichnungen) {
+  zeile_ = zeile;
+  bezeichnungen_ = bezeichnungen;
+  ComboMasken_Click();
 }
 
 void Umschlag::mnuFlipAA_Click() {

@@ -7,6 +7,7 @@
 #include "platform/kit/Grafik.h"
 #include "platform/kit/Menue.h"
 #include "platform/kit/StdDialog.h"
+#include "store/Maske.h"
 
 #include <memory>
 
@@ -39,6 +40,9 @@ class Umschlag : public vb::DialogForm, public vb::DefaultInstance<Umschlag> {
   vb::CommonDialog* StdDialog = nullptr;
 
   void Form_Load() override;
+  // The shown address's record line and the captions its mask names the fields by; the address is
+  // filled anew from them.
+  void DatensatzUebernehmen(const QString& zeile, const Bezeichnungen& bezeichnungen);
   void Form_KeyPress(int& keyAscii) override;
   void Form_QueryUnload(int& cancel, int mode) override;
   void ComboMasken_Click();
@@ -52,6 +56,8 @@ class Umschlag : public vb::DialogForm, public vb::DefaultInstance<Umschlag> {
   void TxtAbsender_KeyPress(int& keyAscii);
 
  private:
+  QString zeile_;  // "" until handed: an empty record
+  Bezeichnungen bezeichnungen_;
   void OptionenLaden();
   void OptionenSichern();
   std::unique_ptr<vb::MenuBaum> menue_;

@@ -1,12 +1,17 @@
 #pragma once
-// What the bank-form dialog tests share on the real main window: the address file of the fixture's
-// records, a field of the shown record chosen as the purpose, the print-options dialog answered with
-// margins or a cancel, a picture of the blank sheet, a print read back from its PDF, and a dialog made
-// active for keys.
-#include "mainwindow/AdressdateiFixture.h"
+// What the bank-form dialog tests share: the fixture's records as the main window would show them (loaded
+// into the real window for the tests of its menu commands), a field of the shown record chosen as the
+// purpose, the print-options dialog answered with margins or a cancel, a picture of the blank sheet, a
+// print read back from its PDF, and a dialog made active for keys.
+#include "bankforms/formen/Bankformteile.h"
+#include "common/Global.h"
+#include "common/Ini.h"
+#include "mainwindow/Main.h"
 #include "platform/dienste/Printer.h"
 #include "platform/vb/Codec.h"
 #include "printing/formen/PrinterSet.h"
+#include "store/Datensatz.h"
+#include "support/Dialogtest.h"
 
 #include <QApplication>
 #include <QImage>
@@ -22,18 +27,37 @@ struct Stelle {
   double x, y;
 };
 
-class BankformTest : public AdressdateiTest {
+class BankformTest : public Dialogtest {
  protected:
-  // The address file of these records, loaded.
+  void SetUp() override {
+    Dialogtest::SetUp();
+    adressdateiOrdnerEinrichten(programmOrdner());
+  }
+
+  Main& m() { return Main::get(); }
+
+  // These records, the first one shown; the main window, where there is one, loads them as its address file.
   void saetzeLaden(const QList<QString>& saetze) {
-    adressdatei(Codec::nach1252(QStringList(saetze).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    saetze_ = saetze;
+    aktuell_ = 0;
+    if (!mitHauptfenster()) return;
+    dateiSchreiben(AktuelleDatei,
+                   Codec::nach1252(QStringList(saetze).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
     m().DatenLaden();
     ASSERT_EQ(m().Liste->ListCount(), saetze.size());
+  }
+  // The record shown.
+  void satzZeigen(int i) {
+    aktuell_ = i;
+    feld_ = -1;
+    if (mitHauptfenster()) m().Liste->setListIndex(i);
   }
 
   // The shown record's field wholly selected and current, its text being what a dialog takes as the
   // purpose; -1: nothing selected.
   void feldWaehlen(int feld) {
+    feld_ = feld;
+    if (!mitHauptfenster()) return;
     if (feld >= 0) {
       FeldIndex = feld;
       m().Feld(feld).setSelStart(0);
@@ -42,6 +66,17 @@ class BankformTest : public AdressdateiTest {
       m().Feld(0).setSelLength(0);
       FeldIndex = 0;
     }
+  }
+
+  // The shown record as the debit and the cash-on-delivery commands hand it: the texts of the window's
+  // field boxes (an empty first field stored as a blank shows empty) and the selection.
+  Bankformteile::Adresse gezeigteAdresse() {
+    if (mitHauptfenster()) return {m().FeldTexte(), m().FeldAuswahl()};
+    Bankformteile::Adresse a;
+    a.felder = FelderAusZeile(saetze_.value(aktuell_));
+    if (a.felder[0] == QStringLiteral(" ")) a.felder[0].clear();
+    if (feld_ >= 0) a.auswahl = a.felder[feld_];
+    return a;
   }
 
   // What a print-options dialog is answered with.
@@ -108,4 +143,9 @@ class BankformTest : public AdressdateiTest {
     QTest::sendKeyEvent(QTest::Press, fokus(), key, text, mod);
     QTest::sendKeyEvent(QTest::Release, fokus(), key, text, mod);
   }
+
+ private:
+  QList<QString> saetze_;
+  int aktuell_ = 0;
+  int feld_ = -1;
 };

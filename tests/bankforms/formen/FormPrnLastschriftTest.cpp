@@ -1,5 +1,5 @@
-// The direct-debit dialog on the real main window: what it starts with, its keys and settings, the
-// collection file filed and printed in one batch.
+// The direct-debit dialog: what the main window's command hands it and what it starts with, its keys
+// and settings, the collection file filed and printed in one batch.
 #include "bankforms/formen/LastschriftFixture.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/dienste/Screen.h"
@@ -18,7 +18,13 @@ qsizetype klaenge(const RecordingSound& t) {
   return n;
 }
 
-TEST_F(LastschriftTest, TheMenuCommandFillsTheDebitFromTheRecordAndUnloadsTheDialog) {
+// The main window's command, which hands the dialog the record the window shows.
+class LastschriftBefehlTest : public LastschriftTest {
+ protected:
+  bool mitHauptfenster() const override { return true; }
+};
+
+TEST_F(LastschriftBefehlTest, TheMenuCommandFillsTheDebitFromTheRecordAndUnloadsTheDialog) {
   struct Fall {
     const char* name;
     int satz, feld;  // feld: the main field whose whole text is selected (-1: none)
@@ -43,7 +49,7 @@ TEST_F(LastschriftTest, TheMenuCommandFillsTheDebitFromTheRecordAndUnloadsTheDia
   einstellen("Lastschrift_KontoNr", u"4711"_s);
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
-    m().Liste->setListIndex(f.satz);
+    satzZeigen(f.satz);
     feldWaehlen(f.feld);
     int mal = 0;
     druckoptionen({}, [&](FormPrnLastschrift& l) {
@@ -132,9 +138,8 @@ TEST_F(LastschriftTest, TheSettingsSaveWritesTheFiveKeys) {
 }
 
 TEST_F(LastschriftTest, FilingAppendsOneLineAndHidesTheDialog) {
-  m().Liste->setListIndex(0);
-  FeldIndex = 0;
-  m().Feld(0).setSelLength(0);
+  satzZeigen(0);
+  feldWaehlen(-1);
   FormPrnLastschrift& l = d();
   for (auto* b : {l.TxtAbsName, l.TxtAbsKontoNr, l.TxtAbsBLZ, l.TxtAbsBank, l.TxtBetrag, l.TxtVerwendung1,
                   l.TxtVerwendung2, l.TxtEmpKontoNr})

@@ -1,6 +1,6 @@
-// The transfer order dialog on the real main window: what the menu command puts in, the load from the
-// user's settings, the font list, the payer list, the menu keys, the account log, the settings save and
-// the log viewer.
+// The transfer order dialog: what the main window's menu command puts in, the load from the user's
+// settings, the font list, the payer list, the menu keys, the account log, the settings save and the
+// log viewer.
 #include "bankforms/formen/UeberweisungFixture.h"
 #include "platform/dienste/Screen.h"
 #include "platform/vb/Clock.h"
@@ -12,7 +12,13 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-TEST_F(UeberweisungTest, TheMenuCommandPutsInTheShownRecordsRecipientAndTheSelection) {
+// The main window's command, which puts in what the window shows.
+class UeberweisungBefehlTest : public UeberweisungTest {
+ protected:
+  bool mitHauptfenster() const override { return true; }
+};
+
+TEST_F(UeberweisungBefehlTest, TheMenuCommandPutsInTheShownRecordsRecipientAndTheSelection) {
   struct Fall {
     const char* name;
     int satz;
@@ -34,7 +40,7 @@ TEST_F(UeberweisungTest, TheMenuCommandPutsInTheShownRecordsRecipientAndTheSelec
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
-    m().Liste->setListIndex(f.satz);
+    satzZeigen(f.satz);
     feldWaehlen(f.feld);
     oeffnen([&](FormPrnUeberweisung& u) {
       EXPECT_EQ(u.TxtEmpfängerName->Text(), f.empfaenger);
@@ -48,11 +54,11 @@ TEST_F(UeberweisungTest, TheMenuCommandPutsInTheShownRecordsRecipientAndTheSelec
   }
 }
 
-TEST_F(UeberweisungTest, CtrlMInTheMainWindowOpensTheDialog) {
+TEST_F(UeberweisungBefehlTest, CtrlMInTheMainWindowOpensTheDialog) {
   m().show();
   QApplication::setActiveWindow(&m());
   ASSERT_TRUE(QTest::qWaitForWindowActive(&m()));
-  m().Liste->setListIndex(3);
+  satzZeigen(3);
   int mal = 0;
   druckoptionen({}, [&](FormPrnUeberweisung& u) {
     ++mal;

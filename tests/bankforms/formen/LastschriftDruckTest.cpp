@@ -19,7 +19,7 @@ constexpr long kMagenta = 0xFF00FF;
 class LastschriftDruckTest : public LastschriftTest {
  protected:
   FormPrnLastschrift& ausgefuellt(const QString& betrag) {
-    m().Liste->setListIndex(0);  // Hauptstr. 1, 50667 Köln, index 7
+    satzZeigen(0);  // Hauptstr. 1, 50667 Köln, index 7
     FormPrnLastschrift& l = d();
     l.TxtBetrag->setText(betrag);
     l.TxtWährung->setText(u"DM"_s);

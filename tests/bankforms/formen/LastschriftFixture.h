@@ -1,7 +1,7 @@
 #pragma once
-// The direct debit on the real main window: an address file of three records, the dialog opened by the
-// menu command or loaded directly, the print-options dialog answered with margins or a cancel, and the
-// collection file in the data folder.
+// The direct debit over three records (the main window's address file for its command's tests), the
+// dialog opened by the menu command or loaded directly, the print-options dialog answered with margins
+// or a cancel, and the collection file in the data folder.
 #include "bankforms/formen/BankformFixture.h"
 #include "bankforms/formen/FormPrnLastschrift.h"
 
@@ -14,7 +14,9 @@ class LastschriftTest : public BankformTest {
     ASSERT_NO_FATAL_FAILURE(saetzeLaden(saetze));
   }
 
-  FormPrnLastschrift& d() { return FormPrnLastschrift::get(); }
+  FormPrnLastschrift& d() {
+    return geladen<FormPrnLastschrift>([this](FormPrnLastschrift& l) { l.AdresseUebernehmen(gezeigteAdresse()); });
+  }
 
   int optionenGezeigt = 0;
   QStringList titel, jobs;

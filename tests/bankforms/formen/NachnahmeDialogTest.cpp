@@ -19,9 +19,11 @@ namespace {
 
 class NachnahmeTest : public LastschriftTest {
  protected:
-  FormPrnNachnahme& n() { return FormPrnNachnahme::get(); }
+  FormPrnNachnahme& n() {
+    return geladen<FormPrnNachnahme>([this](FormPrnNachnahme& k) { k.AdresseUebernehmen(gezeigteAdresse()); });
+  }
   FormPrnNachnahme& ausgefuellt(const QString& preis) {
-    m().Liste->setListIndex(0);
+    satzZeigen(0);
     FormPrnNachnahme& k = n();
     k.txtPreis->setText(preis);
     k.txtPreisZustell->setText(u"3,00"_s);
@@ -52,7 +54,13 @@ class NachnahmeTest : public LastschriftTest {
   QList<Op> texte_;
 };
 
-TEST_F(NachnahmeTest, TheDialogStartsWithTheRecipientAndTheSettings) {
+// The main window's command, which hands the dialog the record the window shows.
+class NachnahmeBefehlTest : public NachnahmeTest {
+ protected:
+  bool mitHauptfenster() const override { return true; }
+};
+
+TEST_F(NachnahmeBefehlTest, TheDialogStartsWithTheRecipientAndTheSettings) {
   struct Fall {
     const char* name;
     int satz, feld;
@@ -66,7 +74,7 @@ TEST_F(NachnahmeTest, TheDialogStartsWithTheRecipientAndTheSettings) {
   einstellen("NN_Name", u"Hans Maier"_s);
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
-    m().Liste->setListIndex(f.satz);
+    satzZeigen(f.satz);
     feldWaehlen(f.feld);
     int mal = 0;
     vb::Forms::setModalInterceptor([&](vb::FormBase& fb) {
@@ -91,7 +99,7 @@ TEST_F(NachnahmeTest, TheDialogStartsWithTheRecipientAndTheSettings) {
 }
 
 TEST_F(NachnahmeTest, ALongNameLineIsCutToFifty) {
-  m().Liste->setListIndex(2);
+  satzZeigen(2);
   EXPECT_EQ(n().TxtName->Text(), u"Maximilian-Alexander Mustermann-Schulzes (Steuerber"_s.left(50));
 }
 

@@ -159,7 +159,7 @@ TEST_F(UeberweisungDruckTest, TheSheetAtTheMargins) {
     SCOPED_TRACE(f.rx);
     drucker().clear();
     gezeigt.clear();
-    m().Liste->setListIndex(0);  // running index 7
+    satzZeigen(0);  // running index 7
     FormPrnUeberweisung& u = ausgefuellt(0);
     drucken(u, {f.rx, f.ry});
     einSeitigerJob();
@@ -380,7 +380,7 @@ TEST_F(UeberweisungDruckTest, EachFormPrintsIntoAPdf) {
       {1, "picture", {u"Eva Wolf"_s, u"Überweisungsauftrag"_s, u"Volksbank"_s}},
       {2, "classic", {u"Eva Wolf"_s, u"Volksbank"_s, u"10.12.2026"_s}},
   };
-  m().Liste->setListIndex(0);
+  satzZeigen(0);
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.titel);
     const QString pdf = tempPfad(QString::fromLatin1(f.titel) + u".pdf"_s);

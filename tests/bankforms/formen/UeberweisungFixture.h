@@ -1,7 +1,7 @@
 #pragma once
-// The transfer order on the real main window: an address file of four records, the user "Maier", the
-// dialog opened by the menu command or loaded directly, and the print-options dialog answered by the
-// modal interceptor with margins or a cancel.
+// The transfer order over four records (the main window's address file for its command's tests), the
+// user "Maier", the dialog opened by the menu command or loaded directly, and the print-options dialog
+// answered by the modal interceptor with margins or a cancel.
 #include "bankforms/formen/BankformFixture.h"
 #include "bankforms/formen/FormPrnUeberweisung.h"
 
@@ -14,7 +14,9 @@ class UeberweisungTest : public BankformTest {
     ASSERT_NO_FATAL_FAILURE(saetzeLaden(saetze));
   }
 
-  FormPrnUeberweisung& d() { return FormPrnUeberweisung::get(); }
+  FormPrnUeberweisung& d() {
+    return geladen<FormPrnUeberweisung>([this](FormPrnUeberweisung& u) { u.KundenNr = gezeigteAdresse().felder[23]; });
+  }
   // The dialog as the user sees it half a second after it opened: fonts listed, buttons enabled.
   FormPrnUeberweisung& bereit() {
     d().TimerInit_Timer();

@@ -1,31 +1,51 @@
-// The address list import on the real main window: the file, the preview, the rows, the import and the
-// saved address file.
+// The address list import handed a record table: the file, the preview, the rows and the import; and the
+// main window's command with the saved address file.
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "exchange/formen/AdrImport2.h"
-#include "mainwindow/AdressdateiFixture.h"
 #include "mainwindow/Main.h"
 #include "store/Datensatz.h"
+#include "support/Dialogtest.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTabBar>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
-class AdrImport2Test : public AdressdateiTest {
+class AdrImport2Test : public Dialogtest {
  protected:
   void SetUp() override {
-    AdressdateiTest::SetUp();
+    Dialogtest::SetUp();
+    adressdateiOrdnerEinrichten(programmOrdner());
     IniSchreiben(IniDatei, "Allgemein", "AdressIndex", "100");
     IniSchreiben("", "", "AdressIndex", "90");
+    // Without a main window: a table and a list that shows it, whose current record is the shown one.
+    ansicht_ = std::make_unique<vb::ListBox>();
+    ansicht_->setBestand(&bestand_);
+    ansicht_->Click = [this] { gezeigt = ansicht_->List(ansicht_->ListIndex()); };
   }
-  AdrImport2& d() { return AdrImport2::get(); }
+  void TearDown() override {
+    AdrImport2::Unload();
+    ansicht_.reset();
+    Dialogtest::TearDown();
+  }
+  // The record table and its list: the main window's when there is one.
+  vb::ListBox& liste() { return mitHauptfenster() ? *Main::get().Liste : *ansicht_; }
+  Adressbestand& bestand() { return mitHauptfenster() ? *Main::get().Bestand : bestand_; }
+  // The dialog handed the table, as the menu command hands it.
+  AdrImport2& d() {
+    return geladen<AdrImport2>([this](AdrImport2& a) {
+      a.TabelleUebernehmen(bestand(), liste(),
+                           mitHauptfenster() ? Main::get().FeldBezeichnungen() : standardBezeichnungen());
+    });
+  }
   void tabelle(int anzahl, int auswahl = -1) {
     QStringList zeilen;
     for (int i = 0; i < anzahl; ++i) zeilen << zeileAus({{0, " "}, {1, QStringLiteral("Alt%1").arg(i)}, {23, "5"}});
-    m().Liste->setItems(zeilen);
-    m().Liste->setListIndex(auswahl);
+    liste().setItems(zeilen);
+    liste().setListIndex(auswahl);
     Geaendert = 0;
   }
   // Chooses the file in the dialog (a path with capitals: it is opened as written).
@@ -42,7 +62,21 @@ class AdrImport2Test : public AdressdateiTest {
     while (!l.isEmpty() && l.back().isEmpty()) l.removeLast();
     return l;
   }
-  Felder satz(int i) { return FelderAusZeile(m().Liste->List(i)); }
+  Felder satz(int i) { return FelderAusZeile(liste().List(i)); }
+  // The record the window shows: the one its list made current last.
+  QString gezeigt;
+
+ private:
+  Adressbestand bestand_;
+  std::unique_ptr<vb::ListBox> ansicht_;
+};
+
+// The main window's command, and what the window does with the imported records.
+class AdrImport2BefehlTest : public AdrImport2Test {
+ protected:
+  bool mitHauptfenster() const override { return true; }
+  Main& m() { return Main::get(); }
+  QString adressdatei(const QByteArray& bytes) { return dateiSchreiben(AktuelleDatei, bytes); }
 };
 
 TEST_F(AdrImport2Test, TheDialogAsItOpens) {
@@ -63,7 +97,7 @@ TEST_F(AdrImport2Test, TheDialogAsItOpens) {
   EXPECT_EQ(d().Liste->ListCount(), 0);
   EXPECT_EQ(vb::Forms::helpContext(d().Liste), 252);
 
-  const std::array<QString, 24> bez = m().FeldBezeichnungen();
+  const std::array<QString, 24> bez = standardBezeichnungen();
   const int oben = vb::Top(&d().komboFeld(0));
   const int schritt = vb::Height(&d().komboFeld(0)) + 50;
   for (int i = 0; i < kImportSpalten; ++i) {
@@ -200,7 +234,7 @@ TEST_F(AdrImport2Test, NavigationAndDel) {
   EXPECT_FALSE(d().befImport->isEnabled());
 }
 
-TEST_F(AdrImport2Test, ImportFillsTheFieldsAsTheRowsSay) {
+TEST_F(AdrImport2BefehlTest, ImportFillsTheFieldsAsTheRowsSay) {
   tabelle(0);
   waehlen(
       "R;Meier;Hans;;;;;;;;;;;;1\r\n"
@@ -251,9 +285,9 @@ TEST_F(AdrImport2Test, TheSelectionAfterTheImport) {
     tabelle(f.vorher, f.auswahl);
     waehlen("Neu\tErster\r\nNeu\tZweiter\r\n");
     d().befImport_Click();
-    EXPECT_EQ(m().Liste->ListCount(), f.vorher + 2);
-    EXPECT_EQ(m().Liste->ListIndex(), f.danach);
-    EXPECT_EQ(m().Feld(1).Text(), satz(f.danach)[1]);
+    EXPECT_EQ(liste().ListCount(), f.vorher + 2);
+    EXPECT_EQ(liste().ListIndex(), f.danach);
+    EXPECT_EQ(FelderAusZeile(gezeigt)[1], satz(f.danach)[1]);
     EXPECT_EQ(Geaendert, 1);
     EXPECT_TRUE(d().isHidden());
     EXPECT_FALSE(d().ProgressBar->isHidden());      // left as it was at the end
@@ -277,9 +311,9 @@ TEST_F(AdrImport2Test, TheLimitOf32000) {
     waehlen(zwanzig);
     dialoge().clear();
     d().befImport_Click();
-    EXPECT_EQ(m().Liste->ListCount(), f.vorher + f.angefuegt);
+    EXPECT_EQ(liste().ListCount(), f.vorher + f.angefuegt);
     if (f.angefuegt > 0) {
-      EXPECT_EQ(satz(m().Liste->ListCount() - 1)[1], u"N10"_s);
+      EXPECT_EQ(satz(liste().ListCount() - 1)[1], u"N10"_s);
     }
     ASSERT_EQ(dialoge().requests().size(), 1);
     const auto& r = dialoge().requests()[0];
@@ -313,7 +347,7 @@ TEST_F(AdrImport2Test, LeavingWithoutImportAndEsc) {
   d().show();
   d().befAbbrechen->click();
   EXPECT_TRUE(d().isHidden());
-  EXPECT_EQ(m().Liste->ListCount(), 2);
+  EXPECT_EQ(liste().ListCount(), 2);
   EXPECT_EQ(Geaendert, 0);
 }
 
@@ -335,11 +369,11 @@ TEST_F(AdrImport2Test, WhileTheImportRunsNothingElseCan) {
   });
   d().befImport_Click();
   EXPECT_GT(schritte, 0);
-  EXPECT_EQ(m().Liste->ListCount(), 3);
+  EXPECT_EQ(liste().ListCount(), 3);
   EXPECT_FALSE(d().importLaeuft());
 }
 
-TEST_F(AdrImport2Test, TheMenuCommandAndTheSavedFile) {
+TEST_F(AdrImport2BefehlTest, TheMenuCommandAndTheSavedFile) {
   adressdatei("..Privat\r\n" + zeileAus({{0, "Alt"}, {1, "Bauer"}, {23, "3"}}).toLatin1() + "\r\n");
   m().DatenLaden();
   ASSERT_EQ(m().Liste->ListCount(), 1);

@@ -1,17 +1,36 @@
-// The clipboard import on the real main window: the cut, the targets, moving parts and the take-over.
+// The clipboard import: the dialog alone (the cut, the targets, moving parts) and the main window's command
+// (the take-over).
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "exchange/formen/ImpZA.h"
 #include "mainwindow/Main.h"
 #include "store/Datensatz.h"
-#include "support/kern/TestUmgebung.h"
+#include "support/Dialogtest.h"
 
 #include <QApplication>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
-class ImpZATest : public KartulonTest {
+class ImpZATest : public Dialogtest {
+ protected:
+  void SetUp() override {
+    Dialogtest::SetUp();
+    IniDatei = programmOrdner() + u"/Kartulon.Ini"_s;
+  }
+  ImpZA& d() {
+    return geladen<ImpZA>([](ImpZA& z) { z.FelderBenennen(standardBezeichnungen()); });
+  }
+  QStringList boxen() {
+    QStringList l;
+    for (int i = 0; i < 8; ++i) l << d().Feld(i).Text();
+    while (!l.isEmpty() && l.back().isEmpty()) l.removeLast();
+    return l;
+  }
+};
+
+// The menu command on the main window, whose shown record takes the parts.
+class ImpZABefehlTest : public KartulonTest {
  protected:
   void SetUp() override {
     KartulonTest::SetUp();
@@ -21,13 +40,6 @@ class ImpZATest : public KartulonTest {
     Geaendert = 0;
   }
   Main& m() { return Main::get(); }
-  ImpZA& d() { return ImpZA::get(); }
-  QStringList boxen() {
-    QStringList l;
-    for (int i = 0; i < 8; ++i) l << d().Feld(i).Text();
-    while (!l.isEmpty() && l.back().isEmpty()) l.removeLast();
-    return l;
-  }
   // Runs the menu command; the dialog, once shown, is handled by `tun`.
   void befehl(const std::function<void(ImpZA&)>& tun) {
     int gezeigt = 0;
@@ -51,7 +63,7 @@ TEST_F(ImpZATest, TheDialogAsItOpens) {
   EXPECT_EQ(d().Caption(), u"Kartulon-Import aus der Zwischenablage"_s);
   EXPECT_EQ(boxen(), (QStringList{u"Müller"_s, "Hans", "Hauptstr. 5", "12345", "Berlin", "030 123456"}));
   const int ziel[8] = {2, 3, 4, 5, 6, 8, 9, 12};
-  const std::array<QString, 24> bez = m().FeldBezeichnungen();
+  const std::array<QString, 24> bez = standardBezeichnungen();
   for (int i = 0; i < 8; ++i) {
     EXPECT_EQ(d().KombiFeldZiel(i).ListIndex(), ziel[i]) << i;
     EXPECT_EQ(d().KombiFeldZiel(i).ListCount(), 25);
@@ -134,7 +146,7 @@ TEST_F(ImpZATest, RemovingAndInsertingAtPartThree) {
   EXPECT_EQ(d().KombiFeldZiel(2).ListIndex(), 4);  // the targets stay
 }
 
-TEST_F(ImpZATest, TakingThePartsOver) {
+TEST_F(ImpZABefehlTest, TakingThePartsOver) {
   zwischenablage().inhalt = u"Schulz, Eva\nAm Markt 1\n70173 Stuttgart\n0711 99\nKunde"_s;
   befehl([](ImpZA& z) {
     z.KombiFeldZiel(5).setListIndex(1);   // the telephone to field 0: not taken
@@ -163,7 +175,7 @@ TEST_F(ImpZATest, TakingThePartsOver) {
   EXPECT_EQ(Geaendert, 1);
 }
 
-TEST_F(ImpZATest, TenPartsTakenOverWithTheirLineBreaks) {
+TEST_F(ImpZABefehlTest, TenPartsTakenOverWithTheirLineBreaks) {
   zwischenablage().inhalt = u"1\t2\t3\t4\t5\t6\t7\t8\t9\t10"_s;
   befehl([](ImpZA& z) { z.befOk->click(); });
   EXPECT_EQ(m().Feld(11).Text(), u"8\r\n9\r\n10"_s);
@@ -171,13 +183,13 @@ TEST_F(ImpZATest, TenPartsTakenOverWithTheirLineBreaks) {
   EXPECT_TRUE(m().Liste->List(0).contains(u"\t8°°9°°10\t"));
 }
 
-TEST_F(ImpZATest, AcceptingNothingChangesNothing) {
+TEST_F(ImpZABefehlTest, AcceptingNothingChangesNothing) {
   zwischenablage().inhalt = QString();
   befehl([](ImpZA& z) { z.befOk->click(); });
   EXPECT_EQ(m().Liste->List(0), meier);
 }
 
-TEST_F(ImpZATest, CancellingLeavesTheRecordAlone) {
+TEST_F(ImpZABefehlTest, CancellingLeavesTheRecordAlone) {
   zwischenablage().inhalt = u"Schulz, Eva"_s;
   const std::function<void(ImpZA&)> wege[] = {
       [](ImpZA& z) { z.befAbbrechen->click(); },

@@ -1,11 +1,12 @@
-// The address to the clipboard through a mask, on the real main window: the mask chosen at start, the
-// filled text, edits, the clipboard, the remembered mask and the menu command.
+// The address to the clipboard through a mask, the dialog handed one record: the mask chosen at start, the
+// filled text, edits, the clipboard, the remembered mask; and the main window's command.
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "exchange/Zwischenablageexport.h"
 #include "exchange/formen/ZAexport.h"
+#include "mainwindow/Dialogbefehl.h"
 #include "mainwindow/Main.h"
-#include "support/kern/TestUmgebung.h"
+#include "support/Dialogtest.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,20 +15,23 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-class ZAexportTest : public KartulonTest {
+class ZAexportTest : public Dialogtest {
  protected:
   void SetUp() override {
-    KartulonTest::SetUp();
-    Main::get();
+    Dialogtest::SetUp();
+    // A section after the program's, as the main window's start leaves one.
+    IniSchreiben(QString(), u"Allgemein"_s, u"User"_s, u"Maier"_s);
     DatenOrdner = tempPfad(u"daten"_s);
     QDir().mkpath(DatenOrdner);
     MaskenOrdner = DatenOrdner;
-    m().Liste->setItems({meier, schulz});
-    m().Liste->setListIndex(0);
     Geaendert = 0;
   }
-  Main& m() { return Main::get(); }
-  ZAexport& d() { return ZAexport::get(); }
+  // The record the main window would show.
+  QString gezeigteZeile() const { return aktuell >= 0 && aktuell < zeilen.size() ? zeilen[aktuell] : QString(); }
+  void uebergeben(ZAexport& z) const { z.DatensatzUebernehmen(gezeigteZeile(), standardBezeichnungen()); }
+  ZAexport& d() {
+    return geladen<ZAexport>([this](ZAexport& z) { uebergeben(z); });
+  }
   void maske(const QString& datei, const QByteArray& text) { dateiSchreiben(MaskenOrdner + u'/' + datei, text); }
   void dreiMasken() {
     maske(u"Brief.msk"_s, "{Vorname} {Nachname}");
@@ -40,7 +44,13 @@ class ZAexportTest : public KartulonTest {
     return l;
   }
   QString zedured() const { return windowsOrdner() + u"/Zedured.ini"_s; }
-  // Runs the menu command; the dialog, once shown, is handled by `tun`.
+  // Opens the dialog as the menu command does.
+  virtual void oeffnen() {
+    DialogSchritte<ZAexport> s;
+    s.vorZeigen = [this](ZAexport& z) { uebergeben(z); };
+    DialogBefehl(s);
+  }
+  // Runs the dialog as the menu command does; the dialog, once shown, is handled by `tun`.
   void befehl(const std::function<void(ZAexport&)>& tun) {
     int gezeigt = 0;
     vb::Forms::setModalInterceptor([&](vb::FormBase& form) {
@@ -49,7 +59,7 @@ class ZAexportTest : public KartulonTest {
         tun(*z);
       }
     });
-    m().PulZAdresse_Click();
+    oeffnen();
     vb::Forms::setModalInterceptor({});
     EXPECT_EQ(gezeigt, 1);
     EXPECT_FALSE(ZAexport::IsLoaded());
@@ -57,6 +67,22 @@ class ZAexportTest : public KartulonTest {
   const QString meier =
       zeileAus({{0, "Privat"}, {1, "Meier"}, {2, "Otto"}, {5, "Berlin"}, {11, "Zeile eins°°Zeile zwei"}, {23, "7"}});
   const QString schulz = zeileAus({{0, "Privat"}, {1, "Schulz"}, {2, "Eva"}, {5, "Bonn"}, {23, "8"}});
+  QStringList zeilen{meier, schulz};
+  int aktuell = 0;
+};
+
+// The menu command on the main window, over the same records.
+class ZAexportBefehlTest : public ZAexportTest {
+ protected:
+  void SetUp() override {
+    ZAexportTest::SetUp();
+    m().Liste->setItems(zeilen);
+    m().Liste->setListIndex(aktuell);
+    Geaendert = 0;
+  }
+  bool mitHauptfenster() const override { return true; }
+  Main& m() { return Main::get(); }
+  void oeffnen() override { m().PulZAdresse_Click(); }
 };
 
 TEST(ZaMaskeFinden, TheLastEqualNameElseTheFirst) {
@@ -123,10 +149,9 @@ TEST_F(ZAexportTest, OkPutsTheEditedTextWithRealLineBreaksOnTheClipboardAndRemem
   erwartet.replace("\r\n\r\n[Allgemein]", "\r\nAnschriftZaMaske=Etikett\r\n\r\n[Allgemein]");
   EXPECT_EQ(dateiLesen(zedured()).toStdString(), erwartet.toStdString());
   EXPECT_EQ(Geaendert, 0);
-  EXPECT_EQ(m().Liste->List(0), meier);
 
   // The next use starts with Etikett; typed text is what reaches the clipboard.
-  m().Liste->setListIndex(1);
+  aktuell = 1;
   befehl([](ZAexport& z) {
     EXPECT_EQ(z.ComboMasken->Text(), u"Etikett"_s);
     EXPECT_EQ(z.Text->Text(), u"Schulz,"_s);
@@ -196,7 +221,7 @@ TEST_F(ZAexportTest, WithoutAnyMaskOkCopiesTheBoxAndKeepsTheSetting) {
 
 TEST_F(ZAexportTest, AnEmptyTableFillsTheMaskFromAnEmptyRecord) {
   maske(u"Anschrift.msk"_s, "An {Nachname}\r\n{~Ort}Ende {@Datum}");
-  m().Liste->setItems({});
+  zeilen.clear();
   befehl([](ZAexport& z) {
     EXPECT_EQ(z.Text->Text(), u"An \r\nEnde 10.12.2026"_s);
     z.befOK->click();
@@ -222,14 +247,14 @@ TEST_F(ZAexportTest, AnUpperCaseMaskFileAndAFilledMaskLongerThanTheTypingLimit) 
 
 TEST_F(ZAexportTest, TheShippedSampleMaskGivesThePostalAddressBlock) {
   QFile::copy(QStringLiteral(KARTULON_DATA_DIR "/Anschrift.Msk"), MaskenOrdner + u"/Anschrift.Msk"_s);
-  m().Liste->setItems({zeileAus(
-      {{0, "Privat"}, {1, "Müller"}, {2, "Hans"}, {3, "Hauptstr. 5"}, {4, "12345"}, {5, "Berlin"}, {21, "Herrn"}})});
-  m().Liste->setListIndex(0);
+  zeilen = {zeileAus(
+      {{0, "Privat"}, {1, "Müller"}, {2, "Hans"}, {3, "Hauptstr. 5"}, {4, "12345"}, {5, "Berlin"}, {21, "Herrn"}})};
+  aktuell = 0;
   EXPECT_EQ(d().ComboMasken->Text(), u"Anschrift"_s);
   EXPECT_EQ(d().Text->Text(), u"Herrn\r\nHans Müller\r\nHauptstr. 5\r\n12345 Berlin"_s);
 }
 
-TEST_F(ZAexportTest, CtrlAInAFieldBoxOpensTheDialogAndSelectsNothingInTheBox) {
+TEST_F(ZAexportBefehlTest, CtrlAInAFieldBoxOpensTheDialogAndSelectsNothingInTheBox) {
   dreiMasken();
   m().show();
   QApplication::setActiveWindow(&m());
@@ -251,4 +276,16 @@ TEST_F(ZAexportTest, CtrlAInAFieldBoxOpensTheDialogAndSelectsNothingInTheBox) {
   EXPECT_EQ(zwischenablage().inhalt, u"Meier\nBerlin"_s);
   EXPECT_EQ(m().Feld(1).SelLength(), 0);
   EXPECT_EQ(m().Feld(1).Text(), u"Meier"_s);
+}
+
+TEST_F(ZAexportBefehlTest, TheCommandHandsTheShownRecordAndLeavesTheTableAlone) {
+  dreiMasken();
+  m().Liste->setListIndex(1);
+  befehl([](ZAexport& z) {
+    EXPECT_EQ(z.Text->Text(), u"Schulz\r\nBonn"_s);
+    z.befOK->click();
+  });
+  EXPECT_EQ(zwischenablage().inhalt, u"Schulz\nBonn"_s);
+  EXPECT_EQ(Geaendert, 0);
+  EXPECT_EQ(m().Liste->List(0), meier);
 }

@@ -9,7 +9,7 @@
 #include "platform/kit/Form.h"
 #include "platform/kit/Twips.h"
 #include "platform/vb/Clock.h"
-#include "support/kern/TestUmgebung.h"
+#include "support/Dialogtest.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,10 +17,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-class ExpEMAILTest : public KartulonTest {
+class ExpEMAILTest : public Dialogtest {
  protected:
   void SetUp() override {
-    KartulonTest::SetUp();
+    Dialogtest::SetUp();
     pausen_ = ExterneProgramme::pausen();
     ExterneProgramme::pausen().vorFrage = 0;
     uebergabe_ = expEMAIL::Uebergabe;
@@ -32,7 +32,7 @@ class ExpEMAILTest : public KartulonTest {
       waehrend << (d.Liste->isEnabled() || d.mnueMailSend->Enabled() || cancel != 1 || !d.isVisible());
       dateienBeiUebergabe = QDir(ordner).entryList({u"X-eMail-*"_s}, QDir::Files, QDir::Name);
     };
-    QStringList zeilen;
+    QStringList& zeilen = tabelle;
     for (int i = 0; i < 20; ++i)
       zeilen << zeileAus(
           {{0, u"Privat"_s}, {1, u"Name%1"_s.arg(i)}, {2, u"Vor%1"_s.arg(i)}, {14, u"p%1@x.de"_s.arg(i)}});
@@ -47,16 +47,20 @@ class ExpEMAILTest : public KartulonTest {
     zeilen[3] = zeileAus({{1, u"Meier"_s}, {2, u"Eva"_s}, {14, u"eva@meier.de"_s}, {22, u"[a]"_s}});
     zeilen << zeileAus({{1, u"Bruch"_s}, {14, u"b@x.de°°Hauptstr. 1"_s}})  // 20: a line break in the address
            << zeileAus({{1, u"Ohne"_s}, {14, u"keine Adresse"_s}});        // 21
-    Main::get().Liste->setItems(zeilen);
     AktuelleDatei = tempPfad(u"daten/kartulon.dat"_s);
     Clock::setFixed(QDateTime(QDate(2026, 12, 10), QTime(9, 5, 7)));
   }
   void TearDown() override {
     expEMAIL::Uebergabe = uebergabe_;
     ExterneProgramme::pausen() = pausen_;
-    KartulonTest::TearDown();
+    Dialogtest::TearDown();
   }
-  expEMAIL& d() { return expEMAIL::get(); }
+  // The dialog handed the table and the captions, as the menu command hands them.
+  expEMAIL& d() {
+    return geladen<expEMAIL>([this](expEMAIL& e) { e.DatenUebernehmen(tabelle, bezeichnungen); });
+  }
+  QStringList tabelle;
+  Bezeichnungen bezeichnungen = standardBezeichnungen();
   QList<int> markiert() {
     QList<int> l;
     for (int i = 0; i < d().Liste->ListCount(); ++i)
@@ -162,7 +166,7 @@ TEST_F(ExpEMAILTest, AMarkTheUserChangesCountsAtOnce) {
 }
 
 TEST_F(ExpEMAILTest, ThePreviewFollowsTheHighlightedRecord) {
-  Main::get().Bezeichnung1(5).setCaption(u"Wohnort"_s);
+  bezeichnungen[5] = u"Wohnort"_s;
   neuwahl(QString(), QString());
   struct Fall {
     int eintrag;
@@ -183,7 +187,8 @@ TEST_F(ExpEMAILTest, ThePreviewFollowsTheHighlightedRecord) {
     EXPECT_EQ(d().Text2(1).Text(), f.vorschauBetreff);
   }
   // An empty table: the templates with every placeholder empty.
-  Main::get().Liste->setItems({});
+  tabelle.clear();
+  d().DatenUebernehmen(tabelle, bezeichnungen);
   neuwahl(QString(), QString());
   EXPECT_EQ(d().Rahmen1->Caption(), u"0 von 0 eMail-Kartulon ausgewählt"_s);
   d().Text1(0).setText(u"Hallo {Vorname}!"_s);
@@ -259,10 +264,24 @@ TEST_F(ExpEMAILTest, SendingWritesOneFilePerMarkedItemAndStoresTheTemplates) {
   EXPECT_FALSE(iniVorher.contains("kartulon_eMail"));
 }
 
-TEST_F(ExpEMAILTest, TheMenuCommandShowsTheDialogAndUnloadsIt) {
+// The main window's command, which hands the dialog the window's table and captions.
+class ExpEMAILBefehlTest : public ExpEMAILTest {
+ protected:
+  bool mitHauptfenster() const override { return true; }
+};
+
+TEST_F(ExpEMAILBefehlTest, TheMenuCommandShowsTheDialogAndUnloadsIt) {
+  Main::get().Liste->setItems(tabelle);
+  Main::get().Bezeichnung1(5).setCaption(u"Wohnort"_s);
   int gezeigt = 0;
   vb::Forms::setModalInterceptor([&](vb::FormBase& form) {
-    if (dynamic_cast<expEMAIL*>(&form)) ++gezeigt;
+    if (auto* e = dynamic_cast<expEMAIL*>(&form)) {
+      ++gezeigt;
+      EXPECT_EQ(e->ListeFelder->ListCount(), 24);
+      EXPECT_TRUE(e->ListeFelder->items().contains(u"Wohnort"_s));
+      e->befGetEmailList_Click();
+      EXPECT_EQ(e->Liste->ListCount(), 20);
+    }
   });
   Main::get().Menue->item(u"mnuEmailSend"_s)->Click();
   vb::Forms::setModalInterceptor({});

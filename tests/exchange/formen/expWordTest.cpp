@@ -1,13 +1,15 @@
-// The letter from a template on the real main window, with a fixed clock, vorlagen.ini fixtures and a
-// template folder: the dialog as it opens, the proposal and its filter, creating a document, overwriting,
-// the template commands and the menu commands that open it.
+// The letter from a template, the dialog handed the shown surname, with a fixed clock, vorlagen.ini
+// fixtures and a template folder: the dialog as it opens, the proposal and its filter, creating a document,
+// overwriting, the template commands and the menu commands that open it.
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "exchange/formen/expWord.h"
+#include "mainwindow/Dialogbefehl.h"
 #include "mainwindow/Main.h"
 #include "platform/kit/Form.h"
 #include "platform/vb/Clock.h"
-#include "support/kern/TestUmgebung.h"
+#include "store/Datensatz.h"
+#include "support/Dialogtest.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,14 +18,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-class ExpWordTest : public KartulonTest {
+class ExpWordTest : public Dialogtest {
  protected:
   void SetUp() override {
-    KartulonTest::SetUp();
-    Main& m = Main::get();
-    m.Liste->setItems({zeileAus({{1, u"Meier"_s}, {2, u"Otto"_s}, {11, u"Zeile eins°°Zeile zwei"_s}}),
-                       zeileAus({{1, u" v. Berg "_s}, {2, u"Eva"_s}})});
-    m.Liste->setListIndex(0);
+    Dialogtest::SetUp();
     ordner = programmOrdner() + u"/WordPost"_s;
     QDir().mkpath(ordner);
     vorlage = dateiSchreiben(ordner + u"/_Brief.doc"_s, brief);
@@ -39,7 +37,11 @@ class ExpWordTest : public KartulonTest {
     return dateiLesen(programmOrdner() + u"/vorlagen.ini"_s);
   }
   QString austausch() { return IniLesen(QString(), QString(), u"Adr_IniSpeichern_In"_s, QString()); }
-  expWord& d() { return expWord::get(); }
+  // The surname of the record the main window would show.
+  QString nachname() const { return FelderAusZeile(zeilen[aktuell])[1]; }
+  expWord& d() {
+    return geladen<expWord>([this](expWord& w) { w.NachnameUebernehmen(nachname()); });
+  }
   // Shown and active, so that the menu's shortcuts reach it.
   static void zeigen(QWidget& w) {
     w.show();
@@ -56,6 +58,12 @@ class ExpWordTest : public KartulonTest {
     for (int i = 0; i < d().Datei->ListCount(); ++i) l << d().Datei->List(i);
     return l;
   }
+  // Opens the dialog as the menu command does.
+  virtual void oeffnen() {
+    DialogSchritte<expWord> s;
+    s.vorZeigen = [this](expWord& w) { w.NachnameUebernehmen(nachname()); };
+    DialogBefehl(s);
+  }
   // Runs the menu command; the shown dialog is handled by `tun` and its state after that returned.
   bool befehl(const std::function<void(expWord&)>& tun) {
     bool offen = false;
@@ -66,7 +74,7 @@ class ExpWordTest : public KartulonTest {
         offen = w->isVisible();
       }
     });
-    Main::get().mnuBrfAnWord_Click();
+    oeffnen();
     vb::Forms::setModalInterceptor({});
     EXPECT_FALSE(expWord::IsLoaded());
     return offen;
@@ -74,6 +82,21 @@ class ExpWordTest : public KartulonTest {
   QString ordner;
   QString vorlage;
   const QByteArray brief = QByteArray("{\\rtf1\\ansi Sehr geehrte\\'fc}\r\n") + QByteArray(1, '\0') + "\xff";
+  const QStringList zeilen = {zeileAus({{1, u"Meier"_s}, {2, u"Otto"_s}, {11, u"Zeile eins°°Zeile zwei"_s}}),
+                              zeileAus({{1, u" v. Berg "_s}, {2, u"Eva"_s}})};
+  int aktuell = 0;
+};
+
+// The main window's commands, over the same records; the letter's command writes the exchange files.
+class ExpWordBefehlTest : public ExpWordTest {
+ protected:
+  bool mitHauptfenster() const override { return true; }
+  void SetUp() override {
+    ExpWordTest::SetUp();
+    Main::get().Liste->setItems(zeilen);
+    Main::get().Liste->setListIndex(aktuell);
+  }
+  void oeffnen() override { Main::get().mnuBrfAnWord_Click(); }
 };
 
 TEST_F(ExpWordTest, TheDialogAsItOpens) {
@@ -115,7 +138,7 @@ TEST_F(ExpWordTest, SectionCaptionProposalAndPreselection) {
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.vorschlag.toStdString());
     ini(f.ini);
-    Main::get().Liste->setListIndex(f.datensatz);
+    aktuell = f.datensatz;
     EXPECT_EQ(d().Caption(), f.caption);
     EXPECT_EQ(d().txtDatei->Text(), f.vorschlag);
     EXPECT_EQ(d().Datei->List(d().Datei->ListIndex()), f.gewaehlt);
@@ -137,7 +160,7 @@ TEST_F(ExpWordTest, TheNameBoxLetsNoCharacterThroughThatAFileNameCannotHold) {
   EXPECT_EQ(d().txtDatei->Text(), u"a_b"_s);
 }
 
-TEST_F(ExpWordTest, CreateCopiesTheTemplateOpensItCountsAndCloses) {
+TEST_F(ExpWordBefehlTest, CreateCopiesTheTemplateOpensItCountsAndCloses) {
   Clock::setFixed(QDateTime(QDate(2026, 12, 10), QTime(8, 5)));
   const bool offen = befehl([&](expWord& w) {
     // The exchange file holds the record shown when the dialog opened.
@@ -383,7 +406,7 @@ TEST_F(ExpWordTest, EditShowAndDelete) {
   EXPECT_EQ(vorlagen(), QStringList{u"_Brief.doc"_s});
 }
 
-TEST_F(ExpWordTest, TheMenuCommandsOpenTheDialog) {
+TEST_F(ExpWordBefehlTest, TheMenuCommandsOpenTheDialog) {
   Main& m = Main::get();
   m.show();
   QApplication::setActiveWindow(&m);

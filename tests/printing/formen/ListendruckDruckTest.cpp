@@ -9,6 +9,7 @@
 #include "platform/dienste/Printer.h"
 #include "printing/formen/Listendruck.h"
 #include "printing/formen/PrinterSet.h"
+#include "support/Dialogtest.h"
 #include "support/kern/TestUmgebung.h"
 #include "support/kern/Warten.h"
 
@@ -29,11 +30,10 @@ namespace {
 constexpr double kZeile = 270;  // Arial 11.25
 constexpr double kTwipsProMm = 1440 / 25.4;
 
-class ListendruckDruckTest : public KartulonTest {
+class ListendruckDruckTest : public Dialogtest {
  protected:
   void SetUp() override {
-    KartulonTest::SetUp();
-    Main::get();
+    Dialogtest::SetUp();
     MaskenOrdner = tempPfad(u"masken"_s);
     QDir().mkpath(MaskenOrdner);
     DateiBeschreibung = u"Liste"_s;
@@ -56,8 +56,8 @@ class ListendruckDruckTest : public KartulonTest {
   void maske(const QString& name, const QByteArray& text) {
     dateiSchreiben(MaskenOrdner + u'/' + name + u".msk"_s, text);
   }
-  // n addresses N001/V001/O001 ..., the first one current; a fresh dialog over them with every line
-  // selected and the mask chosen.
+  // n addresses N001/V001/O001 ..., the first one current (in the main window too, where there is one);
+  // a fresh dialog handed them with every line selected and the mask chosen.
   Listendruck& liste(int n, const QString& mask = u"Eins"_s, bool alle = true) {
     Listendruck::Unload();
     QStringList z;
@@ -65,9 +65,13 @@ class ListendruckDruckTest : public KartulonTest {
       z << zeileAus({{1, u"N%1"_s.arg(i, 3, 10, QChar(u'0'))},
                      {2, u"V%1"_s.arg(i, 3, 10, QChar(u'0'))},
                      {5, u"O%1"_s.arg(i, 3, 10, QChar(u'0'))}});
-    Main::get().Bestand->setItems(z);
-    Main::get().Liste->setListIndex(n > 0 ? 0 : -1);
-    Listendruck& d = Listendruck::get();
+    const int aktuell = n > 0 ? 0 : -1;
+    if (mitHauptfenster()) {
+      Main::get().Bestand->setItems(z);
+      Main::get().Liste->setListIndex(aktuell);
+    }
+    Listendruck& d =
+        geladen<Listendruck>([&](Listendruck& l) { l.TabelleUebernehmen(z, aktuell, standardBezeichnungen()); });
     if (alle) d.BefAuswahl_Click(1);
     d.ComboMasken->setListIndex(d.ComboMasken->findText(mask));
     return d;
@@ -505,7 +509,13 @@ TEST_F(ListendruckDruckTest, ABlockTallerThanAPageRunsOnAndOneThatNoPageTakesIsA
   }
 }
 
-TEST_F(ListendruckDruckTest, ThePersonSheetPrintsTheCurrentAddressAloneThroughItsMask) {
+// The main window's person-sheet commands, which hand the dialog the window's table.
+class PersonenbogenBefehlTest : public ListendruckDruckTest {
+ protected:
+  bool mitHauptfenster() const override { return true; }
+};
+
+TEST_F(PersonenbogenBefehlTest, ThePersonSheetPrintsTheCurrentAddressAloneThroughItsMask) {
   maske(u"Liste_Standard"_s, "Liste {Nachname}");
   struct Fall {
     const char* was;
@@ -559,7 +569,7 @@ TEST_F(ListendruckDruckTest, ThePersonSheetPrintsTheCurrentAddressAloneThroughIt
 
 // The shipped person sheet sets its values in one column: after every label a TAB, and every value starts
 // at the same x, clear of the widest label.
-TEST_F(ListendruckDruckTest, TheShippedPersonSheetPutsEveryValueInOneColumn) {
+TEST_F(PersonenbogenBefehlTest, TheShippedPersonSheetPutsEveryValueInOneColumn) {
   for (const char* datei : {"Personenbogen.Msk", "Masken.Ini"})
     ASSERT_TRUE(QFile::copy(QStringLiteral(KARTULON_DATA_DIR "/") + QString::fromLatin1(datei),
                             MaskenOrdner + u'/' + QString::fromLatin1(datei)));
@@ -603,7 +613,7 @@ TEST_F(ListendruckDruckTest, TheShippedPersonSheetPutsEveryValueInOneColumn) {
   EXPECT_GE(xWerte[0] - links - breitestes, vb::RecordingPrinter::charWidth(11));  // at least a blank's gap
 }
 
-TEST_F(ListendruckDruckTest, ThePersonSheetOfAnEmptyTableIsRefusedAndTheDialogStays) {
+TEST_F(PersonenbogenBefehlTest, ThePersonSheetOfAnEmptyTableIsRefusedAndTheDialogStays) {
   liste(0, u"Eins"_s, false);
   Listendruck::Unload();
   vb::Forms::setModalInterceptor([](vb::FormBase& form) {

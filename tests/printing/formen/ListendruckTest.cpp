@@ -1,5 +1,5 @@
-// The list-print dialog on the real window, over a small record table in the main window, with the file
-// dialog answered from a script.
+// The list-print dialog handed a small record table, with the file dialog answered from a script; and the
+// main window's commands that open it.
 #include "common/Global.h"
 #include "common/Ini.h"
 #include "common/Ton.h"
@@ -8,6 +8,7 @@
 #include "platform/vb/Dateirechte.h"
 #include "printing/formen/Listendruck.h"
 #include "support/DateiDialog.h"
+#include "support/Dialogtest.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QDir>
@@ -17,11 +18,10 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-class ListendruckTest : public KartulonTest {
+class ListendruckTest : public Dialogtest {
  protected:
   void SetUp() override {
-    KartulonTest::SetUp();
-    Main::get();
+    Dialogtest::SetUp();
     DatenOrdner = tempPfad(u"daten"_s);
     QDir().mkpath(DatenOrdner);
     MaskenOrdner = DatenOrdner;
@@ -45,16 +45,22 @@ class ListendruckTest : public KartulonTest {
   }
   void TearDown() override {
     Dateirechte::ohneVorrecht(false);
-    KartulonTest::TearDown();
+    Dialogtest::TearDown();
   }
 
   // The main window's table and its current line (-1: none), and a fresh dialog over them.
   void tabelle(const QStringList& z, int aktuell) {
     Listendruck::Unload();
+    tabelle_ = z;
+    aktuell_ = aktuell;
+    if (!mitHauptfenster()) return;
     Main::get().Bestand->setItems(z);
     Main::get().Liste->setListIndex(aktuell);
   }
-  Listendruck& d() { return Listendruck::get(); }
+  Listendruck& d() {
+    return geladen<Listendruck>(
+        [this](Listendruck& l) { l.TabelleUebernehmen(tabelle_, aktuell_, standardBezeichnungen()); });
+  }
   QString rahmen() { return d().RahmenListe->Caption(); }
   QString maske(const QString& name, const QByteArray& text = "x") {
     return dateiSchreiben(MaskenOrdner + u'/' + name, text);
@@ -68,6 +74,8 @@ class ListendruckTest : public KartulonTest {
   }
 
   QStringList zeilen;
+  QStringList tabelle_;
+  int aktuell_ = -1;
   QString wahl;
   QStringList vorschlaege, ordner;
 };
@@ -104,11 +112,6 @@ TEST_F(ListendruckTest, LoadsACopyOfTheTableWithOnlyTheCurrentLineSelected) {
   EXPECT_EQ(vb::Forms::helpContext(l.ComboMasken), 265);
   EXPECT_EQ(l.mnuSetupSave->Caption(), u"Jetzt &sichern"_s);
   EXPECT_EQ(l.mnuSetupSave->Shortcut(), QKeySequence(u"Ctrl+S"_s));
-
-  // Choosing here leaves the main window's selection alone.
-  l.BefAuswahl_Click(1);
-  EXPECT_EQ(Main::get().Liste->ListIndex(), 2);
-  EXPECT_EQ(Main::get().Liste->SelCount(), 1);
 }
 
 TEST_F(ListendruckTest, EmptyTableNoCurrentLineAndReadOnly) {
@@ -362,14 +365,23 @@ TEST_F(ListendruckTest, ADoubleClickPreviewsTheLineThroughTheChosenMask) {
   EXPECT_EQ(dialoge().requests().last().text, QString());
 }
 
-TEST_F(ListendruckTest, TheMenuItemAndTheToolbarKeyShowTheDialogModallyAndUnloadIt) {
+// The main window's commands, which hand the dialog a copy of the window's table.
+class ListendruckBefehlTest : public ListendruckTest {
+ protected:
+  bool mitHauptfenster() const override { return true; }
+};
+
+TEST_F(ListendruckBefehlTest, TheMenuItemAndTheToolbarKeyShowTheDialogModallyAndUnloadIt) {
   Listendruck::Unload();
   int gezeigt = 0;
   vb::Forms::setModalInterceptor([&](vb::FormBase& form) {
     auto* l = dynamic_cast<Listendruck*>(&form);
     ASSERT_NE(l, nullptr);
     EXPECT_EQ(l->Liste->ListCount(), 5);
+    EXPECT_EQ(l->Liste->ausgewaehlteZeilen(), QList<int>{2});
     ++gezeigt;
+    // Choosing here leaves the main window's selection alone.
+    l->BefAuswahl_Click(1);
     l->BefAbbruch->click();
   });
   Main& m = Main::get();
@@ -378,6 +390,8 @@ TEST_F(ListendruckTest, TheMenuItemAndTheToolbarKeyShowTheDialogModallyAndUnload
   liste->action()->trigger();
   EXPECT_EQ(gezeigt, 1);
   EXPECT_FALSE(Listendruck::IsLoaded());
+  EXPECT_EQ(m.Liste->ListIndex(), 2);
+  EXPECT_EQ(m.Liste->SelCount(), 1);
   ASSERT_TRUE(m.Toolbar->Button(u"Drucken"_s)->isEnabled());
   m.Toolbar_ButtonClick(u"Drucken"_s);
   EXPECT_EQ(gezeigt, 2);

@@ -5,6 +5,7 @@
 #include "mainwindow/Main.h"
 #include "printing/formen/MaskenEdit.h"
 #include "support/DateiDialog.h"
+#include "support/Dialogtest.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <QApplication>
@@ -13,11 +14,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-class MaskenEditTest : public KartulonTest {
+class MaskenEditTest : public Dialogtest {
  protected:
   void SetUp() override {
-    KartulonTest::SetUp();
-    Main::get();
+    Dialogtest::SetUp();
     MaskenOrdner = tempPfad(u"masken"_s);
     QDir().mkpath(MaskenOrdner);
     // The file dialog: the test names the mask the user chooses ("" cancels).
@@ -30,7 +30,10 @@ class MaskenEditTest : public KartulonTest {
     });
   }
 
-  MaskenEdit& e() { return MaskenEdit::get(); }
+  MaskenEdit& e() {
+    return geladen<MaskenEdit>([this](MaskenEdit& d) { d.FelderBenennen(bezeichnungen); });
+  }
+  Bezeichnungen bezeichnungen = standardBezeichnungen();
   QString status() { return e().StatusBar->PanelText(u"Status"_s); }
   QString maske(const QString& name) const { return MaskenOrdner + u'/' + name + u".Msk"_s; }
   QString ini() const { return MaskenOrdner + u"/Masken.Ini"_s; }
@@ -50,7 +53,7 @@ class MaskenEditTest : public KartulonTest {
 };
 
 TEST_F(MaskenEditTest, LoadsWithTheFieldCaptionsSortedAnEmptyTextAndBereit) {
-  Main::get().Bezeichnung1(21).setCaption(u"Briefanrede"_s);
+  bezeichnungen[21] = u"Briefanrede"_s;
   const QStringList& eintraege = e().ListeFelder->items();
   EXPECT_EQ(eintraege.size(), 29);
   for (const QString& e : {u"{Nachname}"_s, u"{Straße}"_s, u"{Briefanrede}"_s, u"{@Datum}"_s, u"{@Uhrzeit}"_s, u"An"_s,
@@ -276,13 +279,21 @@ TEST_F(MaskenEditTest, TheMenuShortcutsWinOverTheTextBox) {
   EXPECT_EQ(dateiLesen(maske(u"Zweite"_s)), QByteArray("Neu"));
 }
 
-TEST_F(MaskenEditTest, TheMainWindowOpensItModallyWithCtrlJAndUnloadsIt) {
+// The main window's command, which hands the dialog the captions the window shows.
+class MaskenEditBefehlTest : public KartulonTest {};
+
+TEST_F(MaskenEditBefehlTest, TheMainWindowOpensItModallyWithCtrlJAndUnloadsIt) {
+  Main& m = Main::get();
+  m.Bezeichnung1(21).setCaption(u"Briefanrede"_s);
   int gezeigt = 0;
   vb::Forms::setModalInterceptor([&](vb::FormBase& f) {
-    if (dynamic_cast<MaskenEdit*>(&f)) ++gezeigt;
+    if (auto* e = dynamic_cast<MaskenEdit*>(&f)) {
+      ++gezeigt;
+      EXPECT_TRUE(e->ListeFelder->items().contains(u"{Briefanrede}"_s));
+      EXPECT_EQ(e->ListeFelder->ListCount(), 29);
+    }
     f.Hide();
   });
-  Main& m = Main::get();
   m.show();
   QApplication::setActiveWindow(&m);
   ASSERT_TRUE(m.mnuMaskenEdit->Bereit());

@@ -1,6 +1,5 @@
-// The envelope dialog on the real window over one record of the main window, with fixture settings in
-// Zedured.ini, masks in a folder of their own and the recording printer; and the main window's envelope
-// commands.
+// The envelope dialog handed one record, with fixture settings in Zedured.ini, masks in a folder of their
+// own and the recording printer; and the main window's envelope commands.
 #include "common/Benutzer.h"
 #include "common/Global.h"
 #include "common/Ini.h"
@@ -13,7 +12,7 @@
 #include "printing/formen/PrinterSet.h"
 #include "printing/formen/Umschlag.h"
 #include "store/Maske.h"
-#include "support/kern/TestUmgebung.h"
+#include "support/Dialogtest.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,11 +24,10 @@ using Op = vb::RecordingPrinter::Op;
 
 namespace {
 
-class UmschlagTest : public KartulonTest {
+class UmschlagTest : public Dialogtest {
  protected:
   void SetUp() override {
-    KartulonTest::SetUp();
-    Main::get();
+    Dialogtest::SetUp();
     MaskenOrdner = tempPfad(u"masken"_s);
     QDir().mkpath(MaskenOrdner);
     maske(u"Umschlag"_s, "{Vorname} {Nachname}\r\n{Ort}");
@@ -37,8 +35,6 @@ class UmschlagTest : public KartulonTest {
     AktuelleDatei = tempPfad(u"Privat.dat"_s);
     IniSchreiben(QString(), u"Allgemein"_s, u"User"_s, u"Erika"_s);
     user = BenutzerName();
-    Main::get().Bestand->setItems({zeileAus({{1, u"Adler"_s}, {2, u"Anna"_s}, {5, u"Ahlen"_s}})});
-    Main::get().Liste->setListIndex(0);
     vb::Forms::setModalInterceptor([this](vb::FormBase& form) {
       auto* optionen = dynamic_cast<PrinterSet*>(&form);
       if (!optionen) return;
@@ -61,14 +57,12 @@ class UmschlagTest : public KartulonTest {
   }
   static QString lies(const QString& schluessel) { return IniLesen(QString(), QString(), schluessel, u"?"_s); }
   QByteArray ini() const { return dateiLesen(windowsOrdner() + u"/Zedured.ini"_s); }
-  // A fresh dialog, as every opening loads it.
+  // A fresh dialog, as every opening loads it and hands it the shown record.
   Umschlag& neu() {
     Umschlag::Unload();
-    return Umschlag::get();
+    return geladen<Umschlag>([this](Umschlag& d) { d.DatensatzUebernehmen(satz, standardBezeichnungen()); });
   }
-  static QString gefuellt(const QString& name) {
-    return MaskeFuellen(name, Main::get().Liste->List(0), Main::get().FeldBezeichnungen());
-  }
+  QString gefuellt(const QString& name) const { return MaskeFuellen(name, satz, standardBezeichnungen()); }
   static QString schriftName(vb::TextBox* b) { return vb::WidgetFont(b).fontName().value_or(QString()); }
   QStringList gedruckt() {
     QStringList t;
@@ -76,6 +70,7 @@ class UmschlagTest : public KartulonTest {
     return t;
   }
 
+  const QString satz = zeileAus({{1, u"Adler"_s}, {2, u"Anna"_s}, {5, u"Ahlen"_s}});
   QString user;
   bool abbrechen = false;
   int optionenGezeigt = 0;
@@ -385,9 +380,20 @@ TEST_F(UmschlagTest, AFailingPrinterReportsOnceAndKeepsTheDialogOpen) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(UmschlagTest, TheMenuCommandAndTheToolbarKeyOpenAFreshDialogModally) {
+// The main window's envelope commands, over the record as the window shows it.
+class UmschlagBefehlTest : public UmschlagTest {
+ protected:
+  void SetUp() override {
+    UmschlagTest::SetUp();
+    Main::get().Bestand->setItems({satz});
+    Main::get().Liste->setListIndex(0);
+  }
+  bool mitHauptfenster() const override { return true; }
+};
+
+TEST_F(UmschlagBefehlTest, TheMenuCommandAndTheToolbarKeyOpenAFreshDialogModally) {
   int gezeigt = 0;
-  vb::Forms::setModalInterceptor([&gezeigt](vb::FormBase& f) {
+  vb::Forms::setModalInterceptor([this, &gezeigt](vb::FormBase& f) {
     auto* d = dynamic_cast<Umschlag*>(&f);
     if (!d) return;
     ++gezeigt;
@@ -404,7 +410,7 @@ TEST_F(UmschlagTest, TheMenuCommandAndTheToolbarKeyOpenAFreshDialogModally) {
 }
 
 // The window envelope asks for the sender line of the open file every time and keeps it per file.
-TEST_F(UmschlagTest, TheWindowEnvelopeAsksForTheSenderLineAndKeepsItPerFile) {
+TEST_F(UmschlagBefehlTest, TheWindowEnvelopeAsksForTheSenderLineAndKeepsItPerFile) {
   const struct {
     const char* fall;
     QString datei;

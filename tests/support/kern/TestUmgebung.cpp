@@ -7,6 +7,7 @@
 #include "platform/vb/IniDatei.h"
 #include "platform/vb/Keys.h"
 #include "platform/vb/Programm.h"
+#include "store/Datensatz.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,6 +106,21 @@ QByteArray KartulonTest::dateiLesen(const QString& pfad) {
 }
 
 QDateTime KartulonTest::standardZeit() { return QDateTime(QDate(2026, 12, 10), QTime(12, 0)); }
+
+Bezeichnungen standardBezeichnungen() {
+  Bezeichnungen b;
+  for (int i = 0; i < kFeldAnzahl; ++i) b[i] = QString::fromUtf16(kFeldBezeichnung[i]);
+  return b;
+}
+
+void adressdateiOrdnerEinrichten(const QString& programmOrdner) {
+  IniSchreiben(QString(), QStringLiteral("Allgemein"), QStringLiteral("User"), QStringLiteral("Maier"));
+  DatenOrdner = programmOrdner + QStringLiteral("/daten");
+  QDir().mkpath(DatenOrdner);
+  MaskenOrdner = DatenOrdner;
+  IniDatei = programmOrdner + QStringLiteral("/Kartulon.Ini");
+  AktuelleDatei = DatenOrdner + QStringLiteral("/kunden.dat");
+}
 
 QString zeileAus(std::initializer_list<std::pair<int, QString>> felder) {
   std::array<QString, 24> f;

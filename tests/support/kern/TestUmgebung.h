@@ -9,6 +9,7 @@
 #include "platform/dienste/Shell.h"
 #include "platform/dienste/Sound.h"
 #include "platform/dienste/SysInfo.h"
+#include "store/Maske.h"
 #include "support/kern/Attrappen.h"
 
 #include <gtest/gtest.h>
@@ -73,3 +74,8 @@ class KartulonTest : public ::testing::Test {
 
 // A line of 24 fields, each followed by a TAB.
 QString zeileAus(std::initializer_list<std::pair<int, QString>> felder);
+// The field captions of the window design, as the main window shows them unless the settings rename them.
+Bezeichnungen standardBezeichnungen();
+// The folders of an address-file test in the program folder: the user "Maier", the data folder "daten"
+// (the masks there too), the program's settings file and the open file "kunden.dat".
+void adressdateiOrdnerEinrichten(const QString& programmOrdner);
