@@ -16,9 +16,19 @@ void namenTippen(vb::TextBox& box) {
   EXPECT_EQ(box.Text(), u"Eva Berg"_s);
 }
 
+// The dialogs as their menu commands open them, from the record the main window shows.
+class UeberweisungOeffnenTest : public UeberweisungTest {
+ protected:
+  bool mitHauptfenster() const override { return true; }
+};
+class LastschriftOeffnenTest : public LastschriftTest {
+ protected:
+  bool mitHauptfenster() const override { return true; }
+};
+
 }  // namespace
 
-TEST_F(UeberweisungTest, ATypedNameReplacesTheRecipientWhenTheDialogOpens) {
+TEST_F(UeberweisungOeffnenTest, ATypedNameReplacesTheRecipientWhenTheDialogOpens) {
   m().Liste->setListIndex(0);
   // The menu command puts the shown record's recipient in; where its modal loop would run, the dialog
   // is shown as the user sees it.
@@ -29,7 +39,7 @@ TEST_F(UeberweisungTest, ATypedNameReplacesTheRecipientWhenTheDialogOpens) {
   });
 }
 
-TEST_F(LastschriftTest, ATypedNameReplacesTheDebtorWhenTheDialogOpens) {
+TEST_F(LastschriftOeffnenTest, ATypedNameReplacesTheDebtorWhenTheDialogOpens) {
   m().Liste->setListIndex(0);
   FormPrnLastschrift& l = d();
   ASSERT_EQ(l.TxtAbsName->Text(), u"Anna Meier"_s);

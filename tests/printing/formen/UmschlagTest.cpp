@@ -316,10 +316,13 @@ TEST_F(UmschlagTest, PrintingLogsInTheFilesEncodingThenPrintsAndCloses) {
 TEST_F(UmschlagTest, TheShippedMaskPrintsTheAddressBlockWithoutABlankLine) {
   QFile::remove(MaskenOrdner + u"/Umschlag.msk"_s);
   ASSERT_TRUE(QFile::copy(QStringLiteral(KARTULON_DATA_DIR "/Umschlag.Msk"), MaskenOrdner + u"/Umschlag.Msk"_s));
-  Main::get().Bestand->setItems({zeileAus(
-      {{1, u"Adler"_s}, {2, u"Anna"_s}, {3, u"Lindenweg"_s}, {4, u"59227"_s}, {5, u"Ahlen"_s}, {21, u"Frau"_s}})});
-  Main::get().Liste->setListIndex(0);
-  Umschlag& d = neu();
+  Umschlag::Unload();
+  Umschlag& d = geladen<Umschlag>([](Umschlag& u) {
+    u.DatensatzUebernehmen(
+        zeileAus(
+            {{1, u"Adler"_s}, {2, u"Anna"_s}, {3, u"Lindenweg"_s}, {4, u"59227"_s}, {5, u"Ahlen"_s}, {21, u"Frau"_s}}),
+        standardBezeichnungen());
+  });
   d.TxtAbsender->setText(QString());
   d.PulDrucken_Click();
   ASSERT_EQ(drucker().jobsEnded(), 1);
