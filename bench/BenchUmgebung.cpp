@@ -3,13 +3,13 @@
 #include "common/Ini.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/vb/Fonts.h"
+#include "platform/vb/Sprache.h"
 #include "support/kern/Attrappen.h"
 
 #include "platform/vb/Codec.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QLocale>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -22,7 +22,7 @@ QString BenchUmgebung() {
     static char* argv[] = {name, nullptr};
     // Left to the end of the process: destroying it at exit would run after Qt's own clean-up.
     new QApplication(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Sprache::einrichten();
     Fonts::einrichten();
     qputenv("KARTULON_HOME", ordner.path().toLocal8Bit());
     qputenv("KARTULON_WINDIR", ordner.path().toLocal8Bit());
