@@ -3,6 +3,7 @@
 #include "common/Ini.h"
 #include "platform/dienste/Dialogs.h"
 #include "platform/vb/Fonts.h"
+#include "platform/vb/Sprache.h"
 #include "support/kern/Adressgenerator.h"
 #include "support/kern/Attrappen.h"
 
@@ -14,7 +15,6 @@
 #include <QGuiApplication>
 #endif
 #include <QFile>
-#include <QLocale>
 #include <QTemporaryDir>
 
 QString BenchUmgebung() {
@@ -31,7 +31,7 @@ QString BenchUmgebung() {
 #else
     new QGuiApplication(argc, argv);
 #endif
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Sprache::einrichten();
     Fonts::einrichten();
     qputenv("KARTULON_HOME", ordner.path().toLocal8Bit());
     qputenv("KARTULON_WINDIR", ordner.path().toLocal8Bit());

@@ -4,15 +4,14 @@
 #include "mainwindow/Titel.h"
 #include "platform/vb/Fonts.h"
 #include "platform/vb/Paths.h"
+#include "platform/vb/Sprache.h"
 
 #include <QApplication>
-#include <QLocale>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kartulon"));
-  // The program is German whatever the machine's locale.
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  Sprache::einrichten();
   Fonts::einrichten();
   FensterDiensteAnmelden();
   Paths::ordnerEinrichten();

@@ -74,7 +74,10 @@ QString SortSchluessel(const QString& zeile, int feld) { return schluesselAus24(
 
 QStringList ZeilenSortieren(const QStringList& zeilen, int feld, const std::function<void(int)>& fortschritt) {
   const qsizetype n = zeilen.size();
-  auto prozent = [n](qsizetype p, int basis) { return basis + static_cast<int>((50 * p + (n - 1) / 2) / (n - 1)); };
+  // One record has no way to go: its share stays at the base (and n - 1 is no divisor then).
+  auto prozent = [n](qsizetype p, int basis) {
+    return n <= 1 ? basis : basis + static_cast<int>((50 * p + (n - 1) / 2) / (n - 1));
+  };
   // The bar is told only when its value changes, not once per record.
   int gemeldet = -1;
   auto melden = [&](int wert) {

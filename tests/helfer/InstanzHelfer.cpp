@@ -4,16 +4,16 @@
 #include "common/formen/Anmelden.h"
 #include "mainwindow/Instanzpruefung.h"
 #include "mainwindow/Main.h"
+#include "platform/vb/Sprache.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLocale>
 #include <cstdio>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  Sprache::einrichten();
   FensterDiensteAnmelden();
   const QString art = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
 

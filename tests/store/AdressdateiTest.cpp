@@ -219,7 +219,7 @@ TEST(Adressdatei, AKnownEncodingIsKept) {
 
 TEST(Adressdatei, NulBytesMarkAFileThatIsNoAddressFile) {
   EXPECT_FALSE(AdressdateiZerlegen("..A\r\nx\t\r\n", QStringLiteral("A")).keinText);
-  EXPECT_TRUE(AdressdateiZerlegen(QByteArray("..A\r\nx\0y\t\r\n", 13), QStringLiteral("A")).keinText);
+  EXPECT_TRUE(AdressdateiZerlegen(QByteArray("..A\r\nx\0y\t\r\n", 11), QStringLiteral("A")).keinText);
   EXPECT_TRUE(AdressdateiZerlegen(QByteArray("\x7F"
                                              "ELF\x02\x01\x01\0\0\0",
                                              10),

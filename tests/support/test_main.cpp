@@ -4,17 +4,17 @@
 #include "platform/kit/Form.h"
 #include "platform/kit/Instanz.h"
 #include "platform/vb/Fonts.h"
+#include "platform/vb/Sprache.h"
 #include "support/kern/TestUmgebung.h"
 
 #include <gmock/gmock.h>
 #include <QApplication>
 #include <QFile>
-#include <QLocale>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  Sprache::einrichten();
   Fonts::einrichten();
   FensterDiensteAnmelden();
   // No test reaches a real printer unless it installs Qt's printer itself.

@@ -1,6 +1,7 @@
 #include "bankforms/formen/Druckrahmen.h"
 
 #include "common/Global.h"
+#include "platform/dienste/Dialogs.h"
 #include "platform/dienste/Printer.h"
 #include "platform/dienste/Screen.h"
 #include "platform/kit/Grafik.h"
@@ -11,7 +12,11 @@
 bool BankformDrucken(const Bankformdruck::Auftrag& auftrag, vb::Image* bildHalter, int* antwort) {
   if (antwort) *antwort = 0;
   const PrinterSet* dialog = PrinterSet::Erfragen(auftrag.job, auftrag.titel, {.kopien = true, .ausrichtung = true});
-  if (!dialog) return false;
+  if (!dialog) {
+    // Without a printer no later form prints either: a batch ends here as after a cancelled report.
+    if (antwort && vb::Printers().isEmpty()) *antwort = vb::vbCancel;
+    return false;
+  }
   const int randX = std::max(0, dialog->ComboRandX->ListIndex());
   const int randY = std::max(0, dialog->ComboRandY->ListIndex());
 

@@ -9,15 +9,21 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDialog>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -31,6 +37,40 @@ QString ohneGrossKlein(const QString& muster) {
       aus += c;
   }
   return aus;
+}
+
+// Grows the dialog until its file list shows `breite` pixels of columns, within the screen; a few steps,
+// since the dialog shares new width between the side bar and the list.
+void breiterBis(QFileDialog& dialog, const QTreeView& baum, int breite, int schritte) {
+  const int fehlt = breite - baum.viewport()->width();
+  const int hoechstens = dialog.screen() ? dialog.screen()->availableGeometry().width() : dialog.width();
+  if (fehlt <= 0 || schritte == 0 || dialog.width() >= hoechstens) return;
+  dialog.resize(std::min(dialog.width() + fehlt, hoechstens), dialog.height());
+  QTimer::singleShot(0, &dialog,
+                     [&dialog, &baum, breite, schritte] { breiterBis(dialog, baum, breite, schritte - 1); });
+}
+
+// Qt gives the detail view's type and date columns the width of short English texts ("mp3Folder"): the
+// German type names ("Einfaches Textdokument") and dates were cut. Once a folder is read, a column
+// narrower than its entries is widened (never narrowed: a width the user set stays, and Qt keeps it for
+// the next dialog), and the dialog grows until every column is in view.
+void spaltenPassend(QFileDialog& dialog) {
+  auto* baum = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  auto* modell = dialog.findChild<QFileSystemModel*>();
+  if (!baum || !modell) return;
+  QObject::connect(modell, &QFileSystemModel::directoryLoaded, baum, [&dialog, baum] {
+    QHeaderView* kopf = baum->header();
+    int breite = 0;
+    for (int spalte = 0; spalte < kopf->count(); ++spalte) {
+      if (baum->isColumnHidden(spalte)) continue;
+      const int noetig =
+          std::max(static_cast<QAbstractItemView*>(baum)->sizeHintForColumn(spalte), kopf->sectionSizeHint(spalte));
+      if (spalte > 0 && baum->columnWidth(spalte) < noetig) baum->setColumnWidth(spalte, noetig);
+      breite += baum->columnWidth(spalte);
+    }
+    // From the event loop: the folder may be read while the dialog is being shown.
+    QTimer::singleShot(0, &dialog, [&dialog, baum, breite] { breiterBis(dialog, *baum, breite, 4); });
+  });
 }
 
 class QtDialogs : public DialogService {
@@ -177,11 +217,14 @@ class QtDialogs : public DialogService {
       qt << teile[i] + QStringLiteral(" (") + muster + u')';
     }
     const QString start = r.fileName.isEmpty() ? r.folder : r.folder + u'/' + r.fileName;
-    return r.save ? QFileDialog::getSaveFileName(
-                        QApplication::activeWindow(), r.title, start, qt.join(";;"), nullptr,
-                        r.ueberschreibenFragen ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite)
-                  : QFileDialog::getOpenFileName(QApplication::activeWindow(), r.title, start, qt.join(";;"), nullptr,
-                                                 QFileDialog::HideNameFilterDetails);
+    QFileDialog d(QApplication::activeWindow(), r.title, start, qt.join(";;"));
+    d.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (r.save && !r.ueberschreibenFragen) d.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!r.save) d.setOption(QFileDialog::HideNameFilterDetails);
+    spaltenPassend(d);
+    if (d.exec() != QDialog::Accepted) return {};
+    return d.selectedFiles().value(0);
   }
 
   bool fontDialog(QFont& font) override {

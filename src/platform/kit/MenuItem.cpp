@@ -43,6 +43,9 @@ void MenuItem::setChecked(bool on) {
 QMenu* MenuItem::menu(QWidget* eltern) {
   if (!menu_) {
     menu_ = new QMenu(action_->text(), eltern);
+    // A menu without a parent widget (a form's own pop-up) belongs to the item: the action does not own
+    // it, so it goes with the item.
+    if (!eltern) connect(this, &QObject::destroyed, menu_, [m = menu_] { delete m; });
     menu_->setObjectName(objectName());
     action_->setMenu(menu_);
     connect(menu_, &QMenu::aboutToShow, this, [this] {

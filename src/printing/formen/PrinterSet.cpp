@@ -74,6 +74,16 @@ QPixmap stapelBild() {
 }  // namespace
 
 PrinterSet* PrinterSet::Erfragen(const QString& job, const QString& titel, Sperren sperren) {
+  // Without any printer the options offer nothing to choose and the job could only fail: say why instead.
+  // A PDF target counts as a printer.
+  if (vb::Printers().isEmpty()) {
+    MsgBox(
+        u"Es ist kein Drucker eingerichtet.\r\n\r\n"
+        u"Bitte richten Sie in der Druckerverwaltung des Systems einen Drucker ein; zum Drucken in "
+        u"PDF-Dateien genügt der Drucker \"PDF\" aus dem Paket printer-driver-cups-pdf."_s,
+        vb::vbOKOnly | vb::vbExclamation, u"Drucken - Kartulon"_s);
+    return nullptr;
+  }
   Unload();
   PresetName = job;
   // The first reference loads the dialog with the job's preset.

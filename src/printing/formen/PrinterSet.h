@@ -19,7 +19,8 @@ class PrinterSet : public vb::DialogForm, public vb::DefaultInstance<PrinterSet>
     bool ausrichtung = false;  // the portrait choice (the job's orientation is fixed)
   };
   // Asks the print options of the job `job` under `titel`. Null when the user cancelled (the dialog is
-  // then unloaded again); else the loaded dialog with the user's choice.
+  // then unloaded again) or when the system has no printer (the user is told so, the dialog does not
+  // open); else the loaded dialog with the user's choice.
   static PrinterSet* Erfragen(const QString& job, const QString& titel, Sperren sperren);
 
   vb::Frame* RahmenDrucker = nullptr;  // "Drucker-Name"
