@@ -1,6 +1,7 @@
 // Every print of the program on a system without any printer: the list, the envelope, the transfer order,
-// the direct debit alone and as a batch from its collection file, and the cash-on-delivery card. Each says
-// once that no printer is set up, before any print options show, and prints nothing.
+// the direct debit alone and as a batch from its collection file, and the cash-on-delivery card, each handed
+// the main window's record as its command hands it. Each says once that no printer is set up, before any
+// print options show, and prints nothing.
 #include "bankforms/formen/FormPrnNachnahme.h"
 #include "bankforms/formen/FormPrnUeberweisung.h"
 #include "bankforms/formen/LastschriftFixture.h"
@@ -23,6 +24,7 @@ class KeinDruckerTest : public LastschriftTest {
     dateiSchreiben(MaskenOrdner + u"/Umschlag.msk"_s, "{Vorname} {Nachname}\r\n{Ort}");
     m().Liste->setListIndex(0);
   }
+  bool mitHauptfenster() const override { return true; }
 };
 
 TEST_F(KeinDruckerTest, EveryPrintSaysSoOnceAndPrintsNothing) {
@@ -32,15 +34,17 @@ TEST_F(KeinDruckerTest, EveryPrintSaysSoOnceAndPrintsNothing) {
   };
   const Fall faelle[] = {
       {"list",
-       [] {
+       [this] {
          Listendruck& l = Listendruck::get();
+         l.TabelleUebernehmen(m().Liste->items(), m().Liste->ListIndex(), m().FeldBezeichnungen());
          l.BefAuswahl_Click(1);
          l.ComboMasken->setListIndex(l.ComboMasken->findText(u"Umschlag"_s));
          l.BefOk_Click();
        }},
       {"envelope",
-       [] {
+       [this] {
          Umschlag& u = Umschlag::get();
+         u.DatensatzUebernehmen(m().GezeigteZeile(), m().FeldBezeichnungen());
          u.show();
          u.PulDrucken_Click();
        }},
@@ -78,7 +82,11 @@ TEST_F(KeinDruckerTest, EveryPrintSaysSoOnceAndPrintsNothing) {
     ASSERT_EQ(dialoge().requests().size(), 1);
     EXPECT_TRUE(dialoge().requests()[0].text.startsWith(u"Es ist kein Drucker eingerichtet."_s))
         << dialoge().requests()[0].text.toStdString();
-    vb::Forms::UnloadAll();
+    // The dialogs go; the main window stays, as in the program.
+    Listendruck::Unload();
+    Umschlag::Unload();
+    FormPrnUeberweisung::Unload();
+    FormPrnNachnahme::Unload();
   }
 }
 
