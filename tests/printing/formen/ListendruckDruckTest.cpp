@@ -730,13 +730,17 @@ TEST_F(ListendruckDruckTest, ATwoPageListThroughThePrintService) {
     EXPECT_TRUE(fehlerberichte().isEmpty());
   }
 
-  // The service's files come when its queue has converted the jobs.
+  // The service's files come when its queue has converted the jobs; a file shows while it is still being
+  // written, so it counts once it reads as a whole PDF.
   QStringList neu;
   WartenBis(
       [&] {
         neu = QDir(ausgabe).entryList({u"*.pdf"_s}, QDir::Files, QDir::Time | QDir::Reversed);
         for (const QString& v : vorher) neu.removeAll(v);
-        return neu.size() >= 2;
+        if (neu.size() < 2) return false;
+        for (const QString& datei : neu)
+          if (!werkzeug(u"pdfinfo"_s, {ausgabe + u'/' + datei}).contains(u"Pages:"_s)) return false;
+        return true;
       },
       60000, 200);
   ASSERT_EQ(neu.size(), 2) << "the print service wrote " << neu.size() << " files into " << ausgabe.toStdString();
