@@ -5,6 +5,7 @@
 #include "platform/kit/Twips.h"
 #include "platform/vb/Codec.h"
 #include "platform/vb/Keys.h"
+#include "platform/vb/Programm.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -1134,7 +1135,7 @@ QAction* Toolbar::addButton(const QString& key, const QString& toolTip, const QI
   a->setToolTip(toolTip);
   buttons_[key] = a;
   connect(a, &QAction::triggered, this, [this, key] {
-    if (ButtonClick) ButtonClick(key);
+    if (ButtonClick) Programm::ausQtAufrufen([&] { ButtonClick(key); });
   });
   return a;
 }
@@ -1158,7 +1159,7 @@ MenuItem::MenuItem(const QString& name, const QString& caption, QObject* owner) 
   action_->setObjectName(name);
   action_->setSeparator(strich);
   connect(action_, &QAction::triggered, this, [this] {
-    if (Click && Bereit()) Click();
+    if (Click && Bereit()) Programm::ausQtAufrufen(Click);
   });
 }
 QString MenuItem::Caption() const { return action_->isSeparator() ? QStringLiteral("-") : action_->text(); }
