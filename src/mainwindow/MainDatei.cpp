@@ -142,7 +142,7 @@ void Main::Form_QueryUnload(int& /*cancel*/, int mode) {
 
 void Main::closeEvent(QCloseEvent* e) {
   int cancel = 0;
-  Form_QueryUnload(cancel, 0);
+  vb::Programm::ausQtAufrufen([&] { Form_QueryUnload(cancel, 0); });
   // Still here: the save failed and the program stays open with its changes.
   e->ignore();
 }

@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QTest>
 #include <cmath>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -459,7 +460,9 @@ TEST_F(ExporteTest, RenumberingShowsTheLastRecordReportsTheNextIndexAndSounds) {
     // The bar at every record: 100 x k / (n - 1).
     QList<int> erwartet;
     for (int k = 1; n > 1 && k < n; ++k) erwartet << static_cast<int>(std::lround(100.0 * k / (n - 1)));
-    EXPECT_EQ(balken, erwartet);
+    // Compared as vectors: Qt's own list comparison hands memcmp a null pointer when one empty list has
+    // storage and the other has none, which the sanitizer build stops on.
+    EXPECT_EQ(std::vector<int>(balken.cbegin(), balken.cend()), std::vector<int>(erwartet.cbegin(), erwartet.cend()));
     EXPECT_EQ(panel(), u"Nächster freier Index bei "_s + QString::fromLatin1(f.naechster));
     EXPECT_EQ(klaenge(), ausruf);
     EXPECT_TRUE(dialoge().requests().isEmpty());

@@ -1,6 +1,7 @@
 #include "platform/kit/Controls.h"
 
 #include "platform/kit/Twips.h"
+#include "platform/vb/Programm.h"
 
 #include <QPainter>
 
@@ -73,7 +74,7 @@ QAction* Toolbar::addButton(const QString& key, const QString& toolTip, const QI
   a->setToolTip(toolTip);
   buttons_[key] = a;
   connect(a, &QAction::triggered, this, [this, key] {
-    if (ButtonClick) ButtonClick(key);
+    if (ButtonClick) Programm::ausQtAufrufen([&] { ButtonClick(key); });
   });
   return a;
 }

@@ -1,5 +1,7 @@
 #include "platform/kit/Controls.h"
 
+#include "platform/vb/Programm.h"
+
 namespace vb {
 
 MenuItem::MenuItem(const QString& name, const QString& caption, QObject* owner) : QObject(owner) {
@@ -10,7 +12,7 @@ MenuItem::MenuItem(const QString& name, const QString& caption, QObject* owner) 
   action_->setObjectName(name);
   action_->setSeparator(strich);
   connect(action_, &QAction::triggered, this, [this] {
-    if (Click && Bereit()) Click();
+    if (Click && Bereit()) Programm::ausQtAufrufen(Click);
   });
 }
 QString MenuItem::Caption() const { return action_->isSeparator() ? QStringLiteral("-") : action_->text(); }

@@ -53,6 +53,13 @@ void Ende(int code) {
   std::_Exit(code);
 }
 
+void ausQtAufrufen(const std::function<void()>& befehl) {
+  try {
+    befehl();
+  } catch (const Beendet&) {
+  }
+}
+
 void setEndeHandler(std::function<void(int)> h) { handler() = std::move(h); }
 bool hatEndeHandler() { return static_cast<bool>(handler()); }
 

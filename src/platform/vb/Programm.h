@@ -22,6 +22,11 @@ struct Beendet {
   int code = 0;
 };
 
+// Runs a command that Qt calls (an action's activation, a window's close request). Those frames of Qt's
+// are not exception-safe: unwound, they leak what they hold. A test's end (Beendet) therefore stops here;
+// it is recorded by then, and outside tests Ende never returns.
+void ausQtAufrufen(const std::function<void()>& befehl);
+
 // Tests: called in place of ending the process (after the clean-ups); an empty handler restores the real
 // end.
 void setEndeHandler(std::function<void(int code)> handler);
