@@ -20,8 +20,13 @@
 
 namespace {
 
-// A program folder with the user set and the 32000-record file "kunden.dat", reserved by this user.
+// A program folder with the user set and the 32000-record file "kunden.dat", reserved by this user. The
+// program's state and the user setting are put back afterwards, so that the benchmarks that run later (or
+// between two runs of this one) find them as they were.
 struct Umgebung {
+  const ProgrammZustand vorher = programmZustand();
+  const QString vorherigerBenutzer =
+      IniLesen(QString(), QStringLiteral("Allgemein"), QStringLiteral("User"), QString());
   QTemporaryDir ordner;
   QString datei;
   Umgebung() {
@@ -35,7 +40,12 @@ struct Umgebung {
     if (f.open(QIODevice::WriteOnly) && f.write(Adressdatei32000()) == Adressdatei32000().size()) datei = AktuelleDatei;
     NetzReservierung(1, DateiTeil(AktuelleDatei, 3));
   }
-  ~Umgebung() { NetzReservierung(0, DateiTeil(AktuelleDatei, 3)); }
+  ~Umgebung() {
+    NetzReservierung(0, DateiTeil(AktuelleDatei, 3));
+    IniSchreiben(QString(), QStringLiteral("Allgemein"), QStringLiteral("User"), vorherigerBenutzer);
+    IniSichern();
+    programmZustand() = vorher;
+  }
 };
 
 void DateiLaden32000(benchmark::State& state) {

@@ -8,14 +8,42 @@
 #include "support/kern/Attrappen.h"
 
 #include "platform/vb/Codec.h"
+#include "platform/vb/Programm.h"
 
+#include <cstdio>
+#include <cstdlib>
 #ifdef KARTULON_BENCH_FENSTER
 #include <QApplication>
+#include <QWidget>
 #else
 #include <QGuiApplication>
 #endif
 #include <QFile>
 #include <QTemporaryDir>
+
+#ifdef KARTULON_BENCH_FENSTER
+namespace {
+
+// Stops the run with the window's title when a modal window is shown.
+class ModalWaechter : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+    if (ereignis->type() == QEvent::Show && objekt->isWidgetType()) {
+      const auto* w = static_cast<QWidget*>(objekt);
+      if (w->isWindow() && w->isModal()) {
+        std::fprintf(stderr, "Ein Benchmark hat ein modales Fenster geöffnet, das niemand beantwortet: »%s« (%s)\n",
+                     qPrintable(w->windowTitle()), w->metaObject()->className());
+        std::fflush(stderr);
+        std::_Exit(71);
+      }
+    }
+    return false;
+  }
+};
+
+}  // namespace
+#endif
 
 QString BenchUmgebung() {
   static QTemporaryDir ordner;
@@ -36,6 +64,17 @@ QString BenchUmgebung() {
     qputenv("KARTULON_HOME", ordner.path().toLocal8Bit());
     qputenv("KARTULON_WINDIR", ordner.path().toLocal8Bit());
     Dialogs::install(std::make_unique<ScriptedDialogs>());
+    // A benchmark that ends the program would leave the rest unmeasured and look like a whole run: it
+    // fails the run loudly instead.
+    vb::Programm::setEndeHandler([](int code) {
+      std::fprintf(stderr, "Ein Benchmark hat das Programm beendet (Code %d): der Lauf ist unvollständig.\n", code);
+      std::fflush(stderr);
+      std::_Exit(70);
+    });
+#ifdef KARTULON_BENCH_FENSTER
+    // A window that waits for a person (a modal form or box that no script answers) would hang the run.
+    qApp->installEventFilter(new ModalWaechter(qApp));
+#endif
     IniSchreiben(QString(), QStringLiteral("Allgemein"), QStringLiteral("LänderHinweis"), QStringLiteral("0"));
     // No start-up window and no tip of the day in a measured run.
     IniSchreiben(QString(), QString(), QStringLiteral("TitelAus"), QStringLiteral("1"));

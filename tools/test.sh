@@ -3,7 +3,7 @@
 # when clang is installed (tools/fuzz.sh; a longer run: bash tools/fuzz.sh 600).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-KARTULON_TESTS=ON bash tools/build.sh
+KARTULON_TESTS=ON KARTULON_BENCH=ON bash tools/build.sh
 bash tools/format.sh --check
 export QT_QPA_PLATFORM=offscreen
 # A print service of the tests' own for the test that prints through a queue (tools/druckdienst.sh).
