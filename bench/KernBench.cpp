@@ -7,6 +7,7 @@
 #include "store/Adressbestand.h"
 #include "store/Adressdatei.h"
 #include "store/Maske.h"
+#include "store/OffeneAdressdatei.h"
 #include "store/Sortieren.h"
 #include "store/Suchen.h"
 
@@ -133,15 +134,18 @@ void Boden_LesenUndTrennen(benchmark::State& state) {
 }
 BENCHMARK(Boden_LesenUndTrennen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The load from disk: read, decode, split into the table. The table is empty before each load, as at the
-// program's start (and as the floor frees its lines before it reads).
+// The load from disk as the program reads it: a first look over the file, then reading, decoding and
+// splitting it piece by piece into the table. The table is empty before each load, as at the program's
+// start (and as the floor frees its lines before it reads).
 void Kern_LadenVonPlatte(benchmark::State& state) {
   BenchUmgebung();
   const QString pfad = DateiAufPlatte();
   Adressbestand bestand;
+  OffeneAdressdatei offen;
   for (auto _ : state) {
     bestand.setItems({});
-    AdressdateiInhalt inhalt = AdressdateiZerlegen(Lesen(pfad), QStringLiteral("Kunden"));
+    AdressdateiLesung lesung = OffeneAdressdatei::lesen(pfad);
+    AdressdateiInhalt inhalt = offen.zerlegen(lesung, QStringLiteral("Kunden"), std::nullopt);
     bestand.setItems(std::move(inhalt.datensaetze));
   }
   if (bestand.Anzahl() != 32000) state.SkipWithError("the file did not load whole");

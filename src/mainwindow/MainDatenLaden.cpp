@@ -37,10 +37,10 @@ void Main::DatenLaden() {
 
   // Any failure to read leaves the file as it is and works on it read-only: a file that exists is never
   // taken for missing and created over, and a part of it is never saved over the whole.
-  // Abbrechen ends the load, but the window still shows the read-only state (locked fields, disabled
-  // commands, caption), so that nobody types changes that could never be saved.
-  const AdressdateiLesung lesung = OffeneAdressdatei::lesen(Paths::aufloesen(AktuelleDatei));
-  if (lesung.fehler != 0) {
+  // Abbrechen ends the load (false), but the window still shows the read-only state (locked fields,
+  // disabled commands, caption), so that nobody types changes that could never be saved.
+  AdressdateiLesung lesung = OffeneAdressdatei::lesen(Paths::aufloesen(AktuelleDatei));
+  auto lesefehlerMelden = [&] {
     OffeneDatei.unvollstaendig = true;
     NurLesen = -1;
     // A folder of that name is no address file: said in plain words, and the window shows an empty,
@@ -52,9 +52,12 @@ void Main::DatenLaden() {
     } else if (FehlerMelden(lesung.fehler, QStringLiteral("Es ist ein Fehler aufgetreten.")) == 2) {
       ReadOnlySet();
       setCaption(DateiBeschreibung + QStringLiteral(" - nur Leserechte"));
-      return;
+      return false;
     }
-  }
+    return true;
+  };
+  const bool gelesen = lesung.fehler == 0;
+  if (!gelesen && !lesefehlerMelden()) return;
 
   AdressdateiMeldungen meldungen;
   meldungen.beschreibungGesetzt = [this](const QString& beschreibung) {
@@ -73,10 +76,12 @@ void Main::DatenLaden() {
     StatusBar->Refresh();
   };
   AdressdateiInhalt inhalt =
-      OffeneDatei.zerlegen(lesung.bytes, GrossKlein(DateiTeil(AktuelleDatei, 1)),
+      OffeneDatei.zerlegen(lesung, GrossKlein(DateiTeil(AktuelleDatei, 1)),
                            GespeicherteKodierung(DateiEinstellung(kZeichensatzSchluessel)), meldungen);
+  // The second reading, piece by piece, can fail as well (a disk, a network share): the same message.
+  if (gelesen && lesung.fehler != 0 && !lesefehlerMelden()) return;
   DateiBeschreibung = inhalt.beschreibung;
-  Liste->setItems(inhalt.datensaetze);
+  Liste->setItems(std::move(inhalt.datensaetze));
   if (inhalt.abgeschnitten) {
     TonAusgeben(u"#SystemHand");
     MsgBox(QStringLiteral("Eine Adressdatei ist auf maximal %1 Kartulon beschränkt.\r\rDie letzten Kartulon sind "

@@ -2,12 +2,12 @@
 
 #include "store/Datensatz.h"
 
-#include <QStringDecoder>
 #include <algorithm>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -32,89 +32,179 @@ bool DatensatzZeileVerwerfen(const QString& zeile) {
   return true;
 }
 
-AdressdateiInhalt AdressdateiZerlegen(const QByteArray& bytes, const QString& standardBeschreibung,
-                                      const AdressdateiMeldungen& meldungen, std::optional<Codec::Kodierung> bekannt) {
-  AdressdateiInhalt inhalt;
-  inhalt.keinText = bytes.contains('\0');
-  if (bekannt == Codec::Kodierung::Windows1252)
-    inhalt.kodierung = Codec::Kodierung::Windows1252;
-  else if (bekannt == Codec::Kodierung::Utf8)
-    inhalt.kodierung = Codec::istUtf8(bytes) ? Codec::Kodierung::Utf8 : Codec::Kodierung::Windows1252;
-  else
-    inhalt.kodierung = Codec::erkennen(bytes);
-  const bool utf8 = inhalt.kodierung == Codec::Kodierung::Utf8;
-  qsizetype start = 0;
-  if (utf8 && bytes.startsWith("\xEF\xBB\xBF")) {
-    inhalt.mitBom = true;
-    start = 3;
+void AdressdateiArt::weiter(QByteArrayView stueck) {
+  const char* b = stueck.data();
+  const qsizetype n = stueck.size();
+  if (n == 0) return;
+  groesse_ += n;
+  if (!nul_) nul_ = std::memchr(b, '\0', n) != nullptr;
+  utf8_.weiter(b, n);
+  for (const char* p = b; (p = static_cast<const char*>(std::memchr(p, '\n', b + n - p))); ++p) ++lf_;
+}
+
+Codec::Kodierung AdressdateiArt::kodierung(std::optional<Codec::Kodierung> bekannt) const {
+  // A file known as Windows-1252 stays so; one known as UTF-8 stays so while it is valid UTF-8.
+  if (bekannt == Codec::Kodierung::Windows1252) return Codec::Kodierung::Windows1252;
+  const bool utf8 = utf8_.gueltig() && (bekannt == Codec::Kodierung::Utf8 || utf8_.mehrbyte());
+  return utf8 ? Codec::Kodierung::Utf8 : Codec::Kodierung::Windows1252;
+}
+
+AdressdateiLeser::AdressdateiLeser(const AdressdateiArt& art, const QString& standardBeschreibung,
+                                   const AdressdateiMeldungen& meldungen, std::optional<Codec::Kodierung> bekannt)
+    : standardBeschreibung_(standardBeschreibung), meldungen_(meldungen) {
+  inhalt_.keinText = art.keinText();
+  inhalt_.kodierung = art.kodierung(bekannt);
+  utf8_ = inhalt_.kodierung == Codec::Kodierung::Utf8;
+  anfangOffen_ = utf8_;
+  // At most one record per line feed, and one after the last.
+  inhalt_.datensaetze.reserve(std::min<qsizetype>(art.zeilenvorschuebe() + 1, kMaxDatensaetze));
+  // A line of n bytes gives at most n characters, and its NUL takes the place of its line end (the last
+  // line may have none: one more).
+  block_ = QString(art.groesse() + 1, Qt::Uninitialized);
+  frei_ = block_.data();
+  blockEnde_ = frei_ + block_.size();
+}
+
+bool AdressdateiLeser::weiter(QByteArrayView stueck) {
+  if (voll_) return false;
+  if (anfangOffen_) {
+    // Only the file's first bytes can be a byte-order mark; a U+FEFF at the start of a later line is text.
+    const qsizetype k = std::min<qsizetype>(3 - anfang_.size(), stueck.size());
+    anfang_ += stueck.first(k);
+    stueck = stueck.sliced(k);
+    if (anfang_.size() < 3) return true;
+    anfangOffen_ = false;
+    if (anfang_ == "\xEF\xBB\xBF")
+      inhalt_.mitBom = true;
+    else if (!zeilenNehmen(anfang_))
+      return false;
+    anfang_ = QByteArray();
   }
-  inhalt.datensaetze.reserve(std::min<qsizetype>(bytes.size() / 64 + 16, kMaxDatensaetze));
-  bool ersteZeile = true;
-  // One line at a time; false when the table is full.
-  auto zeileNehmen = [&](QString zeile) {
-    // Only the first line can be the header, even when it leaves the description empty.
-    if (ersteZeile) {
-      ersteZeile = false;
-      inhalt.beschreibung = standardBeschreibung;
-      if (zeile.startsWith(QLatin1String(".."))) {
-        // A bare ".." names nothing: the file keeps the description of a file without a header.
-        if (!zeile.contains(u'\t') && zeile.size() > 2) inhalt.beschreibung = zeile.mid(2);
-        zeile.clear();
-      }
-      if (meldungen.beschreibungGesetzt) meldungen.beschreibungGesetzt(inhalt.beschreibung);
+  return zeilenNehmen(stueck);
+}
+
+AdressdateiInhalt AdressdateiLeser::ende() {
+  if (anfangOffen_) {
+    anfangOffen_ = false;
+    zeilenNehmen(anfang_);
+  }
+  // The last line counts without a line end; an empty tail does not.
+  if (!voll_ && !rest_.isEmpty()) {
+    const QByteArray zeile = std::exchange(rest_, QByteArray());
+    zeileNehmen(dekodieren(zeile.constData(), zeile.size()));
+  }
+  // The lines alone keep the block now.
+  block_ = QString();
+  return std::move(inhalt_);
+}
+
+QString AdressdateiLeser::dekodieren(const char* bytes, qsizetype n) {
+  // Only when the file grew since it was looked at: that line alone.
+  if (blockEnde_ - frei_ < n + 1)
+    return utf8_ ? utf8Dekoder_.decode(QByteArrayView(bytes, n)) : Codec::aus1252(QByteArray(bytes, n));
+  QChar* zeile = frei_;
+  if (utf8_) {
+    frei_ = utf8Dekoder_.appendToBuffer(zeile, QByteArrayView(bytes, n));
+  } else {
+    Codec::aus1252(bytes, n, zeile);
+    frei_ += n;
+  }
+  *frei_++ = QChar(0);
+  // A QString over its part of the block, which it shares.
+  auto* block = block_.data_ptr().d_ptr();
+  block->ref();
+  return QString(QString::DataPointer(block, reinterpret_cast<char16_t*>(zeile), frei_ - 1 - zeile));
+}
+
+bool AdressdateiLeser::zeilenNehmen(QByteArrayView stueck) {
+  if (voll_) return false;
+  const char* b = stueck.data();
+  const qsizetype n = stueck.size();
+  if (n == 0) return true;
+  qsizetype pos = 0;
+  if (crZuletzt_) {
+    crZuletzt_ = false;
+    if (b[0] == '\n') pos = 1;
+  }
+  // The next LF and the next CR from pos on (n for none), each searched again only once passed, so that a
+  // file with only one kind of line end is not searched to its end for the other at every line.
+  qsizetype lf = pos - 1, cr = pos - 1;
+  auto suchen = [&](qsizetype& stelle, char c) {
+    if (stelle >= pos) return;
+    const void* p = std::memchr(b + pos, c, n - pos);
+    stelle = p ? static_cast<const char*>(p) - b : n;
+  };
+  while (pos < n) {
+    suchen(lf, '\n');
+    suchen(cr, '\r');
+    const qsizetype ende = std::min(lf, cr);
+    if (ende == n) {
+      // The line goes on in the next piece.
+      rest_.append(b + pos, n - pos);
+      return true;
     }
-    if (zeile.startsWith(u'\t')) zeile.prepend(u' ');
-    if (DatensatzZeileVerwerfen(zeile)) return true;
-    if (inhalt.datensaetze.size() >= kMaxDatensaetze) {
-      inhalt.abgeschnitten = true;
+    QString zeile;
+    if (rest_.isEmpty()) {
+      zeile = dekodieren(b + pos, ende - pos);
+    } else {
+      rest_.append(b + pos, ende - pos);
+      const QByteArray ganz = std::exchange(rest_, QByteArray());
+      zeile = dekodieren(ganz.constData(), ganz.size());
+    }
+    pos = ende + 1;
+    if (b[ende] == '\r') {
+      if (pos == n)
+        crZuletzt_ = true;
+      else if (b[pos] == '\n')
+        ++pos;
+    }
+    if (!zeileNehmen(std::move(zeile))) {
+      voll_ = true;
       return false;
     }
-    inhalt.datensaetze.append(std::move(zeile));
-    if (meldungen.datensatzGelesen) meldungen.datensatzGelesen(static_cast<int>(inhalt.datensaetze.size()));
-    return true;
-  };
+  }
+  return true;
+}
 
-  if (!utf8) {
-    // Windows-1252 straight from the bytes into each line: no text of the whole file in between.
-    const char* b = bytes.constData();
-    const qsizetype n = bytes.size();
-    qsizetype pos = start;
-    // Without bytes 0x80 to 0x9F the file is Latin-1 as well, which Qt decodes many bytes at a time.
-    const bool latin1 = !Codec::hatBytes80bis9F(b, n);
-    while (pos < n) {
-      const char* lf = static_cast<const char*>(std::memchr(b + pos, '\n', n - pos));
-      qsizetype ende = lf ? lf - b : n;
-      if (const void* cr = std::memchr(b + pos, '\r', ende - pos)) ende = static_cast<const char*>(cr) - b;
-      QString zeile;
-      if (latin1) {
-        zeile = QString::fromLatin1(b + pos, ende - pos);
-      } else {
-        zeile.resize(ende - pos);
-        Codec::aus1252(b + pos, ende - pos, zeile.data());
-      }
-      pos = ende;
-      if (pos < n) pos += (b[pos] == '\r' && pos + 1 < n && b[pos + 1] == '\n') ? 2 : 1;
-      if (!zeileNehmen(std::move(zeile))) break;
+// One line at a time; false when the table is full.
+bool AdressdateiLeser::zeileNehmen(QString zeile) {
+  // Only the first line can be the header, even when it leaves the description empty.
+  if (ersteZeile_) {
+    ersteZeile_ = false;
+    inhalt_.beschreibung = standardBeschreibung_;
+    if (zeile.startsWith(QLatin1String(".."))) {
+      // A bare ".." names nothing: the file keeps the description of a file without a header.
+      if (!zeile.contains(u'\t') && zeile.size() > 2) inhalt_.beschreibung = zeile.mid(2);
+      zeile.clear();
     }
-    return inhalt;
+    if (meldungen_.beschreibungGesetzt) meldungen_.beschreibungGesetzt(inhalt_.beschreibung);
   }
+  if (zeile.startsWith(u'\t')) zeile.prepend(u' ');
+  if (DatensatzZeileVerwerfen(zeile)) return true;
+  if (inhalt_.datensaetze.size() >= kMaxDatensaetze) {
+    inhalt_.abgeschnitten = true;
+    return false;
+  }
+  inhalt_.datensaetze.append(std::move(zeile));
+  if (meldungen_.datensatzGelesen) meldungen_.datensatzGelesen(static_cast<int>(inhalt_.datensaetze.size()));
+  return true;
+}
 
-  // The whole file at once: a U+FEFF at the start of a later line is text, not a byte-order mark.
-  const QByteArrayView rumpf(bytes.constData() + start, bytes.size() - start);
-  QStringDecoder dekoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-  const QString text = dekoder.decode(rumpf);
-  const QChar* p = text.constData();
-  const qsizetype n = text.size();
-  qsizetype pos = 0;
-  while (pos < n) {
-    qsizetype ende = pos;
-    while (ende < n && p[ende] != u'\r' && p[ende] != u'\n') ++ende;
-    QString zeile(p + pos, ende - pos);
-    pos = ende;
-    if (pos < n) pos += (p[pos] == u'\r' && pos + 1 < n && p[pos + 1] == u'\n') ? 2 : 1;
-    if (!zeileNehmen(std::move(zeile))) break;
-  }
-  return inhalt;
+AdressdateiInhalt AdressdateiZerlegen(const QByteArray& bytes, const QString& standardBeschreibung,
+                                      const AdressdateiMeldungen& meldungen, std::optional<Codec::Kodierung> bekannt) {
+  return AdressdateiStueckweiseZerlegen({bytes}, standardBeschreibung, meldungen, bekannt);
+}
+
+AdressdateiInhalt AdressdateiStueckweiseZerlegen(const QList<QByteArrayView>& stuecke,
+                                                 const QString& standardBeschreibung,
+                                                 const AdressdateiMeldungen& meldungen,
+                                                 std::optional<Codec::Kodierung> bekannt) {
+  AdressdateiArt art;
+  for (QByteArrayView s : stuecke) art.weiter(s);
+  AdressdateiLeser leser(art, standardBeschreibung, meldungen, bekannt);
+  for (QByteArrayView s : stuecke)
+    if (!leser.weiter(s)) break;
+  return leser.ende();
 }
 
 QString KopfzeileBilden(const QString& text, const QString& ersatz) {

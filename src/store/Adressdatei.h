@@ -5,7 +5,9 @@
 #include "platform/vb/Codec.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -19,6 +21,8 @@ struct AdressdateiInhalt {
   bool mitBom = false;  // a UTF-8 file that began with a byte-order mark keeps it
   // The file holds a NUL byte, which no text file does: it is no address file.
   bool keinText = false;
+
+  friend bool operator==(const AdressdateiInhalt&, const AdressdateiInhalt&) = default;
 };
 
 // What the reader tells its caller while it works (both optional).
@@ -37,6 +41,69 @@ struct AdressdateiMeldungen {
 AdressdateiInhalt AdressdateiZerlegen(const QByteArray& bytes, const QString& standardBeschreibung,
                                       const AdressdateiMeldungen& meldungen = {},
                                       std::optional<Codec::Kodierung> bekannt = std::nullopt);
+
+// What a first look over the whole file finds, piece by piece: how the file is to be read, whether it is
+// text, and about how many lines it holds.
+class AdressdateiArt {
+ public:
+  void weiter(QByteArrayView stueck);
+  // The encoding to read the file with; bekannt as in AdressdateiZerlegen.
+  Codec::Kodierung kodierung(std::optional<Codec::Kodierung> bekannt) const;
+  bool keinText() const { return nul_; }
+  // The bytes looked at, and the line feeds among them.
+  qsizetype groesse() const { return groesse_; }
+  qsizetype zeilenvorschuebe() const { return lf_; }
+
+ private:
+  Codec::Utf8Pruefung utf8_;
+  bool nul_ = false;
+  qsizetype groesse_ = 0;
+  qsizetype lf_ = 0;
+};
+
+// Splits an address file given piece by piece (after its AdressdateiArt has looked at all of it) as
+// AdressdateiZerlegen splits its bytes at once: a line, a CR LF or a UTF-8 sequence may be split between
+// two pieces, and only the line being read is held beside the lines taken. The lines are decoded one after
+// the other into one block sized by the file and share it (each ends in a NUL there, as every QString
+// does): no allocation of its own per line, and the table's lines lie in file order. A line changed later
+// gets its own storage as any shared QString does; the block goes with the last line in it.
+class AdressdateiLeser {
+ public:
+  AdressdateiLeser(const AdressdateiArt& art, const QString& standardBeschreibung,
+                   const AdressdateiMeldungen& meldungen = {}, std::optional<Codec::Kodierung> bekannt = std::nullopt);
+  // Takes the next piece; false once the table is full and the rest of the file can add no record.
+  bool weiter(QByteArrayView stueck);
+  // After the last piece: the last line without a line end, and the result.
+  AdressdateiInhalt ende();
+
+ private:
+  bool zeilenNehmen(QByteArrayView stueck);
+  QString dekodieren(const char* bytes, qsizetype n);
+  bool zeileNehmen(QString zeile);
+
+  AdressdateiInhalt inhalt_;
+  const QString standardBeschreibung_;
+  const AdressdateiMeldungen meldungen_;
+  bool utf8_ = false;
+  QString block_;          // holds the block while lines are decoded into it
+  QChar* frei_ = nullptr;  // where the next line goes, and the block's end
+  QChar* blockEnde_ = nullptr;
+  // Keeps a U+FEFF at a line's start, which QString::fromUtf8 would drop.
+  QStringDecoder utf8Dekoder_{QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom};
+  bool anfangOffen_ = false;  // UTF-8: the file's first three bytes (a byte-order mark?) are still awaited
+  QByteArray anfang_;
+  QByteArray rest_;         // the bytes of a line begun in an earlier piece
+  bool crZuletzt_ = false;  // the last piece ended with a CR: a LF at the next one's start belongs to it
+  bool ersteZeile_ = true;
+  bool voll_ = false;
+};
+
+// The same for a file given as pieces in order (AdressdateiArt and AdressdateiLeser over them): the same
+// result, wherever the pieces are cut.
+AdressdateiInhalt AdressdateiStueckweiseZerlegen(const QList<QByteArrayView>& stuecke,
+                                                 const QString& standardBeschreibung,
+                                                 const AdressdateiMeldungen& meldungen = {},
+                                                 std::optional<Codec::Kodierung> bekannt = std::nullopt);
 
 // Whether a line read from a file (after the header test and the blank put before a leading TAB) is
 // dropped: empty, or fields 0 to 14 empty while fields 17 to 22 hold nothing either.

@@ -11,6 +11,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -38,35 +40,84 @@ void OffeneAdressdatei::zuruecksetzen() {
   unvollstaendig = false;
 }
 
+namespace {
+
+// The piece read at a time: few calls for a large file, and little beside its lines (below the size at
+// which the allocator maps memory of its own, so that the next piece reuses the same).
+constexpr qint64 kStueck = 64 * 1024;
+
+// Reads up to laenge bytes of the open file piece by piece (the file's end stops it earlier) and hands
+// each piece on until nehmen says false; false when the file could not be read.
+template <typename Nehmen>
+bool stueckweiseLesen(QFile& datei, qint64 laenge, Nehmen nehmen) {
+  QByteArray puffer(static_cast<qsizetype>(std::min(laenge, kStueck)), Qt::Uninitialized);
+  while (laenge > 0) {
+    const qint64 n = datei.read(puffer.data(), std::min(laenge, kStueck));
+    if (n < 0) return false;
+    if (n == 0) break;
+    laenge -= n;
+    if (!nehmen(QByteArrayView(puffer.constData(), n))) break;
+  }
+  return datei.error() == QFileDevice::NoError;
+}
+
+}  // namespace
+
 AdressdateiLesung OffeneAdressdatei::lesen(const QString& pfad) {
   AdressdateiLesung lesung;
+  auto datei = std::make_unique<QFile>(pfad);
   if (!QFileInfo::exists(pfad)) {
-    QFile neu(pfad);
+    // Opened for reading as well: the load reads what was written.
     const QByteArray leer = QByteArray(23, '\t') + "\r\n";
-    if (!neu.open(QIODevice::WriteOnly | QIODevice::Append) || neu.write(leer) != leer.size() || !neu.flush())
-      lesung.fehler = fehlerNummer(neu);
-    else
-      lesung.bytes = leer;
+    if (!datei->open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered) ||
+        datei->write(leer) != leer.size() || !datei->flush() || !datei->seek(0)) {
+      lesung.fehler = fehlerNummer(*datei);
+      return lesung;
+    }
+  } else {
+    lesung.ordner = QFileInfo(pfad).isDir();
+    if (lesung.ordner || !datei->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+      lesung.fehler = fehlerNummer(*datei);
+      return lesung;
+    }
+  }
+  if (!stueckweiseLesen(*datei, std::numeric_limits<qint64>::max(), [&](QByteArrayView stueck) {
+        lesung.art.weiter(stueck);
+        return true;
+      })) {
+    lesung.fehler = fehlerNummer(*datei);
+    lesung.art = AdressdateiArt();
     return lesung;
   }
-  QFile datei(pfad);
-  lesung.ordner = QFileInfo(pfad).isDir();
-  if (lesung.ordner || !datei.open(QIODevice::ReadOnly)) {
-    lesung.fehler = fehlerNummer(datei);
-    return lesung;
-  }
-  lesung.bytes = datei.readAll();
-  if (datei.error() != QFileDevice::NoError) {
-    lesung.bytes.clear();
-    lesung.fehler = fehlerNummer(datei);
-  }
+  lesung.datei = std::move(datei);
   return lesung;
+}
+
+AdressdateiInhalt OffeneAdressdatei::zerlegen(AdressdateiLesung& lesung, const QString& standardBeschreibung,
+                                              std::optional<Codec::Kodierung> bekannt,
+                                              const AdressdateiMeldungen& meldungen) {
+  if (!lesung.datei) return zerlegen(QByteArray(), standardBeschreibung, bekannt, meldungen);
+  const std::unique_ptr<QFile> datei = std::move(lesung.datei);
+  AdressdateiLeser leser(lesung.art, standardBeschreibung, meldungen, bekannt);
+  // Only the bytes looked at: what was appended to the file since then is not part of this load.
+  if (!datei->seek(0) ||
+      !stueckweiseLesen(*datei, lesung.art.groesse(), [&](QByteArrayView stueck) { return leser.weiter(stueck); })) {
+    // As when the first reading fails: no lines, and the file worked on read-only.
+    lesung.fehler = fehlerNummer(*datei);
+    zuruecksetzen();
+    unvollstaendig = true;
+    return AdressdateiInhalt();
+  }
+  return behalten(leser.ende());
 }
 
 AdressdateiInhalt OffeneAdressdatei::zerlegen(const QByteArray& bytes, const QString& standardBeschreibung,
                                               std::optional<Codec::Kodierung> bekannt,
                                               const AdressdateiMeldungen& meldungen) {
-  AdressdateiInhalt inhalt = AdressdateiZerlegen(bytes, standardBeschreibung, meldungen, bekannt);
+  return behalten(AdressdateiZerlegen(bytes, standardBeschreibung, meldungen, bekannt));
+}
+
+AdressdateiInhalt OffeneAdressdatei::behalten(AdressdateiInhalt inhalt) {
   kodierung = inhalt.kodierung;
   mitBom = inhalt.mitBom;
   // One keystroke must not cut the file short or rewrite some other file as an address file.

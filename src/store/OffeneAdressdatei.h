@@ -6,14 +6,18 @@
 #include "store/Adressdatei.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
-// What reading the file's bytes found.
+// What reading the file found. Its bytes are not kept: the file stays open and a first look over all of
+// them (art) decides how the load reads it a second time, piece by piece, beside the lines it takes.
 struct AdressdateiLesung {
-  QByteArray bytes;
+  std::unique_ptr<QFile> datei;  // open for reading; none when it could not be read
+  AdressdateiArt art;
   int fehler = 0;       // the runtime's error number; 0 when the file was read (or created)
   bool ordner = false;  // the name is a folder's
 };
@@ -50,15 +54,22 @@ class OffeneAdressdatei {
 
   // Forgets the previous file, before a load.
   void zuruecksetzen();
-  // Reads the file; a missing file is created with one empty record line, which the load drops again.
-  // A file that exists is never created over, whatever keeps it from being read.
+  // Opens the file and looks over all of it; a missing file is created with one empty record line, which
+  // the load drops again. A file that exists is never created over, whatever keeps it from being read.
   static AdressdateiLesung lesen(const QString& pfad);
-  // Splits the bytes read (AdressdateiZerlegen) and keeps how the file was written; a file cut at the
-  // table's size or holding no text is incomplete.
+  // Reads the file a second time, piece by piece, into its lines as AdressdateiZerlegen splits its bytes,
+  // and keeps how the file was written; a file cut at the table's size or holding no text is incomplete.
+  // A file that could not be read gives no lines; one that fails now leaves its error in lesung.fehler.
+  AdressdateiInhalt zerlegen(AdressdateiLesung& lesung, const QString& standardBeschreibung,
+                             std::optional<Codec::Kodierung> bekannt, const AdressdateiMeldungen& meldungen = {});
+  // The same for bytes already in memory.
   AdressdateiInhalt zerlegen(const QByteArray& bytes, const QString& standardBeschreibung,
                              std::optional<Codec::Kodierung> bekannt, const AdressdateiMeldungen& meldungen = {});
   // Writes the records back beside the old file, with a backup copy while it writes, and notes the
   // encoding in the per-file settings where the bytes alone would be read otherwise. A failure leaves the
   // old file as it was and its reason in speicherFehler.
   Speicherergebnis speichern(const Speicherauftrag& auftrag);
+
+ private:
+  AdressdateiInhalt behalten(AdressdateiInhalt inhalt);
 };

@@ -3,6 +3,8 @@
 #include "store/Datensatz.h"
 #include "support/kern/TestUmgebung.h"
 
+#include <random>
+
 namespace {
 
 QString L(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -256,4 +258,128 @@ TEST(Adressdatei, LinesDecodeAlikeWithAndWithoutBytesWhereWindows1252DiffersFrom
   EXPECT_EQ(a.datensaetze[0], QString::fromUtf16(u"Müller\täß\t"));
   EXPECT_EQ(b.datensaetze[0], a.datensaetze[0]);
   EXPECT_EQ(b.datensaetze[1], QString::fromUtf16(u"Euro\t€\t"));
+}
+
+namespace {
+
+// A load with what it told its caller on the way: the description set, the counts of records taken.
+struct Ladung {
+  AdressdateiInhalt inhalt;
+  QStringList meldungen;
+};
+
+Ladung stueckweiseLaden(const QList<QByteArrayView>& stuecke, std::optional<Codec::Kodierung> bekannt) {
+  Ladung l;
+  AdressdateiMeldungen m;
+  m.beschreibungGesetzt = [&](const QString& b) { l.meldungen << QStringLiteral("Beschreibung ") + b; };
+  m.datensatzGelesen = [&](int n) { l.meldungen << QString::number(n); };
+  l.inhalt = AdressdateiStueckweiseZerlegen(stuecke, QStringLiteral("Kunden"), m, bekannt);
+  return l;
+}
+
+// The bytes cut before each of the given positions (ascending; a repeated one gives an empty piece).
+QList<QByteArrayView> geschnitten(const QByteArray& bytes, const QList<qsizetype>& schnitte) {
+  QList<QByteArrayView> stuecke;
+  qsizetype von = 0;
+  for (qsizetype bis : schnitte) {
+    stuecke << QByteArrayView(bytes).sliced(von, bis - von);
+    von = bis;
+  }
+  stuecke << QByteArrayView(bytes).sliced(von);
+  return stuecke;
+}
+
+void wieAmStueck(const QByteArray& bytes, const QList<qsizetype>& schnitte, std::optional<Codec::Kodierung> bekannt,
+                 const Ladung& ganz) {
+  const Ladung l = stueckweiseLaden(geschnitten(bytes, schnitte), bekannt);
+  QStringList orte;
+  for (qsizetype s : schnitte) orte << QString::number(s);
+  SCOPED_TRACE("cut at " + orte.join(u' ').left(200).toStdString());
+  EXPECT_EQ(l.inhalt.beschreibung, ganz.inhalt.beschreibung);
+  EXPECT_EQ(l.inhalt.datensaetze, ganz.inhalt.datensaetze);
+  EXPECT_EQ(l.inhalt.abgeschnitten, ganz.inhalt.abgeschnitten);
+  EXPECT_EQ(l.inhalt.kodierung, ganz.inhalt.kodierung);
+  EXPECT_EQ(l.inhalt.mitBom, ganz.inhalt.mitBom);
+  EXPECT_EQ(l.inhalt.keinText, ganz.inhalt.keinText);
+  EXPECT_EQ(l.meldungen, ganz.meldungen);
+}
+
+const std::optional<Codec::Kodierung> kBekannt[] = {std::nullopt, Codec::Kodierung::Windows1252,
+                                                    Codec::Kodierung::Utf8};
+
+}  // namespace
+
+// A file read piece by piece gives what its bytes give at once, wherever the pieces are cut: through a
+// CR LF, a UTF-8 sequence, a byte-order mark, a line past the table's end.
+TEST(Adressdatei, PiecesCutAnywhereLoadAsTheWholeFile) {
+  const QByteArray dateien[] = {
+      "",
+      "\r",
+      "\n\r",
+      "..A",
+      "..A\r",
+      "..A\r\n",
+      "..\r\n..B\r\nx\t\r\n",
+      "..A\r\nx\t\r\n\r\ny\t\rz\t\n\r\n\n\rw\t",
+      "\t\r\n \t\r\n" + QByteArray(15, '\t') + "01.01.2000\t\r\n" + QByteArray(17, '\t') + "12345\t",
+      "..\x80\x81\x9F\r\n\x8D\x8F\x90\x9D\t\x84x\x93\r\nM\xFC"
+      "ller\t\xE4\xDF\t\r\n",
+      "..M\xC3\xBCller\r\nK\xC3\xB6ln\t\xF0\x9F\x98\x80\t\xE2\x82\xAC\r\xC3\xBC\n\xC3\xBC",
+      "\xEF\xBB\xBF..Bom\r\n\xEF\xBB\xBF\xC3\xBC\t\r\n\xEF\xBB\xBFx\t",
+      "\xEF\xBB\xBF\xEF\xBB\xBF\xC3\xBC\t\r\n",
+      "\xEF\xBB\xBF",
+      "\xEF\xBB\xBF\r\n",
+      "\xEF\xBB",
+      "\xEF\xBB\xBFx",
+      // Valid UTF-8 only without the last byte; ASCII only, valid either way.
+      "..A\r\nK\xC3\xB6ln\t\r\nK\xC3",
+      "..A\r\nGruen\t\r\n",
+      // A blank that is one in UTF-8 only keeps or drops the line by the encoding.
+      "..A\r\n" + QByteArray(20, '\t') + "\xC2\xA0\t\r\n",
+      QByteArray("..A\r\nx\0y\t\r\n\0", 13),
+  };
+  std::mt19937 zufall(4711);
+  for (const QByteArray& bytes : dateien) {
+    SCOPED_TRACE(bytes.toPercentEncoding().toStdString());
+    for (const auto bekannt : kBekannt) {
+      SCOPED_TRACE(bekannt ? static_cast<int>(*bekannt) : -1);
+      const Ladung ganz = stueckweiseLaden({bytes}, bekannt);
+      // The same as the bytes at once as they always were read.
+      EXPECT_EQ(ganz.inhalt, AdressdateiZerlegen(bytes, QStringLiteral("Kunden"), {}, bekannt));
+      QList<qsizetype> jedesByte;
+      for (qsizetype i = 0; i <= bytes.size(); ++i) {
+        wieAmStueck(bytes, {i}, bekannt, ganz);
+        wieAmStueck(bytes, {i, i}, bekannt, ganz);
+        if (i > 0 && i < bytes.size()) jedesByte << i;
+      }
+      wieAmStueck(bytes, jedesByte, bekannt, ganz);
+      for (int runde = 0; runde < 20; ++runde) {
+        QList<qsizetype> schnitte;
+        for (qsizetype i = 0; i <= bytes.size(); ++i)
+          if (zufall() % 3 == 0) schnitte << i;
+        wieAmStueck(bytes, schnitte, bekannt, ganz);
+      }
+    }
+  }
+}
+
+TEST(Adressdatei, PiecesOfAFilePastTheTablesEndLoadAsTheWholeFile) {
+  // Records past the table's end; what decides the encoding or makes the file no text lies past it too.
+  QByteArray viele = "..Viele\r\n";
+  for (int i = 0; i < kMaxDatensaetze + 3; ++i) viele += "x\t" + QByteArray::number(i) + (i % 3 ? "\t\r\n" : "\t\n");
+  const QByteArray dateien[] = {viele, "\xEF\xBB\xBF" + viele + "\xC3\xBC\t\r\n", viele + QByteArray(1, '\0')};
+  std::mt19937 zufall(815);
+  for (const QByteArray& bytes : dateien) {
+    for (const auto bekannt : kBekannt) {
+      SCOPED_TRACE(bekannt ? static_cast<int>(*bekannt) : -1);
+      const Ladung ganz = stueckweiseLaden({bytes}, bekannt);
+      ASSERT_TRUE(ganz.inhalt.abgeschnitten);
+      ASSERT_EQ(ganz.inhalt.datensaetze.size(), kMaxDatensaetze);
+      for (qsizetype groesste : {qsizetype(7), qsizetype(300), qsizetype(5000), qsizetype(256 * 1024)}) {
+        QList<qsizetype> schnitte;
+        for (qsizetype i = zufall() % groesste; i < bytes.size(); i += 1 + zufall() % groesste) schnitte << i;
+        wieAmStueck(bytes, schnitte, bekannt, ganz);
+      }
+    }
+  }
 }

@@ -63,10 +63,14 @@ TEST_F(OffeneAdressdateiTest, ReadingTakesTheFileCreatesAMissingOneAndNeverCreat
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
-    const AdressdateiLesung lesung = OffeneAdressdatei::lesen(f.pfad);
-    EXPECT_EQ(lesung.bytes, f.bytes);
+    AdressdateiLesung lesung = OffeneAdressdatei::lesen(f.pfad);
     EXPECT_EQ(lesung.fehler != 0, f.fehler) << lesung.fehler;
     EXPECT_EQ(lesung.ordner, f.ordner);
+    // The load takes the bytes read (none after an error).
+    OffeneAdressdatei datei;
+    EXPECT_EQ(lesung.art.groesse(), f.bytes.size());
+    EXPECT_EQ(datei.zerlegen(lesung, QStringLiteral("Kunden"), std::nullopt),
+              AdressdateiZerlegen(f.bytes, QStringLiteral("Kunden")));
     if (f.danach == "-")
       EXPECT_FALSE(QFileInfo(f.pfad).isFile());
     else
@@ -105,6 +109,66 @@ TEST_F(OffeneAdressdateiTest, ALoadKeepsHowTheFileWasWrittenAndWhetherItWasReadW
     EXPECT_EQ(datei.mitBom, f.mitBom);
     EXPECT_EQ(datei.unvollstaendig, f.unvollstaendig);
     EXPECT_EQ(inhalt.kodierung, f.kodierung);
+  }
+}
+
+// The file on disk is read in pieces: a CR LF, a UTF-8 sequence and a byte-order mark split between two
+// of them, and bytes that decide the encoding or make the file no text far from its start, load as the
+// same bytes at once.
+TEST_F(OffeneAdressdateiTest, AFileReadInPiecesLoadsAsItsBytesAtOnce) {
+  QByteArray fuellung;
+  for (int i = 0; fuellung.size() < 600 * 1024; ++i)
+    fuellung += "Meier\tHauptstr. " + QByteArray::number(i % 1000 + 1000) + "\t12345\tBerlin\t\r\n";
+  // The filler with einschub put in so that its byte at mitte lies at every power of two from 4 KB to
+  // 512 KB, where the end of a piece read falls whatever its size.
+  auto ueberGrenzen = [&](const QByteArray& einschub, qsizetype mitte) {
+    QByteArray bytes;
+    for (qsizetype grenze = 4096; grenze <= 512 * 1024; grenze *= 2) {
+      bytes += fuellung.mid(bytes.size(), grenze - mitte - bytes.size());
+      bytes += einschub;
+    }
+    return bytes + fuellung.left(5000);
+  };
+  struct Fall {
+    const char* name;
+    QByteArray bytes;
+  };
+  const Fall faelle[] = {
+      {"CR LF across the pieces' end", ueberGrenzen("\r\n", 1)},
+      {"CR, then LF as the next line", ueberGrenzen("\r\r\n", 1)},
+      {"LF, then CR", ueberGrenzen("\n\r", 1)},
+      {"a UTF-8 sequence across it", ueberGrenzen("\xC3\xBC\t\r\n", 1)},
+      {"a 4-byte sequence across it", ueberGrenzen("\xF0\x9F\x98\x80\t\r\n", 2)},
+      {"with a byte-order mark", "\xEF\xBB\xBF" + ueberGrenzen("\xE2\x82\xAC", 1)},
+      {"Windows-1252 past the first piece", ueberGrenzen("\x80\xFC", 1)},
+      {"a NUL byte at the end", fuellung + QByteArray(1, '\0')},
+      {"a line longer than a piece", "..A\r\n" + QByteArray(600 * 1024, 'y') + "\t\r\nz\t"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    const QString pfad = dateiSchreiben(ordner() + QStringLiteral("/stuecke.dat"), f.bytes);
+    for (const auto bekannt : {std::optional<Codec::Kodierung>(), std::optional(Codec::Kodierung::Windows1252),
+                               std::optional(Codec::Kodierung::Utf8)}) {
+      QStringList gemeldet, erwartetGemeldet;
+      AdressdateiMeldungen m;
+      m.beschreibungGesetzt = [&](const QString& b) { gemeldet << b; };
+      m.datensatzGelesen = [&](int n) { gemeldet << QString::number(n); };
+      AdressdateiMeldungen e;
+      e.beschreibungGesetzt = [&](const QString& b) { erwartetGemeldet << b; };
+      e.datensatzGelesen = [&](int n) { erwartetGemeldet << QString::number(n); };
+      OffeneAdressdatei datei;
+      AdressdateiLesung lesung = OffeneAdressdatei::lesen(pfad);
+      ASSERT_EQ(lesung.fehler, 0);
+      const AdressdateiInhalt inhalt = datei.zerlegen(lesung, QStringLiteral("Kunden"), bekannt, m);
+      const AdressdateiInhalt erwartet = AdressdateiZerlegen(f.bytes, QStringLiteral("Kunden"), e, bekannt);
+      EXPECT_EQ(lesung.fehler, 0);
+      EXPECT_TRUE(inhalt == erwartet);
+      EXPECT_EQ(inhalt.datensaetze.size(), erwartet.datensaetze.size());
+      EXPECT_EQ(gemeldet, erwartetGemeldet);
+      EXPECT_EQ(datei.kodierung, erwartet.kodierung);
+      EXPECT_EQ(datei.mitBom, erwartet.mitBom);
+      EXPECT_EQ(datei.unvollstaendig, erwartet.keinText || erwartet.abgeschnitten);
+    }
   }
 }
 

@@ -25,6 +25,23 @@ void aus1252(const char* bytes, qsizetype n, QChar* ziel);
 // Whether any of the n bytes lies in 0x80 ... 0x9F, the only bytes where Windows-1252 and Latin-1 differ.
 bool hatBytes80bis9F(const char* bytes, qsizetype n);
 
+// Checks bytes for valid UTF-8 piece by piece; a sequence may be split between two pieces.
+class Utf8Pruefung {
+ public:
+  void weiter(const char* bytes, qsizetype n);
+  // After the last piece: whether all bytes were valid UTF-8 (a sequence cut short at the end is not).
+  bool gueltig() const { return gueltig_ && offen_ == 0; }
+  // Whether a multi-byte sequence was among them.
+  bool mehrbyte() const { return mehrbyte_; }
+
+ private:
+  bool gueltig_ = true;
+  bool mehrbyte_ = false;
+  int folge_ = 0;  // continuation bytes of the sequence begun, and of them still to come
+  int offen_ = 0;
+  char32_t wert_ = 0;
+};
+
 // UTF-8 only when the bytes are valid UTF-8 and hold at least one multi-byte sequence.
 Kodierung erkennen(const QByteArray& bytes);
 // Whether the bytes are valid UTF-8 (plain ASCII is).
