@@ -61,4 +61,10 @@ class OffeneAdressdatei {
   // encoding in the per-file settings where the bytes alone would be read otherwise. A failure leaves the
   // old file as it was and its reason in speicherFehler.
   Speicherergebnis speichern(const Speicherauftrag& auftrag);
+
+ private:
+  // The size of the pieces a save writes: small enough to stay in the cache between encoding and writing.
+  static constexpr qsizetype kSpeicherStueck = 256 * 1024;
+  // The buffer the pieces are encoded into, kept from one save to the next.
+  QByteArray puffer_;
 };
