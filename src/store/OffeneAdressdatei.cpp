@@ -93,10 +93,11 @@ Speicherergebnis OffeneAdressdatei::speichern(const Speicherauftrag& auftrag) {
     // whole file to allocate and fault in, and each piece is still in the cache when it is written.
     SichererSchreiber datei(auftrag.pfad);
     Codec::Utf8Pruefung gelesen;
-    AdressdateiSchreiben(kopf, auftrag.zeilen, kodierung, mitBom, puffer_, kSpeicherStueck, [&](QByteArrayView teil) {
-      gelesen.weiter(teil.data(), teil.size());
-      return datei.schreiben(teil);
-    });
+    AdressdateiSchreiben(kopf, auftrag.zeilen, kodierung, mitBom, puffer_, kAdressdateiStueck,
+                         [&](QByteArrayView teil) {
+                           gelesen.weiter(teil.data(), teil.size());
+                           return datei.schreiben(teil);
+                         });
     int systemFehler = 0;
     ergebnis.nummer = datei.abschliessen(&systemFehler);
     if (ergebnis.nummer == 0) {

@@ -63,8 +63,6 @@ class OffeneAdressdatei {
   Speicherergebnis speichern(const Speicherauftrag& auftrag);
 
  private:
-  // The size of the pieces a save writes: small enough to stay in the cache between encoding and writing.
-  static constexpr qsizetype kSpeicherStueck = 256 * 1024;
   // The buffer the pieces are encoded into, kept from one save to the next.
   QByteArray puffer_;
 };
