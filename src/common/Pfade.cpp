@@ -99,24 +99,31 @@ bool SicherungAnlegen(const QString& datei, int modus) {
   const QString sicherung = Paths::aufloesen(SicherungsName(datei));
   const QString original = Paths::aufloesen(Paths::normalisieren(vb::Trim(datei)));
   // A file named like its own backup copy: removing the "copy" would remove the file itself.
+  if (sicherung == original) return false;
+  // A second name for the old file costs no copy and no sync; the save replaces the file by renaming a new
+  // one over it, so the old bytes stay under this name. Through a symbolic link to the file itself, which
+  // is what the save replaces.
+  auto verknuepfen = [&](const QString& neu) {
+    return ::linkat(AT_FDCWD, QFile::encodeName(original).constData(), AT_FDCWD, QFile::encodeName(neu).constData(),
+                    AT_SYMLINK_FOLLOW) == 0;
+  };
+  // Usually there is no copy (a good save removes it) and the file is there: then the link alone is the
+  // whole step. Anything else (a copy left over, no file, a file system without links) goes the long way.
+  if (modus == 1 && verknuepfen(sicherung)) return true;
   const QFileInfo s(sicherung), o(original);
-  if (sicherung == original || (s.exists() && o.exists() && s.canonicalFilePath() == o.canonicalFilePath()))
-    return false;
+  if (s.exists() && o.exists() && s.canonicalFilePath() == o.canonicalFilePath()) return false;
   bool ok = true;
   if (s.exists() || s.isSymLink()) ok = QFile::remove(sicherung);
   if (ok && modus == 1 && DateiVorhanden(original)) {
     // Named as asked for, now that no copy in another case is left.
     const QString neu = Paths::aufloesen(SicherungsName(datei));
-    // A second name for the old file costs no copy and no sync; the save replaces the file by renaming
-    // a new one over it, so the old bytes stay under this name. A copy where the file system has no links.
-    // Through a symbolic link to the file itself, which is what the save replaces.
-    ok = ::linkat(AT_FDCWD, QFile::encodeName(original).constData(), AT_FDCWD, QFile::encodeName(neu).constData(),
-                  AT_SYMLINK_FOLLOW) == 0 ||
-         QFile::copy(original, neu);
-    // A copy that came out short is no backup.
-    if (ok && QFileInfo(neu).size() != QFileInfo(original).size()) {
-      QFile::remove(neu);
-      ok = false;
+    if (!verknuepfen(neu)) {
+      // A copy where the file system has no links; one that came out short is no backup.
+      ok = QFile::copy(original, neu);
+      if (ok && QFileInfo(neu).size() != QFileInfo(original).size()) {
+        QFile::remove(neu);
+        ok = false;
+      }
     }
   }
   return ok;

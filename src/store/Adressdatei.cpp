@@ -7,14 +7,8 @@
 #include <emmintrin.h>
 #endif
 #include <cstring>
+#include <limits>
 #include <utility>
-
-namespace {
-
-const QString kGrad2 = QStringLiteral("°°");
-const QString kCrLf = QStringLiteral("\r\n");
-
-}  // namespace
 
 bool DatensatzZeileVerwerfen(const QString& zeile) {
   if (zeile.isEmpty()) return true;
@@ -215,20 +209,25 @@ QString KopfzeileBilden(const QString& text, const QString& ersatz) {
 
 namespace {
 
-// Appends one line in Windows-1252 with its CR LF; a CR, LF or CR LF inside it becomes ersatz.
-// The buffer grows only when line breaks lengthen the line beyond the size counted beforehand.
-void Zeile1252Anfuegen(QByteArray& bytes, qsizetype& n, const QString& zeile, QLatin1String ersatz) {
+// Appends one line with its CR LF, in Windows-1252 or (utf8) in UTF-8 as QString::toUtf8 writes it (an
+// unpaired surrogate as "?"); a CR, LF or CR LF inside it becomes ersatz, given in the same encoding.
+// The buffer grows only when the line does not fit in what is left of it.
+template <bool utf8>
+void ZeileAnfuegen(QByteArray& bytes, qsizetype& n, const QString& zeile, QLatin1String ersatz) {
   const qsizetype laenge = zeile.size();
-  if (n + laenge + 2 > bytes.size()) bytes.resize(std::max(n + laenge + 2, bytes.size() + bytes.size() / 2));
+  // Bytes per character at most, before line breaks lengthen the line.
+  constexpr qsizetype kBreite = utf8 ? 3 : 1;
+  if (n + kBreite * laenge + 2 > bytes.size())
+    bytes.resize(std::max(n + kBreite * laenge + 2, bytes.size() + bytes.size() / 2));
   char* ziel = bytes.data();
   qsizetype k = n;  // a local index: a store through char* could alias n and would force it to memory
   const char16_t* q = reinterpret_cast<const char16_t*>(zeile.constData());
-  // One character (or a CR LF pair) from i on; returns the index after it.
+  // One character (or a CR LF pair, or a pair of surrogates) from i on; returns the index after it.
   auto einzeln = [&](qsizetype i) {
     const char16_t u = q[i];
     if (u == u'\r' || u == u'\n') {
       if (u == u'\r' && i + 1 < laenge && q[i + 1] == u'\n') ++i;
-      const qsizetype rest = laenge - i - 1;
+      const qsizetype rest = kBreite * (laenge - i - 1);
       if (k + ersatz.size() + rest + 2 > bytes.size()) {
         bytes.resize(std::max(k + ersatz.size() + rest + 2, bytes.size() + bytes.size() / 2));
         ziel = bytes.data();
@@ -236,25 +235,60 @@ void Zeile1252Anfuegen(QByteArray& bytes, qsizetype& n, const QString& zeile, QL
       for (char c : ersatz) ziel[k++] = c;
       return i + 1;
     }
-    if (QChar::isHighSurrogate(u) && i + 1 < laenge && QChar::isLowSurrogate(q[i + 1])) ++i;
-    const char c = Codec::nach1252Byte(u);
-    ziel[k++] = (c != '\0' || u == 0) ? c : '?';
-    return i + 1;
+    const bool paar = QChar::isHighSurrogate(u) && i + 1 < laenge && QChar::isLowSurrogate(q[i + 1]);
+    if constexpr (utf8) {
+      if (u < 0x80) {
+        ziel[k++] = static_cast<char>(u);
+      } else if (u < 0x800) {
+        ziel[k++] = static_cast<char>(0xC0 | (u >> 6));
+        ziel[k++] = static_cast<char>(0x80 | (u & 0x3F));
+      } else if (paar) {
+        // Four bytes for the two characters of the pair: within the room counted for them.
+        const char32_t c = QChar::surrogateToUcs4(u, q[i + 1]);
+        ziel[k++] = static_cast<char>(0xF0 | (c >> 18));
+        ziel[k++] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        ziel[k++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        ziel[k++] = static_cast<char>(0x80 | (c & 0x3F));
+      } else if (QChar::isSurrogate(u)) {
+        ziel[k++] = '?';
+      } else {
+        ziel[k++] = static_cast<char>(0xE0 | (u >> 12));
+        ziel[k++] = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        ziel[k++] = static_cast<char>(0x80 | (u & 0x3F));
+      }
+    } else {
+      const char c = Codec::nach1252Byte(u);
+      ziel[k++] = (c != '\0' || u == 0) ? c : '?';
+    }
+    return i + (paar ? 2 : 1);
   };
   qsizetype i = 0;
 #ifdef __SSE2__
-  // Eight characters at a time where they are Latin-1 outside 0x80-0x9F and hold no line break (the bytes
-  // are then the characters' low halves); any other group goes one character at a time.
-  const __m128i kHoch = _mm_set1_epi16(static_cast<short>(0xFF00));
+  // Eight characters at a time where each is its own byte and no line break (Latin-1 outside 0x80-0x9F
+  // in Windows-1252, ASCII in UTF-8: the bytes are then the characters' low halves); any other group goes
+  // one character at a time.
+  const __m128i kHoch = _mm_set1_epi16(static_cast<short>(utf8 ? 0xFF80 : 0xFF00));
   const __m128i kC1Maske = _mm_set1_epi16(static_cast<short>(0xFFE0)), kC1 = _mm_set1_epi16(0x0080);
   const __m128i kCr = _mm_set1_epi16(u'\r'), kLf = _mm_set1_epi16(u'\n');
+  // Lanes that are not their own byte are nonzero.
+  auto schlecht = [&](__m128i v) {
+    __m128i s = _mm_or_si128(_mm_cmpeq_epi16(v, kCr), _mm_cmpeq_epi16(v, kLf));
+    if constexpr (!utf8) s = _mm_or_si128(s, _mm_cmpeq_epi16(_mm_and_si128(v, kC1Maske), kC1));
+    return _mm_or_si128(s, _mm_and_si128(v, kHoch));
+  };
+  auto laden = [&](qsizetype j) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + j)); };
+  // Sixteen at a time while both halves are good.
+  while (i + 16 <= laenge) {
+    const __m128i a = laden(i), b = laden(i + 8);
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_or_si128(schlecht(a), schlecht(b)), _mm_setzero_si128())) != 0xFFFF)
+      break;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + k), _mm_packus_epi16(a, b));
+    k += 16;
+    i += 16;
+  }
   while (i + 8 <= laenge) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + i));
-    const __m128i schlecht = _mm_or_si128(_mm_cmpeq_epi16(_mm_and_si128(v, kC1Maske), kC1),
-                                          _mm_or_si128(_mm_cmpeq_epi16(v, kCr), _mm_cmpeq_epi16(v, kLf)));
-    const __m128i hoch = _mm_and_si128(v, kHoch);
-    if (_mm_movemask_epi8(_mm_or_si128(
-            schlecht, _mm_xor_si128(_mm_cmpeq_epi16(hoch, _mm_setzero_si128()), _mm_set1_epi16(-1)))) == 0) {
+    const __m128i v = laden(i);
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(schlecht(v), _mm_setzero_si128())) == 0xFFFF) {
       _mm_storel_epi64(reinterpret_cast<__m128i*>(ziel + k), _mm_packus_epi16(v, v));
       k += 8;
       i += 8;
@@ -262,6 +296,16 @@ void Zeile1252Anfuegen(QByteArray& bytes, qsizetype& n, const QString& zeile, QL
     }
     const qsizetype bis = i + 8;
     while (i < bis) i = einzeln(i);
+  }
+  // The last few: the eight characters that end the line, when all are good, over bytes already written
+  // (a good character is one byte on either way, so the overlap holds the same bytes).
+  if (i < laenge && laenge >= 8) {
+    const __m128i v = laden(laenge - 8);
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(schlecht(v), _mm_setzero_si128())) == 0xFFFF) {
+      _mm_storel_epi64(reinterpret_cast<__m128i*>(ziel + k - (i - (laenge - 8))), _mm_packus_epi16(v, v));
+      k += laenge - i;
+      i = laenge;
+    }
   }
 #endif
   while (i < laenge) i = einzeln(i);
@@ -272,30 +316,43 @@ void Zeile1252Anfuegen(QByteArray& bytes, qsizetype& n, const QString& zeile, QL
 
 }  // namespace
 
+bool AdressdateiSchreiben(const QString& kopfzeile, const QStringList& datensaetze, Codec::Kodierung kodierung,
+                          bool mitBom, QByteArray& puffer, qsizetype stueck,
+                          const std::function<bool(QByteArrayView)>& ausgabe) {
+  const bool utf8 = kodierung == Codec::Kodierung::Utf8;
+  const auto zeile = utf8 ? ZeileAnfuegen<true> : ZeileAnfuegen<false>;
+  const QLatin1String blank(" "), grad2 = utf8 ? QLatin1String("\xC2\xB0\xC2\xB0") : QLatin1String("\xB0\xB0");
+  qsizetype n = 0;
+  if (utf8 && mitBom) {
+    if (puffer.size() < 3) puffer.resize(3);
+    std::memcpy(puffer.data(), "\xEF\xBB\xBF", 3);
+    n = 3;
+  }
+  zeile(puffer, n, kopfzeile, blank);
+  for (const QString& z : datensaetze) {
+    // A line that would not fit goes into the next piece: pieces end with whole lines.
+    if (n + z.size() + 2 > stueck) {
+      if (!ausgabe(QByteArrayView(puffer.constData(), n))) return false;
+      n = 0;
+    }
+    zeile(puffer, n, z, grad2);
+  }
+  return ausgabe(QByteArrayView(puffer.constData(), n));
+}
+
 QByteArray AdressdateiBauen(const QString& kopfzeile, const QStringList& datensaetze, Codec::Kodierung kodierung,
                             bool mitBom) {
-  qsizetype groesse = kopfzeile.size() + 2;
+  qsizetype groesse = kopfzeile.size() + 2 + 3;
   for (const QString& z : datensaetze) groesse += z.size() + 2;
-  if (kodierung == Codec::Kodierung::Windows1252) {
-    // One buffer, sized once, filled in one pass over each line.
-    QByteArray bytes(groesse, Qt::Uninitialized);
-    qsizetype n = 0;
-    Zeile1252Anfuegen(bytes, n, kopfzeile, QLatin1String(" "));
-    const QLatin1String grad2("\xB0\xB0");
-    for (const QString& z : datensaetze) Zeile1252Anfuegen(bytes, n, z, grad2);
-    bytes.truncate(n);
-    return bytes;
-  }
-  QString text;
-  text.reserve(groesse);
-  text += ZeilenumbruchErsetzen(kopfzeile, QStringLiteral(" "));
-  text += kCrLf;
-  for (const QString& z : datensaetze) {
-    text += ZeilenumbruchErsetzen(z, kGrad2);
-    text += kCrLf;
-  }
-  QByteArray bytes = text.toUtf8();
-  if (mitBom) bytes.prepend("\xEF\xBB\xBF");
+  // One buffer, sized once, and one piece: the whole file is the start of the buffer.
+  QByteArray bytes(groesse, Qt::Uninitialized);
+  qsizetype laenge = 0;
+  AdressdateiSchreiben(kopfzeile, datensaetze, kodierung, mitBom, bytes, std::numeric_limits<qsizetype>::max(),
+                       [&](QByteArrayView ganz) {
+                         laenge = ganz.size();
+                         return true;
+                       });
+  bytes.truncate(laenge);
   return bytes;
 }
 

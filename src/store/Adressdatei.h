@@ -120,5 +120,14 @@ QString KopfzeileBilden(const QString& text, const QString& ersatz);
 // a record line is written as "°°" and inside the header as a blank, so that no line can break apart.
 QByteArray AdressdateiBauen(const QString& kopfzeile, const QStringList& datensaetze,
                             Codec::Kodierung kodierung = Codec::Kodierung::Windows1252, bool mitBom = false);
+// The size of the pieces a save writes: small enough to stay in the cache between encoding and writing.
+constexpr qsizetype kAdressdateiStueck = 256 * 1024;
+// The same bytes piece by piece through one buffer that the caller keeps (it grows where a line needs it):
+// ausgabe gets each piece in order, about stueck bytes (more where one line alone is longer, or where
+// UTF-8 makes a line longer than its characters), and every piece ends with a whole line. false when ausgabe refused a
+// piece (nothing after it is encoded).
+bool AdressdateiSchreiben(const QString& kopfzeile, const QStringList& datensaetze, Codec::Kodierung kodierung,
+                          bool mitBom, QByteArray& puffer, qsizetype stueck,
+                          const std::function<bool(QByteArrayView)>& ausgabe);
 // The record lines alone, each ended by CR LF as in AdressdateiBauen: what is appended to an existing file.
 QByteArray DatensatzzeilenBauen(const QStringList& datensaetze, Codec::Kodierung kodierung);

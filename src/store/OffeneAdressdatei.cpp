@@ -24,10 +24,11 @@ int fehlerNummer(const QFileDevice& datei) {
 // The bytes just written would be read with another encoding than the file has (a Windows-1252 file
 // whose last byte invalid in UTF-8 went, a UTF-8 file that lost its last multi-byte character): the
 // per-file settings keep the encoding, so that the next load reads the file as it was written.
-void KodierungMerken(const QByteArray& bytes, Codec::Kodierung kodierung, const QString& iniDatei,
+// gelesen is how the bytes alone would be read (Codec::erkennen).
+void KodierungMerken(Codec::Kodierung gelesen, Codec::Kodierung kodierung, const QString& iniDatei,
                      const QString& abschnitt) {
   const QString gemerkt = IniLesen(iniDatei, abschnitt, kZeichensatzSchluessel, QString());
-  if (gemerkt.isEmpty() && Codec::erkennen(bytes) == kodierung) return;
+  if (gemerkt.isEmpty() && gelesen == kodierung) return;
   const QString wert = KodierungsName(kodierung);
   if (gemerkt != wert) IniSchreiben(iniDatei, abschnitt, kZeichensatzSchluessel, wert);
 }
@@ -139,13 +140,21 @@ Speicherergebnis OffeneAdressdatei::speichern(const Speicherauftrag& auftrag) {
   } else {
     const QString kopf = KopfzeileBilden(Ersetzen(auftrag.kopf, QStringLiteral("^t"), QStringLiteral("\t")),
                                          auftrag.standardBeschreibung);
-    const QByteArray bytes = AdressdateiBauen(kopf, auftrag.zeilen, kodierung, mitBom);
+    // Encoded and written a piece at a time through the buffer kept from the last save: no buffer of the
+    // whole file to allocate and fault in, and each piece is still in the cache when it is written.
+    SichererSchreiber datei(auftrag.pfad);
+    Codec::Utf8Pruefung gelesen;
+    AdressdateiSchreiben(kopf, auftrag.zeilen, kodierung, mitBom, puffer_, kAdressdateiStueck,
+                         [&](QByteArrayView teil) {
+                           gelesen.weiter(teil.data(), teil.size());
+                           return datei.schreiben(teil);
+                         });
     int systemFehler = 0;
-    ergebnis.nummer = DateiSicherSchreiben(auftrag.pfad, bytes, &systemFehler);
+    ergebnis.nummer = datei.abschliessen(&systemFehler);
     if (ergebnis.nummer == 0) {
       // The backup goes only now that the new file is complete.
       SicherungAnlegen(auftrag.pfad, 0);
-      KodierungMerken(bytes, kodierung, auftrag.iniDatei, auftrag.abschnitt);
+      KodierungMerken(gelesen.kodierung(), kodierung, auftrag.iniDatei, auftrag.abschnitt);
     } else {
       ergebnis.grund = systemFehler != 0 ? Dateirechte::systemGrund(systemFehler) : FehlerText(ergebnis.nummer) + u'.';
     }

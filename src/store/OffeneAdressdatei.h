@@ -72,4 +72,6 @@ class OffeneAdressdatei {
 
  private:
   AdressdateiInhalt behalten(AdressdateiInhalt inhalt);
+  // The buffer the pieces are encoded into, kept from one save to the next.
+  QByteArray puffer_;
 };

@@ -2,11 +2,40 @@
 #include "platform/vb/SicheresSchreiben.h"
 #include "support/kern/TestUmgebung.h"
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
-class PfadeTest : public KartulonTest {};
+namespace {
+
+// A file system without hard links, while a test says so: a second name for a file fails as it does there
+// (Qt's own link that names a new unnamed file stays).
+bool ohneLinks = false;
+
+}  // namespace
+
+extern "C" int linkat(int von, const char* alt, int nach, const char* neu, int flags) noexcept {
+  if (ohneLinks && std::strncmp(alt, "/proc/", 6) != 0) {
+    errno = EPERM;
+    return -1;
+  }
+  return static_cast<int>(::syscall(SYS_linkat, von, alt, nach, neu, flags));
+}
+
+class PfadeTest : public KartulonTest {
+ protected:
+  void TearDown() override {
+    ohneLinks = false;
+    KartulonTest::TearDown();
+  }
+};
 
 TEST(Pfade, DateiTeilTakesAPathApart) {
   struct Fall {
@@ -148,4 +177,34 @@ TEST_F(PfadeTest, TheBackupKeepsTheOldBytesWhenTheFileIsReplaced) {
     EXPECT_EQ(dateiLesen(programmOrdner() + "/" + name + ".BAK"), "alt") << name.toStdString();
     EXPECT_EQ(dateiLesen(datei), "neu");
   }
+}
+
+// Where the file system has no links the backup is a copy, and a copy that cannot be made whole is none.
+TEST_F(PfadeTest, WithoutLinksTheBackupIsACopy) {
+  const QString kunden = dateiSchreiben(programmOrdner() + "/Kunden.dat", QByteArray(5000, 'a'));
+  const QString bak = programmOrdner() + "/Kunden.BAK";
+  ohneLinks = true;
+  ASSERT_TRUE(SicherungAnlegen(kunden, 1));
+  ohneLinks = false;
+  ASSERT_EQ(DateiSicherSchreiben(kunden, "neu"), 0);
+  EXPECT_EQ(dateiLesen(bak), QByteArray(5000, 'a'));  // a copy, not a second name of the replaced file
+  ASSERT_TRUE(SicherungAnlegen(kunden, 0));
+  EXPECT_FALSE(QFileInfo::exists(bak));
+
+  // The copy stops at the file size limit: no backup, and nothing of it left.
+  dateiSchreiben(kunden, QByteArray(5000, 'b'));
+  rlimit alt{};
+  getrlimit(RLIMIT_FSIZE, &alt);
+  auto altesSignal = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit grenze = alt;
+  grenze.rlim_cur = 1000;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &grenze), 0);
+  ohneLinks = true;
+  const bool angelegt = SicherungAnlegen(kunden, 1);
+  ohneLinks = false;
+  setrlimit(RLIMIT_FSIZE, &alt);
+  std::signal(SIGXFSZ, altesSignal);
+  EXPECT_FALSE(angelegt);
+  EXPECT_FALSE(QFileInfo::exists(bak));
+  EXPECT_EQ(dateiLesen(kunden), QByteArray(5000, 'b'));
 }

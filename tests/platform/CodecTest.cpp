@@ -63,3 +63,46 @@ TEST(Codec, SplitsEveryKindOfLineEnd) {
   EXPECT_EQ(Codec::zeilenTrennen(QStringLiteral("a\n\rb")), (L{"a", "", "b"}));
   EXPECT_EQ(Codec::zeilenTrennen(QString()), L{});
 }
+
+// Bytes given in pieces tell what the whole bytes tell, wherever the pieces are cut.
+TEST(Codec, TheCheckInPiecesTellsWhatTheWholeBytesTell) {
+  struct Fall {
+    QByteArray bytes;
+    bool gueltig;
+    bool mehrbyte;
+  };
+  const Fall faelle[] = {
+      {"plain ascii, longer than eight bytes", true, false},
+      {"M\xC3\xBCller und Stra\xC3\x9F"
+       "e",
+       true, true},
+      {"\xE2\x82\xAC and \xF0\x9F\x98\x80 in a longer text", true, true},
+      {"M\xFCller", false, false},
+      {"ends open \xE2\x82", false, false},
+      {"\xC0\xAF overlong", false, false},
+      {"\xE0\x80\xAF overlong", false, false},
+      {"\xED\xA0\x80 surrogate", false, false},
+      {"\xF4\x90\x80\x80 past U+10FFFF", false, false},
+      {"\xC3\xBC then a stray \x80 continuation", false, true},
+      {"", true, false},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.bytes.toStdString());
+    EXPECT_EQ(Codec::istUtf8(f.bytes), f.gueltig);
+    EXPECT_EQ(Codec::erkennen(f.bytes),
+              f.gueltig && f.mehrbyte ? Codec::Kodierung::Utf8 : Codec::Kodierung::Windows1252);
+    for (qsizetype a = 0; a <= f.bytes.size(); ++a) {
+      for (qsizetype b = a; b <= f.bytes.size(); ++b) {
+        Codec::Utf8Pruefung p;
+        p.weiter(f.bytes.constData(), a);
+        p.weiter(f.bytes.constData() + a, b - a);
+        p.weiter(f.bytes.constData() + b, f.bytes.size() - b);
+        EXPECT_EQ(p.gueltig(), f.gueltig) << a << " " << b;
+        if (f.gueltig) {
+          EXPECT_EQ(p.mehrbyte(), f.mehrbyte) << a << " " << b;
+        }
+        EXPECT_EQ(p.kodierung(), Codec::erkennen(f.bytes)) << a << " " << b;
+      }
+    }
+  }
+}

@@ -47,3 +47,43 @@ TEST_F(SicheresSchreibenTest, ASettingsWriteThatFailsHalfWayLeavesTheOldFile) {
   EXPECT_EQ(dateiLesen(pfad), alt);
   EXPECT_EQ(Profil::lesen(pfad, "Kartulon", "Schluessel7", "fehlt"), QStringLiteral("Wert 7"));
 }
+
+// Written in pieces: the file takes the old one's place only when finished, whole; a piece that fails
+// half-way, or a writer left unfinished, leaves the old file and nothing beside it.
+TEST_F(SicheresSchreibenTest, PiecesReplaceTheFileOnlyWhenFinishedWhole) {
+  const QString pfad = dateiSchreiben(tempPfad("daten.txt"), "alter Inhalt\r\n");
+  const QByteArray teil(700, 'x');
+  {
+    SichererSchreiber datei(pfad);
+    EXPECT_TRUE(datei.schreiben(teil));
+    EXPECT_EQ(dateiLesen(pfad), QByteArray("alter Inhalt\r\n"));  // not yet in place
+  }
+  EXPECT_EQ(dateiLesen(pfad), QByteArray("alter Inhalt\r\n"));
+  EXPECT_EQ(QDir(tempPfad("")).entryList(QDir::Files), QStringList{"daten.txt"});
+
+  // The second piece passes the size limit: the same error as the file written at once.
+  int nummerAufEinmal = 0, fehlerAufEinmal = 0, nummer = 0, fehler = 0;
+  bool zweites = true, drittes = true;
+  mitGroessenGrenze(1000, [&] {
+    nummerAufEinmal = DateiSicherSchreiben(pfad, teil + teil + teil, &fehlerAufEinmal);
+    SichererSchreiber datei(pfad);
+    datei.schreiben(teil);
+    zweites = datei.schreiben(teil);
+    drittes = datei.schreiben(teil);
+    nummer = datei.abschliessen(&fehler);
+  });
+  EXPECT_FALSE(zweites);
+  EXPECT_FALSE(drittes);
+  EXPECT_NE(nummer, 0);
+  EXPECT_EQ(nummer, nummerAufEinmal);
+  EXPECT_EQ(fehler, fehlerAufEinmal);
+  EXPECT_NE(fehler, 0);
+  EXPECT_EQ(dateiLesen(pfad), QByteArray("alter Inhalt\r\n"));
+  EXPECT_EQ(QDir(tempPfad("")).entryList(QDir::Files), QStringList{"daten.txt"});
+
+  SichererSchreiber datei(pfad);
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(datei.schreiben(teil));
+  EXPECT_EQ(datei.abschliessen(), 0);
+  EXPECT_EQ(dateiLesen(pfad), teil + teil + teil);
+  EXPECT_EQ(QDir(tempPfad("")).entryList(QDir::Files), QStringList{"daten.txt"});
+}

@@ -383,3 +383,61 @@ TEST(Adressdatei, PiecesOfAFilePastTheTablesEndLoadAsTheWholeFile) {
     }
   }
 }
+
+// The file written piece by piece through a small reused buffer holds the bytes of the file built whole,
+// whatever the size of the pieces: lines longer than the buffer, lines that end exactly where a piece
+// ends, line breaks inside lines, characters of several bytes, an empty table, both encodings.
+TEST(Adressdatei, PiecesJoinToTheBytesOfTheWholeFile) {
+  const QStringList zeilen = {QStringLiteral("a\t"),
+                              QString(40, u'x') + QStringLiteral("\t"),
+                              QStringLiteral("K\u00F6ln\r\nHinterhaus\rlinks\n\t"),
+                              QString(),
+                              QString::fromUtf16(u"\u20AC \u2014 \U0001F600 \xD800 x \xDC00 \x0080 \u0101\t"),
+                              QStringLiteral("Stra\u00DFe 12, 12345 M\u00FCnchen-Schwabing\t")};
+  const QString kopf = QStringLiteral("..K\r\nopf");
+  // The bytes as they were always written: line breaks replaced, then encoded; UTF-8 as QString writes it.
+  auto erwartet = [&](const QStringList& saetze, Codec::Kodierung kodierung, bool mitBom) {
+    QString text = ZeilenumbruchErsetzen(kopf, QStringLiteral(" ")) + QStringLiteral("\r\n");
+    for (const QString& z : saetze) text += ZeilenumbruchErsetzen(z, QStringLiteral("°°")) + QStringLiteral("\r\n");
+    if (kodierung == Codec::Kodierung::Windows1252) return Codec::nach1252(text);
+    return (mitBom ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + text.toUtf8();
+  };
+  QByteArray puffer("alter Inhalt");  // kept from piece size to piece size, as between saves
+  for (const auto kodierung : {Codec::Kodierung::Windows1252, Codec::Kodierung::Utf8}) {
+    for (const bool mitBom : {false, true}) {
+      for (const QStringList& saetze : {zeilen, QStringList()}) {
+        const QByteArray ganz = erwartet(saetze, kodierung, mitBom);
+        ASSERT_EQ(AdressdateiBauen(kopf, saetze, kodierung, mitBom), ganz);
+        for (qsizetype stueck = 1; stueck <= ganz.size() + 1; ++stueck) {
+          SCOPED_TRACE(testing::Message()
+                       << (kodierung == Codec::Kodierung::Utf8 ? "UTF-8" : "Windows-1252")
+                       << (mitBom ? " with BOM" : "") << ", " << saetze.size() << " records, pieces of " << stueck);
+          QList<QByteArray> teile;
+          EXPECT_TRUE(AdressdateiSchreiben(kopf, saetze, kodierung, mitBom, puffer, stueck, [&](QByteArrayView teil) {
+            teile.append(teil.toByteArray());
+            return true;
+          }));
+          EXPECT_EQ(teile.join(), ganz);
+          for (const QByteArray& teil : teile) EXPECT_TRUE(teil.endsWith("\r\n"));  // whole lines only
+          if (stueck == 1) {
+            EXPECT_EQ(teile.size(), saetze.size() + 1);  // one line each
+          }
+          if (stueck >= ganz.size()) {
+            EXPECT_EQ(teile.size(), 1);
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST(Adressdatei, APieceRefusedStopsTheWriting) {
+  QByteArray puffer;
+  int teile = 0;
+  EXPECT_FALSE(AdressdateiSchreiben(QStringLiteral("..A"), {QStringLiteral("a\t"), QStringLiteral("b\t")},
+                                    Codec::Kodierung::Windows1252, false, puffer, 1, [&](QByteArrayView) {
+                                      ++teile;
+                                      return false;
+                                    }));
+  EXPECT_EQ(teile, 1);
+}

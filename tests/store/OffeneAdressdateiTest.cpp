@@ -2,14 +2,17 @@
 // it, and the save with its permission check, backup copy, header and note of the encoding.
 #include "common/Ini.h"
 #include "platform/vb/Dateirechte.h"
+#include "platform/vb/SicheresSchreiben.h"
 #include "store/DateiEinstellung.h"
 #include "store/Datensatz.h"
 #include "store/OffeneAdressdatei.h"
 #include "support/kern/TestUmgebung.h"
 
+#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <csignal>
 
 namespace {
 
@@ -298,6 +301,81 @@ TEST_F(OffeneAdressdateiTest, WithoutABackupCopyTheCallerDecides) {
         datei.speicherFehler,
         f.gespeichert ? QString() : QString::fromUtf8("Die Adressdatei »kunden.BAK« konnte nicht gespeichert werden."));
   }
+}
+
+// Files of many pieces: the bytes are those of the file built whole, in both encodings, and the note of
+// the encoding looks at every piece (a byte that decides it may stand in the last one).
+TEST_F(OffeneAdressdateiTest, AFileOfManyPiecesIsWrittenWholeAndItsEncodingNotedAsBefore) {
+  const QString pfad = ordner() + QStringLiteral("/kunden.dat");
+  // 1.2 MB: several pieces.
+  QStringList ascii;
+  for (int i = 0; i < 6000; ++i)
+    ascii << QStringLiteral("Nachname %1\tVorname\tStrasse %1\t%2\t").arg(i).arg(QString(150, u'x'));
+  QStringList amEndeUmlaut = ascii, amEndeUngueltig;
+  amEndeUmlaut.last() += QString::fromUtf8("K\xC3\xB6ln\t");
+  // Windows-1252 bytes that read as UTF-8 ("Ã¶" is C3 B6) in every piece but the last.
+  for (const QString& z : ascii) amEndeUngueltig << z + QString::fromUtf8("\xC3\x83\xC2\xB6");
+  amEndeUngueltig.last() += QString::fromUtf8("\xC3\xB6");
+  struct Fall {
+    const char* name;
+    Codec::Kodierung kodierung;
+    bool mitBom;
+    QStringList saetze;
+    QString danach;  // the note after the save
+  };
+  const Fall faelle[] = {
+      {"Windows-1252, plain ASCII", Codec::Kodierung::Windows1252, false, ascii, ""},
+      {"Windows-1252 that reads as UTF-8 up to its last piece", Codec::Kodierung::Windows1252, false, amEndeUngueltig,
+       ""},
+      {"UTF-8 whose only umlaut is in the last piece", Codec::Kodierung::Utf8, false, amEndeUmlaut, ""},
+      {"UTF-8 without an umlaut", Codec::Kodierung::Utf8, false, ascii, "UTF-8"},
+      {"UTF-8 with a byte-order mark", Codec::Kodierung::Utf8, true, ascii, ""},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    QFile::remove(ini());
+    OffeneAdressdatei datei;
+    datei.kodierung = f.kodierung;
+    datei.mitBom = f.mitBom;
+    ASSERT_TRUE(datei.speichern(auftrag(pfad, f.saetze)).gespeichert);
+    const QByteArray bytes = dateiLesen(pfad);
+    ASSERT_GT(bytes.size(), 1000000);
+    EXPECT_TRUE(bytes == AdressdateiBauen(QStringLiteral("..Privat"), f.saetze, f.kodierung, f.mitBom));
+    EXPECT_EQ(IniLesen(ini(), QStringLiteral("kunden.dat"), QStringLiteral("Zeichensatz"), QString()), f.danach);
+    const AdressdateiInhalt inhalt =
+        AdressdateiZerlegen(bytes, QStringLiteral("Kunden"), {}, GespeicherteKodierung(f.danach));
+    EXPECT_TRUE(inhalt.datensaetze == f.saetze);
+  }
+}
+
+// A write that fails in a later piece (here at the file size limit) leaves the old file and reports what
+// the file written at once reports.
+TEST_F(OffeneAdressdateiTest, AWriteThatFailsInALaterPieceLeavesTheOldFile) {
+  const QByteArray alt = "..Alt\r\nalt\t\r\n";
+  const QString pfad = dateiSchreiben(ordner() + QStringLiteral("/kunden.dat"), alt);
+  QStringList saetze;
+  for (int i = 0; i < 4000; ++i) saetze << QStringLiteral("Nachname %1\t").arg(i) + QString(200, u'x');
+  rlimit altesLimit{};
+  getrlimit(RLIMIT_FSIZE, &altesLimit);
+  auto altesSignal = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit neu = altesLimit;
+  neu.rlim_cur = 600000;  // within the third piece
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &neu), 0);
+  int systemFehler = 0;
+  const int aufEinmal = DateiSicherSchreiben(pfad, AdressdateiBauen(QStringLiteral("..Privat"), saetze), &systemFehler);
+  OffeneAdressdatei datei;
+  const Speicherergebnis ergebnis = datei.speichern(auftrag(pfad, saetze));
+  setrlimit(RLIMIT_FSIZE, &altesLimit);
+  std::signal(SIGXFSZ, altesSignal);
+  EXPECT_NE(aufEinmal, 0);
+  EXPECT_FALSE(ergebnis.gespeichert);
+  EXPECT_EQ(ergebnis.nummer, aufEinmal);
+  EXPECT_EQ(ergebnis.grund, Dateirechte::systemGrund(systemFehler));
+  EXPECT_FALSE(ergebnis.grund.isEmpty());
+  EXPECT_EQ(dateiLesen(pfad), alt);
+  QStringList reste = QDir(ordner()).entryList(QDir::Files);
+  reste.removeAll(QStringLiteral("kunden.BAK"));
+  EXPECT_EQ(reste, QStringList{QStringLiteral("kunden.dat")});
 }
 
 }  // namespace

@@ -102,14 +102,12 @@ bool istIn1252(QChar c) {
 void Utf8Pruefung::weiter(const char* bytes, qsizetype n) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes);
   qsizetype i = 0;
-  while (gueltig_ && i < n) {
+  while (i < n && !fehler_) {
     if (offen_ == 0) {
-      // Plain ASCII eight bytes at a time.
-      while (i + 8 <= n) {
-        quint64 w;
+      // Plain ASCII eight bytes at a time: most of an address file.
+      for (quint64 w; i + 8 <= n; i += 8) {
         std::memcpy(&w, p + i, 8);
         if (w & 0x8080808080808080ULL) break;
-        i += 8;
       }
       if (i == n) break;
       const unsigned char b = p[i++];
@@ -124,7 +122,7 @@ void Utf8Pruefung::weiter(const char* bytes, qsizetype n) {
         folge_ = 3;
         wert_ = b & 0x07;
       } else {
-        gueltig_ = false;
+        fehler_ = true;
         return;
       }
       offen_ = folge_;
@@ -132,7 +130,7 @@ void Utf8Pruefung::weiter(const char* bytes, qsizetype n) {
     }
     const unsigned char f = p[i++];
     if ((f & 0xC0) != 0x80) {
-      gueltig_ = false;
+      fehler_ = true;
       return;
     }
     wert_ = (wert_ << 6) | (f & 0x3F);
@@ -140,7 +138,7 @@ void Utf8Pruefung::weiter(const char* bytes, qsizetype n) {
     // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
     if ((folge_ == 2 && wert_ < 0x800) || (folge_ == 3 && (wert_ < 0x10000 || wert_ > 0x10FFFF)) ||
         (wert_ >= 0xD800 && wert_ <= 0xDFFF)) {
-      gueltig_ = false;
+      fehler_ = true;
       return;
     }
     mehrbyte_ = true;
@@ -148,15 +146,15 @@ void Utf8Pruefung::weiter(const char* bytes, qsizetype n) {
 }
 
 Kodierung erkennen(const QByteArray& bytes) {
-  Utf8Pruefung p;
-  p.weiter(bytes.constData(), bytes.size());
-  return p.gueltig() && p.mehrbyte() ? Kodierung::Utf8 : Kodierung::Windows1252;
+  Utf8Pruefung pruefung;
+  pruefung.weiter(bytes.constData(), bytes.size());
+  return pruefung.kodierung();
 }
 
 bool istUtf8(const QByteArray& bytes) {
-  Utf8Pruefung p;
-  p.weiter(bytes.constData(), bytes.size());
-  return p.gueltig();
+  Utf8Pruefung pruefung;
+  pruefung.weiter(bytes.constData(), bytes.size());
+  return pruefung.gueltig();
 }
 
 QString dekodieren(const QByteArray& bytes, Kodierung* erkannt) {

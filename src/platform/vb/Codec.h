@@ -25,27 +25,29 @@ void aus1252(const char* bytes, qsizetype n, QChar* ziel);
 // Whether any of the n bytes lies in 0x80 ... 0x9F, the only bytes where Windows-1252 and Latin-1 differ.
 bool hatBytes80bis9F(const char* bytes, qsizetype n);
 
-// Checks bytes for valid UTF-8 piece by piece; a sequence may be split between two pieces.
-class Utf8Pruefung {
- public:
-  void weiter(const char* bytes, qsizetype n);
-  // After the last piece: whether all bytes were valid UTF-8 (a sequence cut short at the end is not).
-  bool gueltig() const { return gueltig_ && offen_ == 0; }
-  // Whether a multi-byte sequence was among them.
-  bool mehrbyte() const { return mehrbyte_; }
-
- private:
-  bool gueltig_ = true;
-  bool mehrbyte_ = false;
-  int folge_ = 0;  // continuation bytes of the sequence begun, and of them still to come
-  int offen_ = 0;
-  char32_t wert_ = 0;
-};
-
 // UTF-8 only when the bytes are valid UTF-8 and hold at least one multi-byte sequence.
 Kodierung erkennen(const QByteArray& bytes);
 // Whether the bytes are valid UTF-8 (plain ASCII is).
 bool istUtf8(const QByteArray& bytes);
+
+// What erkennen and istUtf8 tell of bytes that come in pieces (a file as it is written): give it every
+// piece in order, then ask. A sequence may be split between two pieces.
+class Utf8Pruefung {
+ public:
+  void weiter(const char* bytes, qsizetype n);
+  // Valid UTF-8 so far, with no sequence left open.
+  bool gueltig() const { return !fehler_ && offen_ == 0; }
+  // At least one multi-byte sequence was complete.
+  bool mehrbyte() const { return mehrbyte_; }
+  Kodierung kodierung() const { return gueltig() && mehrbyte_ ? Kodierung::Utf8 : Kodierung::Windows1252; }
+
+ private:
+  bool fehler_ = false;
+  bool mehrbyte_ = false;
+  int folge_ = 0;  // continuation bytes of the open sequence in all, and those still to come
+  int offen_ = 0;
+  char32_t wert_ = 0;
+};
 QString dekodieren(const QByteArray& bytes, Kodierung* erkannt = nullptr);
 QByteArray kodieren(const QString& text, Kodierung kodierung);
 
