@@ -17,6 +17,8 @@ namespace {
 
 Listendruck& listeMit(int anzahl) {
   const QString ordner = BenchUmgebung() + QStringLiteral("/masken");
+  // The window first: loading it sets the folders from the settings, the mask folder among them.
+  Main& m = Main::get();
   QDir().mkpath(ordner);
   QFile f(ordner + QStringLiteral("/Drei.msk"));
   if (f.open(QIODevice::WriteOnly))
@@ -27,7 +29,6 @@ Listendruck& listeMit(int anzahl) {
   MaskenOrdner = ordner;
   NurLesen = 0;
   Listendruck::Unload();
-  Main& m = Main::get();
   m.Liste->setItems(Adressen32000().mid(0, anzahl));
   m.Liste->setListIndex(0);
   Listendruck& d = Listendruck::get();
