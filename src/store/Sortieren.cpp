@@ -12,7 +12,6 @@
 #include <exception>
 #include <new>
 #include <numeric>
-#include <optional>
 #include <system_error>
 #include <thread>
 #include <vector>
