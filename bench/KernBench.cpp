@@ -42,6 +42,19 @@ void Kern_SucheOhneTreffer(benchmark::State& state) {
 }
 BENCHMARK(Kern_SucheOhneTreffer)->Unit(benchmark::kMillisecond);
 
+// The same sweep after a sort by surname: the table's lines in an order other than the file's.
+void Kern_SucheOhneTrefferNachSortierung(benchmark::State& state) {
+  BenchUmgebung();
+  Adressbestand bestand;
+  bestand.setItems(Adressen32000());
+  BestandSortieren(bestand, 1, QString());
+  const SatzSuche suche(QStringLiteral("xyzzy"), false);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(AdresseSuchen(bestand, suche, 0, [](qsizetype, qsizetype) { return true; }));
+  state.SetItemsProcessed(state.iterations() * bestand.Anzahl());
+}
+BENCHMARK(Kern_SucheOhneTrefferNachSortierung)->Unit(benchmark::kMillisecond);
+
 void Kern_SortNachNachname(benchmark::State& state) {
   BenchUmgebung();
   Adressbestand bestand;

@@ -34,6 +34,35 @@ void BM_SucheOhneTreffer(benchmark::State& state) {
 }
 BENCHMARK(BM_SucheOhneTreffer)->Unit(benchmark::kMillisecond);
 
+// The same sweep in the shown window (offscreen), with what it repaints. nachSortierung: the table sorted
+// by surname through the menu first (outside the timing), so that its lines are in another order than
+// the file's. The table and the changed flag are put back afterwards.
+void sucheImGezeigtenFenster(benchmark::State& state, bool nachSortierung) {
+  Main& m = hauptfenster();
+  const int geaendert = Geaendert;
+  m.Liste->setItems(adressen());
+  m.Show();
+  if (nachSortierung) m.mnuSort_Click(1);
+  m.Liste->setListIndex(0);
+  m.TxtSuche->setText(QStringLiteral("xyzzy"));
+  m.zeitSuche->setEnabled(false);
+  QApplication::processEvents();
+  for (auto _ : state) {
+    m.TextSuchen();
+    QApplication::processEvents();
+  }
+  state.SetItemsProcessed(state.iterations() * m.Liste->ListCount());
+  m.Hide();
+  m.Liste->setItems(adressen());
+  Geaendert = geaendert;
+}
+void BM_SucheOhneTrefferImGezeigtenFenster(benchmark::State& state) { sucheImGezeigtenFenster(state, false); }
+BENCHMARK(BM_SucheOhneTrefferImGezeigtenFenster)->Unit(benchmark::kMillisecond);
+void BM_SucheOhneTrefferNachSortierungImGezeigtenFenster(benchmark::State& state) {
+  sucheImGezeigtenFenster(state, true);
+}
+BENCHMARK(BM_SucheOhneTrefferNachSortierungImGezeigtenFenster)->Unit(benchmark::kMillisecond);
+
 // The same with two terms, one of them with wildcards, and Shift held (separators ignored).
 void BM_SucheZweiBegriffeOhneTrenner(benchmark::State& state) {
   const SatzSuche suche(QStringLiteral("030?12 m#ller"), true);

@@ -1,5 +1,6 @@
 // Like against a plain reference matcher that reads the pattern as it stands (no compiled form), and the
-// compiled pattern's lower-case matching against matching the lower-cased text.
+// compiled pattern's lower-case matching against matching the lower-cased text and against its plain
+// character-by-character form.
 #include "FuzzHilfe.h"
 #include "platform/vb/Vb.h"
 
@@ -107,6 +108,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   QString klein = text;
   for (QChar& c : klein) c = QChar(vb::Klein(c.unicode()));
   FUZZ_PRUEFEN(m.passtKlein(text) == m.passt(klein), QStringLiteral("passtKlein(\"%1\", \"%2\")").arg(text, muster));
+  // The scan for the character after a star decides as looking at every character does; the search
+  // wraps every term in stars.
+  FUZZ_PRUEFEN(m.passtKlein(text) == m.passtKleinZeichenweise(text),
+               QStringLiteral("passtKleinZeichenweise(\"%1\", \"%2\")").arg(text, muster));
+  const vb::LikeMuster begriff(QString(u'*' + muster + u'*'));
+  FUZZ_PRUEFEN(begriff.passtKlein(text) == begriff.passtKleinZeichenweise(text),
+               QStringLiteral("passtKlein(\"%1\", \"*%2*\")").arg(text, muster));
   // A literal pattern matches its own text.
   FUZZ_PRUEFEN(vb::Like(text, vb::LikeMuster::woertlich(text)), QStringLiteral("woertlich(\"%1\")").arg(text));
   return 0;

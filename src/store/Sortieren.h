@@ -17,9 +17,11 @@ QString ZeileMit24Feldern(const QString& zeile);
 QString SortSchluessel(const QString& zeile, int feld);
 
 // The lines in the new order, each in the 24-field form; a stable sort, so lines whose keys compare
-// equal keep their order. fortschritt, when given, is called once per line and pass with the percentage
-// done (0 to 50 while the keys are built, 50 to 100 while the lines are rebuilt). The lines passed in are
-// not changed, so a failure half-way leaves the caller's table as it was.
+// equal keep their order. Each line is a copy of its own, made in the new order (a table sweeps fastest
+// when its lines lie in memory as it orders them). Many lines are shared among a few threads.
+// fortschritt, when given, is called on the calling thread with the percentage done whenever it changes:
+// rising from 0 to 50 while the keys are built, from 50 to 100 while the lines are rebuilt. The lines
+// passed in are not changed, so a failure half-way leaves the caller's table as it was.
 QStringList ZeilenSortieren(const QStringList& zeilen, int feld, const std::function<void(int)>& fortschritt = {});
 
 // Sorts the record table by the field (0 to 23) as ZeilenSortieren does and puts the new order in its

@@ -1,6 +1,8 @@
 #include "platform/vb/Vb.h"
 
 #include <gtest/gtest.h>
+#include <iterator>
+#include <random>
 
 TEST(Like, PatternElements) {
   struct Fall {
@@ -97,4 +99,72 @@ TEST(Like, NoExponentialBacktracking) {
   EXPECT_FALSE(vb::Like(text, muster));
   EXPECT_TRUE(vb::Like(text + u'b', muster));
   EXPECT_FALSE(vb::Like(text, QStringLiteral("*a?a?a?a?a?a?a?a?a?b*")));
+}
+
+// passtKlein looks only at the characters that can start the term after a "*" (the Latin-1 ones whose
+// lower case is the term's character, and every character from 0x100 on); it must decide exactly as
+// looking at every character through Klein does, wherever the term lies.
+TEST(Like, LowerCaseScanAgreesWithLookingAtEveryCharacter) {
+  auto pruefen = [](const QString& muster, const QString& text) {
+    const vb::LikeMuster m(muster);
+    const bool zeichenweise = m.passtKleinZeichenweise(text);
+    EXPECT_EQ(m.passtKlein(text), zeichenweise) << text.toStdString() << " / " << muster.toStdString();
+    return zeichenweise;
+  };
+  // Capitals above 0xFF whose lower case is Latin (Kelvin, Angstrom, dotted I, capital sharp s, Ÿ), other
+  // characters above 0xFF, the Latin-1 capitals and small letters, and the pattern characters.
+  const QString alphabet = QString::fromUtf16(
+      u"aAbBiIkKxXyYzZäÄöÖüÜåÅßÿµ×÷\u212A\u212B\u0130\u0131\u1E9E\u0178\u039C\u03BC\u0100\u0101\u01C5\uFFFF"
+      u"\t -/*?#[]!09");
+  // A term at every place of texts long enough to cross the scan's blocks of 8 and 16 characters, the
+  // last place ending the text.
+  const QString fueller = QStringLiteral("Heinz\tMeier-L\u00fcdenscheidt Ga\u00dfweg 12\t");
+  const QString begriffe[] = {QStringLiteral("xyzzy"),  QStringLiteral("stra\u00dfe"), QStringLiteral("\u00fcl"),
+                              QStringLiteral("\u00ff"), QStringLiteral("k"),           QStringLiteral("\u00e5")};
+  const QString inText[] = {QStringLiteral("XYZZY"), QStringLiteral("STRA\u1E9EE"), QStringLiteral("\u00dcL"),
+                            QString(QChar(0x178)),   QString(QChar(0x212A)),        QString(QChar(0x212B))};
+  for (size_t b = 0; b < std::size(begriffe); ++b) {
+    const QString muster = u'*' + begriffe[b] + u'*';
+    for (qsizetype vorn = 0; vorn <= fueller.size(); ++vorn) {
+      const QString text = fueller.left(vorn) + inText[b];
+      EXPECT_TRUE(pruefen(muster, text)) << text.toStdString();
+      EXPECT_TRUE(pruefen(muster, text + fueller)) << text.toStdString();
+      EXPECT_TRUE(pruefen(u'*' + begriffe[b], text)) << text.toStdString();
+      EXPECT_FALSE(pruefen(muster, fueller.left(vorn) + inText[b].chopped(1))) << text.toStdString();
+    }
+  }
+  // Crafted patterns over texts of the alphabet's characters.
+  const QString muster[] = {
+      QStringLiteral("*x*"),      QStringLiteral("*X*"),      QStringLiteral("*\u00df*"),
+      QStringLiteral("*\u00ff*"), QStringLiteral("*\u0178*"), QStringLiteral("*k*"),
+      QStringLiteral("*i*"),      QStringLiteral("*\u00e5*"), QStringLiteral("*\u03bc*"),
+      QStringLiteral("*\u00b5*"), QStringLiteral("*\u0101*"), QStringLiteral("*[a\u00e4]*"),
+      QStringLiteral("*?y*"),     QStringLiteral("*#*"),      QStringLiteral("*[*]*"),
+      QStringLiteral("*a*b*"),    QStringLiteral("*\t*"),     QStringLiteral("a*"),
+      QStringLiteral("*zy"),      QStringLiteral("*z?"),      QStringLiteral("*\u00fc*\u00fc*"),
+      QStringLiteral("*[!a]x*"),  QStringLiteral("*x[ab]x*"), QStringLiteral("*"),
+      QStringLiteral("*[]x*"),    QStringLiteral("*\u00d7*"), QStringLiteral("*\u00f7*"),
+  };
+  std::mt19937 zufall(44);
+  auto zufallsText = [&](int laenge) {
+    QString t;
+    for (int i = 0; i < laenge; ++i) t += alphabet[static_cast<qsizetype>(zufall() % alphabet.size())];
+    return t;
+  };
+  for (int runde = 0; runde < 400; ++runde) {
+    const QString text = zufallsText(static_cast<int>(zufall() % 70));
+    for (const QString& m : muster) pruefen(m, text);
+  }
+  // Random patterns: a star, one to four characters (so also "?", "#", "[", "*"), a star; every other
+  // time the characters are taken from the text and lower-cased, so that many patterns match.
+  for (int runde = 0; runde < 20000; ++runde) {
+    const QString text = zufallsText(static_cast<int>(zufall() % 70));
+    const int laenge = 1 + static_cast<int>(zufall() % 4);
+    QString begriff = zufallsText(laenge);
+    if (runde % 2 == 1 && text.size() >= laenge) {
+      begriff = text.mid(static_cast<qsizetype>(zufall() % (text.size() - laenge + 1)), laenge);
+      for (QChar& c : begriff) c = QChar(vb::Klein(c.unicode()));
+    }
+    pruefen(u'*' + begriff + u'*', text);
+  }
 }

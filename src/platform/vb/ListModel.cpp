@@ -10,13 +10,15 @@
 
 namespace vb {
 
+QCollator ListModel::neuerSammler() {
+  QCollator c{QLocale(QLocale::German, QLocale::Germany)};
+  c.setCaseSensitivity(Qt::CaseInsensitive);
+  return c;
+}
+
 namespace {
 const QCollator& sammler() {
-  static const QCollator collator = [] {
-    QCollator c{QLocale(QLocale::German, QLocale::Germany)};
-    c.setCaseSensitivity(Qt::CaseInsensitive);
-    return c;
-  }();
+  static const QCollator collator = ListModel::neuerSammler();
   return collator;
 }
 }  // namespace

@@ -2,6 +2,7 @@
 // The lines of a list, kept in one list so that 32000 lines load at once; list boxes show it, and the
 // record table is one.
 #include <QAbstractListModel>
+#include <QCollator>
 #include <QStringList>
 #include <vector>
 
@@ -39,6 +40,9 @@ class ListModel : public QAbstractListModel {
   quint64 revision() const { return revision_; }
   // German, case-insensitive comparison, as a sorted list orders its lines.
   static int vergleichen(const QString& a, const QString& b);
+  // A new collator that compares as vergleichen does, for a thread of its own (its sort keys order as
+  // vergleichen; a collator is set up lazily and is not to be shared between threads).
+  static QCollator neuerSammler();
   // Sorts the lines as a sorted list orders them: by vergleichen, lines that compare equal keep their
   // order (as if added one by one). Each distinct text is compared once, so 32000 lines with few
   // distinct values cost little more than a pass.

@@ -7,10 +7,14 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace vb {
 
@@ -186,6 +190,37 @@ int MonateZwischen(const QDate& von, const QDate& bis) {
 
 char16_t KleinUnicode(char16_t c) { return static_cast<char16_t>(QChar::toLower(static_cast<char32_t>(c))); }
 
+namespace {
+
+// The first position from i on that holds a, b or a character from 0x100 on; n when there is none.
+qsizetype kandidatSuchen(const char16_t* t, qsizetype i, qsizetype n, char16_t a, char16_t b) {
+#ifdef __SSE2__
+  // Sixteen characters at a time, then eight: the search's sweep spends nearly all its time here.
+  const __m128i wa = _mm_set1_epi16(static_cast<short>(a)), wb = _mm_set1_epi16(static_cast<short>(b));
+  const __m128i hoch = _mm_set1_epi16(static_cast<short>(0xFF00)), null = _mm_setzero_si128();
+  auto treffer = [&](const __m128i v) {
+    const __m128i gleich = _mm_or_si128(_mm_cmpeq_epi16(v, wa), _mm_cmpeq_epi16(v, wb));
+    const __m128i latein1 = _mm_cmpeq_epi16(_mm_and_si128(v, hoch), null);
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(gleich, _mm_xor_si128(latein1, _mm_set1_epi16(-1)))));
+  };
+  for (; i + 16 <= n; i += 16) {
+    const unsigned vorn = treffer(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i)));
+    const unsigned hinten = treffer(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i + 8)));
+    if ((vorn | hinten) != 0) return i + std::countr_zero(vorn | hinten << 16) / 2;
+  }
+  if (i + 8 <= n) {
+    const unsigned m = treffer(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i)));
+    if (m != 0) return i + std::countr_zero(m) / 2;
+    i += 8;
+  }
+#endif
+  for (; i < n; ++i)
+    if (t[i] == a || t[i] == b || t[i] >= 0x100) return i;
+  return n;
+}
+
+}  // namespace
+
 LikeMuster::LikeMuster(QStringView muster) {
   const qsizetype n = muster.size();
   for (qsizetype i = 0; i < n; ++i) {
@@ -235,8 +270,17 @@ LikeMuster::LikeMuster(QStringView muster) {
         elemente_.push_back(e);
         break;
       }
-      default:
-        elemente_.push_back({Art::Zeichen, false, c});
+      default: {
+        Element e{Art::Zeichen, false, c};
+        // Klein changes a Latin-1 character by at most adding 32: the character itself and the one 32
+        // below are the only ones that can lower-case to c.
+        if (c < 0x100 && Klein(c) == c) e.latein1 = e.latein2 = c;
+        if (c >= 32 && c - 32 < 0x100 && Klein(static_cast<char16_t>(c - 32)) == c) {
+          e.latein2 = static_cast<char16_t>(c - 32);
+          if (e.latein1 == 0x100) e.latein1 = e.latein2;
+        }
+        elemente_.push_back(e);
+      }
     }
   }
 }
@@ -262,8 +306,8 @@ bool LikeMuster::einsPasst(const Element& e, char16_t c) const {
 
 // Every element but "*" takes exactly one character, so on a mismatch it is enough to go back to the
 // last "*" and let it take one character more: the earlier stars never need to change.
-template <class Abbildung>
-bool LikeMuster::vergleichen(QStringView text, Abbildung abb) const {
+template <class Abbildung, class Suche>
+bool LikeMuster::vergleichen(QStringView text, Abbildung abb, Suche suche) const {
   if (!gueltig_) return false;
   const std::size_t m = elemente_.size();
   const qsizetype n = text.size();
@@ -275,8 +319,7 @@ bool LikeMuster::vergleichen(QStringView text, Abbildung abb) const {
   // Moves the star's start on to the next place where the element after the star can match.
   auto vorruecken = [&]() -> bool {
     if (sternP < m && elemente_[sternP].art == Art::Zeichen) {
-      const char16_t z = elemente_[sternP].zeichen;
-      while (sternI < n && abb(t[sternI]) != z) ++sternI;
+      sternI = suche(t, sternI, n, elemente_[sternP]);
       if (sternI >= n) return false;
     }
     i = sternI;
@@ -304,12 +347,38 @@ bool LikeMuster::vergleichen(QStringView text, Abbildung abb) const {
   return p == m;
 }
 
-bool LikeMuster::passt(QStringView text) const {
-  return vergleichen(text, [](char16_t c) { return c; });
+namespace {
+
+// The first position from i on whose character, mapped by abb, is the element's: one at a time.
+template <class Abbildung>
+auto zeichenweise(Abbildung abb) {
+  return [abb](const char16_t* t, qsizetype i, qsizetype n, const auto& e) {
+    while (i < n && abb(t[i]) != e.zeichen) ++i;
+    return i;
+  };
 }
 
+// Lambdas rather than function pointers, so that the mapping is inlined into the matcher.
+constexpr auto gleich = [](char16_t c) { return c; };
+constexpr auto klein = [](char16_t c) { return Klein(c); };
+
+}  // namespace
+
+bool LikeMuster::passt(QStringView text) const { return vergleichen(text, gleich, zeichenweise(gleich)); }
+
 bool LikeMuster::passtKlein(QStringView text) const {
-  return vergleichen(text, [](char16_t c) { return Klein(c); });
+  // Only the candidates' lower case is looked at: a Latin-1 candidate always matches, any other
+  // character goes through Klein.
+  return vergleichen(text, klein, [](const char16_t* t, qsizetype i, qsizetype n, const Element& e) {
+    for (;; ++i) {
+      i = kandidatSuchen(t, i, n, e.latein1, e.latein2);
+      if (i >= n || Klein(t[i]) == e.zeichen) return i;
+    }
+  });
+}
+
+bool LikeMuster::passtKleinZeichenweise(QStringView text) const {
+  return vergleichen(text, klein, zeichenweise(klein));
 }
 
 QString LikeMuster::woertlich(QStringView text) {
