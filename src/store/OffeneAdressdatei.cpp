@@ -101,15 +101,22 @@ AdressdateiInhalt OffeneAdressdatei::zerlegen(AdressdateiLesung& lesung, const Q
   const std::unique_ptr<QFile> datei = std::move(lesung.datei);
   AdressdateiLeser leser(lesung.art, standardBeschreibung, meldungen, bekannt);
   // Only the bytes looked at: what was appended to the file since then is not part of this load.
-  if (!datei->seek(0) ||
-      !stueckweiseLesen(*datei, lesung.art.groesse(), [&](QByteArrayView stueck) { return leser.weiter(stueck); })) {
+  qint64 gelesen = 0;
+  if (!datei->seek(0) || !stueckweiseLesen(*datei, lesung.art.groesse(), [&](QByteArrayView stueck) {
+        gelesen += stueck.size();
+        return leser.weiter(stueck);
+      })) {
     // As when the first reading fails: no lines, and the file worked on read-only.
     lesung.fehler = fehlerNummer(*datei);
     zuruecksetzen();
     unvollstaendig = true;
     return AdressdateiInhalt();
   }
-  return behalten(leser.ende());
+  AdressdateiInhalt inhalt = behalten(leser.ende());
+  // The file was cut short between the two readings (another program writing it in place): what is shown
+  // is only a part of it and must not be saved over the whole.
+  if (gelesen < lesung.art.groesse()) unvollstaendig = true;
+  return inhalt;
 }
 
 AdressdateiInhalt OffeneAdressdatei::zerlegen(const QByteArray& bytes, const QString& standardBeschreibung,

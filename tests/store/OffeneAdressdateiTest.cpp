@@ -175,6 +175,45 @@ TEST_F(OffeneAdressdateiTest, AFileReadInPiecesLoadsAsItsBytesAtOnce) {
   }
 }
 
+// Between the two readings another program may write the file in place: bytes appended are not part of
+// this load, and a file cut short loads what is left but is worked on read-only, so that no keystroke
+// saves a part over the whole.
+TEST_F(OffeneAdressdateiTest, AFileChangedBetweenTheTwoReadingsIsNeverSavedAsAPart) {
+  const QByteArray bytes = "..A\r\nMeier\tBerlin\t\r\nSchulz\tKiel\t\r\nKrause\tUlm\t\r\n";
+  struct Fall {
+    const char* name;
+    qint64 danachGroesse;  // the file's size after the first reading
+    QByteArray geladen;    // the bytes the load shows
+    bool unvollstaendig;
+  };
+  const Fall faelle[] = {
+      {"unchanged", bytes.size(), bytes, false},
+      {"grown", bytes.size() + 12, bytes, false},
+      {"cut short", 24, bytes.left(24), true},
+      {"emptied", 0, QByteArray(), true},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    const QString pfad = dateiSchreiben(ordner() + QStringLiteral("/geaendert.dat"), bytes);
+    AdressdateiLesung lesung = OffeneAdressdatei::lesen(pfad);
+    ASSERT_EQ(lesung.fehler, 0);
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::ReadWrite));
+    if (f.danachGroesse > bytes.size()) {
+      ASSERT_TRUE(datei.seek(bytes.size()));
+      datei.write(QByteArray(f.danachGroesse - bytes.size(), 'z'));
+    } else {
+      ASSERT_TRUE(datei.resize(f.danachGroesse));
+    }
+    datei.close();
+    OffeneAdressdatei offen;
+    const AdressdateiInhalt inhalt = offen.zerlegen(lesung, QStringLiteral("Kunden"), std::nullopt);
+    EXPECT_EQ(lesung.fehler, 0);
+    EXPECT_EQ(inhalt.datensaetze, AdressdateiZerlegen(f.geladen, QStringLiteral("Kunden")).datensaetze);
+    EXPECT_EQ(offen.unvollstaendig, f.unvollstaendig);
+  }
+}
+
 TEST_F(OffeneAdressdateiTest, ASaveWritesHeaderAndRecordsAndLeavesNoBackup) {
   const QString pfad = dateiSchreiben(ordner() + QStringLiteral("/kunden.dat"), "..Alt\r\nalt\t\r\n");
   const QString satz = zeileAus({{1, "Meier"}, {23, "1"}});
