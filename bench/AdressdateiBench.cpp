@@ -12,8 +12,6 @@
 #include "store/Adressdatei.h"
 #include "store/DateiEinstellung.h"
 #include "store/OffeneAdressdatei.h"
-#include "store/Sortieren.h"
-#include "store/Suchen.h"
 
 #include <benchmark/benchmark.h>
 #include <QFile>
@@ -94,38 +92,6 @@ void DateiSpeichern32000(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * Adressdatei32000().size());
 }
 BENCHMARK(DateiSpeichern32000)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// The search sweep that finds nothing and the sort by surname on the lines as the load leaves them (in
-// one block, in file order), beside Kern_SucheOhneTreffer and Kern_SortNachNachname on lines each of its
-// own.
-const QStringList& geladeneAdressen() {
-  static const QStringList zeilen = AdressdateiZerlegen(Adressdatei32000(), QStringLiteral("Kunden")).datensaetze;
-  return zeilen;
-}
-
-void Kern_SucheOhneTrefferNachDemLaden(benchmark::State& state) {
-  BenchUmgebung();
-  Adressbestand bestand;
-  bestand.setItems(geladeneAdressen());
-  const SatzSuche suche(QStringLiteral("xyzzy"), false);
-  for (auto _ : state)
-    benchmark::DoNotOptimize(AdresseSuchen(bestand, suche, 0, [](qsizetype, qsizetype) { return true; }));
-  state.SetItemsProcessed(state.iterations() * bestand.Anzahl());
-}
-BENCHMARK(Kern_SucheOhneTrefferNachDemLaden)->Unit(benchmark::kMillisecond);
-
-void Kern_SortNachNachnameNachDemLaden(benchmark::State& state) {
-  BenchUmgebung();
-  Adressbestand bestand;
-  for (auto _ : state) {
-    state.PauseTiming();
-    bestand.setItems(geladeneAdressen());
-    const QString vorher = bestand.Zeile(100);
-    state.ResumeTiming();
-    benchmark::DoNotOptimize(BestandSortieren(bestand, 1, vorher));
-  }
-}
-BENCHMARK(Kern_SortNachNachnameNachDemLaden)->Unit(benchmark::kMillisecond);
 
 // The format alone: splitting the file's bytes into record lines, and building the bytes again.
 void AdressdateiZerlegenUndBauen(benchmark::State& state) {

@@ -31,42 +31,54 @@ void Kern_Laden(benchmark::State& state) {
 }
 BENCHMARK(Kern_Laden)->Unit(benchmark::kMillisecond);
 
-void Kern_SucheOhneTreffer(benchmark::State& state) {
+// The search sweep that finds nothing over the lines given, after a sort by surname (outside the timing)
+// when nachSortierung.
+void sucheOhneTreffer(benchmark::State& state, const QStringList& zeilen, bool nachSortierung) {
   BenchUmgebung();
   Adressbestand bestand;
-  bestand.setItems(Adressen32000());
+  bestand.setItems(zeilen);
+  if (nachSortierung) BestandSortieren(bestand, 1, QString());
   const SatzSuche suche(QStringLiteral("xyzzy"), false);
   for (auto _ : state)
     benchmark::DoNotOptimize(AdresseSuchen(bestand, suche, 0, [](qsizetype, qsizetype) { return true; }));
   state.SetItemsProcessed(state.iterations() * bestand.Anzahl());
 }
-BENCHMARK(Kern_SucheOhneTreffer)->Unit(benchmark::kMillisecond);
 
-// The same sweep after a sort by surname: the table's lines in an order other than the file's.
-void Kern_SucheOhneTrefferNachSortierung(benchmark::State& state) {
-  BenchUmgebung();
-  Adressbestand bestand;
-  bestand.setItems(Adressen32000());
-  BestandSortieren(bestand, 1, QString());
-  const SatzSuche suche(QStringLiteral("xyzzy"), false);
-  for (auto _ : state)
-    benchmark::DoNotOptimize(AdresseSuchen(bestand, suche, 0, [](qsizetype, qsizetype) { return true; }));
-  state.SetItemsProcessed(state.iterations() * bestand.Anzahl());
-}
-BENCHMARK(Kern_SucheOhneTrefferNachSortierung)->Unit(benchmark::kMillisecond);
-
-void Kern_SortNachNachname(benchmark::State& state) {
+// The sort by surname of the lines given, each run on them as given.
+void sortNachNachname(benchmark::State& state, const QStringList& zeilen) {
   BenchUmgebung();
   Adressbestand bestand;
   for (auto _ : state) {
     state.PauseTiming();
-    bestand.setItems(Adressen32000());
+    bestand.setItems(zeilen);
     const QString vorher = bestand.Zeile(100);
     state.ResumeTiming();
     benchmark::DoNotOptimize(BestandSortieren(bestand, 1, vorher));
   }
 }
+
+// The lines as the load leaves them (sharing one block, in file order), beside the generated lines that
+// are each of their own.
+const QStringList& geladeneAdressen() {
+  static const QStringList zeilen = AdressdateiZerlegen(Adressdatei32000(), QStringLiteral("Kunden")).datensaetze;
+  return zeilen;
+}
+
+void Kern_SucheOhneTreffer(benchmark::State& state) { sucheOhneTreffer(state, Adressen32000(), false); }
+BENCHMARK(Kern_SucheOhneTreffer)->Unit(benchmark::kMillisecond);
+
+// The same sweep after a sort by surname: the table's lines in an order other than the file's.
+void Kern_SucheOhneTrefferNachSortierung(benchmark::State& state) { sucheOhneTreffer(state, Adressen32000(), true); }
+BENCHMARK(Kern_SucheOhneTrefferNachSortierung)->Unit(benchmark::kMillisecond);
+
+void Kern_SucheOhneTrefferNachDemLaden(benchmark::State& state) { sucheOhneTreffer(state, geladeneAdressen(), false); }
+BENCHMARK(Kern_SucheOhneTrefferNachDemLaden)->Unit(benchmark::kMillisecond);
+
+void Kern_SortNachNachname(benchmark::State& state) { sortNachNachname(state, Adressen32000()); }
 BENCHMARK(Kern_SortNachNachname)->Unit(benchmark::kMillisecond);
+
+void Kern_SortNachNachnameNachDemLaden(benchmark::State& state) { sortNachNachname(state, geladeneAdressen()); }
+BENCHMARK(Kern_SortNachNachnameNachDemLaden)->Unit(benchmark::kMillisecond);
 
 void Kern_MaskeFuerJedenDatensatz(benchmark::State& state) {
   const QString ordner = BenchUmgebung();

@@ -93,7 +93,8 @@ AdressdateiInhalt AdressdateiLeser::ende() {
 }
 
 QString AdressdateiLeser::dekodieren(const char* bytes, qsizetype n) {
-  // Only when the file grew since it was looked at: that line alone.
+  // A line of n bytes gives at most n characters, so the bytes looked at always fit; a line that would not
+  // (bytes other than those looked at) gets storage of its own rather than run past the block.
   if (blockEnde_ - frei_ < n + 1)
     return utf8_ ? utf8Dekoder_.decode(QByteArrayView(bytes, n)) : Codec::aus1252(QByteArray(bytes, n));
   QChar* zeile = frei_;
