@@ -64,9 +64,16 @@ QList<Name> namen(const QByteArray& bytes) {
   return liste;
 }
 
-// Whether two names may name the same entry (case, blanks, reduction to Windows-1252).
+// A name as the engine writes it: a line break in it becomes a blank, so it stays on its line.
+QString einzeilig(QString s) {
+  for (QChar& c : s)
+    if (c == u'\r' || c == u'\n') c = u' ';
+  return s;
+}
+
+// Whether two names may name the same entry (line breaks, case, blanks, reduction to Windows-1252).
 bool gleichBenannt(const QString& a, const QString& b) {
-  const QString x = blankFrei(a), y = blankFrei(b);
+  const QString x = blankFrei(einzeilig(a)), y = blankFrei(einzeilig(b));
   return x.compare(y, Qt::CaseInsensitive) == 0 || x.toCaseFolded() == y.toCaseFolded() ||
          Codec::auf1252Reduzieren(x).toCaseFolded() == Codec::auf1252Reduzieren(y).toCaseFolded() ||
          Codec::nach1252(x.toCaseFolded()) == Codec::nach1252(y.toCaseFolded());

@@ -397,6 +397,16 @@ TEST_F(IniTest, AKeyThatWouldReadAsASectionIsNotWritten) {
   EXPECT_EQ(IniLesen("", "", "A", ""), "1");
 }
 
+TEST_F(IniTest, ALineBreakInANameBecomesABlankAndNamesTheEntryOnItsLine) {
+  dateiSchreiben(zedured(), "[Kartulon]\r\nA=0\r\nB=1\r\n");
+  EXPECT_TRUE(Profil::schreiben(zedured(), "Kartulon", "A\r\n", "neu"));
+  EXPECT_TRUE(Profil::schreiben(zedured(), "Kar\ntulon", "\rC", "2"));
+  ASSERT_TRUE(Profil::sichern());
+  EXPECT_EQ(dateiLesen(zedured()), "[Kartulon]\r\nA=neu\r\nB=1\r\n\r\n[Kar tulon]\r\nC=2\r\n");
+  EXPECT_EQ(IniLesen("", "", "A", ""), "neu");
+  EXPECT_EQ(IniLesen("", "Kar tulon", "C", ""), "2");
+}
+
 // A command that writes many keys gathers them and syncs each file once; a file that cannot be written
 // then is not believed afterwards, also when it never existed.
 TEST_F(IniTest, AStapelGathersUntilItEnds) {
