@@ -60,21 +60,6 @@ void aus1252(const char* bytes, qsizetype n, QChar* ziel) {
   for (; i < n; ++i) ziel[i] = QChar(detail::kNachUnicode[static_cast<unsigned char>(bytes[i])]);
 }
 
-bool hatBytes80bis9F(const char* bytes, qsizetype n) {
-  // Eight bytes at a time: a byte is one of them when its top three bits are 100.
-  constexpr quint64 kEins = 0x0101010101010101ULL, kHochBit = 0x8080808080808080ULL;
-  qsizetype i = 0;
-  for (; i + 8 <= n; i += 8) {
-    quint64 w;
-    std::memcpy(&w, bytes + i, 8);
-    const quint64 x = (w & 0xE0E0E0E0E0E0E0E0ULL) ^ kHochBit;  // zero where the top bits are 100
-    if ((x - kEins) & ~x & kHochBit) return true;
-  }
-  for (; i < n; ++i)
-    if ((static_cast<unsigned char>(bytes[i]) & 0xE0) == 0x80) return true;
-  return false;
-}
-
 QString aus1252(const QByteArray& bytes) {
   QString text(bytes.size(), Qt::Uninitialized);
   aus1252(bytes.constData(), bytes.size(), text.data());

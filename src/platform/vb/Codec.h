@@ -22,8 +22,6 @@ inline char nach1252Byte(char16_t u);
 inline char16_t aus1252Byte(unsigned char b);
 // Decodes n bytes into ziel, which has room for n characters.
 void aus1252(const char* bytes, qsizetype n, QChar* ziel);
-// Whether any of the n bytes lies in 0x80 ... 0x9F, the only bytes where Windows-1252 and Latin-1 differ.
-bool hatBytes80bis9F(const char* bytes, qsizetype n);
 
 // UTF-8 only when the bytes are valid UTF-8 and hold at least one multi-byte sequence.
 Kodierung erkennen(const QByteArray& bytes);
